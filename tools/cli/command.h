@@ -1,0 +1,32 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace direvovu::cli {
+
+// Exit codes shared by every sub-command.
+enum ExitCode : int {
+  kExitOk = 0,
+  kExitUsage = 1,
+  kExitRefused = 2,
+  kExitWrongPassword = 3,
+};
+
+using Args = std::span<const std::string_view>;
+
+// One sub-command of direvovu-cli; args exclude the program and command names.
+struct Command {
+  std::string_view name;
+  std::string_view summary;
+  int (*run)(Args args);
+};
+
+// Prints "direvovu-cli: <reason>" on standard error and returns kExitUsage.
+int UsageError(std::string_view reason);
+
+// Each sub-command lives in its own file and is listed in main.cpp.
+int RunSettings(Args args);
+int RunTexts(Args args);
+
+}  // namespace direvovu::cli

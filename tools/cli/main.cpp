@@ -1,0 +1,51 @@
+// direvovu-cli: the viewer's core on the command line.
+#include <array>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "command.h"
+
+namespace direvovu::cli {
+namespace {
+
+constexpr std::array kCommands{
+    Command{"settings", "print the viewer settings as the viewer applies them", RunSettings},
+    Command{"texts", "print the texts of the string tables", RunTexts},
+};
+
+void PrintHelp() {
+  std::cout << "Usage: direvovu-cli <command> [options]\n\nCommands:\n";
+  for (const auto& c : kCommands) {
+    std::cout << "  " << c.name << std::string(12 - std::min<size_t>(c.name.size(), 11), ' ') << c.summary
+              << '\n';
+  }
+  std::cout << "\nOptions: --help, --version\n";
+}
+
+}  // namespace
+
+int UsageError(std::string_view reason) {
+  std::cerr << "direvovu-cli: " << reason << '\n';
+  return kExitUsage;
+}
+
+}  // namespace direvovu::cli
+
+int main(int argc, char** argv) {
+  using namespace direvovu::cli;
+  std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (args.empty()) return UsageError("missing command (try --help)");
+  if (args[0] == "--help" || args[0] == "-h") {
+    PrintHelp();
+    return kExitOk;
+  }
+  if (args[0] == "--version") {
+    std::cout << "direvovu-cli " << DIREVOVU_VERSION << '\n';
+    return kExitOk;
+  }
+  for (const auto& c : kCommands) {
+    if (c.name == args[0]) return c.run(Args(args).subspan(1));
+  }
+  return UsageError("unknown command '" + std::string(args[0]) + "' (try --help)");
+}

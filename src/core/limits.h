@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Every limit on what the viewer reads from files lives here, so that parsers check
+// sizes against one set of numbers.
+namespace direvovu::limits {
+
+// Settings files are small; anything larger is not ours and is not read or rewritten.
+inline constexpr std::uintmax_t kMaxIniFileBytes = 4u * 1024u * 1024u;
+// Callers read values through a buffer of 255 characters: 254 and the terminator.
+inline constexpr std::size_t kIniValueChars = 254;
+
+}  // namespace direvovu::limits

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/sdcard/drive.h"
+
+namespace direvovu {
+
+// What the last search found when it found no card.
+enum class SdSearchState : int {
+  NoRemovableDrive = 0,   // reported with message 13
+  NotWritable = 1,        // a removable drive was seen, none writable: message 14
+};
+
+struct SdSearchResult {
+  char letter = 0;  // 0 when no card was found
+  SdSearchState state = SdSearchState::NoRemovableDrive;
+};
+
+// True when "<folder>/driveTest.bin" can be created; the file is removed at once.
+bool IsDriveWritable(const std::filesystem::path& folder);
+
+// The first removable drive, in letter order, on which Setup/test.bin can be created
+// (the Setup folder is made if missing and kept; the test file never remains).
+SdSearchResult FindSdDrive(const DriveList& drives);
+
+// The card as the main window remembers it.
+struct SdCardState {
+  char letter = 0;
+  SdSearchState state = SdSearchState::NoRemovableDrive;
+};
+
+// Keeps a remembered card that is still writable; otherwise searches again.
+void CheckSdDrive(const DriveList& drives, SdCardState& card);
+
+// Message row for buttons that report a missing card (13 or 14), or -1 when a card
+// is known.
+int MissingCardMessage(const SdCardState& card);
+
+// The entries of the drive chooser: "X:" of every removable drive B..Z, in letter
+// order (A is never offered, and nothing is written).
+std::vector<std::string> ChooserDriveLabels(const DriveList& drives);
+
+}  // namespace direvovu

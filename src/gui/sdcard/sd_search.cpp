@@ -1,0 +1,24 @@
+#include "gui/sdcard/sd_search.h"
+
+#include "core/settings/texts.h"
+#include "gui/controls/show_message.h"
+#include "platform/drive_table.h"
+
+namespace direvovu::gui {
+
+void RunSdSearchBox(SdCardState& card) {
+  MessageRequest request;
+  request.row = msg::kSearchingSd;
+  request.ok_shown = false;
+  request.search_action = [&card] { CheckSdDrive(platform::CurrentDrives(), card); };
+  ShowMessage(request);
+}
+
+bool SearchCardForButton(SdCardState& card, bool report_missing) {
+  RunSdSearchBox(card);
+  const int missing = MissingCardMessage(card);
+  if (missing >= 0 && report_missing) ShowMessage(missing);
+  return missing < 0;
+}
+
+}  // namespace direvovu::gui

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "drive_simulation.h"
+
+namespace direvovu::sample {
+
+// A wall-clock moment as the camera writes it into names and its time table; the camera
+// keeps no time zone, so the same fields serve both.
+struct CivilTime {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+// Longest clip the viewer accepts: its track holds at most 9000 records, one a second.
+inline constexpr int kMaxRecordingSeconds = 9000;
+
+struct RecordingOptions {
+  std::filesystem::path out_dir;
+  CivilTime start;
+  int seconds = 0;
+  int width = 640;
+  int height = 360;
+  int fps = 30;
+  std::string password;  // empty: a plain recording
+  bool rear = true;
+  bool audio = true;
+  std::string bitrate;  // empty: x264's own rate control
+  std::string preset = "ultrafast";
+  std::uint32_t seed = 1;
+  std::optional<GeoPoint> gps_start;
+  bool impact = false;
+  int no_fix_seconds = 0;
+  int drive_offset_seconds = 0;
+};
+
+// Either options, a request for help, or the one-line reason the arguments were refused.
+struct RecordingOptionsOutcome {
+  std::optional<RecordingOptions> options;
+  bool help_requested = false;
+  std::string error;
+};
+
+RecordingOptionsOutcome ParseRecordingOptions(std::span<const std::string_view> args);
+
+// "2012-03-14T09:05:07" (or with a space instead of the T); nullopt when malformed or out of range.
+std::optional<CivilTime> ParseCivilTime(std::string_view text);
+// Seconds since 1970-01-01 00:00:00 of the fields taken as UTC.
+std::int64_t SecondsSinceEpoch(const CivilTime& time);
+// The camera's name: "drf0_YYYYMMDD_HHMMSS.mp4" for channel 0 (front), "drf1_…" for 1 (rear).
+std::string RecordingFileName(int channel, const CivilTime& start);
+
+// 4 to 6 ASCII letters or digits, as the camera's setup allows.
+bool IsValidPassword(std::string_view password);
+
+const char* RecordingUsage();
+
+}  // namespace direvovu::sample

@@ -1,0 +1,99 @@
+#include "core/settings/viewer_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "temp_folder.h"
+
+namespace direvovu {
+namespace {
+
+class ViewerSettingsTest : public ::testing::Test {
+ protected:
+  void Store(const std::string& body) {
+    std::filesystem::create_directories(folders.root);
+    WriteText(folders.settings_file(), "[VIEWER_SETUP]\r\n" + body);
+  }
+  TempFolder dir;
+  WorkingFolders folders{dir / "DirevOvu"};
+};
+
+TEST_F(ViewerSettingsTest, FirstRunCreatesTheFiveFoldersAndAppliesDefaults) {
+  ASSERT_TRUE(CreateWorkingFolders(folders));
+  for (const auto& f : {folders.root, folders.download(), folders.capture(), folders.decryption(), folders.event()}) {
+    EXPECT_TRUE(std::filesystem::is_directory(f)) << f;
+  }
+  EXPECT_FALSE(std::filesystem::exists(folders.obd()));
+  EXPECT_FALSE(std::filesystem::exists(folders.settings_file()));
+
+  const AppliedSettings s = LoadAppliedSettings(folders, AppliedSettings{});
+  EXPECT_EQ(s.language, 5);
+  EXPECT_EQ(s.volume_step, 5);
+  EXPECT_EQ(s.marker_on, 1);
+  EXPECT_EQ(s.marker_interval_ms, 3000);
+  EXPECT_EQ(s.speed_unit, 1);
+}
+
+TEST_F(ViewerSettingsTest, NumbersAreReadFromTheFirstTwoCharactersThreeForVolume) {
+  Store("LANGUAGE=123\r\nVOLUME=10\r\nSPEED_UNIT=0km\r\nMARK_ROUTE_ONOFF= 0\r\nSEARCH_START_CHECK=123\r\n");
+  EXPECT_EQ(ReadSettingNumber(folders, "LANGUAGE"), 12);
+  EXPECT_EQ(ReadSettingNumber(folders, "VOLUME"), 10);
+  EXPECT_EQ(ReadSettingNumber(folders, "SPEED_UNIT"), 0);
+  EXPECT_EQ(ReadSettingNumber(folders, "MARK_ROUTE_ONOFF"), 0);
+  EXPECT_EQ(ReadSettingNumber(folders, "SEARCH_START_CHECK"), 123);
+}
+
+TEST_F(ViewerSettingsTest, LanguageOutsideTheTablesFallsBackToTheDefault) {
+  Store("LANGUAGE=10\r\n");
+  EXPECT_EQ(ReadSettingNumber(folders, "LANGUAGE"), 10);
+  EXPECT_EQ(LoadAppliedSettings(folders, AppliedSettings{}).language, 5);
+  Store("LANGUAGE=1\r\n");
+  EXPECT_EQ(LoadAppliedSettings(folders, AppliedSettings{}).language, 1);
+}
+
+TEST_F(ViewerSettingsTest, RouteIntervalOutsideTheTableKeepsThePreviousInterval) {
+  Store("ROUTE_INTERVAL=4\r\n");
+  AppliedSettings s = LoadAppliedSettings(folders, AppliedSettings{});
+  EXPECT_EQ(s.marker_interval_ms, 10000);
+  Store("ROUTE_INTERVAL=9\r\n");
+  EXPECT_EQ(LoadAppliedSettings(folders, s).marker_interval_ms, 10000);
+  // At the first load there is no previous interval: 3 seconds.
+  EXPECT_EQ(LoadAppliedSettings(folders, AppliedSettings{}).marker_interval_ms, 3000);
+  for (int i = 0; i <= 6; ++i) EXPECT_GT(MarkerIntervalMs(i), 0);
+  EXPECT_EQ(MarkerIntervalMs(6), 20000);
+}
+
+TEST_F(ViewerSettingsTest, VolumeIsHeldToTheStepsOfTheDial) {
+  Store("VOLUME=100\r\n");
+  EXPECT_EQ(LoadAppliedSettings(folders, AppliedSettings{}).volume_step, 10);
+  Store("VOLUME=-4\r\n");
+  EXPECT_EQ(LoadAppliedSettings(folders, AppliedSettings{}).volume_step, 0);
+}
+
+TEST_F(ViewerSettingsTest, ClosingOnAFirstRunWritesOnlyTheVolume) {
+  ASSERT_TRUE(CreateWorkingFolders(folders));
+  ASSERT_TRUE(SaveVolume(folders, 5));
+  EXPECT_EQ(ReadText(folders.settings_file()), "[VIEWER_SETUP]\r\nVOLUME=5\r\n");
+}
+
+TEST_F(ViewerSettingsTest, FolderGetterUsesTheSettingOrItsDefault) {
+  EXPECT_EQ(SettingFolder(folders, FolderKind::Download), folders.download());
+  EXPECT_EQ(SettingFolder(folders, FolderKind::Capture), folders.capture());
+  Store("DECRYPTION_FOLDER=/data/plain\r\n");
+  EXPECT_EQ(SettingFolder(folders, FolderKind::Decryption), std::filesystem::path("/data/plain"));
+}
+
+TEST_F(ViewerSettingsTest, DescriptionListsEveryKeyInTableOrderThenTheInterval) {
+  Store("LANGUAGE=1\r\nVOLUME=7\r\nOPEN_PATH=/videos\r\n");
+  const auto lines = DescribeSettings(folders, "20261208");
+  ASSERT_EQ(lines.size(), ViewerSettingKeys().size() + 1);
+  EXPECT_EQ(lines.front(), "SD_DOWN_FOLDER=" + folders.download().string());
+  EXPECT_EQ(lines[3], "LANGUAGE=1");
+  EXPECT_EQ(lines[6], "VOLUME=7");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "SEARCH_START_DATE=20261208"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "SEARCH_END_TIME=235959"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "OPEN_PATH=/videos"), lines.end());
+  EXPECT_EQ(lines.back(), "MARKER_INTERVAL_MS=3000");
+}
+
+}  // namespace
+}  // namespace direvovu

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# direvovu-cli settings on a first run, on a filled settings file and with bad usage.
+set -euo pipefail
+cli=$1/direvovu-cli
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+export DIREVOVU_ROOT=$root
+
+out=$("$cli" settings)
+echo "$out" | grep -qx "LANGUAGE=5"
+echo "$out" | grep -qx "VOLUME=5"
+echo "$out" | grep -qx "SD_DOWN_FOLDER=$root/SD"
+[ "$(echo "$out" | head -1)" = "SD_DOWN_FOLDER=$root/SD" ]
+[ "$(echo "$out" | tail -1)" = "MARKER_INTERVAL_MS=3000" ]
+[ "$(echo "$out" | wc -l)" -eq 21 ]
+[ ! -e "$root/Env_Setup.txt" ]
+
+printf '[viewer_setup]\r\nLANGUAGE=10\r\nVOLUME=100\r\nROUTE_INTERVAL=2\r\nSPEED_UNIT=0x\r\n' > "$root/Env_Setup.txt"
+out=$("$cli" settings)
+echo "$out" | grep -qx "LANGUAGE=5"
+echo "$out" | grep -qx "VOLUME=10"
+echo "$out" | grep -qx "SPEED_UNIT=0"
+echo "$out" | grep -qx "ROUTE_INTERVAL=2"
+[ "$(echo "$out" | tail -1)" = "MARKER_INTERVAL_MS=5000" ]
+
+# Junk must not stop it.
+head -c 200000 /dev/urandom > "$root/Env_Setup.txt"
+"$cli" settings | grep -qx "LANGUAGE=5"
+
+set +e
+"$cli" settings --bogus 2>/dev/null; rc=$?
+"$cli" nosuchcommand 2>/dev/null; rc2=$?
+set -e
+[ $rc -eq 1 ] && [ $rc2 -eq 1 ]
+"$cli" --version | grep -q '^direvovu-cli '
+"$cli" --help | grep -q settings
+echo ok

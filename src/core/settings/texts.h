@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace direvovu {
@@ -19,23 +20,23 @@ inline constexpr int kDefaultLanguage = kChineseTraditional;
 
 // One constant table per window or purpose; every language has the same rows.
 enum class TextTable : int {
-  CommonButtons,     // "Ok", "Cancel", "Open", "Save", "Search", "Close"
-  LanguageNames,     // the language list, the same in every column
-  MapWindow,         // "Map View", "Address:"
-  ViewerSetup,       // "Setup Viewer" ... "Speed Unit:"
-  FilePassword,      // "Setup File Password" ... "On"
-  BlackBoxSetup,     // "Setup Folder:" ... "Cut off Voltage:"
-  DetailSearch,      // "Detail Search" ... "Search SD card"
-  SdDownload,        // "Download SD Data" ... "Download SD Data or Make Play List"
-  PasswordEntry,     // "Input File Password", prompt, "Password:"
-  PasswordReentry,   // "Wrong Password", prompt, "Password:"
-  FileCopy,          // "Downloading Files..." and three progress messages
-  ProgramInfo,       // title, version line, firmware line, warning, upgrade link
-  RecordingKinds,    // kinds (rows 0..3) and list column headers
-  DrivingLog,        // "Route Map" ... "License Number"
-  MainWindow,        // tooltips of the main window
-  Messages,          // every message the program shows; each starts with "\n"
-  EventReport,       // "Event Report" ... "Print"
+  CommonButtons,    // "Ok", "Cancel", "Open", "Save", "Search", "Close"
+  LanguageNames,    // the language list, the same in every column
+  MapWindow,        // "Map View", "Address:"
+  ViewerSetup,      // "Setup Viewer" ... "Speed Unit:"
+  FilePassword,     // "Setup File Password" ... "On"
+  BlackBoxSetup,    // "Setup Folder:" ... "Cut off Voltage:"
+  DetailSearch,     // "Detail Search" ... "Search SD card"
+  SdDownload,       // "Download SD Data" ... "Download SD Data or Make Play List"
+  PasswordEntry,    // "Input File Password", prompt, "Password:"
+  PasswordReentry,  // "Wrong Password", prompt, "Password:"
+  FileCopy,         // "Downloading Files..." and three progress messages
+  ProgramInfo,      // title, version line, firmware line, warning, upgrade link
+  RecordingKinds,   // kinds (rows 0..3) and list column headers
+  DrivingLog,       // "Route Map" ... "License Number"
+  MainWindow,       // tooltips of the main window
+  Messages,         // every message the program shows; each starts with "\n"
+  EventReport,      // "Event Report" ... "Print"
 };
 inline constexpr int kTextTableCount = 17;
 
@@ -44,13 +45,19 @@ int TextRowCount(TextTable table);
 
 // The row's text in the current language (UTF-8). A row out of range yields "".
 std::string_view Text(TextTable table, int row);
-// The row's text in a given language; tests and the command line use it.
+// The row's text in a given language; tests and the command line use it. A
+// language outside 0..6 is read as the default language, like the current one.
 std::string_view Text(TextTable table, int row, int language);
 
 // The process-wide current language. Set stores any value; a value outside
 // 0..6 reads back as the default language, so lookups never fall off a table.
 int CurrentLanguage();
 void SetCurrentLanguage(int language);
+
+// Short lower-case name of a table ("messages", "main" ...), as the command line names it.
+std::string_view TextTableName(TextTable table);
+// The table with that name; nullopt when no table has it.
+std::optional<TextTable> TextTableFromName(std::string_view name);
 
 // Rows of the messages table, named where the code refers to them.
 namespace msg {
@@ -74,11 +81,35 @@ inline constexpr int kSetupSaved = 16;
 inline constexpr int kMapCaptureSaved = 17;
 inline constexpr int kCantOpenFile = 18;
 inline constexpr int kNoFileForDecryption = 19;
+inline constexpr int kSelectSdDataFolder = 20;
+inline constexpr int kSelectCaptureFolder = 21;
+inline constexpr int kSelectDecryptionFolder = 22;
+inline constexpr int kNoInternet = 23;
+inline constexpr int kNoSearchedFile = 24;
+inline constexpr int kNoFileToDownload = 25;
 inline constexpr int kNotEncrypted = 26;
 inline constexpr int kLowDiskSpace = 27;
+inline constexpr int kDriveLogModeOnly = 28;
+inline constexpr int kSelectItem = 29;
 inline constexpr int kSearchingSd = 30;
+inline constexpr int kFailFetchPage = 31;
+inline constexpr int kScriptError = 32;
 inline constexpr int kIllegalFile = 33;
+inline constexpr int kSelectEventFolder = 34;
+inline constexpr int kEventReportSaved = 35;
 inline constexpr int kSelectSdDrive = 36;
+inline constexpr int kNoObdInformation = 37;
+inline constexpr int kDrivingInfoSaved = 38;
+inline constexpr int kNotDrivingLog = 39;
+inline constexpr int kTimeShown = 40;
+inline constexpr int kTimeHidden = 41;
+inline constexpr int kMarkerShown = 42;
+inline constexpr int kMarkerHidden = 43;
+inline constexpr int kCantFormatSd = 44;
+inline constexpr int kCount = 45;
 }  // namespace msg
 
 }  // namespace direvovu
+
+// Row names of the other tables.
+#include "core/settings/text_rows.h"

@@ -1,0 +1,249 @@
+#pragma once
+
+// Row numbers of the string tables other than the messages (those are in msg::,
+// texts.h). Each namespace ends with kRowCount, the table's number of rows; the
+// table files check that their arrays have exactly that many rows.
+namespace direvovu::rows {
+
+namespace common {
+inline constexpr int kOk = 0;
+inline constexpr int kCancel = 1;
+inline constexpr int kOpen = 2;
+inline constexpr int kSave = 3;
+inline constexpr int kSearch = 4;
+inline constexpr int kClose = 5;
+inline constexpr int kRowCount = 6;
+}  // namespace common
+
+// Indexed by language id.
+namespace language_names {
+inline constexpr int kRowCount = 7;
+}  // namespace language_names
+
+namespace map_window {
+inline constexpr int kTitle = 0;
+inline constexpr int kAddress = 1;
+inline constexpr int kRowCount = 2;
+}  // namespace map_window
+
+namespace viewer_setup {
+inline constexpr int kTitle = 0;
+inline constexpr int kCaptureFolder = 1;
+inline constexpr int kDecryptionFolder = 2;
+inline constexpr int kLanguage = 3;
+inline constexpr int kMapDisplayGroup = 4;
+inline constexpr int kUseMarker = 5;
+inline constexpr int kMarkerFrequency = 6;
+inline constexpr int kOff = 7;
+inline constexpr int kOn = 8;
+// Seven rows "1 Second" .. "20 Seconds", in the order of the interval list.
+inline constexpr int kFirstInterval = 9;
+inline constexpr int kIntervalCount = 7;
+inline constexpr int kGeneralGroup = 16;
+inline constexpr int kSpeedUnit = 17;
+inline constexpr int kRowCount = 18;
+}  // namespace viewer_setup
+
+namespace file_password {
+inline constexpr int kTitle = 0;
+inline constexpr int kPasswordFolder = 1;
+inline constexpr int kInputGroup = 2;
+inline constexpr int kPassword = 3;
+inline constexpr int kConfirmPassword = 4;
+inline constexpr int kFileEncryption = 5;
+inline constexpr int kOff = 6;
+inline constexpr int kOn = 7;
+inline constexpr int kRowCount = 8;
+}  // namespace file_password
+
+namespace black_box_setup {
+inline constexpr int kSetupFolder = 0;
+inline constexpr int kDriver = 1;
+inline constexpr int kLicenseNumber = 2;
+inline constexpr int kImpactGroup = 3;
+inline constexpr int kFastSetup = 4;
+inline constexpr int kManualSetup = 5;
+// "INSENSITIVE", "NORMAL", "SENSITIVE": index = IMPACT_VAL_INDEX.
+inline constexpr int kFirstSensitivity = 6;
+inline constexpr int kSensitivityCount = 3;
+inline constexpr int kFrameRate = 9;
+inline constexpr int kMute = 10;
+inline constexpr int kBuzzer = 11;
+inline constexpr int kRearMirror = 12;
+inline constexpr int kParkingShare = 13;
+inline constexpr int kShare25 = 14;
+inline constexpr int kShare50 = 15;
+inline constexpr int kSetTime = 16;
+inline constexpr int kSaveTime = 17;
+inline constexpr int kTimeZone = 18;
+// "Sunday" .. "Saturday": index = tm_wday.
+inline constexpr int kFirstWeekday = 19;
+inline constexpr int kTitle = 26;
+inline constexpr int kCutOffVoltage = 27;
+inline constexpr int kRowCount = 28;
+}  // namespace black_box_setup
+
+namespace detail_search {
+inline constexpr int kTitle = 0;
+inline constexpr int kSearchFolder = 1;
+inline constexpr int kDurationGroup = 2;
+inline constexpr int kStart = 3;
+inline constexpr int kEnd = 4;
+inline constexpr int kSearchSdCard = 5;
+inline constexpr int kRowCount = 6;
+}  // namespace detail_search
+
+namespace sd_download {
+inline constexpr int kTitle = 0;
+inline constexpr int kSdDrive = 1;
+inline constexpr int kDownloadObject = 2;
+inline constexpr int kDownloadFolder = 3;
+inline constexpr int kFormatGroup = 4;
+inline constexpr int kFormatDrive = 5;
+inline constexpr int kFormat = 6;
+inline constexpr int kDownload = 7;
+inline constexpr int kOn = 8;
+inline constexpr int kOff = 9;
+inline constexpr int kCopyToPlayList = 10;
+inline constexpr int kCopy = 11;
+inline constexpr int kNoCopy = 12;
+inline constexpr int kSelectAll = 13;
+inline constexpr int kDeselectAll = 14;
+inline constexpr int kReverse = 15;
+inline constexpr int kDownloadButton = 16;
+// "All", "Driving Files", "Event Files", "Parking Files", "Parking Event Files":
+// index = the kind list's index.
+inline constexpr int kFirstKind = 17;
+inline constexpr int kKindCount = 5;
+inline constexpr int kDownloadGroup = 22;
+inline constexpr int kRowCount = 23;
+}  // namespace sd_download
+
+namespace password_entry {
+inline constexpr int kTitle = 0;
+inline constexpr int kPrompt = 1;
+inline constexpr int kPassword = 2;
+inline constexpr int kRowCount = 3;
+}  // namespace password_entry
+
+// Same layout as password_entry.
+namespace password_reentry {
+inline constexpr int kTitle = 0;
+inline constexpr int kPrompt = 1;
+inline constexpr int kPassword = 2;
+inline constexpr int kRowCount = 3;
+}  // namespace password_reentry
+
+namespace file_copy {
+inline constexpr int kTitle = 0;
+inline constexpr int kCopying = 1;
+inline constexpr int kDone = 2;
+inline constexpr int kStopping = 3;
+inline constexpr int kRowCount = 4;
+}  // namespace file_copy
+
+namespace program_info {
+inline constexpr int kTitle = 0;
+inline constexpr int kViewerVersion = 1;
+inline constexpr int kFirmwareVersion = 2;
+inline constexpr int kNotice = 3;
+inline constexpr int kCheckUpgrade = 4;
+inline constexpr int kRowCount = 5;
+}  // namespace program_info
+
+namespace recording_kinds {
+// Rows 0..3 are indexed by the recording kind (driving, event, parking, parking event).
+inline constexpr int kDriving = 0;
+inline constexpr int kEvent = 1;
+inline constexpr int kParking = 2;
+inline constexpr int kParkingEvent = 3;
+inline constexpr int kNumber = 4;
+inline constexpr int kDate = 5;
+inline constexpr int kTime = 6;
+inline constexpr int kType = 7;
+inline constexpr int kFileName = 8;
+inline constexpr int kDriveDate = 9;
+inline constexpr int kDriveTime = 10;
+inline constexpr int kDriveDistance = 11;
+inline constexpr int kDrivingRoute = 12;
+inline constexpr int kRowCount = 13;
+}  // namespace recording_kinds
+
+namespace driving_log {
+inline constexpr int kTitle = 0;
+inline constexpr int kDrivingLog = 1;
+inline constexpr int kTripList = 2;
+inline constexpr int kTracingSpeed = 3;
+inline constexpr int kTracingPosition = 4;
+inline constexpr int kDistance = 5;
+inline constexpr int kDrivingTime = 6;
+inline constexpr int kStoppedDuration = 7;
+inline constexpr int kAverageSpeed = 8;
+inline constexpr int kMaximumSpeed = 9;
+inline constexpr int kDrivingInformation = 10;
+inline constexpr int kPlayInformation = 11;
+inline constexpr int kDate = 12;
+inline constexpr int kTime = 13;
+inline constexpr int kLatitude = 14;
+inline constexpr int kLongitude = 15;
+inline constexpr int kAddress = 16;
+inline constexpr int kDriver = 17;
+inline constexpr int kLicenseNumber = 18;
+inline constexpr int kRowCount = 19;
+}  // namespace driving_log
+
+// Tooltips of the main window's buttons and labels of the map and driving-log windows.
+namespace main_window {
+inline constexpr int kStop = 0;
+inline constexpr int kPlay = 1;
+inline constexpr int kPause = 2;
+inline constexpr int kClose = 3;
+inline constexpr int kOpenFile = 4;
+inline constexpr int kPrintScreen = 5;
+inline constexpr int kProgramInfo = 6;
+inline constexpr int kBlackBoxSetup = 7;
+inline constexpr int kSetFilePassword = 8;
+inline constexpr int kCaptureVideo = 9;
+inline constexpr int kDecryptAndSave = 10;
+inline constexpr int kDeleteAll = 11;
+inline constexpr int kDeleteItem = 12;
+inline constexpr int kMinimize = 13;
+inline constexpr int kSpeedUp = 14;
+inline constexpr int kSpeedDown = 15;
+inline constexpr int kViewerSetup = 16;
+inline constexpr int kSdDownload = 17;
+inline constexpr int kSearchFile = 18;
+inline constexpr int kVolumeUp = 19;
+inline constexpr int kVolumeDown = 20;
+inline constexpr int kFullScreen = 21;
+inline constexpr int kMapCapture = 22;
+inline constexpr int kGpsTracer = 23;
+inline constexpr int kGravityGraph = 24;
+inline constexpr int kSpeedGraph = 25;
+inline constexpr int kVideoMode = 26;
+inline constexpr int kGpsTracerMode = 27;
+inline constexpr int kOpenDrivingLog = 28;
+inline constexpr int kMapView = 29;
+inline constexpr int kRefresh = 30;
+inline constexpr int kEventLog = 31;
+inline constexpr int kObd = 32;
+inline constexpr int kDisplayTime = 33;
+inline constexpr int kNoDisplayTime = 34;
+inline constexpr int kDisplayMarker = 35;
+inline constexpr int kNoDisplayMarker = 36;
+inline constexpr int kRowCount = 37;
+}  // namespace main_window
+
+namespace event_report {
+inline constexpr int kTitle = 0;
+inline constexpr int kEventFolder = 1;
+inline constexpr int kEventDate = 2;
+inline constexpr int kEventTime = 3;
+inline constexpr int kEventFactor = 4;
+inline constexpr int kTotalEventFactor = 5;
+inline constexpr int kSave = 6;
+inline constexpr int kPrint = 7;
+inline constexpr int kRowCount = 8;
+}  // namespace event_report
+
+}  // namespace direvovu::rows

@@ -1,0 +1,248 @@
+// The SD download dialog and the file copy progress dialog.
+//
+// Download dialog rows follow its controls from top to bottom: title, the card,
+// kind and folder labels, the format group, the Download and Copy radios, the
+// selection buttons, the Download button, then the five entries of the kind list
+// in list order, and last the frame "Download SD Data or Make Play List", which
+// was added after the others. The Japanese frame text, once missing, is
+// translated like the rest.
+//
+// File copy rows: title, the copying text, the success text, the stopping text.
+
+#include "core/settings/text_tables/text_table_data.h"
+
+namespace direvovu::text_tables {
+namespace {
+
+constexpr std::string_view kDownloadKo[] = {
+    "SD 데이터 다운로드",                        // 0
+    "SD 메모리 드라이브:",                       // 1
+    "다운로드 대상:",                            // 2
+    "다운로드 폴더:",                            // 3
+    "SD 포맷",                                   // 4
+    "포맷할 SD 드라이브:",                       // 5
+    "포맷",                                      // 6
+    "다운로드:",                                 // 7
+    "켬",                                        // 8
+    "끔",                                        // 9
+    "재생 목록에 복사:",                         // 10
+    "복사",                                      // 11
+    "복사 안 함",                                // 12
+    "모두 선택",                                 // 13
+    "모두 해제",                                 // 14
+    "선택 반전",                                 // 15
+    "다운로드",                                  // 16
+    "전체",                                      // 17
+    "주행 파일",                                 // 18
+    "이벤트 파일",                               // 19
+    "주차 파일",                                 // 20
+    "주차 이벤트 파일",                          // 21
+    "SD 데이터 다운로드 또는 재생 목록 만들기",  // 22
+};
+constexpr std::string_view kDownloadEn[] = {
+    "Download SD Data",                    // 0
+    "SD memory Drive:",                    // 1
+    "Download Object:",                    // 2
+    "Download Folder:",                    // 3
+    "SD Format",                           // 4
+    "Format SD Drive:",                    // 5
+    "Format",                              // 6
+    "Download:",                           // 7
+    "On",                                  // 8
+    "Off",                                 // 9
+    "Copy to Play List:",                  // 10
+    "Copy",                                // 11
+    "No Copy",                             // 12
+    "Select All",                          // 13
+    "Deselect All",                        // 14
+    "Reverse",                             // 15
+    "Download",                            // 16
+    "All",                                 // 17
+    "Driving Files",                       // 18
+    "Event Files",                         // 19
+    "Parking Files",                       // 20
+    "Parking Event Files",                 // 21
+    "Download SD Data or Make Play List",  // 22
+};
+constexpr std::string_view kDownloadJa[] = {
+    "SDデータのダウンロード",                        // 0
+    "SDメモリドライブ：",                            // 1
+    "ダウンロード対象：",                            // 2
+    "ダウンロードフォルダ：",                        // 3
+    "SDフォーマット",                                // 4
+    "フォーマットするSDドライブ：",                  // 5
+    "フォーマット",                                  // 6
+    "ダウンロード：",                                // 7
+    "オン",                                          // 8
+    "オフ",                                          // 9
+    "再生リストにコピー：",                          // 10
+    "コピー",                                        // 11
+    "コピーしない",                                  // 12
+    "すべて選択",                                    // 13
+    "すべて解除",                                    // 14
+    "選択を反転",                                    // 15
+    "ダウンロード",                                  // 16
+    "すべて",                                        // 17
+    "走行ファイル",                                  // 18
+    "イベントファイル",                              // 19
+    "駐車ファイル",                                  // 20
+    "駐車イベントファイル",                          // 21
+    "SDデータのダウンロードまたは再生リストの作成",  // 22
+};
+constexpr std::string_view kDownloadZhHans[] = {
+    "下载SD数据",                // 0
+    "SD存储卡驱动器：",          // 1
+    "下载对象：",                // 2
+    "下载文件夹：",              // 3
+    "格式化SD",                  // 4
+    "要格式化的SD驱动器：",      // 5
+    "格式化",                    // 6
+    "下载：",                    // 7
+    "开",                        // 8
+    "关",                        // 9
+    "复制到播放列表：",          // 10
+    "复制",                      // 11
+    "不复制",                    // 12
+    "全选",                      // 13
+    "取消全选",                  // 14
+    "反选",                      // 15
+    "下载",                      // 16
+    "全部",                      // 17
+    "行车文件",                  // 18
+    "事件文件",                  // 19
+    "停车文件",                  // 20
+    "停车事件文件",              // 21
+    "下载SD数据或创建播放列表",  // 22
+};
+constexpr std::string_view kDownloadRu[] = {
+    "Загрузка данных с SD",                                      // 0
+    "Диск SD-карты:",                                            // 1
+    "Что загружать:",                                            // 2
+    "Папка загрузки:",                                           // 3
+    "Форматирование SD",                                         // 4
+    "Диск для форматирования:",                                  // 5
+    "Форматировать",                                             // 6
+    "Загрузка:",                                                 // 7
+    "Вкл.",                                                      // 8
+    "Выкл.",                                                     // 9
+    "Добавить в список:",                                        // 10
+    "Добавить",                                                  // 11
+    "Не добавлять",                                              // 12
+    "Выбрать все",                                               // 13
+    "Снять выбор",                                               // 14
+    "Инвертировать",                                             // 15
+    "Загрузить",                                                 // 16
+    "Все",                                                       // 17
+    "Файлы поездок",                                             // 18
+    "Файлы событий",                                             // 19
+    "Файлы парковки",                                            // 20
+    "Файлы событий парковки",                                    // 21
+    "Загрузка данных с SD или создание списка воспроизведения",  // 22
+};
+constexpr std::string_view kDownloadZhHant[] = {
+    "下載SD資料",                // 0
+    "SD記憶卡磁碟機：",          // 1
+    "下載對象：",                // 2
+    "下載資料夾：",              // 3
+    "格式化SD",                  // 4
+    "要格式化的SD磁碟機：",      // 5
+    "格式化",                    // 6
+    "下載：",                    // 7
+    "開",                        // 8
+    "關",                        // 9
+    "複製到播放清單：",          // 10
+    "複製",                      // 11
+    "不複製",                    // 12
+    "全選",                      // 13
+    "取消全選",                  // 14
+    "反向選取",                  // 15
+    "下載",                      // 16
+    "全部",                      // 17
+    "行車檔案",                  // 18
+    "事件檔案",                  // 19
+    "停車檔案",                  // 20
+    "停車事件檔案",              // 21
+    "下載SD資料或建立播放清單",  // 22
+};
+constexpr std::string_view kDownloadPtBr[] = {
+    "Baixar Dados do SD",                               // 0
+    "Unidade do Cartão SD:",                            // 1
+    "Arquivos a Baixar:",                               // 2
+    "Pasta de Download:",                               // 3
+    "Formatar SD",                                      // 4
+    "Unidade SD a Formatar:",                           // 5
+    "Formatar",                                         // 6
+    "Baixar:",                                          // 7
+    "Ligado",                                           // 8
+    "Desligado",                                        // 9
+    "Copiar para a Lista:",                             // 10
+    "Copiar",                                           // 11
+    "Não Copiar",                                       // 12
+    "Selecionar Tudo",                                  // 13
+    "Desmarcar Tudo",                                   // 14
+    "Inverter Seleção",                                 // 15
+    "Baixar",                                           // 16
+    "Todos",                                            // 17
+    "Arquivos de Condução",                             // 18
+    "Arquivos de Evento",                               // 19
+    "Arquivos de Estacionamento",                       // 20
+    "Arquivos de Evento no Estacionamento",             // 21
+    "Baixar Dados do SD ou Criar Lista de Reprodução",  // 22
+};
+
+constexpr std::string_view kCopyKo[] = {
+    "파일 다운로드 중...",
+    "\n선택한 파일을 복사하고 있습니다.\n\n잠시 기다려 주십시오...",
+    "\n파일을 다운로드했습니다.",
+    "\n다운로드를 중지하고 있습니다.\n\n잠시 기다려 주십시오...",
+};
+constexpr std::string_view kCopyEn[] = {
+    "Downloading Files...",
+    "\nThe selected file is copying.\n\nPlease wait ...",
+    "\nFiles are downloaded successfully.",
+    "\nDownloading is stopping.\n\nPlease wait ...",
+};
+constexpr std::string_view kCopyJa[] = {
+    "ファイルをダウンロード中...",
+    "\n選択したファイルをコピーしています。\n\nしばらくお待ちください...",
+    "\nファイルのダウンロードが完了しました。",
+    "\nダウンロードを停止しています。\n\nしばらくお待ちください...",
+};
+constexpr std::string_view kCopyZhHans[] = {
+    "正在下载文件...",
+    "\n正在复制所选文件。\n\n请稍候...",
+    "\n文件下载成功。",
+    "\n正在停止下载。\n\n请稍候...",
+};
+constexpr std::string_view kCopyRu[] = {
+    "Загрузка файлов...",
+    "\nВыбранные файлы копируются.\n\nПодождите...",
+    "\nФайлы успешно загружены.",
+    "\nЗагрузка останавливается.\n\nПодождите...",
+};
+constexpr std::string_view kCopyZhHant[] = {
+    "正在下載檔案...",
+    "\n正在複製所選檔案。\n\n請稍候...",
+    "\n檔案下載成功。",
+    "\n正在停止下載。\n\n請稍候...",
+};
+constexpr std::string_view kCopyPtBr[] = {
+    "Baixando Arquivos...",
+    "\nO arquivo selecionado está sendo copiado.\n\nAguarde...",
+    "\nOs arquivos foram baixados com sucesso.",
+    "\nO download está sendo interrompido.\n\nAguarde...",
+};
+
+}  // namespace
+
+constexpr TableData kSdDownload = MakeTable(kDownloadKo, kDownloadEn, kDownloadJa, kDownloadZhHans,
+                                            kDownloadRu, kDownloadZhHant, kDownloadPtBr);
+static_assert(kSdDownload.rows == rows::sd_download::kRowCount);
+static_assert(AllRowsFilled(kSdDownload));
+
+constexpr TableData kFileCopy =
+    MakeTable(kCopyKo, kCopyEn, kCopyJa, kCopyZhHans, kCopyRu, kCopyZhHant, kCopyPtBr);
+static_assert(kFileCopy.rows == rows::file_copy::kRowCount);
+static_assert(AllRowsFilled(kFileCopy));
+
+}  // namespace direvovu::text_tables

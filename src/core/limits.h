@@ -12,4 +12,7 @@ inline constexpr std::uintmax_t kMaxIniFileBytes = 4u * 1024u * 1024u;
 // Callers read values through a buffer of 255 characters: 254 and the terminator.
 inline constexpr std::size_t kIniValueChars = 254;
 
+// A recording's track holds at most this many one-second records (two and a half hours).
+inline constexpr std::uint32_t kMaxTrackRecords = 9000;
+
 }  // namespace direvovu::limits

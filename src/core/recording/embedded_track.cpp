@@ -1,0 +1,272 @@
+#include "core/recording/embedded_track.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "core/limits.h"
+#include "core/settings/texts.h"
+
+namespace direvovu {
+namespace {
+
+constexpr std::uint32_t kBoxHeader = 8;
+constexpr std::uint32_t kMovieHeaderSize = 108;  // version 0; the camera writes no other
+constexpr std::uint32_t kTimeEntry = 4;
+constexpr std::uint32_t kSensorEntry = 12;
+constexpr std::uint32_t kGpsEntry = 28;
+
+TrackParseOutcome Refused(ParseResult result) { return {result, msg::kIllegalFile, 0}; }
+
+std::uint32_t BigEndian32(const std::uint8_t* p) {
+  return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+}
+
+std::uint32_t LittleEndian32(const std::uint8_t* p) {
+  return (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
+}
+
+bool TypeIs(const std::uint8_t* p, std::string_view type) { return std::memcmp(p, type.data(), 4) == 0; }
+
+bool TypeIsIgnoringCase(const std::uint8_t* p, std::string_view type) {
+  for (std::size_t i = 0; i < 4; ++i) {
+    const auto c = static_cast<char>(p[i]);
+    const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    if (upper != type[i]) return false;
+  }
+  return true;
+}
+
+// A box header (size and type) at offset; the size must cover the header and fit
+// in what is left of the data.
+struct Box {
+  std::uint64_t offset = 0;
+  std::uint32_t size = 0;
+  std::array<std::uint8_t, 4> type{};
+  [[nodiscard]] std::uint64_t End() const { return offset + size; }
+};
+
+std::optional<Box> ReadBox(ByteReader& reader, std::uint64_t offset, std::uint32_t minSize = kBoxHeader) {
+  std::array<std::uint8_t, 8> head{};
+  if (!reader.ReadExact(offset, head)) return std::nullopt;
+  Box box{offset, BigEndian32(head.data()), {head[4], head[5], head[6], head[7]}};
+  if (box.size < minSize || box.size > reader.Size() - offset) return std::nullopt;
+  return box;
+}
+
+struct MovieHeader {
+  std::uint64_t trackOffset = 0;  // where the box after moov starts
+  std::uint64_t durationMs = 0;
+  double durationSeconds = 0;
+};
+
+// ftyp, mdat, moov with a version-0 movie header, in this order and nothing between.
+std::optional<MovieHeader> ReadMovieHeader(ByteReader& reader) {
+  const auto ftyp = ReadBox(reader, 0, 12);
+  if (!ftyp) return std::nullopt;
+  std::array<std::uint8_t, 3> brand{};
+  if (!TypeIs(ftyp->type.data(), "ftyp") || !reader.ReadExact(8, brand) ||
+      std::memcmp(brand.data(), "mp4", 3) != 0) {
+    return std::nullopt;
+  }
+  const auto mdat = ReadBox(reader, ftyp->End());
+  if (!mdat || !TypeIs(mdat->type.data(), "mdat")) return std::nullopt;
+  const auto moov = ReadBox(reader, mdat->End(), kBoxHeader + kMovieHeaderSize);
+  if (!moov || !TypeIs(moov->type.data(), "moov")) return std::nullopt;
+
+  std::array<std::uint8_t, kMovieHeaderSize> mvhd{};
+  if (!reader.ReadExact(moov->offset + kBoxHeader, mvhd)) return std::nullopt;
+  if (BigEndian32(mvhd.data()) != kMovieHeaderSize || !TypeIs(mvhd.data() + 4, "mvhd")) return std::nullopt;
+  const std::uint32_t timescale = BigEndian32(mvhd.data() + 20);
+  const std::uint32_t duration = BigEndian32(mvhd.data() + 24);
+  if (duration == 0 || timescale == 0) return std::nullopt;
+  return MovieHeader{moov->End(), std::uint64_t{duration} * 1000 / timescale,
+                     static_cast<double>(duration) / timescale};
+}
+
+// Civil date from days since 1970-01-01 (proleptic Gregorian), without the C library's
+// time-zone machinery.
+void SetRecordTime(TrackSecond& r, std::uint32_t secondsSince1970) {
+  const std::int64_t days = secondsSince1970 / 86400;
+  const auto secondOfDay = static_cast<std::int32_t>(secondsSince1970 % 86400);
+  const std::int64_t z = days + 719468;
+  const std::int64_t era = z / 146097;
+  const std::int64_t dayOfEra = z - era * 146097;
+  const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const std::int64_t mp = (5 * dayOfYear + 2) / 153;
+  const auto month = static_cast<std::int32_t>(mp < 10 ? mp + 3 : mp - 9);
+  r.year = static_cast<std::int32_t>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
+  r.month = month;
+  r.day = static_cast<std::int32_t>(dayOfYear - (153 * mp + 2) / 5 + 1);
+  r.hour = secondOfDay / 3600;
+  r.minute = secondOfDay / 60 % 60;
+  r.second = secondOfDay % 60;
+}
+
+// Reads up to `wanted` entries of entrySize bytes that start at offset. A payload that
+// ends early yields fewer entries; the records they would fill keep their zeros.
+std::vector<std::uint8_t> ReadEntries(ByteReader& reader, std::uint64_t offset, std::size_t wanted,
+                                      std::size_t entrySize) {
+  const std::uint64_t left = offset < reader.Size() ? reader.Size() - offset : 0;
+  const std::size_t n = std::min<std::uint64_t>(wanted, left / entrySize);
+  std::vector<std::uint8_t> bytes(n * entrySize);
+  bytes.resize(reader.ReadAt(offset, bytes) / entrySize * entrySize);
+  return bytes;
+}
+
+// A sensor or GPS box directly at offset; its payload may end early, but its header
+// must be whole and its type exact.
+std::optional<Box> ReadDataBox(ByteReader& reader, std::uint64_t offset, std::string_view type) {
+  std::array<std::uint8_t, 8> head{};
+  if (!reader.ReadExact(offset, head)) return std::nullopt;
+  Box box{offset, BigEndian32(head.data()), {head[4], head[5], head[6], head[7]}};
+  if (box.size < kBoxHeader || !TypeIs(box.type.data(), type)) return std::nullopt;
+  return box;
+}
+
+void StoreSensor(std::span<const std::uint8_t> bytes, TrackState& track) {
+  const std::size_t n = std::min<std::size_t>(bytes.size() / kSensorEntry, track.records.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint8_t* p = bytes.data() + i * kSensorEntry;
+    TrackSecond& r = track.records[i];
+    r.accelX = std::bit_cast<float>(LittleEndian32(p));
+    r.accelY = std::bit_cast<float>(LittleEndian32(p + 4));
+    r.accelZ = std::bit_cast<float>(LittleEndian32(p + 8));
+  }
+}
+
+void StoreGps(std::span<const std::uint8_t> bytes, TrackState& track) {
+  const std::size_t n = std::min<std::size_t>(bytes.size() / kGpsEntry, track.records.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint8_t* p = bytes.data() + i * kGpsEntry;
+    TrackSecond& r = track.records[i];
+    std::memcpy(r.latitudeText, p, 12);
+    std::memcpy(r.longitudeText, p + 12, 12);
+    r.latitudeText[12] = '\0';
+    r.longitudeText[12] = '\0';
+    r.speed = static_cast<std::int32_t>(LittleEndian32(p + 24) / 10);
+  }
+}
+
+// Sensor box, then GPS box, both directly after the time table.
+TrackParseOutcome ReadSensorAndGps(ByteReader& reader, std::uint64_t offset, TrackState& track) {
+  const auto count = static_cast<std::size_t>(track.count);
+  const auto sens = ReadDataBox(reader, offset, "SENS");
+  if (!sens) return Refused(ParseResult::TrackDamaged);
+  StoreSensor(
+      ReadEntries(reader, sens->offset + kBoxHeader,
+                  std::min<std::size_t>((sens->size - kBoxHeader) / kSensorEntry, count), kSensorEntry),
+      track);
+  ComputePeakMagnitude(track);
+
+  const auto gpsi = ReadDataBox(reader, sens->End(), "GPSI");
+  if (!gpsi) return Refused(ParseResult::TrackDamaged);
+  StoreGps(ReadEntries(reader, gpsi->offset + kBoxHeader,
+                       std::min<std::size_t>((gpsi->size - kBoxHeader) / kGpsEntry, count), kGpsEntry),
+           track);
+  return {ParseResult::Loaded, kNoMessage, 0};
+}
+
+// The track box: a time table (one entry per record), the sensor box, the GPS box.
+TrackParseOutcome ReadTrackBox(ByteReader& reader, const MovieHeader& movie, TrackState& track) {
+  // The track box's size only has to be there: nothing is located by it, and a copy
+  // cut short in the GPS box still carries a usable track.
+  std::array<std::uint8_t, 4> trackSize{};
+  if (!reader.ReadExact(movie.trackOffset, trackSize) || BigEndian32(trackSize.data()) == 0) {
+    return Refused(ParseResult::TrackDamaged);
+  }
+  const auto table = ReadBox(reader, movie.trackOffset + kBoxHeader);
+  if (!table) return Refused(ParseResult::TrackDamaged);
+  const std::uint32_t count = (table->size - kBoxHeader) / kTimeEntry;
+  if (count > limits::kMaxTrackRecords) return Refused(ParseResult::TrackDamaged);
+
+  track.records.assign(count, TrackSecond{});
+  track.count = static_cast<std::int32_t>(count);
+  track.recordsPerSecond = count >= 1 ? count / movie.durationSeconds : 0;
+
+  // A recording without a sensor box after the time table plays without a track.
+  std::array<std::uint8_t, 4> nextType{};
+  if (!reader.ReadExact(table->End() + 4, nextType) || !TypeIsIgnoringCase(nextType.data(), "SENS")) {
+    track.count = 0;
+    track.recordsPerSecond = 0;
+    return {ParseResult::Loaded, kNoMessage, 0};
+  }
+
+  std::vector<std::uint8_t> times(std::size_t{count} * kTimeEntry);
+  if (!reader.ReadExact(table->offset + kBoxHeader, times)) return Refused(ParseResult::TrackDamaged);
+  for (std::size_t i = 0; i < count; ++i)
+    SetRecordTime(track.records[i], LittleEndian32(&times[i * kTimeEntry]));
+  return ReadSensorAndGps(reader, table->End(), track);
+}
+
+}  // namespace
+
+TrackParseOutcome ParseEmbeddedTrack(ByteReader& reader, bool fullParse, TrackState& track) {
+  const auto movie = ReadMovieHeader(reader);
+  if (!movie) return Refused(ParseResult::Rejected);
+  TrackParseOutcome outcome{ParseResult::Loaded, kNoMessage, movie->durationMs};
+  if (fullParse) {
+    const auto read = ReadTrackBox(reader, *movie, track);
+    outcome.result = read.result;
+    outcome.message = read.message;
+  }
+  return outcome;
+}
+
+TrackParseOutcome ParseEmbeddedTrack(const std::filesystem::path& path, bool fullParse, TrackState& track) {
+  const auto reader = FileReader::Open(path);
+  if (!reader) return {ParseResult::Rejected, msg::kCantOpenFile, 0};
+  return ParseEmbeddedTrack(*reader, fullParse, track);
+}
+
+const std::filesystem::path& TrackMessageSubject(const std::filesystem::path& workingCopy,
+                                                 const std::filesystem::path& frontRecording,
+                                                 const std::filesystem::path& rearRecording) {
+  const auto& text = workingCopy.native();
+  const auto at = text.find(std::filesystem::path("Front").native());
+  return at != std::filesystem::path::string_type::npos && at > 0 ? frontRecording : rearRecording;
+}
+
+PairTrackOutcome ParseTrackOfPair(ByteReader* front, ByteReader* rear, TrackState& track) {
+  PairTrackOutcome pair;
+  if (front != nullptr) {
+    pair.front = ParseEmbeddedTrack(*front, true, track);
+    pair.frontPlayable = pair.front->Loaded();
+    pair.shown = TrackChannel::Front;
+  }
+  if (rear != nullptr) {
+    // The rear track is only wanted when the front has none to show.
+    const bool rearInFull = !pair.frontPlayable;
+    pair.rear = ParseEmbeddedTrack(*rear, rearInFull, track);
+    pair.rearPlayable = pair.rear->Loaded();
+    if (rearInFull) pair.shown = TrackChannel::Rear;
+  }
+  return pair;
+}
+
+PairTrackOutcome ParseTrackOfPair(const std::filesystem::path& front, const std::filesystem::path& rear,
+                                  TrackState& track) {
+  // A working copy that is named but cannot be opened is a channel that fails with
+  // "can't open", not a missing channel: it is read as empty and its message replaced.
+  SpanReader nothing({});
+  const auto open = [&nothing](const std::filesystem::path& path, std::unique_ptr<FileReader>& holder) {
+    if (path.empty()) return static_cast<ByteReader*>(nullptr);
+    holder = FileReader::Open(path);
+    return holder ? static_cast<ByteReader*>(holder.get()) : static_cast<ByteReader*>(&nothing);
+  };
+  std::unique_ptr<FileReader> frontReader;
+  std::unique_ptr<FileReader> rearReader;
+  ByteReader* frontSource = open(front, frontReader);
+  ByteReader* rearSource = open(rear, rearReader);
+  PairTrackOutcome pair = ParseTrackOfPair(frontSource, rearSource, track);
+  const TrackParseOutcome cantOpen{ParseResult::Rejected, msg::kCantOpenFile, 0};
+  if (frontSource == &nothing) pair.front = cantOpen;
+  if (rearSource == &nothing) pair.rear = cantOpen;
+  return pair;
+}
+
+}  // namespace direvovu

@@ -138,6 +138,7 @@ void ChannelPlayer::ForgetPendingEvents() {
   generation_.fetch_add(1);
   playing_reported_ = false;
   end_reported_ = false;
+  failure_reported_ = false;
 }
 
 void ChannelPlayer::AttachEvents() {
@@ -170,9 +171,15 @@ void ChannelPlayer::OnLibvlcEvent(const libvlc_event_t* event, void* self) {
 
 void ChannelPlayer::HandleEvent(std::uint64_t generation, int type) {
   if (generation != generation_.load()) return;  // from a media replaced or stopped since
+  if (failure_reported_) return;
   switch (type) {
     case libvlc_MediaPlayerPlaying:
       if (playing_reported_) return;
+      // libvlc "plays" a file it could not read, with nothing in it; a recording has a length.
+      if (libvlc_media_get_duration(media_) <= 0 && GetLength() <= 0) {
+        ReportFailure();
+        return;
+      }
       playing_reported_ = true;
       ApplyAudio();  // some audio outputs only take the volume once they run
       emit playing();
@@ -180,14 +187,23 @@ void ChannelPlayer::HandleEvent(std::uint64_t generation, int type) {
     case libvlc_MediaPlayerEndReached:
       if (end_reported_) return;
       end_reported_ = true;
-      emit endReached();
+      if (playing_reported_) {
+        emit endReached();
+      } else {
+        ReportFailure();  // ended without ever playing
+      }
       break;
     case libvlc_MediaPlayerEncounteredError:
-      emit error(QString::fromStdString(file_.string()));
+      ReportFailure();
       break;
     default:
       break;
   }
+}
+
+void ChannelPlayer::ReportFailure() {
+  failure_reported_ = true;
+  emit error(QString::fromStdString(file_.string()));
 }
 
 void ChannelPlayer::SetDrawable(std::uintptr_t window) {

@@ -85,6 +85,7 @@ class ChannelPlayer final : public IChannelPlayer {
  private:
   static void OnLibvlcEvent(const libvlc_event_t* event, void* self);
   void HandleEvent(std::uint64_t generation, int type);
+  void ReportFailure();
   void AttachEvents();
   void DetachEvents();
   void ApplyDrawable();
@@ -104,6 +105,7 @@ class ChannelPlayer final : public IChannelPlayer {
   bool attached_ = false;
   bool playing_reported_ = false;
   bool end_reported_ = false;
+  bool failure_reported_ = false;
   // Bumped by Open, Stop and Release: events posted before are dropped on arrival.
   std::atomic<std::uint64_t> generation_{0};
 };

@@ -120,7 +120,8 @@ class IChannelPlayer : public QObject {
   void playing();
   // The media played to its end; once per Open or Stop.
   void endReached();
-  // The media could not be opened or decoded.
+  // The media could not be opened or decoded (also when it ends without ever playing);
+  // the message names the file. The main window treats it as a failed load.
   void error(const QString& message);
 };
 

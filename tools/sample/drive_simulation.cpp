@@ -156,6 +156,8 @@ class Driver {
     }
     if (timer_ <= 0) DecideNext();
     if (phase_ != Phase::kDriving) return speed;
+    // Nobody holds a speed exactly: let the chosen speed wander a little.
+    target_ = std::clamp(target_ + random_.Noise(0.04), KmhToMs(25), KmhToMs(65));
     const double desired = std::min(target_, corner_cap);
     if (speed < desired) return std::min(desired, speed + accel_ * kStep);
     return std::max(desired, speed - kComfortDecel * kStep);
@@ -202,9 +204,9 @@ class Driver {
 // What the sensor reads in the second of a collision: a forward crash while moving, a shove
 // from behind while standing.
 void ApplyImpact(DriveSecond& second, bool moving, DriveRandom& random) {
-  second.accel_x = (moving ? -1.8 : 1.3) + random.Noise(0.05);
-  second.accel_y = (moving ? 0.7 : -0.4) + random.Noise(0.05);
-  second.accel_z = 1.5 + random.Noise(0.05);
+  second.accel_x = (moving ? -1.8 : 1.5) + random.Noise(0.05);
+  second.accel_y = (moving ? 0.7 : -0.5) + random.Noise(0.05);
+  second.accel_z = 1.6 + random.Noise(0.05);
 }
 
 }  // namespace

@@ -9,17 +9,9 @@
 
 #include "core/settings/texts.h"
 #include "gui/controls/msg_box_skin.h"
+#include "gui/controls/ui_text.h"
 
 namespace direvovu::gui {
-namespace {
-
-QString CommonButton(int row) {
-  const auto text = Text(TextTable::CommonButtons, row);
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 CMsgBox::CMsgBox(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
   setFixedSize(kWidth, kHeight);
@@ -32,8 +24,8 @@ CMsgBox::CMsgBox(QWidget* parent) : QDialog(parent) {
   text_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-  ok_ = new QPushButton(CommonButton(0), this);
-  cancel_ = new QPushButton(CommonButton(1), this);
+  ok_ = new QPushButton(UiText(TextTable::CommonButtons, 0), this);
+  cancel_ = new QPushButton(UiText(TextTable::CommonButtons, 1), this);
   for (QPushButton* b : {ok_, cancel_}) b->setStyleSheet(MsgBoxButtonStyle());
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

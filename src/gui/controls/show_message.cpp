@@ -2,6 +2,7 @@
 
 #include "core/settings/texts.h"
 #include "gui/controls/msg_box.h"
+#include "gui/controls/ui_text.h"
 
 namespace direvovu::gui {
 namespace {
@@ -11,12 +12,10 @@ MessageHandler& Handler() {
   return handler;
 }
 
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 }  // namespace
 
 QString MessageText(int row, const QString& detail) {
-  return QStringLiteral("%1\n\n%2").arg(FromUtf8(Text(TextTable::Messages, row)), detail);
+  return QStringLiteral("%1\n\n%2").arg(UiText(TextTable::Messages, row), detail);
 }
 
 bool ShowMessage(int row, const QString& detail, bool cancel_shown, bool ok_shown, bool auto_close) {

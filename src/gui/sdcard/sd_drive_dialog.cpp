@@ -8,25 +8,17 @@
 
 #include "core/sdcard/sd_drive.h"
 #include "core/settings/texts.h"
+#include "gui/controls/ui_text.h"
 #include "platform/drive_table.h"
 
 namespace direvovu::gui {
-namespace {
-
-QString Tr(TextTable table, int row) {
-  const auto text = Text(table, row);
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).trimmed();
-}
-
-}  // namespace
-
 CSDDrive::CSDDrive(QWidget* parent) : QDialog(parent) { Build(platform::CurrentDrives()); }
 
 CSDDrive::CSDDrive(const DriveList& drives, QWidget* parent) : QDialog(parent) { Build(drives); }
 
 void CSDDrive::Build(const DriveList& drives) {
   setWindowTitle(QStringLiteral("DirevOvu"));
-  text_ = new QLabel(Tr(TextTable::Messages, msg::kSelectSdDrive), this);
+  text_ = new QLabel(UiLabel(TextTable::Messages, msg::kSelectSdDrive), this);
   list_ = new QComboBox(this);
   for (const auto& label : ChooserDriveLabels(drives)) {
     const auto drive = DriveByLetter(drives, label.front());
@@ -34,8 +26,8 @@ void CSDDrive::Build(const DriveList& drives) {
     list_->setItemData(list_->count() - 1, list_->itemData(list_->count() - 1), Qt::ToolTipRole);
   }
   if (list_->count() > 0) list_->setCurrentIndex(0);
-  ok_ = new QPushButton(Tr(TextTable::CommonButtons, 0), this);
-  cancel_ = new QPushButton(Tr(TextTable::CommonButtons, 1), this);
+  ok_ = new QPushButton(UiText(TextTable::CommonButtons, 0), this);
+  cancel_ = new QPushButton(UiText(TextTable::CommonButtons, 1), this);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &CSDDrive::OnOk);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,0 +1,109 @@
+#include "core/recording/decrypt_and_save.h"
+
+#include <optional>
+#include <system_error>
+
+#include "core/io/atomic_file.h"
+#include "core/recording/recording_name.h"
+#include "core/settings/texts.h"
+
+namespace direvovu {
+namespace {
+
+namespace fs = std::filesystem;
+
+DecryptSaveResult Outcome(DecryptSaveResult result, SaveStatus status, int row, std::string detail) {
+  result.status = status;
+  result.messageRow = row;
+  result.detail = std::move(detail);
+  return result;
+}
+
+// Password and plain header of a scrambled recording; nullopt when its password block
+// or header does not decrypt (not the camera's file, or damaged).
+struct Unlocked {
+  PasswordSlot password{};
+  RecordingHeader header{};
+};
+
+std::optional<Unlocked> Unlock(const BinaryFile& file) {
+  const auto parts = ReadEncryptedParts(file);
+  Unlocked unlocked;
+  if (!parts || !ReadPasswordBlock(parts->passwordBlock, unlocked.password)) return std::nullopt;
+  const auto header = DecryptHeader(parts->header, parts->tailBlock, unlocked.password);
+  if (!header) return std::nullopt;
+  unlocked.header = *header;
+  return unlocked;
+}
+
+}  // namespace
+
+bool SaveRecordingCopy(const BinaryFile& source, const RecordingHeader* plainHeader, const fs::path& target) {
+  const fs::path temp = TemporarySibling(target);
+  auto out = BinaryFile::Create(temp, true);
+  if (!out) return false;
+  bool ok = true;
+  std::uint64_t from = 0;
+  if (plainHeader != nullptr) {
+    ok = out->WriteAllAt(0, *plainHeader);
+    from = kScrambledHeaderBytes;
+  }
+  // Synced before the rename so that a complete name never points at missing data.
+  ok = ok && CopyToEnd(source, from, *out, from) && out->Sync();
+  ok = out->Close() && ok;
+  std::error_code ec;
+  if (ok) fs::rename(temp, target, ec);
+  if (!ok || ec) {
+    fs::remove(temp, ec);
+    return false;
+  }
+  return true;
+}
+
+DecryptSaveResult DecryptAndSave(const fs::path& source, const fs::path& targetFolder,
+                                 PasswordState& passwords, const AskPassword& ask) {
+  DecryptSaveResult result;
+  const auto file = BinaryFile::OpenRead(source);
+  if (!file) return Outcome(result, SaveStatus::Failed, msg::kCantOpenFile, source.string());
+  if (!IsEncryptedRecording(*file)) return Outcome(result, SaveStatus::NotEncrypted, msg::kNotEncrypted, "");
+  const auto front = Unlock(*file);
+  if (!front) return Outcome(result, SaveStatus::Failed, msg::kIllegalFile, source.string());
+  passwords.savePassword = front->password;
+
+  // Asked every time: having played the recording does not entitle one to a copy.
+  const PasswordSlot expected = passwords.savePassword;
+  PasswordQuestion question{source, true,
+                            [expected](std::string_view typed) { return SlotMatches(expected, typed); }};
+  if (!ask || !ask(question)) {
+    result.status = SaveStatus::Abandoned;
+    return result;
+  }
+
+  const fs::path frontTarget = targetFolder / source.filename();
+  if (!SaveRecordingCopy(*file, &front->header, frontTarget)) {
+    return Outcome(result, SaveStatus::Failed, msg::kCantOpenFile, frontTarget.string());
+  }
+  result.written.push_back(frontTarget);
+
+  const fs::path rear = RearCompanionPath(source);
+  const auto rearFile = rear != source ? BinaryFile::OpenRead(rear) : std::nullopt;
+  if (rearFile) {
+    const fs::path rearTarget = targetFolder / rear.filename();
+    std::optional<Unlocked> rearKey;
+    // A plain rear is saved as it is; a scrambled one with its own password block.
+    if (IsEncryptedRecording(*rearFile)) {
+      rearKey = Unlock(*rearFile);
+      if (!rearKey) return Outcome(result, SaveStatus::Failed, msg::kIllegalFile, rear.string());
+    }
+    if (!SaveRecordingCopy(*rearFile, rearKey ? &rearKey->header : nullptr, rearTarget)) {
+      return Outcome(result, SaveStatus::Failed, msg::kCantOpenFile, rearTarget.string());
+    }
+    result.written.push_back(rearTarget);
+  }
+
+  std::string detail = result.written.front().string();
+  if (result.written.size() > 1) detail += "\n" + result.written.back().string();
+  return Outcome(result, SaveStatus::Saved, msg::kDecrypted, detail);
+}
+
+}  // namespace direvovu

@@ -1,0 +1,43 @@
+#pragma once
+
+// "Decryption And Save": writes decrypted copies of a scrambled recording and of its
+// rear companion into the decryption folder. The window checks (playing, selection)
+// stay with the window; this is the file side.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/recording/working_copies.h"
+
+namespace direvovu {
+
+enum class SaveStatus {
+  Saved,         // messageRow kDecrypted, detail = the written paths, one per line
+  NotEncrypted,  // messageRow kNotEncrypted
+  Failed,        // messageRow kCantOpenFile or kIllegalFile, detail = the path concerned
+  Abandoned,     // the user gave up in the password dialogs; nothing was written
+};
+
+struct DecryptSaveResult {
+  SaveStatus status = SaveStatus::Failed;
+  std::vector<std::filesystem::path> written;  // front first; may hold the front after a rear failure
+  int messageRow = -1;
+  std::string detail;
+};
+
+// Always asks for the password (save mode). Each copy is written under a temporary
+// name in `targetFolder` and renamed to the recording's name only when complete, so a
+// failure, a wrong password or a full disk leaves no partial file and an existing copy
+// of the same name is replaced only by a complete one.
+DecryptSaveResult DecryptAndSave(const std::filesystem::path& source,
+                                 const std::filesystem::path& targetFolder, PasswordState& passwords,
+                                 const AskPassword& ask);
+
+// Writes `target` through a temporary sibling: the plain header (when given) and the
+// source from byte 128, or the whole source. False on any failure, leaving `target` as
+// it was.
+bool SaveRecordingCopy(const BinaryFile& source, const RecordingHeader* plainHeader,
+                       const std::filesystem::path& target);
+
+}  // namespace direvovu

@@ -1,0 +1,54 @@
+#pragma once
+
+// Small binary-file handle and the copy used for working and decrypted copies. The
+// copy goes through the kernel (copy_file_range: a reflink where the file system can,
+// an in-kernel copy elsewhere) and falls back to reads and writes of 1 MiB blocks.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+
+namespace direvovu {
+
+class BinaryFile {
+ public:
+  BinaryFile() = default;
+  ~BinaryFile();
+  BinaryFile(BinaryFile&& other) noexcept;
+  BinaryFile& operator=(BinaryFile&& other) noexcept;
+  BinaryFile(const BinaryFile&) = delete;
+  BinaryFile& operator=(const BinaryFile&) = delete;
+
+  // nullopt when the file cannot be opened (or is not a regular file).
+  static std::optional<BinaryFile> OpenRead(const std::filesystem::path& path);
+  // Creates the file for writing; `exclusive` refuses an existing file, otherwise an
+  // existing file is emptied.
+  static std::optional<BinaryFile> Create(const std::filesystem::path& path, bool exclusive);
+
+  bool is_open() const { return fd_ >= 0; }
+  std::optional<std::uint64_t> Size() const;
+  // Reads up to out.size() bytes at `offset`; returns the count (short at the end of
+  // the file), or nullopt on a read error.
+  std::optional<std::size_t> ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const;
+  // True only when exactly out.size() bytes were read.
+  bool ReadExactlyAt(std::uint64_t offset, std::span<std::uint8_t> out) const;
+  bool WriteAllAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
+  bool Sync();
+  // Closes and reports a failure of the close itself (a late write error).
+  bool Close();
+
+  int fd() const { return fd_; }
+
+ private:
+  explicit BinaryFile(int fd) : fd_(fd) {}
+  int fd_ = -1;
+};
+
+// Copies `source` from `sourceOffset` to its end onto `target` at `targetOffset`.
+// Returns false on any read or write failure (a full disk among them).
+bool CopyToEnd(const BinaryFile& source, std::uint64_t sourceOffset, BinaryFile& target,
+               std::uint64_t targetOffset);
+
+}  // namespace direvovu

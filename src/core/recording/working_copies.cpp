@@ -1,0 +1,138 @@
+#include "core/recording/working_copies.h"
+
+#include <optional>
+#include <system_error>
+
+#include "core/recording/recording_name.h"
+#include "core/settings/texts.h"
+
+namespace direvovu {
+namespace {
+
+namespace fs = std::filesystem;
+
+// An absent channel's working copy is emptied, as at start-up, so that nothing of the
+// previous recording can be played under the new one's name.
+void EmptyWorkingCopy(const fs::path& copy) { (void)BinaryFile::Create(copy, false); }
+
+WorkingCopiesResult Failure(WorkingCopiesResult result, int row, fs::path detail) {
+  result.status = LoadStatus::Failed;
+  result.messageRow = row;
+  result.detail = std::move(detail);
+  return result;
+}
+
+// The plain header of the front recording when it is scrambled with a password. `header`
+// stays empty for a plain recording (or one whose password is empty).
+enum class FrontKeyOutcome { Ok, Illegal, Abandoned };
+
+FrontKeyOutcome UnlockFront(const BinaryFile& file, const fs::path& path, PasswordState& passwords,
+                            const AskPassword& ask, std::optional<RecordingHeader>& header) {
+  const auto parts = ReadEncryptedParts(file);
+  if (!parts || !ReadPasswordBlock(parts->passwordBlock, passwords.filePassword))
+    return FrontKeyOutcome::Illegal;
+  if (SlotText(passwords.filePassword).empty()) return FrontKeyOutcome::Ok;  // handled as plain
+  if (SlotText(passwords.filePassword) != SlotText(passwords.acceptedPassword)) {
+    const PasswordSlot expected = passwords.filePassword;
+    PasswordQuestion question{path, false,
+                              [expected](std::string_view typed) { return SlotMatches(expected, typed); }};
+    if (!ask || !ask(question)) return FrontKeyOutcome::Abandoned;
+  }
+  header = DecryptHeader(parts->header, parts->tailBlock, passwords.filePassword);
+  if (!header) return FrontKeyOutcome::Illegal;
+  passwords.acceptedPassword = passwords.filePassword;
+  return FrontKeyOutcome::Ok;
+}
+
+// How the rear recording is copied: whether it can be, and its plain header when it is
+// scrambled.
+struct RearPlan {
+  bool usable = false;
+  std::optional<RecordingHeader> header;
+};
+
+// The rear is unlocked with its own password block, without asking: it belongs to the
+// front recording the user has just unlocked. A plain front never unlocks a rear.
+RearPlan PlanRear(const BinaryFile& file, bool frontEncrypted) {
+  // A rear that is plain (even beside a scrambled front) is copied as it is.
+  if (!frontEncrypted || !IsEncryptedRecording(file)) return {true, std::nullopt};
+  const auto parts = ReadEncryptedParts(file);
+  PasswordSlot password{};
+  if (!parts || !ReadPasswordBlock(parts->passwordBlock, password)) return {};
+  if (SlotText(password).empty()) return {true, std::nullopt};
+  auto header = DecryptHeader(parts->header, parts->tailBlock, password);
+  if (!header) return {};
+  return {true, header};
+}
+
+}  // namespace
+
+bool WriteRecordingCopy(const BinaryFile& source, const RecordingHeader* plainHeader,
+                        const fs::path& target) {
+  std::error_code ec;
+  fs::remove(target, ec);
+  auto out = BinaryFile::Create(target, false);
+  if (!out) return false;
+  bool ok = true;
+  std::uint64_t from = 0;
+  if (plainHeader != nullptr) {
+    ok = out->WriteAllAt(0, *plainHeader);
+    from = kScrambledHeaderBytes;
+  }
+  ok = ok && CopyToEnd(source, from, *out, from);
+  ok = out->Close() && ok;
+  if (!ok) fs::remove(target, ec);
+  return ok;
+}
+
+WorkingCopiesResult MakeWorkingCopies(const fs::path& front, const fs::path& frontCopy,
+                                      const fs::path& rearCopy, PasswordState& passwords,
+                                      const AskPassword& ask) {
+  WorkingCopiesResult result;
+  if (const auto file = BinaryFile::OpenRead(front)) {
+    result.encrypted = IsEncryptedRecording(*file);
+    std::optional<RecordingHeader> header;
+    if (result.encrypted) {
+      switch (UnlockFront(*file, front, passwords, ask, header)) {
+        case FrontKeyOutcome::Illegal:
+          EmptyWorkingCopy(frontCopy);
+          return Failure(result, msg::kIllegalFile, front);
+        case FrontKeyOutcome::Abandoned:
+          result.status = LoadStatus::Abandoned;
+          return result;
+        case FrontKeyOutcome::Ok:
+          result.encrypted = header.has_value();
+          break;
+      }
+    }
+    if (!header && !VerifyPlainRecording(*file)) {
+      EmptyWorkingCopy(frontCopy);
+      return Failure(result, msg::kIllegalFile, front);
+    }
+    if (!WriteRecordingCopy(*file, header ? &*header : nullptr, frontCopy)) {
+      return Failure(result, msg::kCantOpenFile, frontCopy);
+    }
+    result.frontPresent = true;
+  } else {
+    EmptyWorkingCopy(frontCopy);
+  }
+
+  const fs::path rear = RearCompanionPath(front);
+  const auto rearFile = rear != front ? BinaryFile::OpenRead(rear) : std::nullopt;
+  const RearPlan plan = rearFile ? PlanRear(*rearFile, result.encrypted) : RearPlan{};
+  if (plan.usable) {
+    if (!WriteRecordingCopy(*rearFile, plan.header ? &*plan.header : nullptr, rearCopy)) {
+      return Failure(result, msg::kCantOpenFile, rearCopy);
+    }
+    result.rearPresent = true;
+  } else {
+    // Missing, or scrambled beyond use: the front plays alone.
+    EmptyWorkingCopy(rearCopy);
+  }
+
+  if (!result.frontPresent && !result.rearPresent) return Failure(result, msg::kCantOpenFile, front);
+  result.status = LoadStatus::Ready;
+  return result;
+}
+
+}  // namespace direvovu

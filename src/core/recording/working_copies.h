@@ -1,0 +1,63 @@
+#pragma once
+
+// The load step that writes the two working copies (front and rear) the players and
+// the track parser read: decrypted where the recording is scrambled, byte for byte
+// otherwise. The track is parsed by the caller afterwards.
+
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+#include "core/recording/encrypted_recording.h"
+
+namespace direvovu {
+
+// Password state held by the main window for the life of the program.
+struct PasswordState {
+  PasswordSlot filePassword{};      // decrypted from the recording being loaded
+  PasswordSlot acceptedPassword{};  // last one accepted while loading: not asked again
+  PasswordSlot savePassword{};      // decrypted from the recording being saved decrypted
+};
+
+// What the password dialogs need: which recording, and a checker for a typed text.
+struct PasswordQuestion {
+  std::filesystem::path recording;
+  bool saveMode = false;  // asked for "Decryption And Save"
+  std::function<bool(std::string_view typed)> matches;
+};
+
+// Shows the dialogs (first entry, then retries) and returns true once a typed password
+// matched; false when the user gave up.
+using AskPassword = std::function<bool(const PasswordQuestion&)>;
+
+enum class LoadStatus {
+  Ready,      // at least one working copy was written
+  Failed,     // messageRow and detail say why
+  Abandoned,  // the user gave up in the password dialogs
+};
+
+struct WorkingCopiesResult {
+  LoadStatus status = LoadStatus::Failed;
+  bool frontPresent = false;
+  bool rearPresent = false;
+  bool encrypted = false;
+  int messageRow = -1;  // msg::kCantOpenFile or msg::kIllegalFile when Failed
+  std::filesystem::path detail;
+};
+
+// Writes the front working copy from `front` and the rear one from its companion
+// (RearCompanionPath). A channel whose recording cannot be opened is absent and its
+// working copy is left empty. Asks for the password only when the front recording is
+// scrambled with a password other than the accepted one.
+WorkingCopiesResult MakeWorkingCopies(const std::filesystem::path& front,
+                                      const std::filesystem::path& frontCopy,
+                                      const std::filesystem::path& rearCopy, PasswordState& passwords,
+                                      const AskPassword& ask);
+
+// Writes `target` from an open recording: the plain header followed by the recording
+// from byte 128, or (without a header) the whole recording. The target is emptied or
+// created first. False on any failure; a partial target is removed.
+bool WriteRecordingCopy(const BinaryFile& source, const RecordingHeader* plainHeader,
+                        const std::filesystem::path& target);
+
+}  // namespace direvovu

@@ -16,6 +16,7 @@ namespace {
 
 std::vector<TextTable> AllTables() {
   std::vector<TextTable> tables;
+  tables.reserve(kTextTableCount);
   for (int t = 0; t < kTextTableCount; ++t) tables.push_back(static_cast<TextTable>(t));
   return tables;
 }

@@ -85,62 +85,77 @@ constexpr std::string_view kEventPtBr[] = {
     "Imprimir",                   // 7
 };
 
-constexpr std::string_view kInfoKo[] = {
-    "DirevOvu PC 뷰어",
-    "◈ PC 뷰어 버전: 2.6.1",
-    "◈ 펌웨어 버전:",
+// The copyright notice is one text; the literal is split only to fit the lines.
+constexpr std::string_view kNoticeKo =
     "경고: 이 프로그램은 저작권법 및 국제 조약의 보호를 받습니다. 이 프로그램의 전부 또는 일부를 무단으로 "
-    "복제하거나 배포하면 민사 및 형사상의 처벌을 받을 수 있습니다.",
-    "◈ 업그레이드 버전 확인",
+    "복제하거나 배포하면 민사 및 형사상의 처벌을 받을 수 있습니다.";
+constexpr std::string_view kInfoKo[] = {
+    "DirevOvu PC 뷰어",        // 0
+    "◈ PC 뷰어 버전: 2.6.1",   // 1
+    "◈ 펌웨어 버전:",          // 2
+    kNoticeKo,                 // 3
+    "◈ 업그레이드 버전 확인",  // 4
 };
-constexpr std::string_view kInfoEn[] = {
-    "DirevOvu PC Viewer",
-    "◈ PC Viewer Version: 2.6.1",
-    "◈ Firmware Version:",
+constexpr std::string_view kNoticeEn =
     "Warning: This program is protected by copyright law and international treaties. Unauthorized "
     "reproduction or distribution of this program, or any portion of it, may result in civil and criminal "
-    "penalties.",
-    "◈ Check upgrade version",
+    "penalties.";
+constexpr std::string_view kInfoEn[] = {
+    "DirevOvu PC Viewer",          // 0
+    "◈ PC Viewer Version: 2.6.1",  // 1
+    "◈ Firmware Version:",         // 2
+    kNoticeEn,                     // 3
+    "◈ Check upgrade version",     // 4
 };
-constexpr std::string_view kInfoJa[] = {
-    "DirevOvu PCビューア",
-    "◈ PCビューアのバージョン: 2.6.1",
-    "◈ ファームウェアのバージョン:",
+constexpr std::string_view kNoticeJa =
     "警告: このプログラムは著作権法および国際条約によって保護されています。このプログラムの全部または一部を"
-    "無断で複製または配布すると、民事上および刑事上の責任を問われる場合があります。",
-    "◈ アップグレードバージョンの確認",
+    "無断で複製または配布すると、民事上および刑事上の責任を問われる場合があります。";
+constexpr std::string_view kInfoJa[] = {
+    "DirevOvu PCビューア",               // 0
+    "◈ PCビューアのバージョン: 2.6.1",   // 1
+    "◈ ファームウェアのバージョン:",     // 2
+    kNoticeJa,                           // 3
+    "◈ アップグレードバージョンの確認",  // 4
 };
+constexpr std::string_view kNoticeZhHans =
+    "警告：本程序受著作权法和国际条约保护。未经授权复制或传播本程序或其任何部分，可能导致民事和刑事处罚。";
 constexpr std::string_view kInfoZhHans[] = {
-    "DirevOvu PC播放器",
-    "◈ PC播放器版本: 2.6.1",
-    "◈ 固件版本:",
-    "警告：本程序受著作权法和国际条约保护。未经授权复制或传播本程序或其任何部分，可能导致民事和刑事处罚。",
-    "◈ 检查升级版本",
+    "DirevOvu PC播放器",      // 0
+    "◈ PC播放器版本: 2.6.1",  // 1
+    "◈ 固件版本:",            // 2
+    kNoticeZhHans,            // 3
+    "◈ 检查升级版本",         // 4
 };
-constexpr std::string_view kInfoRu[] = {
-    "Программа просмотра DirevOvu",
-    "◈ Версия программы просмотра: 2.6.1",
-    "◈ Версия прошивки:",
+constexpr std::string_view kNoticeRu =
     "Предупреждение: эта программа защищена законом об авторском праве и международными договорами. "
     "Незаконное воспроизведение или распространение этой программы или любой её части может повлечь "
-    "гражданскую и уголовную ответственность.",
-    "◈ Проверить наличие обновлений",
+    "гражданскую и уголовную ответственность.";
+constexpr std::string_view kInfoRu[] = {
+    "Программа просмотра DirevOvu",         // 0
+    "◈ Версия программы просмотра: 2.6.1",  // 1
+    "◈ Версия прошивки:",                   // 2
+    kNoticeRu,                              // 3
+    "◈ Проверить наличие обновлений",       // 4
 };
+constexpr std::string_view kNoticeZhHant =
+    "警告：本程式受著作權法及國際條約保護。未經授權重製或散布本程式或其任何部分，可能導致民事及刑事責任。";
 constexpr std::string_view kInfoZhHant[] = {
-    "DirevOvu PC播放器",
-    "◈ PC播放器版本: 2.6.1",
-    "◈ 韌體版本:",
-    "警告：本程式受著作權法及國際條約保護。未經授權重製或散布本程式或其任何部分，可能導致民事及刑事責任。",
-    "◈ 檢查升級版本",
+    "DirevOvu PC播放器",      // 0
+    "◈ PC播放器版本: 2.6.1",  // 1
+    "◈ 韌體版本:",            // 2
+    kNoticeZhHant,            // 3
+    "◈ 檢查升級版本",         // 4
 };
-constexpr std::string_view kInfoPtBr[] = {
-    "Visualizador DirevOvu para PC",
-    "◈ Versão do Visualizador para PC: 2.6.1",
-    "◈ Versão do Firmware:",
+constexpr std::string_view kNoticePtBr =
     "Aviso: este programa é protegido por leis de direitos autorais e tratados internacionais. A reprodução "
     "ou distribuição não autorizada deste programa, ou de qualquer parte dele, pode resultar em penalidades "
-    "civis e criminais.",
-    "◈ Verificar versão de atualização",
+    "civis e criminais.";
+constexpr std::string_view kInfoPtBr[] = {
+    "Visualizador DirevOvu para PC",            // 0
+    "◈ Versão do Visualizador para PC: 2.6.1",  // 1
+    "◈ Versão do Firmware:",                    // 2
+    kNoticePtBr,                                // 3
+    "◈ Verificar versão de atualização",        // 4
 };
 
 }  // namespace

@@ -28,5 +28,9 @@ int UsageError(std::string_view reason);
 // Each sub-command lives in its own file and is listed in main.cpp.
 int RunSettings(Args args);
 int RunTexts(Args args);
+int RunDecrypt(Args args);
+int RunPasswd(Args args);
+int RunInfo(Args args);
+int RunTrack(Args args);
 
 }  // namespace direvovu::cli

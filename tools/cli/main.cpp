@@ -12,6 +12,10 @@ namespace {
 constexpr std::array kCommands{
     Command{"settings", "print the viewer settings as the viewer applies them", RunSettings},
     Command{"texts", "print the texts of the string tables", RunTexts},
+    Command{"decrypt", "save the decrypted copy of an encrypted recording (and its rear)", RunDecrypt},
+    Command{"passwd", "write the camera's password file Setup/passwd.bin to a card", RunPasswd},
+    Command{"info", "name, kind, encryption and track summary of a recording", RunInfo},
+    Command{"track", "the embedded track of a recording as csv, json, gpx, kml, geojson", RunTrack},
 };
 
 void PrintHelp() {

@@ -1,0 +1,27 @@
+#include "message_text.h"
+
+#include <iostream>
+
+#include "core/settings/texts.h"
+
+namespace direvovu::cli {
+
+std::string MessageLine(int row, std::string_view detail) {
+  std::string line;
+  for (const char c : Text(TextTable::Messages, row, kEnglish)) {
+    if (c != '\n') {
+      line += c;
+    } else if (!line.empty() && line.back() != ' ') {
+      line += ' ';
+    }
+  }
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  if (!detail.empty()) line += (line.empty() ? "" : " ") + std::string(detail);
+  return line;
+}
+
+void PrintMessage(int row, std::string_view detail) {
+  std::cerr << "direvovu-cli: " << MessageLine(row, detail) << '\n';
+}
+
+}  // namespace direvovu::cli

@@ -7,9 +7,9 @@ trap 'rm -rf "$root"' EXIT
 export DIREVOVU_ROOT=$root
 
 out=$("$cli" settings)
-echo "$out" | grep -qx "LANGUAGE=5"
-echo "$out" | grep -qx "VOLUME=5"
-echo "$out" | grep -qx "SD_DOWN_FOLDER=$root/SD"
+grep -x "LANGUAGE=5" <<<"$out" >/dev/null
+grep -x "VOLUME=5" <<<"$out" >/dev/null
+grep -x "SD_DOWN_FOLDER=$root/SD" <<<"$out" >/dev/null
 [ "$(echo "$out" | head -1)" = "SD_DOWN_FOLDER=$root/SD" ]
 [ "$(echo "$out" | tail -1)" = "MARKER_INTERVAL_MS=3000" ]
 [ "$(echo "$out" | wc -l)" -eq 21 ]
@@ -17,21 +17,21 @@ echo "$out" | grep -qx "SD_DOWN_FOLDER=$root/SD"
 
 printf '[viewer_setup]\r\nLANGUAGE=10\r\nVOLUME=100\r\nROUTE_INTERVAL=2\r\nSPEED_UNIT=0x\r\n' > "$root/Env_Setup.txt"
 out=$("$cli" settings)
-echo "$out" | grep -qx "LANGUAGE=5"
-echo "$out" | grep -qx "VOLUME=10"
-echo "$out" | grep -qx "SPEED_UNIT=0"
-echo "$out" | grep -qx "ROUTE_INTERVAL=2"
+grep -x "LANGUAGE=5" <<<"$out" >/dev/null
+grep -x "VOLUME=10" <<<"$out" >/dev/null
+grep -x "SPEED_UNIT=0" <<<"$out" >/dev/null
+grep -x "ROUTE_INTERVAL=2" <<<"$out" >/dev/null
 [ "$(echo "$out" | tail -1)" = "MARKER_INTERVAL_MS=5000" ]
 
 # Junk must not stop it.
 head -c 200000 /dev/urandom > "$root/Env_Setup.txt"
-"$cli" settings | grep -qx "LANGUAGE=5"
+grep -x "LANGUAGE=5" <<<"$("$cli" settings)" >/dev/null
 
 set +e
 "$cli" settings --bogus 2>/dev/null; rc=$?
 "$cli" nosuchcommand 2>/dev/null; rc2=$?
 set -e
 [ $rc -eq 1 ] && [ $rc2 -eq 1 ]
-"$cli" --version | grep -q '^direvovu-cli '
-"$cli" --help | grep -q settings
+grep "^direvovu-cli " <<<"$("$cli" --version)" >/dev/null
+grep settings <<<"$("$cli" --help)" >/dev/null
 echo ok

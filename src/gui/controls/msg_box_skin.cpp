@@ -31,6 +31,7 @@ void PaintTitleBand(QPainter& p, const QRectF& band) {
   p.setFont(f);
   p.setPen(QColor(0xe8, 0xea, 0xee));
   p.drawText(band.adjusted(48, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("DirevOvu"));
+  p.setBrush(Qt::NoBrush);
 }
 
 }  // namespace
@@ -50,10 +51,10 @@ QPixmap MsgBoxBackground(QSize size) {
   QPainterPath well;
   well.addRoundedRect(QRectF(12, 58, r.width() - 24, 126), 6, 6);
   p.fillPath(well, QColor(0, 0, 0, 60));
+  p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(255, 255, 255, 28), 1));
   p.drawPath(well);
   p.setPen(QPen(QColor(0x12, 0x14, 0x17), 1));
-  p.setBrush(Qt::NoBrush);
   p.drawRect(r);
   return pm;
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace direvovu {
+
+// Most recordings one open takes (the card's folder holds no more).
+inline constexpr std::size_t kMaxOpenedRecordings = 7000;
+
+// The front recordings among paths the user opened (or a second start handed over):
+// those whose file name is a legal front name, at most kMaxOpenedRecordings of them,
+// ordered by full path without regard to case (equal paths keep their order).
+std::vector<std::string> FrontRecordingsInOrder(const std::vector<std::string>& paths);
+
+}  // namespace direvovu

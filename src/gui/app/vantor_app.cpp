@@ -1,0 +1,90 @@
+#include "gui/app/vantor_app.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcessEnvironment>
+
+#include <cstdio>
+
+#include "gui/app/settings_and_player.h"
+#include "gui/app/test_hook.h"
+#include "gui/app/vantor_dlg.h"
+#include "platform/single_instance.h"
+#include "platform/working_root.h"
+#include "player/channel_player.h"
+
+namespace direvovu::gui {
+namespace {
+
+QStringList ExtraPlayerOptions() {
+  const QString options = qEnvironmentVariable("DIREVOVU_VLC_OPTIONS");
+  return options.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+PlayerFactory LibvlcPlayers() {
+  return [extra = ExtraPlayerOptions()](Channel channel) -> std::unique_ptr<IChannelPlayer> {
+    return std::make_unique<ChannelPlayer>(channel, extra);
+  };
+}
+
+void ReportStartFailure(const std::string& reason) {
+  std::fprintf(stderr, "error: %s\n", reason.c_str());
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
+  QMessageBox::critical(
+      nullptr, QStringLiteral("DirevOvu"),
+      QStringLiteral("The video player could not be started.\n\n%1").arg(QString::fromStdString(reason)));
+}
+
+}  // namespace
+
+CVantorApp::CVantorApp(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {
+  QApplication::setApplicationName(QStringLiteral("direvovu"));
+  QApplication::setApplicationDisplayName(QStringLiteral("DirevOvu"));
+}
+
+CVantorApp::~CVantorApp() = default;
+
+QStringList CVantorApp::FileArguments(const QStringList& arguments) {
+  QStringList files;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments.at(i);
+    if (argument.startsWith(QLatin1Char('-'))) continue;  // Qt's own options and the like
+    files.push_back(QFileInfo(argument).absoluteFilePath());
+  }
+  return files;
+}
+
+int CVantorApp::run() {
+  const std::filesystem::path root = platform::WorkingRoot();
+  const QStringList files = FileArguments(QApplication::arguments());
+
+  platform::SingleInstance instance(QString::fromStdString(root.string()));
+  if (!instance.Acquire()) {
+    // The running viewer takes the files; this start leaves it alone either way.
+    if (!files.isEmpty()) instance.SendToRunning(files);
+    return 0;
+  }
+
+  CVantorDlg dialog(WorkingFolders(root), LibvlcPlayers());
+  std::string error;
+  if (!dialog.Initialise(&error)) {
+    ReportStartFailure(error);
+    return 1;
+  }
+  QObject::connect(&instance, &platform::SingleInstance::filesReceived, &dialog,
+                   [&dialog](const QStringList& handed) {
+                     dialog.OpenFiles(handed);
+                     dialog.showNormal();
+                     dialog.raise();
+                     dialog.activateWindow();
+                   });
+  TestHook hook(&dialog, QProcessEnvironment::systemEnvironment());
+  dialog.show();
+  if (!files.isEmpty()) dialog.OpenFiles(files);
+  dialog.exec();
+  return 0;
+}
+
+}  // namespace direvovu::gui

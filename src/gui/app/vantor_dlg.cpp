@@ -1,0 +1,145 @@
+#include "gui/app/vantor_dlg.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QNetworkInformation>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
+#include <QScreen>
+#include <QWindow>
+
+#include "core/app/main_window_geometry.h"
+#include "core/app/opened_files.h"
+#include "core/settings/texts.h"
+#include "gui/app/main_timers.h"
+
+namespace direvovu::gui {
+namespace {
+
+// Also the name the window has in the task bar.
+constexpr char kWindowTitle[] = "VAZI OSPREYCAM CD-Serial";
+
+QRegion RoundedRegion() {
+  const RoundedOutline& o = kMainWindowOutline;
+  QPainterPath path;
+  path.addRoundedRect(QRectF(o.left, o.top, o.right - o.left, o.bottom - o.top), o.corner / 2.0,
+                      o.corner / 2.0);
+  return QRegion(path.toFillPolygon().toPolygon());
+}
+
+}  // namespace
+
+CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, QWidget* parent)
+    : QDialog(parent), folders_(std::move(folders)), make_player_(std::move(make_player)), timers_(this) {
+  setWindowTitle(QString::fromUtf8(kWindowTitle));
+  // No title bar and no border: the skin draws the whole window and a click drags it.
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
+  setFixedSize(kMainWindowWidth, kMainWindowHeight);
+  setMask(RoundedRegion());
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  ask_password_ = [](const PasswordQuestion&) { return false; };
+  DefineTimers();
+  BuildControls();
+  ConnectCommands();
+}
+
+CVantorDlg::~CVantorDlg() {
+  // libvlc's X11 output must let go of the video windows before they are destroyed.
+  timers_.StopEverything();
+  ReleasePlayers();
+}
+
+bool CVantorDlg::Initialise(std::string* error) {
+  move(PlacementOn(screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024)));
+  // The folders first: on a first run the working copies have nowhere to go otherwise.
+  CreateWorkingFolders(folders_);
+  EmptyWorkingCopies();
+  if (!CreatePlayers(error)) return false;
+  settings_ = LoadAppliedSettings(folders_, settings_);
+  SetCurrentLanguage(settings_.language);
+  front_->SetVolume(settings_.volume_step);
+  RefreshTexts();
+  if (!connectivity_probe_ && QNetworkInformation::instance() == nullptr &&
+      !QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)) {
+    QNetworkInformation::loadDefaultBackend();
+  }
+  timers_.Start(timer::kConnectivity);
+  return true;
+}
+
+void CVantorDlg::OpenFiles(const QStringList& files) {
+  if (closing_) return;
+  std::vector<std::string> paths;
+  paths.reserve(static_cast<std::size_t>(files.size()));
+  for (const QString& file : files) paths.push_back(file.toStdString());
+  std::vector<std::string> chosen = FrontRecordingsInOrder(paths);
+  if (chosen.empty()) return;  // names that are not recordings are left out silently
+  auto_advance_ = false;
+  opened_ = std::move(chosen);
+  opened_index_ = 0;
+  timers_.Start(timer::kPlayOpened);
+}
+
+QPoint CVantorDlg::PlacementOn(const QRect& screen) {
+  const WindowPosition at = PlaceMainWindow(screen.width(), screen.height());
+  return {screen.left() + at.left, screen.top() + at.top};
+}
+
+void CVantorDlg::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  PaintSkin(painter);
+}
+
+void CVantorDlg::mousePressEvent(QMouseEvent* event) {
+  // The window has no caption: a left click anywhere moves it.
+  if (event->button() == Qt::LeftButton && windowHandle() != nullptr) {
+    windowHandle()->startSystemMove();
+    event->accept();
+    return;
+  }
+  QDialog::mousePressEvent(event);
+}
+
+void CVantorDlg::keyPressEvent(QKeyEvent* event) {
+  // Enter would press a default button; the window has none.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void CVantorDlg::closeEvent(QCloseEvent* event) {
+  if (closed_) {
+    event->accept();
+    return;
+  }
+  event->ignore();  // the close command ends the dialog once the players are down
+  CloseCommand();
+}
+
+void CVantorDlg::reject() {
+  // Escape (and the window manager's close) go through the close command, which stops
+  // the players before their windows go.
+  if (closed_) {
+    QDialog::reject();
+    return;
+  }
+  CloseCommand();
+}
+
+QAbstractButton* CVantorDlg::button(int id) const {
+  const auto found = buttons_.find(id);
+  return found == buttons_.end() ? nullptr : found->second;
+}
+
+QLabel* CVantorDlg::label(int id) const {
+  const auto found = labels_.find(id);
+  return found == labels_.end() ? nullptr : found->second;
+}
+
+}  // namespace direvovu::gui

@@ -1,0 +1,237 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <QStringList>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/recording/embedded_track.h"
+#include "core/recording/track_state.h"
+#include "core/recording/working_copies.h"
+#include "core/sdcard/sd_drive.h"
+#include "gui/app/settings_and_player.h"
+#include "gui/app/timer_registry.h"
+
+class QAbstractButton;
+class QLabel;
+class QSlider;
+class QWidget;
+
+namespace direvovu::gui {
+
+// Makes the player of a channel; the viewer makes libvlc players, GUI tests fakes.
+using PlayerFactory = std::function<std::unique_ptr<IChannelPlayer>(Channel)>;
+
+// The main window: a captionless, skinned 947 x 750 window with the two video areas,
+// the transport, the readouts and the row of buttons that open the other windows. It
+// owns the two players and the track and runs the periodic work on its timers.
+//
+// The work is spread over files by concern: vantor_dlg.cpp (start-up and state),
+// vantor_dlg_layout.cpp (controls, skin, tooltips), vantor_dlg_timers.cpp (the timer
+// table), vantor_dlg_players.cpp (load and synchronised start), vantor_dlg_commands.cpp.
+class CVantorDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The synchronised start plays the front channel alone when the rear one has not
+  // reported playing within this time.
+  static constexpr int kSyncWaitMs = 5000;
+
+  CVantorDlg(WorkingFolders folders, PlayerFactory make_player, QWidget* parent = nullptr);
+  ~CVantorDlg() override;
+  CVantorDlg(const CVantorDlg&) = delete;
+  CVantorDlg& operator=(const CVantorDlg&) = delete;
+
+  // The start-up that can fail: empties the working copies, creates both players,
+  // applies the settings, creates the working folders and starts the connectivity
+  // check. False (with the reason) when a player cannot be created.
+  bool Initialise(std::string* error);
+
+  // Recordings handed over by the command line or a second start: the legal front
+  // recordings among them, in path order; the first plays one second later, the next
+  // ones follow at the end of each.
+  void OpenFiles(const QStringList& files);
+
+  // Loads a front recording and its rear companion into the working copies, reads the
+  // track and opens and starts both players. False when the load failed (message 33
+  // has been shown). The play command of the play list calls this.
+  bool PlayPair(const std::filesystem::path& front_path);
+
+  // Stops playback: every playback timer, both players, the track and the readouts.
+  // `keep_auto_advance` is false when a command (not the end of the file) stops.
+  void StopPlayback(bool keep_auto_advance);
+
+  // Close button: saves the volume, stops every timer and both players, releases them
+  // and deletes the working copies, then ends the dialog. Ignored while a load runs.
+  void CloseCommand();
+
+  // Passwords of scrambled recordings; the password dialogs install the asker.
+  void SetPasswordAsker(AskPassword ask) { ask_password_ = std::move(ask); }
+
+  // Where the window goes on `screen` (available geometry), by the placement rule.
+  static QPoint PlacementOn(const QRect& screen);
+
+  // --- state, read by the other windows and by tests ---
+  const WorkingFolders& folders() const { return folders_; }
+  const AppliedSettings& settings() const { return settings_; }
+  TimerRegistry& timers() { return timers_; }
+  IChannelPlayer* frontPlayer() const { return front_.get(); }
+  IChannelPlayer* rearPlayer() const { return rear_.get(); }
+  QWidget* frontVideo() const { return front_video_; }
+  QWidget* rearVideo() const { return rear_video_; }
+  QAbstractButton* button(int id) const;
+  QLabel* label(int id) const;
+  QSlider* seekSlider() const { return slider_; }
+  int SliderValue() const;
+  const TrackState& track() const { return track_; }
+  bool frontPresent() const { return front_present_; }
+  bool rearPresent() const { return rear_present_; }
+  bool loaded() const { return loaded_; }
+  bool isPlaying() const { return playing_; }
+  bool loadPending() const { return load_pending_; }
+  bool closing() const { return closing_; }
+  bool autoAdvance() const { return auto_advance_; }
+  int startedCount() const { return started_count_; }
+  float currentRate() const { return current_rate_; }
+  int playSecond() const { return play_second_; }
+  const std::vector<std::string>& openedRecordings() const { return opened_; }
+  std::optional<bool> online() const { return online_; }
+  // Connectivity as the check sees it; tests replace the probe.
+  void SetConnectivityProbe(std::function<bool()> probe) { connectivity_probe_ = std::move(probe); }
+  // Scales the fixed pauses between the rear and the front player's calls (tests use 0).
+  void SetPacing(double scale) { pacing_ = scale; }
+
+  // Texts of every control in the current language (after a language change).
+  void RefreshTexts();
+
+ signals:
+  // Both channels run after a load (the synchronised start is over).
+  void playbackStarted();
+  // Each second while a recording plays: the graphs and readouts follow it.
+  void playbackTick(int play_second);
+  // The connectivity check saw the connection come or go (the map window follows).
+  void connectivityChanged(bool online);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void reject() override;
+
+ private:
+  // vantor_dlg_layout.cpp
+  void BuildControls();
+  void BuildButtons();
+  void BuildLabels();
+  void BuildVideoAreas();
+  void ApplyTooltips();
+  void RefreshTimeTexts();
+  void SetSliderPosition(int position);
+  void ShowOneOf(int shown_id, int hidden_id);
+  void PaintSkin(QPainter& painter);
+
+  // vantor_dlg_timers.cpp
+  void DefineTimers();
+  void StartPlaybackTimers();
+  void StopPlaybackTimers();
+  void TimeDisplayTick();
+  void MapPointsTick();
+  void MapRefreshTick();
+  void ReadoutsTick();
+  void ConnectivityTick();
+  void ApplyRateTick();
+  void EndOfFileTick();
+  void PlayOpenedTick();
+  bool ConnectedNow() const;
+  bool MapWindowExists() const;
+
+  // vantor_dlg_players.cpp
+  bool CreatePlayers(std::string* error);
+  void ReleasePlayers();
+  void EmptyWorkingCopies();
+  void DeleteWorkingCopies();
+  void OpenAndStart();
+  void OnPlayerPlaying(Channel channel);
+  void OnPlayerEnded(Channel channel);
+  void OnPlayerError(Channel channel, const QString& detail);
+  void ReleaseSynchronised();
+  void FinishSynchronisedStart();
+  void GiveUpOnRear();
+  void LoadFailed(const QString& detail, bool show_message = true);
+  bool ShowParseMessages(const PairTrackOutcome& outcome);
+  void ShowChannels();
+  IChannelPlayer* LeadingPlayer() const;
+  void Later(int ms, std::function<void()> step);
+  bool PlayNextOpened();
+
+  // vantor_dlg_commands.cpp
+  void ConnectCommands();
+  void MinimizeCommand();
+
+  WorkingFolders folders_;
+  PlayerFactory make_player_;
+  std::unique_ptr<IChannelPlayer> front_;
+  std::unique_ptr<IChannelPlayer> rear_;
+  AppliedSettings settings_;
+  TrackState track_;
+  PasswordState passwords_;
+  AskPassword ask_password_;
+  SdCardState card_;
+  TimerRegistry timers_;
+
+  // Controls.
+  QWidget* front_video_ = nullptr;
+  QWidget* rear_video_ = nullptr;
+  QSlider* slider_ = nullptr;
+  std::map<int, QAbstractButton*> buttons_;
+  std::map<int, QLabel*> labels_;
+  QPixmap background_;
+  bool graph_mode_gsensor_ = true;
+  bool driving_log_mode_ = false;
+
+  // Playback.
+  std::filesystem::path front_path_;
+  bool front_present_ = false;
+  bool rear_present_ = false;
+  bool loaded_ = false;
+  bool playing_ = false;
+  bool load_pending_ = false;
+  bool internal_stop_ = false;
+  bool closing_ = false;
+  bool closed_ = false;
+  bool auto_advance_ = false;
+  int started_count_ = 0;
+  bool front_reported_ = false;
+  bool rear_reported_ = false;
+  bool sync_waiting_ = false;
+  // Bumped by each load and stop, so steps scheduled for an older load do nothing.
+  std::uint64_t load_generation_ = 0;
+  float current_rate_ = 1.0F;
+  double pacing_ = 1.0;
+
+  // Time display.
+  std::string elapsed_text_ = "00:00";
+  std::string total_text_ = "00:00";
+  int play_second_ = 0;
+
+  // Recordings handed over, in play order, and the one playing.
+  std::vector<std::string> opened_;
+  std::size_t opened_index_ = 0;
+
+  // Connectivity: unknown until the first check.
+  std::optional<bool> online_;
+  std::function<bool()> connectivity_probe_;
+};
+
+}  // namespace direvovu::gui

@@ -1,0 +1,133 @@
+// The main window's controls at their places, the skin behind them and their texts.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSlider>
+
+#include "core/app/main_window_layout.h"
+#include "core/settings/texts.h"
+#include "gui/app/vantor_dlg.h"
+#include "gui/controls/ui_text.h"
+
+namespace direvovu::gui {
+namespace {
+
+QRect ToQRect(const Rect& r) { return {r.left, r.top, r.width, r.height}; }
+
+// The area a libvlc player draws into: a native window of its own, black until the
+// first picture arrives.
+class VideoArea : public QWidget {
+ public:
+  explicit VideoArea(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_NativeWindow);
+    setAttribute(Qt::WA_DontCreateNativeAncestors);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+  }
+};
+
+QColor LabelColour(int id) {
+  switch (id) {
+    case ctl::kReadoutX:
+      return {0, 0, 255};
+    case ctl::kReadoutY:
+      return {0, 255, 0};
+    case ctl::kReadoutZ:
+      return {128, 0, 255};
+    default:
+      return Qt::white;
+  }
+}
+
+}  // namespace
+
+void CVantorDlg::BuildControls() {
+  BuildVideoAreas();
+  BuildButtons();
+  BuildLabels();
+  slider_ = new QSlider(Qt::Horizontal, this);
+  slider_->setObjectName(QStringLiteral("ctl%1").arg(ctl::kSeekSlider));
+  slider_->setGeometry(ToQRect(kSeekSliderArea));
+  slider_->setRange(0, kSeekRange);
+  slider_->setValue(0);
+  ShowOneOf(ctl::kPlay, ctl::kPause);
+  ShowOneOf(ctl::kSpeedGraph, ctl::kGravityGraph);
+  ShowOneOf(ctl::kDrivingLogMode, ctl::kVideoMode);
+  RefreshTexts();
+}
+
+void CVantorDlg::BuildVideoAreas() {
+  front_video_ = new VideoArea(this);
+  front_video_->setObjectName(QStringLiteral("ctl%1").arg(ctl::kFrontVideo));
+  front_video_->setGeometry(ToQRect(kFrontVideoArea));
+  rear_video_ = new VideoArea(this);
+  rear_video_->setObjectName(QStringLiteral("ctl%1").arg(ctl::kRearVideo));
+  rear_video_->setGeometry(ToQRect(kRearVideoArea));
+}
+
+void CVantorDlg::BuildButtons() {
+  for (const ButtonPlace& place : MainWindowButtons()) {
+    auto* pressed = new QPushButton(this);
+    pressed->setObjectName(QStringLiteral("ctl%1").arg(place.id));
+    pressed->setFocusPolicy(Qt::NoFocus);
+    pressed->setGeometry(place.left, place.top, 50, 50);
+    buttons_[place.id] = pressed;
+  }
+}
+
+void CVantorDlg::BuildLabels() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(12);
+  font.setBold(true);
+  for (const LabelPlace& place : MainWindowLabels()) {
+    auto* text = new QLabel(this);
+    text->setObjectName(QStringLiteral("ctl%1").arg(place.id));
+    text->setGeometry(ToQRect(place.area));
+    text->setFont(font);
+    text->setAutoFillBackground(false);  // the skin shows through
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::WindowText, LabelColour(place.id));
+    text->setPalette(palette);
+    const bool time = place.id == ctl::kElapsedTime || place.id == ctl::kTotalTime;
+    text->setAlignment(time ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+    labels_[place.id] = text;
+  }
+}
+
+void CVantorDlg::ShowOneOf(int shown_id, int hidden_id) {
+  if (QAbstractButton* hidden = button(hidden_id)) hidden->hide();
+  if (QAbstractButton* shown = button(shown_id)) shown->show();
+}
+
+void CVantorDlg::ApplyTooltips() {
+  for (const ButtonPlace& place : MainWindowButtons()) {
+    if (QAbstractButton* pressed = button(place.id)) {
+      pressed->setToolTip(UiText(TextTable::MainWindow, place.tooltip_row));
+    }
+  }
+}
+
+void CVantorDlg::RefreshTimeTexts() {
+  if (QLabel* elapsed = label(ctl::kElapsedTime)) elapsed->setText(QString::fromStdString(elapsed_text_));
+  if (QLabel* total = label(ctl::kTotalTime)) total->setText(QString::fromStdString(total_text_));
+}
+
+void CVantorDlg::SetSliderPosition(int position) { slider_->setValue(position); }
+
+int CVantorDlg::SliderValue() const { return slider_->value(); }
+
+void CVantorDlg::RefreshTexts() {
+  ApplyTooltips();
+  RefreshTimeTexts();
+}
+
+void CVantorDlg::PaintSkin(QPainter& painter) { painter.fillRect(rect(), QColor(40, 42, 46)); }
+
+}  // namespace direvovu::gui

@@ -65,9 +65,9 @@ class RouteGeometry {
     AddCorner(0, points_[points_.size() - 2], points_[0], points_[1]);  // the loop closes at the start
   }
 
-  double Length() const { return cumulative_.back(); }
+  [[nodiscard]] double Length() const { return cumulative_.back(); }
 
-  Vec2 PointAt(double s) const {
+  [[nodiscard]] Vec2 PointAt(double s) const {
     s = Wrap(s);
     const auto it = std::upper_bound(cumulative_.begin(), cumulative_.end(), s);
     const std::size_t i =
@@ -80,18 +80,18 @@ class RouteGeometry {
 
   // Heading (radians, counter-clockwise from east) of a chord across s, so that corners turn
   // gradually over a few metres as a car does.
-  double HeadingAt(double s) const {
+  [[nodiscard]] double HeadingAt(double s) const {
     const Vec2 a = PointAt(s - 8.0);
     const Vec2 b = PointAt(s + 8.0);
     return std::atan2(b.y - a.y, b.x - a.x);
   }
 
-  GeoPoint ToGeo(Vec2 p) const {
+  [[nodiscard]] GeoPoint ToGeo(Vec2 p) const {
     return {origin_.latitude + p.y / kMetresPerDegreeLat, origin_.longitude + p.x / lon_scale_};
   }
 
   // Highest speed (m/s) at s that still allows slowing comfortably for the corners ahead.
-  double CornerSpeedCap(double s) const {
+  [[nodiscard]] double CornerSpeedCap(double s) const {
     double cap = std::numeric_limits<double>::infinity();
     const double here = Wrap(s);
     for (const auto& corner : corners_) {
@@ -110,7 +110,7 @@ class RouteGeometry {
     double speed;  // m/s a driver takes it at
   };
 
-  double Wrap(double s) const {
+  [[nodiscard]] double Wrap(double s) const {
     const double length = Length();
     s = std::fmod(s, length);
     return s < 0 ? s + length : s;

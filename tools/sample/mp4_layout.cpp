@@ -12,7 +12,7 @@ constexpr std::uint32_t kMovieHeaderV0Size = 108;
 constexpr std::size_t kBoxHeaderSize = 8;
 
 std::string TypeAt(std::span<const std::uint8_t> bytes, std::size_t at) {
-  return std::string(reinterpret_cast<const char*>(bytes.data() + at), 4);
+  return {reinterpret_cast<const char*>(bytes.data() + at), 4};
 }
 
 std::uint64_t ReadBe64(std::span<const std::uint8_t> bytes, std::size_t at) {

@@ -220,7 +220,7 @@ std::int64_t SecondsSinceEpoch(const CivilTime& time) {
   const std::int64_t doy = (153 * mp + 2) / 5 + time.day - 1;
   const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
   const std::int64_t days = era * 146097 + doe - 719468;
-  return days * 86400 + time.hour * 3600 + time.minute * 60 + time.second;
+  return days * 86400 + std::int64_t{time.hour} * 3600 + std::int64_t{time.minute} * 60 + time.second;
 }
 
 std::string RecordingFileName(int channel, const CivilTime& start) {

@@ -7,16 +7,10 @@
 #include "core/io/byte_reader.h"
 #include "core/recording/encrypted_recording.h"
 #include "core/settings/texts.h"
+#include "message_text.h"
 
 namespace direvovu::cli {
 namespace {
-
-// The message texts start with a line break meant for the message box.
-std::string_view MessageText(int row) {
-  std::string_view text = Text(TextTable::Messages, row, kEnglish);
-  while (!text.empty() && text.front() == '\n') text.remove_prefix(1);
-  return text;
-}
 
 // The plain recording inside an encrypted one, without writing it out: the decrypted
 // header over the scrambled one and the trailer cut off.
@@ -62,7 +56,7 @@ int ReadEncrypted(const RecordingArgs& args, FileReader& file, ReadRecording& ou
 }  // namespace
 
 void ReportMessage(const std::filesystem::path& file, int messageRow) {
-  std::cerr << "direvovu-cli: " << file.string() << ": " << MessageText(messageRow) << '\n';
+  PrintMessage(messageRow, file.string());
 }
 
 int ParseRecordingArgs(Args args, bool allowFormat, RecordingArgs& out) {

@@ -34,7 +34,7 @@ struct ReadRecording {
 // kExitWrongPassword; otherwise kExitOk, whatever the parse result.
 int ReadRecordingTrack(const RecordingArgs& args, ReadRecording& out);
 
-// "direvovu-cli: <path>: <text of the messages row>" on standard error.
+// The messages row in English, then the path, on standard error.
 void ReportMessage(const std::filesystem::path& file, int messageRow);
 
 }  // namespace direvovu::cli

@@ -121,6 +121,24 @@ TEST(DriveSimulation, ImpactSpikeInTheMiddleThenStandstill) {
   }
 }
 
+TEST(DriveSimulation, ParkedCarStaysPutUntilKnocked) {
+  DriveOptions options;
+  options.seconds = 40;
+  options.parked = true;
+  options.impact = true;
+  const auto drive = SimulateDrive(options);
+  for (const auto& s : drive) {
+    EXPECT_EQ(s.speed_kmh, 0);
+    EXPECT_EQ(s.position->latitude, drive[0].position->latitude);
+    EXPECT_EQ(s.position->longitude, drive[0].position->longitude);
+  }
+  const auto& knock = drive[20];
+  EXPECT_GT(std::sqrt(knock.accel_x * knock.accel_x + knock.accel_y * knock.accel_y +
+                      knock.accel_z * knock.accel_z),
+            2.0);
+  EXPECT_NEAR(drive[19].accel_z, 1.0, 0.05);
+}
+
 TEST(DriveSimulation, RouteIsAClosedLoop) {
   const auto& route = CityRoute();
   ASSERT_GE(route.size(), 10u);

@@ -48,6 +48,7 @@ TEST(RecordingOptions, EveryOptionInBothForms) {
                               "--no-fix-seconds",
                               "2",
                               "--event",
+                              "--parked",
                               "--no-audio",
                               "--preset",
                               "veryfast",
@@ -69,6 +70,7 @@ TEST(RecordingOptions, EveryOptionInBothForms) {
   EXPECT_DOUBLE_EQ(o.gps_start->longitude, 126.978);
   EXPECT_EQ(o.no_fix_seconds, 2);
   EXPECT_TRUE(o.impact);
+  EXPECT_TRUE(o.parked);
   EXPECT_EQ(o.preset, "veryfast");
   EXPECT_EQ(o.drive_offset_seconds, 120);
 }

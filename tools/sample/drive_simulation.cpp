@@ -229,6 +229,7 @@ std::vector<DriveSecond> SimulateDrive(const DriveOptions& options) {
   DriveRandom random(options.seed);
   const RouteGeometry route(CityRoute(), options.start.value_or(CityRoute().front()));
   Driver driver(random);
+  if (options.parked) driver.Halt();
   const int total = options.offset_seconds + options.seconds;
   const int impact_second = options.offset_seconds + options.seconds / 2;
 

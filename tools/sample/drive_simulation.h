@@ -20,6 +20,8 @@ struct DriveOptions {
   int no_fix_seconds = 0;
   // One sharp impact in the middle of the clip instead of ordinary driving to the end.
   bool impact = false;
+  // A parked car: it never moves (the camera's parking mode); an impact is then a knock.
+  bool parked = false;
   // Seconds of the same drive skipped before the clip begins, so consecutive clips continue
   // one another.
   int offset_seconds = 0;

@@ -149,6 +149,7 @@ const std::map<std::string_view, FlagSetter>& FlagOptions() {
       {"--no-rear", [](RecordingOptions& o) { o.rear = false; }},
       {"--no-audio", [](RecordingOptions& o) { o.audio = false; }},
       {"--event", [](RecordingOptions& o) { o.impact = true; }},
+      {"--parked", [](RecordingOptions& o) { o.parked = true; }},
   };
   return kFlags;
 }
@@ -258,6 +259,7 @@ const char* RecordingUsage() {
          "  --gps-start LAT,LON    move the route so it starts here (decimal degrees)\n"
          "  --no-fix-seconds K     the first K records have no GPS fix (default 0)\n"
          "  --event                a sharp impact in the middle of the clip\n"
+         "  --parked               the car stands still all along (parking mode)\n"
          "  --drive-offset S       start S seconds into the drive (to continue an earlier clip)\n"
          "\n"
          "Environment: DIREVOVU_FFMPEG names the ffmpeg program (default: ffmpeg on the PATH).\n"

@@ -40,6 +40,7 @@ struct RecordingOptions {
   std::uint32_t seed = 1;
   std::optional<GeoPoint> gps_start;
   bool impact = false;
+  bool parked = false;
   int no_fix_seconds = 0;
   int drive_offset_seconds = 0;
 };

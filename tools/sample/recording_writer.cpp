@@ -53,6 +53,7 @@ std::vector<std::uint8_t> MakeTrackBox(const RecordingOptions& options) {
   drive.start = options.gps_start;
   drive.no_fix_seconds = options.no_fix_seconds;
   drive.impact = options.impact;
+  drive.parked = options.parked;
   drive.offset_seconds = options.drive_offset_seconds;
   const auto first_second = static_cast<std::uint32_t>(SecondsSinceEpoch(options.start));
   return BuildTrackBox(MakeTrackRecords(SimulateDrive(drive), first_second));

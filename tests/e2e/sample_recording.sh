@@ -87,6 +87,9 @@ if [ -x "$cli" ] && "$cli" --help 2>/dev/null | grep -qE '^\s+info\b'; then
     grep -q "result: Loaded" "$tmp/info" || fail "$f: info says $(cat "$tmp/info")"
     grep -q "records: 5" "$tmp/info" || fail "$f: info says $(cat "$tmp/info")"
   done
+  "$cli" info "$enc" --password abc123 >"$tmp/info"
+  grep -q "encrypted: yes" "$tmp/info" && grep -q "result: Loaded" "$tmp/info" &&
+    grep -q "records: 5" "$tmp/info" || fail "$enc: info says $(cat "$tmp/info")"
 else
   echo "direvovu-cli info not available; skipped the parser check"
 fi

@@ -58,7 +58,7 @@ using ValueSetter = std::function<std::string(std::string_view, RecordingOptions
 using FlagSetter = std::function<void(RecordingOptions&)>;
 
 // Each setter returns an empty text on success, else why the value was refused.
-const std::map<std::string_view, ValueSetter>& ValueOptions() {
+const std::map<std::string_view, ValueSetter>& ClipValueOptions() {
   static const std::map<std::string_view, ValueSetter> kOptions{
       {"--out",
        [](std::string_view v, RecordingOptions& o) -> std::string {
@@ -111,6 +111,13 @@ const std::map<std::string_view, ValueSetter>& ValueOptions() {
          o.preset = std::string(v);
          return {};
        }},
+  };
+  return kOptions;
+}
+
+// Options that shape the simulated drive rather than the video.
+const std::map<std::string_view, ValueSetter>& DriveValueOptions() {
+  static const std::map<std::string_view, ValueSetter> kOptions{
       {"--seed",
        [](std::string_view v, RecordingOptions& o) -> std::string {
          auto n = ParseNumber<std::uint32_t>(v);
@@ -141,6 +148,13 @@ const std::map<std::string_view, ValueSetter>& ValueOptions() {
        }},
   };
   return kOptions;
+}
+
+const ValueSetter* FindValueSetter(std::string_view name) {
+  for (const auto* table : {&ClipValueOptions(), &DriveValueOptions()}) {
+    if (auto it = table->find(name); it != table->end()) return &it->second;
+  }
+  return nullptr;
 }
 
 const std::map<std::string_view, FlagSetter>& FlagOptions() {
@@ -182,11 +196,11 @@ RecordingOptionsOutcome ParseRecordingOptions(std::span<const std::string_view> 
       flag->second(options);
       continue;
     }
-    auto setter = ValueOptions().find(arg);
-    if (setter == ValueOptions().end()) return Refuse("unknown option '" + std::string(arg) + "'");
+    const ValueSetter* setter = FindValueSetter(arg);
+    if (setter == nullptr) return Refuse("unknown option '" + std::string(arg) + "'");
     if (!inline_value && i + 1 >= args.size()) return Refuse(std::string(arg) + " needs a value");
     const std::string_view value = inline_value ? *inline_value : args[++i];
-    if (std::string reason = setter->second(value, options); !reason.empty()) return Refuse(reason);
+    if (std::string reason = (*setter)(value, options); !reason.empty()) return Refuse(reason);
     have_out |= arg == "--out";
     have_start |= arg == "--start";
     have_seconds |= arg == "--seconds";

@@ -57,7 +57,7 @@ void WritePlainRecording(const fs::path& path, std::uint64_t total, std::uint32_
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(head.data()), static_cast<std::streamsize>(head.size()));
   std::mt19937_64 rng(seed);
-  std::vector<std::uint64_t> piece(512 * 1024);
+  std::vector<std::uint64_t> piece(std::size_t{512} * 1024);
   for (std::uint64_t left = payload; left > 0;) {
     for (auto& w : piece) w = rng();
     const std::uint64_t n = std::min<std::uint64_t>(left, piece.size() * 8);

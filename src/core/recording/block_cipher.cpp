@@ -79,7 +79,7 @@ std::uint32_t ExpandKey(std::span<const std::uint8_t> key, KeySchedule& schedule
 
 bool Overlaps(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
   if (a.empty() || b.empty()) return false;
-  std::less<const std::uint8_t*> before;
+  std::less<> before;
   return before(a.data(), b.data() + b.size()) && before(b.data(), a.data() + a.size());
 }
 
@@ -229,10 +229,10 @@ void EncryptBlock(const KeySchedule& schedule, std::span<std::uint8_t, 16> block
   const std::uint32_t* rk = schedule.roundKeys.data();
   std::uint32_t s[4];
   std::uint32_t u[4];
-  for (int i = 0; i < 4; ++i) s[i] = LoadBig(block.data() + 4 * i) ^ rk[i];
+  for (std::size_t i = 0; i < 4; ++i) s[i] = LoadBig(block.data() + 4 * i) ^ rk[i];
   // Unrolled: the extra rounds of the longer keys, then the nine of every key.
   switch (schedule.keyWords) {
-    case 8:
+    case 8:  // NOLINT(bugprone-branch-clone): the cases are the unrolled rounds
       ForwardRound(t, rk += 4, s, u);
       ForwardRound(t, rk += 4, u, s);
       [[fallthrough]];
@@ -254,7 +254,7 @@ void EncryptBlock(const KeySchedule& schedule, std::span<std::uint8_t, 16> block
   }
   rk += 4;
   const auto& sb = t.sbox;
-  for (int i = 0; i < 4; ++i) {
+  for (std::size_t i = 0; i < 4; ++i) {
     const std::uint32_t w = (static_cast<std::uint32_t>(sb[Byte(u[i], 24)]) << 24) |
                             (static_cast<std::uint32_t>(sb[Byte(u[(i + 1) & 3], 16)]) << 16) |
                             (static_cast<std::uint32_t>(sb[Byte(u[(i + 2) & 3], 8)]) << 8) |
@@ -268,9 +268,9 @@ void DecryptBlock(const KeySchedule& schedule, std::span<std::uint8_t, 16> block
   const std::uint32_t* rk = schedule.roundKeys.data();
   std::uint32_t s[4];
   std::uint32_t u[4];
-  for (int i = 0; i < 4; ++i) s[i] = LoadBig(block.data() + 4 * i) ^ rk[i];
+  for (std::size_t i = 0; i < 4; ++i) s[i] = LoadBig(block.data() + 4 * i) ^ rk[i];
   switch (schedule.keyWords) {
-    case 8:
+    case 8:  // NOLINT(bugprone-branch-clone): the cases are the unrolled rounds
       InverseRound(t, rk += 4, s, u);
       InverseRound(t, rk += 4, u, s);
       [[fallthrough]];
@@ -292,7 +292,7 @@ void DecryptBlock(const KeySchedule& schedule, std::span<std::uint8_t, 16> block
   }
   rk += 4;
   const auto& ib = t.inverseSbox;
-  for (int i = 0; i < 4; ++i) {
+  for (std::size_t i = 0; i < 4; ++i) {
     const std::uint32_t w = (static_cast<std::uint32_t>(ib[Byte(u[i], 24)]) << 24) |
                             (static_cast<std::uint32_t>(ib[Byte(u[(i + 3) & 3], 16)]) << 16) |
                             (static_cast<std::uint32_t>(ib[Byte(u[(i + 2) & 3], 8)]) << 8) |

@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::string_view kPlainMark = "ftypmp4";  // bytes 4..10 of every plain recording
 constexpr std::size_t kPlainMarkEnd = 11;
-constexpr std::size_t kScanWindow = 1024 * 1024;
+constexpr std::size_t kScanWindow = std::size_t{1024} * 1024;
 
 bool HasPlainMark(std::span<const std::uint8_t> head) {
   return head.size() >= kPlainMarkEnd && std::equal(kPlainMark.begin(), kPlainMark.end(), head.begin() + 4);

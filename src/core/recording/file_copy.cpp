@@ -11,7 +11,7 @@
 namespace direvovu {
 namespace {
 
-constexpr std::size_t kFallbackBlock = 1024 * 1024;
+constexpr std::size_t kFallbackBlock = std::size_t{1024} * 1024;
 // copy_file_range takes a size_t; ask for at most 1 GiB per call.
 constexpr std::size_t kKernelChunk = std::size_t{1} << 30;
 

@@ -27,19 +27,19 @@ class BinaryFile {
   // existing file is emptied.
   static std::optional<BinaryFile> Create(const std::filesystem::path& path, bool exclusive);
 
-  bool is_open() const { return fd_ >= 0; }
-  std::optional<std::uint64_t> Size() const;
+  [[nodiscard]] bool is_open() const { return fd_ >= 0; }
+  [[nodiscard]] std::optional<std::uint64_t> Size() const;
   // Reads up to out.size() bytes at `offset`; returns the count (short at the end of
   // the file), or nullopt on a read error.
-  std::optional<std::size_t> ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const;
+  [[nodiscard]] std::optional<std::size_t> ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const;
   // True only when exactly out.size() bytes were read.
-  bool ReadExactlyAt(std::uint64_t offset, std::span<std::uint8_t> out) const;
+  [[nodiscard]] bool ReadExactlyAt(std::uint64_t offset, std::span<std::uint8_t> out) const;
   bool WriteAllAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
   bool Sync();
   // Closes and reports a failure of the close itself (a late write error).
   bool Close();
 
-  int fd() const { return fd_; }
+  [[nodiscard]] int fd() const { return fd_; }
 
  private:
   explicit BinaryFile(int fd) : fd_(fd) {}

@@ -1,6 +1,7 @@
 #include "core/recording/encrypted_recording.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -74,6 +75,9 @@ TEST(EncryptedRecordingTest, RecognitionNeedsAForeignMarkAndRoomForTheTrailer) {
   EXPECT_FALSE(IsEncryptedRecording(dir / "empty.mp4"));
   EXPECT_FALSE(IsEncryptedRecording(dir / "missing.mp4"));
   EXPECT_FALSE(IsEncryptedRecording(dir.path()));  // a folder is not a recording
+  // Nor is a FIFO, and looking at one must not wait for a writer.
+  ASSERT_EQ(::mkfifo((dir / "pipe.mp4").c_str(), 0600), 0);
+  EXPECT_FALSE(IsEncryptedRecording(dir / "pipe.mp4"));
 }
 
 TEST(EncryptedRecordingTest, PasswordBlockRoundTripsAndRejectsForeignBlocks) {

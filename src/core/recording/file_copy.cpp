@@ -54,7 +54,8 @@ BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept {
 }
 
 std::optional<BinaryFile> BinaryFile::OpenRead(const std::filesystem::path& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking so that a FIFO given as a recording cannot hang the open.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return std::nullopt;
   BinaryFile file(fd);
   struct stat st {};

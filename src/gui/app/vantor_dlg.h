@@ -24,10 +24,11 @@
 
 class QAbstractButton;
 class QLabel;
-class QSlider;
 class QWidget;
 
 namespace direvovu::gui {
+
+class CBitmapSlider;
 
 // Makes the player of a channel; the viewer makes libvlc players, GUI tests fakes.
 using PlayerFactory = std::function<std::unique_ptr<IChannelPlayer>(Channel)>;
@@ -91,8 +92,7 @@ class CVantorDlg : public QDialog {
   QWidget* rearVideo() const { return rear_video_; }
   QAbstractButton* button(int id) const;
   QLabel* label(int id) const;
-  QSlider* seekSlider() const { return slider_; }
-  int SliderValue() const;
+  CBitmapSlider* seekSlider() const { return slider_; }
   const TrackState& track() const { return track_; }
   bool frontPresent() const { return front_present_; }
   bool rearPresent() const { return rear_present_; }
@@ -104,12 +104,15 @@ class CVantorDlg : public QDialog {
   int startedCount() const { return started_count_; }
   float currentRate() const { return current_rate_; }
   int playSecond() const { return play_second_; }
+  const std::filesystem::path& currentRecording() const { return front_path_; }
   const std::vector<std::string>& openedRecordings() const { return opened_; }
   std::optional<bool> online() const { return online_; }
   // Connectivity as the check sees it; tests replace the probe.
   void SetConnectivityProbe(std::function<bool()> probe) { connectivity_probe_ = std::move(probe); }
   // Scales the fixed pauses between the rear and the front player's calls (tests use 0).
   void SetPacing(double scale) { pacing_ = scale; }
+  // How long the synchronised start waits for the rear channel (tests shorten it).
+  void SetSyncWait(int ms) { sync_wait_ms_ = ms; }
 
   // Texts of every control in the current language (after a language change).
   void RefreshTexts();
@@ -133,6 +136,7 @@ class CVantorDlg : public QDialog {
   // vantor_dlg_layout.cpp
   void BuildControls();
   void BuildButtons();
+  void BuildSlider();
   void BuildLabels();
   void BuildVideoAreas();
   void ApplyTooltips();
@@ -173,6 +177,7 @@ class CVantorDlg : public QDialog {
   void ShowChannels();
   IChannelPlayer* LeadingPlayer() const;
   void Later(int ms, std::function<void()> step);
+  void After(int ms, std::function<void()> step);
   bool PlayNextOpened();
 
   // vantor_dlg_commands.cpp
@@ -193,7 +198,7 @@ class CVantorDlg : public QDialog {
   // Controls.
   QWidget* front_video_ = nullptr;
   QWidget* rear_video_ = nullptr;
-  QSlider* slider_ = nullptr;
+  CBitmapSlider* slider_ = nullptr;
   std::map<int, QAbstractButton*> buttons_;
   std::map<int, QLabel*> labels_;
   QPixmap background_;
@@ -219,6 +224,7 @@ class CVantorDlg : public QDialog {
   std::uint64_t load_generation_ = 0;
   float current_rate_ = 1.0F;
   double pacing_ = 1.0;
+  int sync_wait_ms_ = kSyncWaitMs;
 
   // Time display.
   std::string elapsed_text_ = "00:00";

@@ -2,13 +2,14 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
-#include <QSlider>
 
 #include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
 #include "gui/app/vantor_dlg.h"
+#include "gui/controls/bitmap_slider.h"
+#include "gui/controls/skin_button.h"
 #include "gui/controls/ui_text.h"
+#include "gui/skin/skin.h"
 
 namespace direvovu::gui {
 namespace {
@@ -52,11 +53,9 @@ void CVantorDlg::BuildControls() {
   BuildVideoAreas();
   BuildButtons();
   BuildLabels();
-  slider_ = new QSlider(Qt::Horizontal, this);
-  slider_->setObjectName(QStringLiteral("ctl%1").arg(ctl::kSeekSlider));
-  slider_->setGeometry(ToQRect(kSeekSliderArea));
-  slider_->setRange(0, kSeekRange);
-  slider_->setValue(0);
+  BuildSlider();
+  background_ = Skin::Pixmap(QStringLiteral("main_background"));
+  setWindowIcon(Skin::AppIcon());
   ShowOneOf(ctl::kPlay, ctl::kPause);
   ShowOneOf(ctl::kSpeedGraph, ctl::kGravityGraph);
   ShowOneOf(ctl::kDrivingLogMode, ctl::kVideoMode);
@@ -72,12 +71,26 @@ void CVantorDlg::BuildVideoAreas() {
   rear_video_->setGeometry(ToQRect(kRearVideoArea));
 }
 
+void CVantorDlg::BuildSlider() {
+  slider_ = new CBitmapSlider(this);
+  slider_->setObjectName(QStringLiteral("ctl%1").arg(ctl::kSeekSlider));
+  slider_->SetBitmapChannel(Skin::Pixmap(QStringLiteral("slider_channel")),
+                            Skin::Pixmap(QStringLiteral("slider_channel_active")));
+  // The thumb's corner pixel is its transparent colour.
+  slider_->SetBitmapThumb(Skin::Pixmap(QStringLiteral("slider_thumb")),
+                          Skin::Pixmap(QStringLiteral("slider_thumb_active")), true);
+  slider_->SetRange(0, kSeekRange);
+  slider_->SetPos(0);
+  slider_->setGeometry(ToQRect(kSeekSliderArea));
+}
+
 void CVantorDlg::BuildButtons() {
   for (const ButtonPlace& place : MainWindowButtons()) {
-    auto* pressed = new QPushButton(this);
+    // Each button takes the size of its pictures; only its corner is placed.
+    auto* pressed = new SkinButton(Skin::MainWindowButton(place.id), this);
     pressed->setObjectName(QStringLiteral("ctl%1").arg(place.id));
     pressed->setFocusPolicy(Qt::NoFocus);
-    pressed->setGeometry(place.left, place.top, 50, 50);
+    pressed->move(place.left, place.top);
     buttons_[place.id] = pressed;
   }
 }
@@ -119,9 +132,7 @@ void CVantorDlg::RefreshTimeTexts() {
   if (QLabel* total = label(ctl::kTotalTime)) total->setText(QString::fromStdString(total_text_));
 }
 
-void CVantorDlg::SetSliderPosition(int position) { slider_->setValue(position); }
-
-int CVantorDlg::SliderValue() const { return slider_->value(); }
+void CVantorDlg::SetSliderPosition(int position) { slider_->SetPos(position); }
 
 void CVantorDlg::RefreshTexts() {
   ApplyTooltips();

@@ -76,9 +76,15 @@ IChannelPlayer* CVantorDlg::LeadingPlayer() const {
   return front_present_ || !rear_present_ ? front_.get() : rear_.get();
 }
 
+// A paced step of the player sequence; it is dropped when a stop or another load
+// comes first.
 void CVantorDlg::Later(int ms, std::function<void()> step) {
+  After(static_cast<int>(ms * pacing_), std::move(step));
+}
+
+void CVantorDlg::After(int ms, std::function<void()> step) {
   const std::uint64_t generation = load_generation_;
-  QTimer::singleShot(static_cast<int>(ms * pacing_), this, [this, generation, step = std::move(step)] {
+  QTimer::singleShot(ms, this, [this, generation, step = std::move(step)] {
     if (generation == load_generation_ && !closed_) step();
   });
 }
@@ -192,7 +198,7 @@ void CVantorDlg::OnPlayerPlaying(Channel channel) {
     ReleaseSynchronised();
   } else if (is_front) {
     sync_waiting_ = true;
-    Later(kSyncWaitMs, [this] {
+    After(sync_wait_ms_, [this] {
       if (sync_waiting_) GiveUpOnRear();
     });
   }

@@ -1,0 +1,443 @@
+// The main window with fake players: layout, texts, timer table, load and
+// synchronised start, time display and close.
+#include "gui/app/vantor_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <fstream>
+
+#include "core/app/main_window_layout.h"
+#include "core/recording/recording_name.h"
+#include "core/settings/texts.h"
+#include "fake_player.h"
+#include "gui/app/main_timers.h"
+#include "gui/controls/bitmap_slider.h"
+#include "gui/controls/show_message.h"
+
+namespace direvovu::gui {
+namespace {
+
+using test::FakePlayer;
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::string text(static_cast<std::size_t>(fs::exists(file) ? fs::file_size(file) : 0), '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  return text;
+}
+
+// Two small camera-format pairs made once for the whole suite.
+class Recordings {
+ public:
+  static const Recordings& Get() {
+    static const Recordings made;
+    return made;
+  }
+  fs::path first;
+  fs::path second;
+  bool ok = false;
+
+ private:
+  Recordings() {
+    folder_.setAutoRemove(true);
+    const QString sample = QStringLiteral(DIREVOVU_BINARY_DIR "/direvovu-sample");
+    for (const char* start : {"2012-03-14T09:05:07", "2012-03-14T09:10:00"}) {
+      QProcess run;
+      run.start(sample, {"recording", "--out", folder_.path(), "--start", start, "--seconds", "2", "--size",
+                         "160x96", "--no-audio"});
+      if (!run.waitForFinished(60000) || run.exitCode() != 0) return;
+    }
+    const fs::path dir = folder_.path().toStdString();
+    first = dir / "drf0_20120314_090507.mp4";
+    second = dir / "drf0_20120314_091000.mp4";
+    ok = fs::exists(first) && fs::exists(second) && fs::exists(dir / "drf1_20120314_090507.mp4");
+  }
+  QTemporaryDir folder_;
+};
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(root_.isValid());
+    folders_ = std::make_unique<WorkingFolders>(fs::path(root_.path().toStdString()) / "DirevOvu");
+    dialog_ = std::make_unique<CVantorDlg>(*folders_, [this](Channel channel) {
+      auto player = std::make_unique<FakePlayer>(channel, log_);
+      if (channel == Channel::kFront && !front_failure_.empty()) player->FailInit(front_failure_);
+      (channel == Channel::kFront ? front_ : rear_) = player.get();
+      return player;
+    });
+    dialog_->SetPacing(0);
+    dialog_->SetConnectivityProbe([this] { return connected_; });
+  }
+
+  void TearDown() override { SetCurrentLanguage(kDefaultLanguage); }
+
+  void Initialise() {
+    std::string error;
+    ASSERT_TRUE(dialog_->Initialise(&error)) << error;
+  }
+
+  bool Logged(const std::string& call) const { return std::count(log_->begin(), log_->end(), call) > 0; }
+  std::size_t Position(const std::string& call, std::size_t from = 0) const {
+    return static_cast<std::size_t>(std::find(log_->begin() + static_cast<long>(from), log_->end(), call) -
+                                    log_->begin());
+  }
+
+  // A pair loaded, opened, both channels reported and released.
+  void StartPair(const fs::path& front) {
+    ASSERT_TRUE(dialog_->PlayPair(front));
+    dialog_->timers().Tick(timer::kOpenAndStart);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 5000));
+    front_->ReportPlaying();
+    rear_->ReportPlaying();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+  }
+
+  QTemporaryDir root_;
+  std::unique_ptr<WorkingFolders> folders_;
+  std::shared_ptr<std::vector<std::string>> log_ = std::make_shared<std::vector<std::string>>();
+  FakePlayer* front_ = nullptr;
+  FakePlayer* rear_ = nullptr;
+  std::string front_failure_;
+  bool connected_ = true;
+  std::unique_ptr<CVantorDlg> dialog_;
+};
+
+TEST(MainWindowPlacement, LowScreenLiftsAndCentresTallScreenUsesTheCorner) {
+  EXPECT_EQ(CVantorDlg::PlacementOn(QRect(0, 0, 1280, 720)), QPoint(166, -30));
+  EXPECT_EQ(CVantorDlg::PlacementOn(QRect(0, 0, 1920, 1080)), QPoint(0, 0));
+  // A second screen to the right: the rule applies within that screen.
+  EXPECT_EQ(CVantorDlg::PlacementOn(QRect(1920, 0, 1280, 720)), QPoint(2086, -30));
+}
+
+TEST_F(MainWindow, IsACaptionlessRoundedWindowOfFixedSize) {
+  EXPECT_EQ(dialog_->size(), QSize(947, 750));
+  EXPECT_EQ(dialog_->minimumSize(), dialog_->maximumSize());
+  EXPECT_TRUE(dialog_->windowFlags().testFlag(Qt::FramelessWindowHint));
+  const QRegion mask = dialog_->mask();
+  EXPECT_EQ(mask.boundingRect(), QRect(QPoint(5, 5), QPoint(941, 744)));
+  EXPECT_TRUE(mask.contains(QPoint(470, 6)));
+  EXPECT_FALSE(mask.contains(QPoint(6, 6)));  // the corner is cut off
+  EXPECT_EQ(dialog_->windowTitle(), QStringLiteral("VAZI OSPREYCAM CD-Serial"));
+}
+
+TEST_F(MainWindow, EveryControlSitsAtItsPlace) {
+  for (const ButtonPlace& place : MainWindowButtons()) {
+    QAbstractButton* pressed = dialog_->button(place.id);
+    ASSERT_NE(pressed, nullptr) << place.id;
+    EXPECT_EQ(pressed->pos(), QPoint(place.left, place.top)) << place.id;
+    EXPECT_GT(pressed->width(), 0) << place.id;
+  }
+  EXPECT_EQ(dialog_->frontVideo()->geometry(), QRect(34, 70, 437, 328));
+  EXPECT_EQ(dialog_->rearVideo()->geometry(), QRect(479, 70, 437, 328));
+  EXPECT_TRUE(dialog_->frontVideo()->testAttribute(Qt::WA_NativeWindow));
+  EXPECT_TRUE(dialog_->rearVideo()->testAttribute(Qt::WA_NativeWindow));
+  EXPECT_EQ(dialog_->seekSlider()->pos(), QPoint(110, 406));
+  EXPECT_EQ(dialog_->seekSlider()->width(), 287);
+  EXPECT_EQ(dialog_->seekSlider()->GetRangeMax(), 10000);
+  EXPECT_EQ(dialog_->seekSlider()->GetPos(), 0);
+  for (const LabelPlace& place : MainWindowLabels()) EXPECT_NE(dialog_->label(place.id), nullptr) << place.id;
+  // Of each pair sharing a place one is shown: nothing plays, so PLAY.
+  EXPECT_FALSE(dialog_->button(ctl::kPlay)->isHidden());
+  EXPECT_TRUE(dialog_->button(ctl::kPause)->isHidden());
+  EXPECT_NE(dialog_->button(ctl::kGravityGraph)->isHidden(), dialog_->button(ctl::kSpeedGraph)->isHidden());
+  EXPECT_NE(dialog_->button(ctl::kVideoMode)->isHidden(), dialog_->button(ctl::kDrivingLogMode)->isHidden());
+}
+
+TEST_F(MainWindow, TooltipsFollowTheLanguage) {
+  Initialise();
+  SetCurrentLanguage(kEnglish);
+  dialog_->RefreshTexts();
+  EXPECT_EQ(dialog_->button(ctl::kPlay)->toolTip(), QStringLiteral("Play"));
+  EXPECT_EQ(dialog_->button(ctl::kClose)->toolTip(), QStringLiteral("Close"));
+  EXPECT_EQ(dialog_->button(ctl::kSdDownload)->toolTip(), QStringLiteral("Download data or Format From SD"));
+  EXPECT_EQ(dialog_->button(ctl::kDrivingLogMode)->toolTip(), QStringLiteral("GPS Tracer"));
+  EXPECT_EQ(dialog_->button(ctl::kEventLog)->toolTip(), QStringLiteral("Event Log"));
+  SetCurrentLanguage(kChineseTraditional);
+  dialog_->RefreshTexts();
+  EXPECT_EQ(dialog_->button(ctl::kPlay)->toolTip(), QStringLiteral("恢復"));
+}
+
+TEST_F(MainWindow, InitialisationEmptiesTheCopiesCreatesFoldersAndAppliesTheSettings) {
+  fs::create_directories(folders_->root);
+  std::ofstream(folders_->front_copy()) << "left over from the last run";
+  std::ofstream(folders_->settings_file()) << "[VIEWER_SETUP]\nVOLUME=7\nLANGUAGE=1\n";
+  Initialise();
+  EXPECT_TRUE(fs::exists(folders_->front_copy()));
+  EXPECT_EQ(fs::file_size(folders_->front_copy()), 0U);
+  EXPECT_EQ(fs::file_size(folders_->rear_copy()), 0U);
+  for (const fs::path& folder :
+       {folders_->download(), folders_->capture(), folders_->decryption(), folders_->event()}) {
+    EXPECT_TRUE(fs::is_directory(folder)) << folder;
+  }
+  EXPECT_FALSE(fs::exists(folders_->obd()));
+  EXPECT_EQ(dialog_->settings().volume_step, 7);
+  EXPECT_TRUE(Logged("front SetVolume(7)"));
+  EXPECT_TRUE(rear_->GetMute());
+  EXPECT_EQ(CurrentLanguage(), kEnglish);
+  EXPECT_EQ(dialog_->button(ctl::kStop)->toolTip(), QStringLiteral("Stop"));
+  EXPECT_NE(front_->Drawable(), 0U);
+  EXPECT_NE(rear_->Drawable(), 0U);
+  EXPECT_NE(front_->Drawable(), rear_->Drawable());
+  EXPECT_EQ(dialog_->timers().ActiveIds(), std::vector<int>{timer::kConnectivity});
+  EXPECT_EQ(dialog_->timers().Period(timer::kConnectivity), 3000);
+}
+
+TEST_F(MainWindow, PlayerThatCannotStartFailsTheStartUpWithTheReason) {
+  front_failure_ = "The media library (libvlc) could not start";
+  std::string error;
+  EXPECT_FALSE(dialog_->Initialise(&error));
+  EXPECT_EQ(error, front_failure_);
+}
+
+TEST_F(MainWindow, TimerTableHasItsPeriodsAndOneShots) {
+  struct Row {
+    int id;
+    int period;
+    bool one_shot;
+  };
+  for (const Row& row :
+       {Row{1001, 1000, false}, Row{1003, 1000, true}, Row{1004, 10, true}, Row{1005, 1000, false},
+        Row{1007, 1000, false}, Row{1009, 3000, false}, Row{1010, 1000, true}, Row{1011, 500, true},
+        Row{1012, 1000, true}, Row{1015, 1000, true}, Row{1016, 2000, false}}) {
+    EXPECT_TRUE(dialog_->timers().IsDefined(row.id)) << row.id;
+    EXPECT_EQ(dialog_->timers().Period(row.id), row.period) << row.id;
+    EXPECT_EQ(dialog_->timers().IsOneShot(row.id), row.one_shot) << row.id;
+  }
+  EXPECT_TRUE(dialog_->timers().IsDefined(timer::kMapPoints));
+  EXPECT_FALSE(dialog_->timers().IsOneShot(timer::kMapPoints));
+}
+
+TEST_F(MainWindow, SynchronisedStartHoldsBothChannelsAndReleasesThemTogether) {
+  const Recordings& recordings = Recordings::Get();
+  ASSERT_TRUE(recordings.ok);
+  Initialise();
+  QSignalSpy started(dialog_.get(), &CVantorDlg::playbackStarted);
+  ASSERT_TRUE(dialog_->PlayPair(recordings.first));
+  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_TRUE(dialog_->frontPresent());
+  EXPECT_TRUE(dialog_->rearPresent());
+  EXPECT_GT(fs::file_size(folders_->front_copy()), 0U);
+  EXPECT_TRUE(dialog_->timers().IsActive(timer::kOpenAndStart));
+  EXPECT_FALSE(dialog_->button(ctl::kPause)->isHidden());
+
+  log_->clear();
+  dialog_->timers().Tick(timer::kOpenAndStart);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 5000));
+  EXPECT_EQ(front_->file(), folders_->front_copy());
+  EXPECT_EQ(rear_->file(), folders_->rear_copy());
+  // The rear is opened, muted and started first; the front follows.
+  EXPECT_LT(Position("rear Open"), Position("rear SetMute(true)"));
+  EXPECT_LT(Position("rear SetMute(true)"), Position("front Open"));
+  EXPECT_LT(Position("front Open"), Position("rear Play"));
+  EXPECT_LT(Position("rear Play"), Position("front Play"));
+
+  // The front has a picture first: it holds still and waits for the rear.
+  log_->clear();
+  front_->ReportPlaying();
+  EXPECT_EQ(front_->GetState(), PlayerState::kPaused);
+  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_EQ(dialog_->startedCount(), 1);
+  rear_->ReportPlaying();
+  EXPECT_EQ(dialog_->startedCount(), 2);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+  EXPECT_EQ(*log_, (std::vector<std::string>{"front Pause", "rear Pause", "rear Play", "front Play"}));
+  EXPECT_EQ(started.count(), 1);
+  EXPECT_TRUE(dialog_->autoAdvance());
+  EXPECT_EQ(front_->GetState(), PlayerState::kPlaying);
+  EXPECT_EQ(rear_->GetState(), PlayerState::kPlaying);
+
+  // The start set runs; without a map window the map points do not.
+  for (int id :
+       {timer::kTimeDisplay, timer::kReadouts, timer::kGraphs, timer::kSettle, timer::kStartVolume}) {
+    EXPECT_TRUE(dialog_->timers().IsActive(id)) << id;
+  }
+  EXPECT_FALSE(dialog_->timers().IsActive(timer::kMapPoints));
+  dialog_->timers().Tick(timer::kApplyRate);
+  EXPECT_TRUE(dialog_->loaded());
+  EXPECT_TRUE(dialog_->isPlaying());
+}
+
+TEST_F(MainWindow, SynchronisedStartPlaysTheFrontAloneWhenTheRearNeverComes) {
+  const Recordings& recordings = Recordings::Get();
+  ASSERT_TRUE(recordings.ok);
+  Initialise();
+  dialog_->SetSyncWait(50);
+  ASSERT_TRUE(dialog_->PlayPair(recordings.first));
+  dialog_->timers().Tick(timer::kOpenAndStart);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 5000));
+  front_->ReportPlaying();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+  EXPECT_FALSE(dialog_->rearPresent());
+  EXPECT_TRUE(dialog_->rearVideo()->isHidden());
+  EXPECT_EQ(rear_->GetState(), PlayerState::kStopped);
+  EXPECT_EQ(front_->GetState(), PlayerState::kPlaying);
+  // A late rear report changes nothing.
+  log_->clear();
+  rear_->ReportPlaying();
+  EXPECT_TRUE(log_->empty());
+}
+
+TEST_F(MainWindow, TimeDisplayShowsMinutesAndSecondsOfTheFrontPlayer) {
+  const Recordings& recordings = Recordings::Get();
+  ASSERT_TRUE(recordings.ok);
+  Initialise();
+  StartPair(recordings.first);
+  front_->SetClock(61'500, 75'000);
+  dialog_->timers().Tick(timer::kTimeDisplay);
+  EXPECT_EQ(dialog_->label(ctl::kElapsedTime)->text(), QStringLiteral("01:01"));
+  EXPECT_EQ(dialog_->label(ctl::kTotalTime)->text(), QStringLiteral("01:15"));
+  EXPECT_EQ(dialog_->seekSlider()->GetPos(), 8200);
+  EXPECT_EQ(dialog_->playSecond(), 61);
+  // Hours are dropped; the total is taken once per recording.
+  front_->SetClock(3'725'000, 4'000'000);
+  dialog_->timers().Tick(timer::kTimeDisplay);
+  EXPECT_EQ(dialog_->label(ctl::kElapsedTime)->text(), QStringLiteral("02:05"));
+  EXPECT_EQ(dialog_->label(ctl::kTotalTime)->text(), QStringLiteral("01:15"));
+  // Unknown length: nothing changes.
+  front_->SetClock(1'000, 0);
+  dialog_->timers().Tick(timer::kTimeDisplay);
+  EXPECT_EQ(dialog_->label(ctl::kElapsedTime)->text(), QStringLiteral("02:05"));
+  // Nothing plays any more: the timer stops itself.
+  front_->SetState(PlayerState::kStopped);
+  dialog_->timers().Tick(timer::kTimeDisplay);
+  EXPECT_FALSE(dialog_->timers().IsActive(timer::kTimeDisplay));
+}
+
+TEST_F(MainWindow, CloseSavesTheVolumeStopsEverythingAndDeletesTheCopies) {
+  const Recordings& recordings = Recordings::Get();
+  ASSERT_TRUE(recordings.ok);
+  Initialise();
+  StartPair(recordings.first);
+  dialog_->show();
+  log_->clear();
+  dialog_->CloseCommand();
+  EXPECT_TRUE(dialog_->closing());
+  EXPECT_TRUE(dialog_->isHidden());
+  EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+  EXPECT_TRUE(dialog_->timers().ActiveIds().empty());
+  EXPECT_LT(Position("rear Stop"), Position("front Stop"));
+  EXPECT_LT(Position("front Stop"), Position("front Release"));
+  EXPECT_TRUE(Logged("rear Release"));
+  EXPECT_FALSE(fs::exists(folders_->front_copy()));
+  EXPECT_FALSE(fs::exists(folders_->rear_copy()));
+  EXPECT_NE(ReadAll(folders_->settings_file()).find("VOLUME=5"), std::string::npos);
+}
+
+TEST_F(MainWindow, CloseOnAFirstRunWritesOnlyTheVolume) {
+  Initialise();
+  EXPECT_FALSE(fs::exists(folders_->settings_file()));
+  dialog_->CloseCommand();
+  const std::string text = ReadAll(folders_->settings_file());
+  EXPECT_NE(text.find("[VIEWER_SETUP]"), std::string::npos);
+  EXPECT_NE(text.find("VOLUME=5"), std::string::npos);
+  EXPECT_EQ(text.find("LANGUAGE"), std::string::npos);
+}
+
+TEST_F(MainWindow, CloseWhileALoadIsPendingDoesNothing) {
+  const Recordings& recordings = Recordings::Get();
+  ASSERT_TRUE(recordings.ok);
+  Initialise();
+  ASSERT_TRUE(dialog_->PlayPair(recordings.first));
+  dialog_->CloseCommand();
+  EXPECT_FALSE(dialog_->closing());
+  EXPECT_TRUE(fs::exists(folders_->front_copy()));
+  EXPECT_TRUE(dialog_->timers().IsActive(timer::kOpenAndStart));
+  EXPECT_FALSE(Logged("front Release"));
+}
+
+TEST_F(MainWindow, RecordingThatIsNotOneIsReportedAndNothingPlays) {
+  MessageRecorder messages;
+  Initialise();
+  const fs::path bad = fs::path(root_.path().toStdString()) / "drf0_20120314_090507.mp4";
+  std::ofstream(bad) << "not a recording at all";
+  EXPECT_FALSE(dialog_->PlayPair(bad));
+  EXPECT_FALSE(dialog_->loadPending());
+  const std::vector<int> rows = messages.rows();
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows.back(), msg::kIllegalFile);
+  // Said once, not once by the parser and again by the load.
+  EXPECT_EQ(std::count(rows.begin(), rows.end(), msg::kIllegalFile), 1);
+  EXPECT_FALSE(dialog_->button(ctl::kPlay)->isHidden());
+  EXPECT_TRUE(dialog_->button(ctl::kPause)->isHidden());
+  EXPECT_FALSE(dialog_->timers().IsActive(timer::kOpenAndStart));
+}
+
+TEST_F(MainWindow, HandedOverFilesPlayInPathOrderAndAdvanceAtTheEnd) {
+  const Recordings& recordings = Recordings::Get();
+  ASSERT_TRUE(recordings.ok);
+  Initialise();
+  const fs::path rear = RearCompanionPath(recordings.first);
+  dialog_->OpenFiles({QString::fromStdString(recordings.second.string()),
+                      QString::fromStdString(rear.string()), QStringLiteral("/nowhere/notes.txt"),
+                      QString::fromStdString(recordings.first.string())});
+  EXPECT_EQ(dialog_->openedRecordings(),
+            (std::vector<std::string>{recordings.first.string(), recordings.second.string()}));
+  ASSERT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
+  dialog_->timers().Tick(timer::kPlayOpened);
+  EXPECT_EQ(dialog_->currentRecording(), recordings.first);
+  dialog_->timers().Tick(timer::kOpenAndStart);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 5000));
+  front_->ReportPlaying();
+  rear_->ReportPlaying();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+
+  // The rear's end is not the recording's end; the front's is.
+  rear_->ReportEnd();
+  EXPECT_FALSE(dialog_->timers().IsActive(timer::kEndOfFile));
+  front_->ReportEnd();
+  ASSERT_TRUE(dialog_->timers().IsActive(timer::kEndOfFile));
+  dialog_->timers().Tick(timer::kEndOfFile);
+  EXPECT_EQ(dialog_->currentRecording(), recordings.second);
+  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_TRUE(dialog_->timers().IsActive(timer::kOpenAndStart));
+}
+
+TEST_F(MainWindow, PlayerErrorFailsTheLoadAndTheNextRecordingPlays) {
+  const Recordings& recordings = Recordings::Get();
+  ASSERT_TRUE(recordings.ok);
+  MessageRecorder messages;
+  Initialise();
+  dialog_->OpenFiles({QString::fromStdString(recordings.first.string()),
+                      QString::fromStdString(recordings.second.string())});
+  dialog_->timers().Tick(timer::kPlayOpened);
+  dialog_->timers().Tick(timer::kOpenAndStart);
+  front_->ReportError(QStringLiteral("undecodable"));
+  EXPECT_EQ(messages.rows(), std::vector<int>{msg::kIllegalFile});
+  EXPECT_TRUE(messages.requests().front().auto_close);
+  EXPECT_EQ(dialog_->currentRecording(), recordings.second);
+  EXPECT_TRUE(dialog_->loadPending());
+}
+
+TEST_F(MainWindow, ConnectivityCheckFollowsTheConnectionWhilePlaying) {
+  const Recordings& recordings = Recordings::Get();
+  ASSERT_TRUE(recordings.ok);
+  Initialise();
+  QSignalSpy changes(dialog_.get(), &CVantorDlg::connectivityChanged);
+  dialog_->timers().Tick(timer::kConnectivity);  // nothing plays: not even looked at
+  EXPECT_FALSE(dialog_->online().has_value());
+  StartPair(recordings.first);
+  connected_ = false;
+  dialog_->timers().Tick(timer::kConnectivity);
+  EXPECT_EQ(dialog_->online(), std::optional<bool>(false));
+  dialog_->timers().Tick(timer::kConnectivity);  // no change, no signal
+  connected_ = true;
+  dialog_->timers().Tick(timer::kConnectivity);
+  EXPECT_EQ(dialog_->online(), std::optional<bool>(true));
+  EXPECT_TRUE(dialog_->timers().IsActive(timer::kMapRefresh));
+  ASSERT_EQ(changes.count(), 2);
+  EXPECT_FALSE(changes.at(0).at(0).toBool());
+  EXPECT_TRUE(changes.at(1).at(0).toBool());
+}
+
+}  // namespace
+}  // namespace direvovu::gui

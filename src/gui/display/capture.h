@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+
+#include "player/media_player.h"
+
+class QWidget;
+
+namespace direvovu::gui {
+
+// What capture and printing need to know of the main window's playback.
+struct PlaybackView {
+  IChannelPlayer* front = nullptr;       // nullptr when the front channel is absent
+  IChannelPlayer* rear = nullptr;        // nullptr when the rear channel is absent
+  std::filesystem::path frontRecording;  // the recordings the user opened (for the names)
+  std::filesystem::path rearRecording;
+  bool loadPending = false;
+  std::function<void()> pause;  // the pause command
+  std::function<void()> play;   // the play command (resume)
+
+  // The front player when the front channel is present, else the rear one.
+  IChannelPlayer* Leading() const { return front != nullptr ? front : rear; }
+};
+
+struct CaptureResult {
+  bool attempted = false;           // false: nothing playing or paused, or a load pending
+  std::filesystem::path frontFile;  // empty when that channel is absent
+  std::filesystem::path rearFile;
+  bool frontWritten = false;
+  bool rearWritten = false;
+  QString detail;  // the text shown under the message
+};
+
+// The capture button: pauses a playing pair, writes a PNG of each present channel's
+// picture into the capture folder (created when missing), names them after the recording
+// and the play position, reports them with message 1 and plays on. When no picture could
+// be written it asks for another folder (message 21) instead of claiming success.
+CaptureResult CaptureVideo(const PlaybackView& playback, const std::filesystem::path& captureFolder);
+
+// Copies a rectangle of a window's client area into a BMP file at the screen's depth
+// (24 bits under the usual X server: pixel data at offset 54). False without a message
+// when the area is empty or the file cannot be written.
+bool CaptureWindowArea(QWidget* window, int left, int top, int width, int height,
+                       const std::filesystem::path& file);
+
+// The screen's depth in bits per pixel as a BMP can hold it (8, 16, 24 or 32).
+int CaptureBitsPerPixel(QWidget* window);
+
+}  // namespace direvovu::gui

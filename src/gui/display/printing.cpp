@@ -1,0 +1,144 @@
+#include "gui/display/printing.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <system_error>
+
+#include "core/display/print_layout.h"
+#include "core/settings/texts.h"
+#include "gui/controls/show_message.h"
+
+namespace direvovu::gui {
+namespace {
+
+PrintAlertHandler& AlertHandler() {
+  static PrintAlertHandler handler;
+  return handler;
+}
+
+void Alert(const QString& text) {
+  if (AlertHandler()) {
+    AlertHandler()(text);
+    return;
+  }
+  QMessageBox::warning(nullptr, QGuiApplication::applicationDisplayName(), text);
+}
+
+void RemoveFile(const std::filesystem::path& file) {
+  std::error_code error;
+  std::filesystem::remove(file, error);
+}
+
+// Pauses a playing pair for the length of the object and plays on afterwards.
+class PausedWhile {
+ public:
+  explicit PausedWhile(const PlaybackView& playback) : playback_(playback) {
+    was_playing_ = playback.Leading()->GetState() == PlayerState::kPlaying;
+    if (was_playing_ && playback_.pause) playback_.pause();
+  }
+  ~PausedWhile() {
+    if (was_playing_ && playback_.play) playback_.play();
+  }
+  PausedWhile(const PausedWhile&) = delete;
+  PausedWhile& operator=(const PausedWhile&) = delete;
+
+ private:
+  const PlaybackView& playback_;
+  bool was_playing_ = false;
+};
+
+}  // namespace
+
+void SetPrintAlertHandler(PrintAlertHandler handler) { AlertHandler() = std::move(handler); }
+
+bool PrintPictureFile(QPainter& painter, const QRect& page, const std::filesystem::path& file) {
+  const QImage picture(QString::fromStdString(file.string()));
+  if (picture.isNull()) {
+    Alert(QStringLiteral("Can't make printer file"));
+    RemoveFile(file);
+    return false;
+  }
+  const QImage bitmap = picture.convertToFormat(QImage::Format_RGB32);
+  if (bitmap.isNull()) {
+    Alert(QStringLiteral("Error loading printer bitmap!"));
+    RemoveFile(file);
+    return false;
+  }
+  const display::PrintRect where =
+      display::PlacePrintedPicture(page.width(), page.height(), bitmap.width(), bitmap.height());
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(QRect(page.x() + where.x, page.y() + where.y, where.width, where.height), bitmap);
+  RemoveFile(file);
+  return true;
+}
+
+PrintOutcome PrintPictureDocument(QPrinter& printer, const std::filesystem::path& file) {
+  if (printer.docName().isEmpty()) printer.setDocName(QGuiApplication::applicationDisplayName());
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    RemoveFile(file);
+    return PrintOutcome::NoPrinter;
+  }
+  // The painter's origin is the top-left of the printable area.
+  const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
+  const bool printed = PrintPictureFile(painter, QRect(0, 0, printable.width(), printable.height()), file);
+  if (!printed) printer.abort();
+  painter.end();
+  return printed ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+bool PrinterAvailable(const PrintTarget& target) {
+  return target.pdfFile.has_value() || !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+bool PreparePrinter(QPrinter& printer, const PrintTarget& target) {
+  if (target.pdfFile) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(target.pdfFile->string()));
+    return true;
+  }
+  QPrintDialog dialog(&printer, target.dialogParent);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+  dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+PrintOutcome PrintVideo(const PlaybackView& playback, const std::filesystem::path& pictureFile,
+                        const PrintTarget& target) {
+  IChannelPlayer* leading = playback.Leading();
+  if (playback.loadPending || leading == nullptr || !leading->IsPlaying()) return PrintOutcome::NotStarted;
+  const PausedWhile paused(playback);
+
+  RemoveFile(pictureFile);
+  if (!leading->TakeSnapshot(pictureFile)) {
+    Alert(QStringLiteral("Can't make printer file"));
+    RemoveFile(pictureFile);
+    return PrintOutcome::Failed;
+  }
+  // Without any printer the dialog could offer nothing; say so at once (and, unlike a
+  // bare stop, still delete the picture and play on).
+  if (!PrinterAvailable(target)) {
+    RemoveFile(pictureFile);
+    ShowMessage(msg::kNoPrinter);
+    return PrintOutcome::NoPrinter;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  if (!PreparePrinter(printer, target)) {
+    RemoveFile(pictureFile);
+    return PrintOutcome::Cancelled;
+  }
+  const PrintOutcome outcome = PrintPictureDocument(printer, pictureFile);
+  if (outcome == PrintOutcome::NoPrinter) ShowMessage(msg::kNoPrinter);
+  return outcome;
+}
+
+}  // namespace direvovu::gui

@@ -136,6 +136,15 @@ TEST_F(DecryptAndSaveTest, UncreatableTargetIsReportedWithItsPath) {
   EXPECT_FALSE(fs::exists(missing));
 }
 
+TEST_F(DecryptAndSaveTest, NeverReplacesTheRecordingItself) {
+  const Bytes scrambled = *ScrambleRecording(frontPlain, "abcd");
+  WriteBytes(Front(), scrambled);
+  const auto res = Save("abcd", dir.path());  // the decryption folder is the recording's own
+  EXPECT_EQ(res.status, SaveStatus::Failed);
+  EXPECT_EQ(res.messageRow, msg::kCantOpenFile);
+  EXPECT_EQ(ReadBytes(Front()), scrambled);
+}
+
 TEST_F(DecryptAndSaveTest, ScrambledFrontWithPlainRearSavesTheRearAsItIs) {
   WriteBytes(Front(), *ScrambleRecording(frontPlain, "abcd"));
   WriteBytes(Rear(), rearPlain);

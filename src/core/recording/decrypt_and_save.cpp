@@ -36,6 +36,13 @@ std::optional<Unlocked> Unlock(const BinaryFile& file) {
   return unlocked;
 }
 
+// The decrypted copy must never take the place of the recording it comes from (the
+// decryption folder may be the recording's own folder).
+bool IsSameFile(const fs::path& a, const fs::path& b) {
+  std::error_code ec;
+  return fs::equivalent(a, b, ec) && !ec;
+}
+
 }  // namespace
 
 bool SaveRecordingCopy(const BinaryFile& source, const RecordingHeader* plainHeader, const fs::path& target) {
@@ -80,7 +87,7 @@ DecryptSaveResult DecryptAndSave(const fs::path& source, const fs::path& targetF
   }
 
   const fs::path frontTarget = targetFolder / source.filename();
-  if (!SaveRecordingCopy(*file, &front->header, frontTarget)) {
+  if (IsSameFile(source, frontTarget) || !SaveRecordingCopy(*file, &front->header, frontTarget)) {
     return Outcome(result, SaveStatus::Failed, msg::kCantOpenFile, frontTarget.string());
   }
   result.written.push_back(frontTarget);
@@ -95,7 +102,8 @@ DecryptSaveResult DecryptAndSave(const fs::path& source, const fs::path& targetF
       rearKey = Unlock(*rearFile);
       if (!rearKey) return Outcome(result, SaveStatus::Failed, msg::kIllegalFile, rear.string());
     }
-    if (!SaveRecordingCopy(*rearFile, rearKey ? &rearKey->header : nullptr, rearTarget)) {
+    if (IsSameFile(rear, rearTarget) ||
+        !SaveRecordingCopy(*rearFile, rearKey ? &rearKey->header : nullptr, rearTarget)) {
       return Outcome(result, SaveStatus::Failed, msg::kCantOpenFile, rearTarget.string());
     }
     result.written.push_back(rearTarget);

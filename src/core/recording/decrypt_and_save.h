@@ -29,7 +29,8 @@ struct DecryptSaveResult {
 // Always asks for the password (save mode). Each copy is written under a temporary
 // name in `targetFolder` and renamed to the recording's name only when complete, so a
 // failure, a wrong password or a full disk leaves no partial file and an existing copy
-// of the same name is replaced only by a complete one.
+// of the same name is replaced only by a complete one. A target that is the recording
+// itself (the decryption folder being the recording's folder) is refused.
 DecryptSaveResult DecryptAndSave(const std::filesystem::path& source,
                                  const std::filesystem::path& targetFolder, PasswordState& passwords,
                                  const AskPassword& ask);

@@ -22,10 +22,11 @@ WorkingCopiesResult Failure(WorkingCopiesResult result, int row, fs::path detail
   return result;
 }
 
-// The plain header of the front recording when it is scrambled with a password. `header`
-// stays empty for a plain recording (or one whose password is empty).
 enum class FrontKeyOutcome { Ok, Illegal, Abandoned };
 
+// Reads the front's password, asks for it unless it is the accepted one, and fills
+// `header` with the plain header. `header` stays empty when the password is empty: such a
+// recording is handled as plain.
 FrontKeyOutcome UnlockFront(const BinaryFile& file, const fs::path& path, PasswordState& passwords,
                             const AskPassword& ask, std::optional<RecordingHeader>& header) {
   const auto parts = ReadEncryptedParts(file);

@@ -1,0 +1,233 @@
+#include "gui/skin/skin.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QHash>
+
+#include <array>
+#include <functional>
+
+#include "core/app/main_window_layout.h"
+#include "gui/skin/skin_painter.h"
+
+namespace direvovu::gui {
+namespace {
+
+using skin::ButtonState;
+
+qreal Density() { return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0; }
+
+QHash<QString, QPixmap>& Cache() {
+  static QHash<QString, QPixmap> cache;
+  return cache;
+}
+
+QPixmap Cached(const QString& key, const std::function<QPixmap()>& paint) {
+  auto it = Cache().constFind(key);
+  if (it != Cache().constEnd()) return *it;
+  QPixmap picture = paint();
+  Cache().insert(key, picture);
+  return picture;
+}
+
+struct NamedPicture {
+  const char* name;
+  QPixmap (*paint)(qreal dpr);
+};
+
+const std::array kNamedPictures{
+    NamedPicture{"main_background", skin::PaintMainBackground},
+    NamedPicture{"msgbox_background", skin::PaintMessageBoxBackground},
+    NamedPicture{"route_background",
+                 [](qreal d) {
+                   return skin::PaintWindowBackground({947, 730}, {}, d);
+                 }},
+    NamedPicture{"mode_video_gravity",
+                 [](qreal d) { return skin::PaintModePanel(skin::ModePanel::kVideoGravity, d); }},
+    NamedPicture{"mode_video_speed",
+                 [](qreal d) { return skin::PaintModePanel(skin::ModePanel::kVideoSpeed, d); }},
+    NamedPicture{"mode_driving_log",
+                 [](qreal d) { return skin::PaintModePanel(skin::ModePanel::kDrivingLog, d); }},
+    NamedPicture{"slider_channel",
+                 [](qreal d) {
+                   return skin::PaintSliderChannel({287, 20}, false, d);
+                 }},
+    NamedPicture{"slider_channel_active",
+                 [](qreal d) {
+                   return skin::PaintSliderChannel({287, 20}, true, d);
+                 }},
+    NamedPicture{"slider_thumb",
+                 [](qreal d) {
+                   return skin::PaintSliderThumb({14, 20}, false, d);
+                 }},
+    NamedPicture{"slider_thumb_active",
+                 [](qreal d) {
+                   return skin::PaintSliderThumb({14, 20}, true, d);
+                 }},
+    NamedPicture{"route_slider_channel",
+                 [](qreal d) {
+                   return skin::PaintSliderChannel({334, 20}, false, d);
+                 }},
+    NamedPicture{"route_slider_channel_active",
+                 [](qreal d) {
+                   return skin::PaintSliderChannel({334, 20}, true, d);
+                 }},
+    NamedPicture{"map_offline_korean",
+                 [](qreal d) { return skin::PaintOfflineMap(skin::OfflineLanguage::kKorean, d); }},
+    NamedPicture{"map_offline_russian",
+                 [](qreal d) { return skin::PaintOfflineMap(skin::OfflineLanguage::kRussian, d); }},
+    NamedPicture{"map_offline_other",
+                 [](qreal d) { return skin::PaintOfflineMap(skin::OfflineLanguage::kOther, d); }},
+    NamedPicture{"app_icon", [](qreal) { return skin::PaintAppIcon(256); }},
+};
+
+// Families of the main window's buttons share a size, chosen so that neighbours in the
+// layout keep a gap and the tool row stays inside the rounded frame.
+constexpr QSize kTitleButton{40, 40};
+constexpr QSize kTransportButton{62, 48};
+constexpr QSize kStepButton{54, 28};
+constexpr QSize kGraphButton{56, 26};
+constexpr QSize kToolButton{52, 52};
+
+struct MainButton {
+  int id;
+  const char* icon;
+  QSize size;
+};
+
+const std::array kMainButtons{
+    MainButton{ctl::kInfo, "info", kTitleButton},
+    MainButton{ctl::kMinimize, "minimize", kTitleButton},
+    MainButton{ctl::kClose, "close", kTitleButton},
+    MainButton{ctl::kPlay, "play", kTransportButton},
+    MainButton{ctl::kPause, "pause", kTransportButton},
+    MainButton{ctl::kStop, "stop", kTransportButton},
+    MainButton{ctl::kCapture, "camera", kTransportButton},
+    MainButton{ctl::kPrint, "printer", kTransportButton},
+    MainButton{ctl::kSpeedDown, "slower", kStepButton},
+    MainButton{ctl::kSpeedUp, "faster", kStepButton},
+    MainButton{ctl::kVolumeDown, "volume_down", kStepButton},
+    MainButton{ctl::kVolumeUp, "volume_up", kStepButton},
+    MainButton{ctl::kGravityGraph, "graph_gravity", kGraphButton},
+    MainButton{ctl::kSpeedGraph, "graph_speed", kGraphButton},
+    MainButton{ctl::kVideoMode, "film", kToolButton},
+    MainButton{ctl::kDrivingLogMode, "route", kToolButton},
+    MainButton{ctl::kPassword, "lock", kToolButton},
+    MainButton{ctl::kDecryption, "key", kToolButton},
+    MainButton{ctl::kViewerSetup, "gear", kToolButton},
+    MainButton{ctl::kSetup, "camera_setup", kToolButton},
+    MainButton{ctl::kMap, "map", kToolButton},
+    MainButton{ctl::kDrivingInfo, "car", kToolButton},
+    MainButton{ctl::kEventLog, "event_log", kToolButton},
+    MainButton{ctl::kOpen, "folder", kToolButton},
+    MainButton{ctl::kDetailSearch, "search", kToolButton},
+    MainButton{ctl::kSdDownload, "sd_card", kToolButton},
+    MainButton{ctl::kDeleteItem, "trash", kToolButton},
+    MainButton{ctl::kDeleteAll, "trash_all", kToolButton},
+};
+
+const MainButton* FindMainButton(int control_id) {
+  for (const MainButton& button : kMainButtons) {
+    if (button.id == control_id) return &button;
+  }
+  return nullptr;
+}
+
+QString StateName(ButtonState state) {
+  switch (state) {
+    case ButtonState::kUp:
+      return QStringLiteral("up");
+    case ButtonState::kDown:
+      return QStringLiteral("down");
+    case ButtonState::kFocus:
+      return QStringLiteral("focus");
+    case ButtonState::kDisabled:
+      return QStringLiteral("disabled");
+  }
+  return {};
+}
+
+}  // namespace
+
+QPixmap Skin::Pixmap(const QString& name) {
+  for (const NamedPicture& picture : kNamedPictures) {
+    if (name == QLatin1String(picture.name)) {
+      const qreal density = Density();
+      return Cached(name, [&] { return picture.paint(density); });
+    }
+  }
+  return {};
+}
+
+QStringList Skin::PixmapNames() {
+  QStringList names;
+  for (const NamedPicture& picture : kNamedPictures) names << QLatin1String(picture.name);
+  return names;
+}
+
+ButtonPictures Skin::Button(const QString& icon, QSize size) {
+  const qreal density = Density();
+  const QString key = QStringLiteral("button:%1:%2x%3:").arg(icon).arg(size.width()).arg(size.height());
+  auto paint = [&](ButtonState state) {
+    return Cached(key + StateName(state), [&] { return skin::PaintButton(size, icon, state, density); });
+  };
+  return {paint(ButtonState::kUp), paint(ButtonState::kDown), paint(ButtonState::kFocus),
+          paint(ButtonState::kDisabled)};
+}
+
+ButtonPictures Skin::MainWindowButton(int control_id) {
+  const MainButton* button = FindMainButton(control_id);
+  if (button == nullptr) return {};
+  return Button(QLatin1String(button->icon), button->size);
+}
+
+QString Skin::MainWindowIcon(int control_id) {
+  const MainButton* button = FindMainButton(control_id);
+  return button != nullptr ? QLatin1String(button->icon) : QString();
+}
+
+QSize Skin::MainWindowButtonSize(int control_id) {
+  const MainButton* button = FindMainButton(control_id);
+  return button != nullptr ? button->size : QSize();
+}
+
+QPixmap Skin::WindowBackground(QSize size, const QString& title) {
+  const qreal density = Density();
+  const QString key = QStringLiteral("window:%1x%2:%3").arg(size.width()).arg(size.height()).arg(title);
+  return Cached(key, [&] { return skin::PaintWindowBackground(size, title, density); });
+}
+
+QIcon Skin::AppIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(skin::PaintAppIcon(size));
+  return icon;
+}
+
+int Skin::DumpAll(const QString& folder) {
+  QDir dir(folder);
+  if (!dir.mkpath(QStringLiteral("."))) return -1;
+  int written = 0;
+  auto save = [&](const QPixmap& picture, const QString& name) {
+    if (!picture.save(dir.filePath(name + QStringLiteral(".png")), "PNG")) return false;
+    ++written;
+    return true;
+  };
+  for (const QString& name : PixmapNames()) {
+    if (!save(Pixmap(name), name)) return -1;
+  }
+  for (const MainButton& button : kMainButtons) {
+    const ButtonPictures pictures = MainWindowButton(button.id);
+    const QString base = QStringLiteral("button_%1_").arg(QLatin1String(button.icon));
+    if (!save(pictures.up, base + QStringLiteral("up")) ||
+        !save(pictures.down, base + QStringLiteral("down")) ||
+        !save(pictures.focus, base + QStringLiteral("focus")) ||
+        !save(pictures.disabled, base + QStringLiteral("disabled"))) {
+      return -1;
+    }
+  }
+  return written;
+}
+
+void Skin::Clear() { Cache().clear(); }
+
+}  // namespace direvovu::gui

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QWidget>
 
@@ -239,6 +240,35 @@ TEST_F(ChannelPlayerPlayback, StopThenPlayReportsPlayingAgain) {
   ASSERT_TRUE(player_.Play().ok);
   EXPECT_TRUE(WaitUntil([&] { return playing.count() == 2; }));
   player_.Stop();
+}
+
+// The layout the camera writes (ftyp, mdat, moov, then the private track box), as
+// direvovu-sample makes it: both channels play to their end.
+TEST(ChannelPlayerCameraFormat, BothChannelsOfASampleRecordingPlayToTheEnd) {
+  const QString sample = QStringLiteral(DIREVOVU_BINARY_DIR "/direvovu-sample");
+  if (!QFile::exists(sample)) GTEST_SKIP() << "direvovu-sample is not built";
+  QTemporaryDir dir;
+  QProcess run;
+  run.start(sample, {"recording", "--out", dir.path(), "--start", "2012-03-14T09:05:07", "--seconds", "3",
+                     "--size", "320x180"});
+  ASSERT_TRUE(run.waitForFinished(120000));
+  ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+  for (const char* name : {"drf0_20120314_090507.mp4", "drf1_20120314_090507.mp4"}) {
+    SCOPED_TRACE(name);
+    ChannelPlayer player(name[3] == '0' ? Channel::kFront : Channel::kRear, kDummyOutputs);
+    ASSERT_TRUE(player.Init().ok);
+    QSignalSpy playing(&player, &IChannelPlayer::playing);
+    QSignalSpy ended(&player, &IChannelPlayer::endReached);
+    QSignalSpy errors(&player, &IChannelPlayer::error);
+    ASSERT_TRUE(player.Open(dir.filePath(name).toStdString()).ok);
+    ASSERT_TRUE(player.Play().ok);
+    ASSERT_TRUE(WaitUntil([&] { return playing.count() > 0 || errors.count() > 0; }));
+    ASSERT_EQ(errors.count(), 0);
+    EXPECT_GT(player.GetLength(), 2500);
+    player.SetRate(4.0F);
+    EXPECT_TRUE(WaitUntil([&] { return ended.count() > 0; }, 20000));
+    EXPECT_EQ(player.GetState(), PlayerState::kEnded);
+  }
 }
 
 bool HasPngMagic(const std::filesystem::path& file) {

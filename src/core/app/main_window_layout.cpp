@@ -44,11 +44,16 @@ constexpr std::array kButtons{
 };
 
 constexpr std::array kLabels{
-    LabelPlace{ctl::kElapsedTime, {38, 404, 68, 22}},  LabelPlace{ctl::kTotalTime, {401, 404, 68, 22}},
-    LabelPlace{ctl::kRecordTime, {487, 408, 200, 20}}, LabelPlace{ctl::kPeak, {697, 408, 100, 20}},
-    LabelPlace{ctl::kReadoutX, {487, 432, 100, 20}},   LabelPlace{ctl::kReadoutY, {592, 432, 100, 20}},
-    LabelPlace{ctl::kReadoutZ, {697, 432, 100, 20}},   LabelPlace{ctl::kLatitude, {487, 456, 205, 20}},
-    LabelPlace{ctl::kLongitude, {697, 456, 205, 20}},
+    LabelPlace{ctl::kElapsedTime, {38, 404, 68, 22}},
+    LabelPlace{ctl::kTotalTime, {401, 404, 68, 22}},
+    // Three rows under the rear picture, clear of the speed dial below them.
+    LabelPlace{ctl::kRecordTime, {487, 404, 205, 18}},
+    LabelPlace{ctl::kPeak, {697, 404, 100, 18}},
+    LabelPlace{ctl::kReadoutX, {487, 423, 100, 18}},
+    LabelPlace{ctl::kReadoutY, {592, 423, 100, 18}},
+    LabelPlace{ctl::kReadoutZ, {697, 423, 100, 18}},
+    LabelPlace{ctl::kLatitude, {487, 442, 205, 18}},
+    LabelPlace{ctl::kLongitude, {697, 442, 205, 18}},
 };
 
 }  // namespace

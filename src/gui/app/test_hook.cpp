@@ -12,7 +12,7 @@ namespace direvovu::gui {
 namespace {
 
 // Time for both pictures to be on screen before the shot.
-constexpr int kScreenshotDelayMs = 1500;
+constexpr int kScreenshotDelayMs = 2500;
 constexpr int kWatchMs = 200;
 
 bool Moving(const IChannelPlayer* player) {

@@ -62,6 +62,7 @@ bool CVantorDlg::Initialise(std::string* error) {
   settings_ = LoadAppliedSettings(folders_, settings_);
   SetCurrentLanguage(settings_.language);
   front_->SetVolume(settings_.volume_step);
+  ApplyDisplaySettings();
   RefreshTexts();
   if (!connectivity_probe_ && QNetworkInformation::instance() == nullptr &&
       !QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)) {

@@ -29,6 +29,9 @@ class QWidget;
 namespace direvovu::gui {
 
 class CBitmapSlider;
+class GraphPanel;
+class SpeedometerWidget;
+struct ReadoutLabels;
 
 // Makes the player of a channel; the viewer makes libvlc players, GUI tests fakes.
 using PlayerFactory = std::function<std::unique_ptr<IChannelPlayer>(Channel)>;
@@ -38,8 +41,9 @@ using PlayerFactory = std::function<std::unique_ptr<IChannelPlayer>(Channel)>;
 // owns the two players and the track and runs the periodic work on its timers.
 //
 // The work is spread over files by concern: vantor_dlg.cpp (start-up and state),
-// vantor_dlg_layout.cpp (controls, skin, tooltips), vantor_dlg_timers.cpp (the timer
-// table), vantor_dlg_players.cpp (load and synchronised start), vantor_dlg_commands.cpp.
+// vantor_dlg_layout.cpp (controls, skin, tooltips), vantor_dlg_display.cpp (graphs and
+// readouts), vantor_dlg_timers.cpp (the timer table), vantor_dlg_players.cpp (load and synchronised start),
+// vantor_dlg_commands.cpp.
 class CVantorDlg : public QDialog {
   Q_OBJECT
 
@@ -93,6 +97,8 @@ class CVantorDlg : public QDialog {
   QAbstractButton* button(int id) const;
   QLabel* label(int id) const;
   CBitmapSlider* seekSlider() const { return slider_; }
+  GraphPanel* graphPanel() const { return graph_panel_; }
+  SpeedometerWidget* speedometer() const { return speedometer_; }
   const TrackState& track() const { return track_; }
   bool frontPresent() const { return front_present_; }
   bool rearPresent() const { return rear_present_; }
@@ -120,8 +126,6 @@ class CVantorDlg : public QDialog {
  signals:
   // Both channels run after a load (the synchronised start is over).
   void playbackStarted();
-  // Each second while a recording plays: the graphs and readouts follow it.
-  void playbackTick(int play_second);
   // The connectivity check saw the connection come or go (the map window follows).
   void connectivityChanged(bool online);
 
@@ -144,6 +148,14 @@ class CVantorDlg : public QDialog {
   void SetSliderPosition(int position);
   void ShowOneOf(int shown_id, int hidden_id);
   void PaintSkin(QPainter& painter);
+
+  // vantor_dlg_display.cpp
+  void BuildDisplays();
+  ReadoutLabels Readouts() const;
+  void ApplyDisplaySettings();
+  void RefreshGraphs();
+  void RefreshReadouts();
+  void ResetDisplays();
 
   // vantor_dlg_timers.cpp
   void DefineTimers();
@@ -199,6 +211,8 @@ class CVantorDlg : public QDialog {
   QWidget* front_video_ = nullptr;
   QWidget* rear_video_ = nullptr;
   CBitmapSlider* slider_ = nullptr;
+  GraphPanel* graph_panel_ = nullptr;
+  SpeedometerWidget* speedometer_ = nullptr;
   std::map<int, QAbstractButton*> buttons_;
   std::map<int, QLabel*> labels_;
   QPixmap background_;

@@ -53,6 +53,7 @@ void CVantorDlg::BuildControls() {
   BuildVideoAreas();
   BuildButtons();
   BuildLabels();
+  BuildDisplays();
   BuildSlider();
   background_ = Skin::Pixmap(QStringLiteral("main_background"));
   setWindowIcon(Skin::AppIcon());

@@ -95,6 +95,7 @@ bool CVantorDlg::PlayPair(const std::filesystem::path& front_path) {
   load_pending_ = true;
   front_path_ = front_path;
   ResetTrack(track_);
+  ResetDisplays();
   started_count_ = 0;
   front_reported_ = rear_reported_ = sync_waiting_ = false;
 
@@ -230,6 +231,7 @@ void CVantorDlg::ReleaseSynchronised() {
 void CVantorDlg::FinishSynchronisedStart() {
   auto_advance_ = true;
   load_pending_ = false;
+  RefreshGraphs();
   StartPlaybackTimers();
   timers_.Start(timer::kStartVolume);
   emit playbackStarted();
@@ -270,6 +272,8 @@ void CVantorDlg::StopPlayback(bool keep_auto_advance) {
   playing_ = false;
   elapsed_text_ = total_text_ = "00:00";
   play_second_ = 0;
+  SetSliderPosition(0);
+  ResetDisplays();
   RefreshTimeTexts();
   if (!internal_stop_) ShowOneOf(ctl::kPlay, ctl::kPause);
 }

@@ -16,9 +16,7 @@ void CVantorDlg::DefineTimers() {
   timers_.Define(kMapPoints, kDefaultMarkerIntervalMs, false, [this] { MapPointsTick(); });
   timers_.Define(kMapRefresh, kMapRefreshMs, true, [this] { MapRefreshTick(); });
   timers_.Define(kOpenAndStart, kOpenAndStartMs, true, [this] { OpenAndStart(); });
-  timers_.Define(kGraphs, kGraphsMs, false, [this] {
-    if (loaded_ || load_pending_) emit playbackTick(play_second_);
-  });
+  timers_.Define(kGraphs, kGraphsMs, false, [this] { RefreshGraphs(); });
   timers_.Define(kReadouts, kReadoutsMs, false, [this] { ReadoutsTick(); });
   timers_.Define(kConnectivity, kConnectivityMs, false, [this] { ConnectivityTick(); });
   timers_.Define(kPlayOpened, kPlayOpenedMs, true, [this] { PlayOpenedTick(); });
@@ -68,7 +66,7 @@ void CVantorDlg::ReadoutsTick() {
     timers_.Stop(timer::kReadouts);
     return;
   }
-  emit playbackTick(play_second_);
+  RefreshReadouts();
 }
 
 // Timer 1002: the current position to the map, while the front channel plays.

@@ -13,6 +13,7 @@
 #include "gui/display/graph_panel.h"
 #include "gui/display/readouts.h"
 #include "gui/display/speedometer_widget.h"
+#include "gui/skin/skin.h"
 
 namespace direvovu::gui {
 namespace {
@@ -27,7 +28,12 @@ class DisplayStrip : public QWidget {
     resize(947, 750);
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(40, 42, 46));
+    const QPixmap skin = Skin::Pixmap(QStringLiteral("main_background"));
+    if (skin.isNull()) {
+      p.setColor(QPalette::Window, QColor(40, 42, 46));
+    } else {
+      p.setBrush(QPalette::Window, QBrush(skin));
+    }
     setPalette(p);
     panel = new GraphPanel(this);
     gauge = new SpeedometerWidget(this);

@@ -186,12 +186,12 @@ QPixmap DialPicture(SpeedUnit unit) {
 
 QPixmap GraphDialogBackground(GraphMode mode, SpeedUnit unit, double lengthSeconds) {
   QPixmap picture(display::kGraphDlgWidth, display::kGraphDlgHeight);
-  picture.fill(QColor(40, 42, 46));
+  picture.fill(palette::kPanelBottom);
   QPainter p(&picture);
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient shade(0, 0, 0, display::kGraphDlgHeight);
-  shade.setColorAt(0, QColor(52, 56, 63));
-  shade.setColorAt(1, QColor(30, 32, 36));
+  shade.setColorAt(0, palette::kPanelTop);
+  shade.setColorAt(1, palette::kPanelBottom);
   p.setPen(QPen(c::kPanelEdge, 2));
   p.setBrush(shade);
   p.drawRoundedRect(QRectF(6, 6, 791, 246), 10, 10);

@@ -5,6 +5,7 @@
 
 #include "core/display/graph_geometry.h"
 #include "core/display/speedometer.h"
+#include "gui/skin/skin_palette.h"
 
 namespace direvovu::gui {
 
@@ -12,11 +13,11 @@ namespace direvovu::gui {
 // of the main window: a light grid and axis labels in the current unit, so the curves can
 // be read at a glance.
 namespace display_colours {
-inline const QColor kPanel{24, 26, 30};
-inline const QColor kPanelEdge{86, 92, 102};
+inline const QColor kPanel = palette::kWell;
+inline const QColor kPanelEdge = palette::kBand;
 inline const QColor kGrid{84, 92, 104};
 inline const QColor kGridZero{120, 128, 140};
-inline const QColor kLabel{170, 178, 190};
+inline const QColor kLabel = palette::kTextDim;
 inline const QColor kCursor{255, 0, 0};
 inline const QColor kAxisX{0, 0, 255};
 inline const QColor kAxisY{0, 255, 0};

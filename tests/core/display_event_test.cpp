@@ -47,6 +47,17 @@ TEST(DisplayEventText, ReadsTheFileAndRefusesAMissingOne) {
   EXPECT_FALSE(ReadEventTextFile(folder / "nothing.txt"));
 }
 
+TEST(DisplayEventText, EventsOfARecordingComeFromItsEventFile) {
+  TempFolder folder;
+  const TrackState track = MakeDisplayTrack(60);
+  WriteText(folder / "drf_20090807_142530.txt",
+            "[Event1]\r\nDate=2009/08/07\r\nTime=14:25:50\r\nG_Sensor_X=-1.8\r\n");
+  const auto events = EventsOfRecording(folder / "drf0_20090807_142530.mp4", track);
+  ASSERT_EQ(events.size(), 1U);
+  EXPECT_EQ(events[0].offsetSeconds, 20);
+  EXPECT_TRUE(EventsOfRecording(folder / "drf0_20090807_150000.mp4", track).empty());
+}
+
 TEST(DisplayEventText, EventDateAndTimeForms) {
   const auto at = [](std::string d, std::string t) { return EventSeconds({std::move(d), std::move(t)}); };
   EXPECT_EQ(at("1970/01/02", "00:00:01"), 86401);

@@ -1,6 +1,7 @@
 #include "core/display/capture_names.h"
 
 #include <cstdio>
+#include <ctime>
 
 namespace direvovu::display {
 
@@ -19,6 +20,17 @@ std::filesystem::path VideoCaptureFile(const std::filesystem::path& folder,
   name += PlayTimeStamp(playMs);
   name += ".png";
   return folder / name;
+}
+
+LocalDateTime LocalNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
 std::filesystem::path WindowCaptureFile(const std::filesystem::path& folder, const LocalDateTime& now) {

@@ -24,6 +24,9 @@ struct LocalDateTime {
   int second = 0;
 };
 
+// The local date and time now.
+LocalDateTime LocalNow();
+
 // "<folder>/YYYYMMDD_HHMMSS.bmp" for a capture of the map or the driving-log window.
 std::filesystem::path WindowCaptureFile(const std::filesystem::path& folder, const LocalDateTime& now);
 

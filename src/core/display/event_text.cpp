@@ -143,4 +143,10 @@ std::vector<GraphEvent> GraphEventsOf(std::span<const EventEntry> entries, const
   return events;
 }
 
+std::vector<GraphEvent> EventsOfRecording(const std::filesystem::path& recording, const TrackState& track) {
+  const auto entries = ReadEventTextFile(EventTextFileFor(recording));
+  if (!entries) return {};
+  return GraphEventsOf(*entries, track);
+}
+
 }  // namespace direvovu::display

@@ -42,4 +42,8 @@ std::int64_t RecordSeconds(const TrackSecond& record);
 // counted from the first record of the track. Nothing without a track.
 std::vector<GraphEvent> GraphEventsOf(std::span<const EventEntry> entries, const TrackState& track);
 
+// The graphs' events of a recording, read from its event text file; none when the file
+// is missing or unreadable (most recordings have no event).
+std::vector<GraphEvent> EventsOfRecording(const std::filesystem::path& recording, const TrackState& track);
+
 }  // namespace direvovu::display

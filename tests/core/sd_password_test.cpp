@@ -133,6 +133,11 @@ TEST_F(SdPasswordFileTest, MissingCardIsReportedAsNotWritable) {
   EXPECT_FALSE(r.saved);
   EXPECT_EQ(r.messageRow, msg::kNoSdOrWriteProtected);
   EXPECT_FALSE(fs::exists(card.path() / "gone"));
+
+  // No card at all: nothing is written relative to the working folder.
+  const auto none = SaveSdPassword({}, "abcd", "abcd");
+  EXPECT_EQ(none.messageRow, msg::kNoSdOrWriteProtected);
+  EXPECT_FALSE(fs::exists("Setup/passwd.bin"));
 }
 
 TEST_F(SdPasswordFileTest, FailedWriteLeavesTheOldFileWhole) {

@@ -235,14 +235,14 @@ TEST_F(WorkingCopiesTest, DamagedRearLeavesTheFrontToPlayAlone) {
   EXPECT_FALSE(r.rearPresent);
 }
 
-TEST_F(WorkingCopiesTest, UncreatableWorkingCopyIsReportedWithItsPath) {
+TEST_F(WorkingCopiesTest, UncreatableWorkingCopyIsReportedWithTheRecordingPath) {
   WriteBytes(Front(), frontPlain);
   ScriptedUser user;
   const fs::path copy = dir / "no-such-folder" / "DecodedFrontData.dat";
   const auto r = MakeWorkingCopies(Front(), copy, RearCopy(), passwords, user.Ask());
   EXPECT_EQ(r.status, LoadStatus::Failed);
   EXPECT_EQ(r.messageRow, msg::kCantOpenFile);
-  EXPECT_EQ(r.detail, copy);
+  EXPECT_EQ(r.detail, Front());
 }
 
 }  // namespace

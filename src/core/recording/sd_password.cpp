@@ -61,6 +61,8 @@ SdPasswordResult SaveSdPassword(const fs::path& cardRoot, std::string_view passw
   const auto block = MakeSdPasswordBlock(password);
   if (!block) return Refuse(msg::kFailSetPassword);
 
+  // No card known: never fall back to a folder relative to wherever we run.
+  if (cardRoot.empty()) return Refuse(msg::kNoSdOrWriteProtected);
   const fs::path target = SdPasswordPath(cardRoot);
   if (!CardIsWritable(target.parent_path())) return Refuse(msg::kNoSdOrWriteProtected, target.parent_path());
 

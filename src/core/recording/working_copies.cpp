@@ -111,7 +111,7 @@ WorkingCopiesResult MakeWorkingCopies(const fs::path& front, const fs::path& fro
       return Failure(result, msg::kIllegalFile, front);
     }
     if (!WriteRecordingCopy(*file, header ? &*header : nullptr, frontCopy)) {
-      return Failure(result, msg::kCantOpenFile, frontCopy);
+      return Failure(result, msg::kCantOpenFile, front);  // the message names the recording
     }
     result.frontPresent = true;
   } else {
@@ -123,7 +123,7 @@ WorkingCopiesResult MakeWorkingCopies(const fs::path& front, const fs::path& fro
   const RearPlan plan = rearFile ? PlanRear(*rearFile, result.encrypted) : RearPlan{};
   if (plan.usable) {
     if (!WriteRecordingCopy(*rearFile, plan.header ? &*plan.header : nullptr, rearCopy)) {
-      return Failure(result, msg::kCantOpenFile, rearCopy);
+      return Failure(result, -1, rearCopy);  // no message of its own: the load reports 33
     }
     result.rearPresent = true;
   } else {

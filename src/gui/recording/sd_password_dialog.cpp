@@ -92,15 +92,8 @@ void CInputSDPwd::OnOpen() {
 void CInputSDPwd::OnSave() {
   const QByteArray password = password_->text().toLocal8Bit();
   const QByteArray confirmation = confirmation_->text().toLocal8Bit();
-  SdPasswordResult result;
-  if (card_root_.empty()) {
-    // No card: the boxes are still checked first, then the missing card is reported.
-    const int row = CheckNewPassword(password.toStdString(), confirmation.toStdString());
-    result.messageRow = row != 0 ? row : msg::kNoSdOrWriteProtected;
-  } else {
-    result = SaveSdPassword(card_root_, password.toStdString(), confirmation.toStdString(),
-                            platform::SetHiddenAttribute);
-  }
+  const SdPasswordResult result =
+      SaveSdPassword(card_root_, password.toStdString(), confirmation.toStdString(), platform::SetHiddenAttribute);
   if (!result.saved) {
     ShowMessage(result.messageRow);
     password_->setFocus();

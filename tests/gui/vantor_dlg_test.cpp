@@ -21,6 +21,8 @@
 #include "gui/app/main_timers.h"
 #include "gui/controls/bitmap_slider.h"
 #include "gui/controls/show_message.h"
+#include "gui/display/graph_panel.h"
+#include "gui/display/speedometer_widget.h"
 
 namespace direvovu::gui {
 namespace {
@@ -311,6 +313,55 @@ TEST_F(MainWindow, TimeDisplayShowsMinutesAndSecondsOfTheFrontPlayer) {
   front_->SetState(PlayerState::kStopped);
   dialog_->timers().Tick(timer::kTimeDisplay);
   EXPECT_FALSE(dialog_->timers().IsActive(timer::kTimeDisplay));
+}
+
+TEST_F(MainWindow, GraphsAndReadoutsFollowThePlayerAndResetAtStop) {
+  const Recordings& recordings = Recordings::Get();
+  ASSERT_TRUE(recordings.ok);
+  Initialise();
+  StartPair(recordings.first);
+  ASSERT_GT(dialog_->track().count, 0);
+  front_->SetClock(1'500, 2'000);
+  dialog_->timers().Tick(timer::kTimeDisplay);
+  dialog_->timers().Tick(timer::kGraphs);
+  dialog_->timers().Tick(timer::kReadouts);
+  EXPECT_TRUE(dialog_->graphPanel()->cursorX().has_value());
+  EXPECT_TRUE(dialog_->speedometer()->shownSpeed().has_value());
+  EXPECT_TRUE(dialog_->label(ctl::kRecordTime)->text().startsWith(QStringLiteral("2012.03.14")));
+  EXPECT_TRUE(dialog_->label(ctl::kReadoutX)->text().startsWith(QStringLiteral("X: ")));
+
+  dialog_->StopPlayback(false);
+  EXPECT_EQ(dialog_->track().count, 0);
+  EXPECT_FALSE(dialog_->speedometer()->shownSpeed().has_value());
+  EXPECT_TRUE(dialog_->label(ctl::kRecordTime)->text().isEmpty());
+  EXPECT_EQ(dialog_->label(ctl::kElapsedTime)->text(), QStringLiteral("00:00"));
+  EXPECT_EQ(dialog_->seekSlider()->GetPos(), 0);
+  EXPECT_FALSE(dialog_->autoAdvance());
+  for (int id : timer::kPlaybackTimers) EXPECT_FALSE(dialog_->timers().IsActive(id)) << id;
+  EXPECT_TRUE(dialog_->timers().IsActive(timer::kConnectivity));  // not a playback timer
+  EXPECT_FALSE(dialog_->button(ctl::kPlay)->isHidden());
+}
+
+TEST_F(MainWindow, LeftClickAnywhereDragsTheWindow) {
+  dialog_->move(0, 0);
+  dialog_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
+  const QPoint start = dialog_->pos();
+  QTest::mousePress(dialog_.get(), Qt::LeftButton, {}, QPoint(300, 30));
+  QTest::mouseMove(dialog_.get(), QPoint(350, 60));
+  QTest::mouseRelease(dialog_.get(), Qt::LeftButton, {}, QPoint(350, 60));
+  EXPECT_EQ(dialog_->pos(), start + QPoint(50, 30));
+}
+
+TEST_F(MainWindow, EnterDoesNotCloseAndEscapeGoesThroughTheCloseCommand) {
+  Initialise();
+  dialog_->show();
+  QTest::keyClick(dialog_.get(), Qt::Key_Return);
+  EXPECT_TRUE(dialog_->isVisible());
+  QTest::keyClick(dialog_.get(), Qt::Key_Escape);
+  EXPECT_TRUE(dialog_->closing());
+  EXPECT_FALSE(dialog_->isVisible());
+  EXPECT_FALSE(fs::exists(folders_->front_copy()));
 }
 
 TEST_F(MainWindow, CloseSavesTheVolumeStopsEverythingAndDeletesTheCopies) {

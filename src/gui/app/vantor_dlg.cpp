@@ -96,13 +96,29 @@ void CVantorDlg::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void CVantorDlg::mousePressEvent(QMouseEvent* event) {
-  // The window has no caption: a left click anywhere moves it.
-  if (event->button() == Qt::LeftButton && windowHandle() != nullptr) {
-    windowHandle()->startSystemMove();
+  // The window has no caption: a left click anywhere moves it. The window manager moves
+  // it where it can; elsewhere the window follows the mouse itself.
+  if (event->button() != Qt::LeftButton) {
+    QDialog::mousePressEvent(event);
+    return;
+  }
+  event->accept();
+  if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return;
+  drag_offset_ = event->globalPosition().toPoint() - pos();
+}
+
+void CVantorDlg::mouseMoveEvent(QMouseEvent* event) {
+  if (drag_offset_ && event->buttons().testFlag(Qt::LeftButton)) {
+    move(event->globalPosition().toPoint() - *drag_offset_);
     event->accept();
     return;
   }
-  QDialog::mousePressEvent(event);
+  QDialog::mouseMoveEvent(event);
+}
+
+void CVantorDlg::mouseReleaseEvent(QMouseEvent* event) {
+  drag_offset_.reset();
+  QDialog::mouseReleaseEvent(event);
 }
 
 void CVantorDlg::keyPressEvent(QKeyEvent* event) {

@@ -132,6 +132,8 @@ class CVantorDlg : public QDialog {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
@@ -217,6 +219,8 @@ class CVantorDlg : public QDialog {
   std::map<int, QLabel*> labels_;
   QPixmap background_;
   bool graph_mode_gsensor_ = true;
+  // Pointer minus window corner while the window itself follows a drag.
+  std::optional<QPoint> drag_offset_;
   bool driving_log_mode_ = false;
 
   // Playback.

@@ -34,7 +34,7 @@ class ChannelPlayer final : public IChannelPlayer {
   // The arguments given to libvlc_new for a channel.
   static std::vector<std::string> LibraryOptions(Channel channel, const QStringList& extra_options);
 
-  Channel channel() const { return channel_; }
+  [[nodiscard]] Channel channel() const { return channel_; }
 
   PlayerResult Init() override;
   // An empty player on the instance, so volume and mute can be set before the first Open.
@@ -45,7 +45,7 @@ class ChannelPlayer final : public IChannelPlayer {
   void ReleaseAll();
 
   void SetDrawable(std::uintptr_t window) override;
-  std::uintptr_t Drawable() const override { return drawable_; }
+  [[nodiscard]] std::uintptr_t Drawable() const override { return drawable_; }
 
   PlayerResult Play() override;
   void Pause() override;
@@ -53,33 +53,33 @@ class ChannelPlayer final : public IChannelPlayer {
 
   float RateUp() override;
   float RateDown() override;
-  float GetRate() const override;
+  [[nodiscard]] float GetRate() const override;
   void SetRate(float rate) override;
 
-  float GetPosition() const override;
+  [[nodiscard]] float GetPosition() const override;
   void SetPosition(float position) override;
-  std::int64_t GetLength() const override;
-  std::int64_t GetTime() const override;
+  [[nodiscard]] std::int64_t GetLength() const override;
+  [[nodiscard]] std::int64_t GetTime() const override;
   void SetTime(std::int64_t ms) override;
 
-  PlayerState GetState() const override;
+  [[nodiscard]] PlayerState GetState() const override;
   bool TakeSnapshot(const std::filesystem::path& file) override;
-  bool CanPause() const override;
-  bool IsSeekable() const override;
+  [[nodiscard]] bool CanPause() const override;
+  [[nodiscard]] bool IsSeekable() const override;
 
   void SetMute(bool mute) override;
-  bool GetMute() const override { return mute_; }
+  [[nodiscard]] bool GetMute() const override { return mute_; }
   void SetVolume(int step) override;
-  int GetVolume() const override { return volume_step_; }
+  [[nodiscard]] int GetVolume() const override { return volume_step_; }
 
-  int VideoWidth() const override;
-  int VideoHeight() const override;
-  int GetFps() const override;
+  [[nodiscard]] int VideoWidth() const override;
+  [[nodiscard]] int VideoHeight() const override;
+  [[nodiscard]] int GetFps() const override;
 
   // Only meaningful with a window of the player's own; the viewer embeds its video.
   void ToggleFullscreen();
   void SetFullscreen(bool on);
-  bool GetFullscreen() const;
+  [[nodiscard]] bool GetFullscreen() const;
   void SetAspect4x3();
 
  private:

@@ -73,7 +73,7 @@ class IChannelPlayer : public QObject {
   // Native window id that video is drawn into (X11 window, HWND, NSView); 0 = none.
   // Remembered and applied again after each Open.
   virtual void SetDrawable(std::uintptr_t window) = 0;
-  virtual std::uintptr_t Drawable() const = 0;
+  [[nodiscard]] virtual std::uintptr_t Drawable() const = 0;
 
   virtual PlayerResult Play() = 0;
   // Pauses only a playing player; a paused one stays paused.
@@ -83,36 +83,36 @@ class IChannelPlayer : public QObject {
 
   virtual float RateUp() = 0;    // doubles, at most kMaxRate; returns the new rate
   virtual float RateDown() = 0;  // halves, at least kMinRate; returns the new rate
-  virtual float GetRate() const = 0;
+  [[nodiscard]] virtual float GetRate() const = 0;
   virtual void SetRate(float rate) = 0;
 
-  virtual float GetPosition() const = 0;  // 0..1
+  [[nodiscard]] virtual float GetPosition() const = 0;  // 0..1
   virtual void SetPosition(float position) = 0;
-  virtual std::int64_t GetLength() const = 0;  // ms; 0 or less when unknown
-  virtual std::int64_t GetTime() const = 0;    // ms
+  [[nodiscard]] virtual std::int64_t GetLength() const = 0;  // ms; 0 or less when unknown
+  [[nodiscard]] virtual std::int64_t GetTime() const = 0;    // ms
   virtual void SetTime(std::int64_t ms) = 0;
 
-  virtual PlayerState GetState() const = 0;
+  [[nodiscard]] virtual PlayerState GetState() const = 0;
   // Paused counts as playing: a loaded pair stays "playing" while paused.
-  bool IsPlaying() const;
+  [[nodiscard]] bool IsPlaying() const;
 
   // Writes the current picture at the video's own size as a PNG. Only while playing or
   // paused; returns whether a file was written.
   virtual bool TakeSnapshot(const std::filesystem::path& file) = 0;
 
-  virtual bool CanPause() const = 0;
-  virtual bool IsSeekable() const = 0;
+  [[nodiscard]] virtual bool CanPause() const = 0;
+  [[nodiscard]] virtual bool IsSeekable() const = 0;
 
   // Mute and volume are remembered and applied to every new player after Open.
   virtual void SetMute(bool mute) = 0;
-  virtual bool GetMute() const = 0;
+  [[nodiscard]] virtual bool GetMute() const = 0;
   void ToggleMute() { SetMute(!GetMute()); }
-  virtual void SetVolume(int step) = 0;  // 0..10
-  virtual int GetVolume() const = 0;     // 0..10
+  virtual void SetVolume(int step) = 0;             // 0..10
+  [[nodiscard]] virtual int GetVolume() const = 0;  // 0..10
 
-  virtual int VideoWidth() const = 0;  // pixels, 0 when unknown
-  virtual int VideoHeight() const = 0;
-  virtual int GetFps() const = 0;  // whole frames per second, 0 when unknown
+  [[nodiscard]] virtual int VideoWidth() const = 0;  // pixels, 0 when unknown
+  [[nodiscard]] virtual int VideoHeight() const = 0;
+  [[nodiscard]] virtual int GetFps() const = 0;  // whole frames per second, 0 when unknown
 
  signals:
   // The media started playing; once per Open or Stop (a resume after Pause is not

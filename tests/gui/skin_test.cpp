@@ -159,6 +159,24 @@ TEST(Skin, DumpsEveryPictureForPeopleToLookAt) {
   }
   painter.end();
   EXPECT_TRUE(sheet.save(folder + "/contact_sheet.png"));
+
+  // The main window's pictures in their places (the first of each pair that shares one).
+  QImage preview(947, 750, QImage::Format_ARGB32_Premultiplied);
+  preview.fill(Qt::transparent);
+  painter.begin(&preview);
+  painter.drawPixmap(0, 0, Skin::Pixmap("main_background"));
+  painter.drawPixmap(40, 522, Skin::Pixmap("mode_video_gravity"));
+  painter.drawPixmap(110, 406, Skin::Pixmap("slider_channel"));
+  painter.drawPixmap(110, 406, Skin::Pixmap("slider_channel_active"), 0, 0, 100, 20);
+  painter.drawPixmap(203, 406, Skin::Pixmap("slider_thumb"));
+  QSet<std::pair<int, int>> placed;
+  for (const ButtonPlace& place : MainWindowButtons()) {
+    if (placed.contains({place.left, place.top})) continue;
+    placed.insert({place.left, place.top});
+    painter.drawPixmap(place.left, place.top, Skin::MainWindowButton(place.id).up);
+  }
+  painter.end();
+  EXPECT_TRUE(preview.save(folder + "/main_window_preview.png"));
 }
 
 }  // namespace

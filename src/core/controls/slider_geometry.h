@@ -16,10 +16,10 @@ struct SliderGeometry {
   int thumb_length = 0;  // thumb width or height
 
   // Pixels the thumb centre can travel; 0 when the control is too small.
-  int Travel() const;
+  [[nodiscard]] int Travel() const;
   // Lowest and highest pixel of the thumb centre.
-  int FirstCentre() const { return margin_start + thumb_length / 2; }
-  int LastCentre() const { return length - margin_end - thumb_length / 2; }
+  [[nodiscard]] int FirstCentre() const { return margin_start + thumb_length / 2; }
+  [[nodiscard]] int LastCentre() const { return length - margin_end - thumb_length / 2; }
 };
 
 std::int32_t ClampPosition(const SliderGeometry& geometry, std::int64_t position);

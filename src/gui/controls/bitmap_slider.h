@@ -28,19 +28,19 @@ class CBitmapSlider : public QWidget {
                       std::optional<QColor> colour = std::nullopt, QPoint sample = {0, 0});
 
   void SetRange(int minimum, int maximum, bool redraw = false);
-  int GetRangeMin() const { return minimum_; }
-  int GetRangeMax() const { return maximum_; }
+  [[nodiscard]] int GetRangeMin() const { return minimum_; }
+  [[nodiscard]] int GetRangeMax() const { return maximum_; }
   // Clamped to the range, then redrawn.
   void SetPos(int position);
-  int GetPos() const { return position_; }
+  [[nodiscard]] int GetPos() const { return position_; }
   void SetPageSize(int page) { page_ = page; }
-  int GetPageSize() const { return page_; }
+  [[nodiscard]] int GetPageSize() const { return page_; }
   void SetMargin(int left, int top, int right, int bottom);
   void SetVertical(bool vertical);
-  bool IsVertical() const { return vertical_; }
-  bool IsDragging() const { return dragging_; }
+  [[nodiscard]] bool IsVertical() const { return vertical_; }
+  [[nodiscard]] bool IsDragging() const { return dragging_; }
 
-  QSize sizeHint() const override;
+  [[nodiscard]] QSize sizeHint() const override;
 
  signals:
   // During a drag, each time the position changes.
@@ -58,8 +58,8 @@ class CBitmapSlider : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  controls::SliderGeometry Geometry() const;
-  int Along(QPoint point) const;
+  [[nodiscard]] controls::SliderGeometry Geometry() const;
+  [[nodiscard]] int Along(QPoint point) const;
   void DragTo(int pointer);
   void PaintChannel(QPainter& painter, int centre) const;
   void PaintThumb(QPainter& painter, int centre) const;

@@ -19,11 +19,11 @@ class SkinButton : public QAbstractButton {
 
   // Takes the pictures and the size of the up picture.
   void SetPictures(const ButtonPictures& pictures);
-  const ButtonPictures& pictures() const { return pictures_; }
+  [[nodiscard]] const ButtonPictures& pictures() const { return pictures_; }
   // The picture the button shows in its present state.
-  Face CurrentFace() const;
+  [[nodiscard]] Face CurrentFace() const;
 
-  QSize sizeHint() const override;
+  [[nodiscard]] QSize sizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -31,7 +31,7 @@ class SkinButton : public QAbstractButton {
   void leaveEvent(QEvent* event) override;
 
  private:
-  const QPixmap& PictureFor(Face face) const;
+  [[nodiscard]] const QPixmap& PictureFor(Face face) const;
 
   ButtonPictures pictures_;
   QPixmap hover_;

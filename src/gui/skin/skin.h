@@ -14,7 +14,7 @@ struct ButtonPictures {
   QPixmap down;
   QPixmap focus;
   QPixmap disabled;
-  bool isNull() const { return up.isNull(); }
+  [[nodiscard]] bool isNull() const { return up.isNull(); }
 };
 
 // Every picture of the skin, painted by us on first use and kept for the process, at the

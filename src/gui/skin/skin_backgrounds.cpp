@@ -98,10 +98,10 @@ QPixmap PaintMainBackground(qreal dpr) {
   frame.addRoundedRect(FrameRect(size), 10, 10);
   p.save();
   p.setClipPath(frame);
-  PaintTitleBand(p, QRectF(5, 5, 937, 43), QStringLiteral("DirevOvu"));
+  PaintTitleBand(p, QRectF(5, 5, 937, 61), QStringLiteral("DirevOvu"));
   p.restore();
-  PaintTag(p, QPointF(70, 52), QStringLiteral("FRONT"), palette::kAccent);
-  PaintTag(p, QPointF(483, 52), QStringLiteral("REAR"), palette::kWarning);
+  PaintTag(p, QPointF(72, 48), QStringLiteral("FRONT"), palette::kAccent);
+  PaintTag(p, QPointF(483, 48), QStringLiteral("REAR"), palette::kWarning);
   PaintVideoWell(p, QRectF(34, 70, 437, 328));
   PaintVideoWell(p, QRectF(479, 70, 437, 328));
   PaintLowerWells(p);

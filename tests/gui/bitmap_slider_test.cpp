@@ -11,6 +11,12 @@
 namespace direvovu::gui {
 namespace {
 
+// Colour at a logical point of a grabbed picture, whatever the screen's pixel density.
+QColor At(const QImage& image, int x, int y) {
+  const qreal density = image.devicePixelRatio();
+  return image.pixelColor(QPointF(x * density, y * density).toPoint());
+}
+
 QPixmap Solid(QSize size, QColor colour) {
   QPixmap pixmap(size);
   pixmap.fill(colour);
@@ -53,6 +59,10 @@ TEST_F(BitmapSliderTest, SetPosIsClampedToTheRange) {
   slider_.SetPos(4000);
   slider_.SetRange(0, 100);
   EXPECT_EQ(slider_.GetPos(), 100) << "a narrower range pulls the position in";
+  slider_.setValue(40);
+  EXPECT_EQ(slider_.value(), 40);
+  EXPECT_EQ(slider_.maximum(), 100);
+  EXPECT_EQ(slider_.minimum(), 0);
   EXPECT_EQ(slider_.sizeHint(), QSize(287, 18));
 }
 
@@ -139,13 +149,13 @@ TEST_F(BitmapSliderTest, KeysMoveThePositionAndPostMoved) {
 TEST_F(BitmapSliderTest, PaintsTheActiveChannelBeforeTheThumbAndTheNormalAfter) {
   slider_.SetPos(5000);  // centre 143
   QImage image = slider_.grab().toImage();
-  EXPECT_EQ(image.pixelColor(40, 9), QColor(Qt::red));
-  EXPECT_EQ(image.pixelColor(250, 9), QColor(Qt::blue));
-  EXPECT_EQ(image.pixelColor(143, 9), QColor(Qt::green));
+  EXPECT_EQ(At(image, 40, 9), QColor(Qt::red));
+  EXPECT_EQ(At(image, 250, 9), QColor(Qt::blue));
+  EXPECT_EQ(At(image, 143, 9), QColor(Qt::green));
 
   Mouse(QEvent::MouseButtonPress, 143);
   image = slider_.grab().toImage();
-  EXPECT_EQ(image.pixelColor(143, 9), QColor(Qt::yellow)) << "active thumb while dragging";
+  EXPECT_EQ(At(image, 143, 9), QColor(Qt::yellow)) << "active thumb while dragging";
   Mouse(QEvent::MouseButtonRelease, 143);
 }
 
@@ -158,9 +168,9 @@ TEST_F(BitmapSliderTest, KeyColourOfTheThumbIsLeftOut) {
   slider_.SetBitmapThumb(thumb, thumb, true);  // key colour from the pixel at (0, 0)
   slider_.SetPos(5000);                        // thumb spans 135..150
   const QImage image = slider_.grab().toImage();
-  EXPECT_EQ(image.pixelColor(137, 9), QColor(Qt::red)) << "keyed pixel shows the channel";
-  EXPECT_EQ(image.pixelColor(148, 9), QColor(Qt::blue));
-  EXPECT_EQ(image.pixelColor(142, 9), QColor(Qt::white));
+  EXPECT_EQ(At(image, 137, 9), QColor(Qt::red)) << "keyed pixel shows the channel";
+  EXPECT_EQ(At(image, 148, 9), QColor(Qt::blue));
+  EXPECT_EQ(At(image, 142, 9), QColor(Qt::white));
 }
 
 TEST_F(BitmapSliderTest, VerticalSliderUsesHeightsAndTopBottomMargins) {

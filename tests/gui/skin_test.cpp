@@ -18,6 +18,11 @@ namespace {
 
 QSize LogicalSize(const QPixmap& pixmap) { return pixmap.deviceIndependentSize().toSize(); }
 
+// Pixel at a logical point of a picture painted for the screen's pixel density.
+QRgb At(const QImage& image, QPoint point) {
+  return image.pixel((QPointF(point) * image.devicePixelRatio()).toPoint());
+}
+
 TEST(Skin, NamedPicturesHaveTheirSizes) {
   const std::map<QString, QSize> sizes = {
       {"main_background", {947, 750}},     {"msgbox_background", {480, 240}},
@@ -40,12 +45,12 @@ TEST(Skin, NamedPicturesHaveTheirSizes) {
 
 TEST(Skin, MainBackgroundIsRoundedAndDarkBehindTheVideos) {
   const QImage image = Skin::Pixmap("main_background").toImage();
-  EXPECT_EQ(qAlpha(image.pixel(2, 2)), 0) << "outside the window's rounded frame";
-  EXPECT_EQ(qAlpha(image.pixel(6, 6)), 0) << "the rounded corner is cut off";
-  EXPECT_EQ(qAlpha(image.pixel(473, 300)), 255);
-  const QColor video = image.pixelColor(60, 80);
+  EXPECT_EQ(qAlpha(At(image, {2, 2})), 0) << "outside the window's rounded frame";
+  EXPECT_EQ(qAlpha(At(image, {6, 6})), 0) << "the rounded corner is cut off";
+  EXPECT_EQ(qAlpha(At(image, {473, 300})), 255);
+  const QColor video = QColor::fromRgba(At(image, {60, 80}));
   EXPECT_LT(video.lightness(), 20) << "the video well is near black";
-  const QColor frame = image.pixelColor(20, 440);
+  const QColor frame = QColor::fromRgba(At(image, {20, 440}));
   EXPECT_GT(frame.lightness(), video.lightness());
 }
 
@@ -53,7 +58,7 @@ TEST(Skin, MessageBoxBackgroundIsOpaqueEverywhere) {
   const QImage image = Skin::Pixmap("msgbox_background").toImage();
   for (const QPoint corner :
        {QPoint(0, 0), QPoint(479, 0), QPoint(0, 239), QPoint(479, 239), QPoint(240, 120)}) {
-    EXPECT_EQ(qAlpha(image.pixel(corner)), 255) << corner.x() << "," << corner.y();
+    EXPECT_EQ(qAlpha(At(image, corner)), 255) << corner.x() << "," << corner.y();
   }
 }
 

@@ -39,6 +39,11 @@ class CBitmapSlider : public QWidget {
   void SetVertical(bool vertical);
   [[nodiscard]] bool IsVertical() const { return vertical_; }
   [[nodiscard]] bool IsDragging() const { return dragging_; }
+  // The names QSlider uses, so code and tests written against one read the other.
+  [[nodiscard]] int value() const { return position_; }
+  [[nodiscard]] int minimum() const { return minimum_; }
+  [[nodiscard]] int maximum() const { return maximum_; }
+  void setValue(int position) { SetPos(position); }
 
   [[nodiscard]] QSize sizeHint() const override;
 

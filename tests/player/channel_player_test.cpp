@@ -308,6 +308,15 @@ TEST(ChannelPlayerSnapshot, WritesAPngOfTheVideoSizeWhilePaused) {
     const QImage image(QString::fromStdString(file.string()), "PNG");
     EXPECT_EQ(image.width(), 320);
     EXPECT_EQ(image.height(), 180);
+
+    // The next recording plays into the same window.
+    ASSERT_TRUE(player.Open(clip.path()).ok);
+    ASSERT_TRUE(player.Play().ok);
+    ASSERT_TRUE(WaitUntil([&] { return playing.count() == 2; }));
+    ASSERT_TRUE(WaitUntil([&] { return player.GetTime() > 300; }));
+    const std::filesystem::path again = clip.folder() / "again.png";
+    ASSERT_TRUE(player.TakeSnapshot(again));
+    EXPECT_TRUE(HasPngMagic(again));
     // Release before the window goes away.
     player.Stop();
     player.Release();

@@ -289,6 +289,33 @@ TEST_F(MainWindow, SynchronisedStartPlaysTheFrontAloneWhenTheRearNeverComes) {
   EXPECT_TRUE(log_->empty());
 }
 
+TEST_F(MainWindow, RearChannelAloneStartsByItsOwnReport) {
+  // Without a front recording the rear leads; its report alone ends the load.
+  const Recordings& recordings = Recordings::Get();
+  ASSERT_TRUE(recordings.ok);
+  Initialise();
+  const fs::path folder = fs::path(root_.path().toStdString()) / "rear-only";
+  fs::create_directories(folder);
+  const fs::path rear_name = RearCompanionPath(recordings.first).filename();
+  fs::copy_file(RearCompanionPath(recordings.first), folder / rear_name);
+  ASSERT_TRUE(dialog_->PlayPair(folder / recordings.first.filename()));
+  EXPECT_FALSE(dialog_->frontPresent());
+  EXPECT_TRUE(dialog_->rearPresent());
+  EXPECT_TRUE(dialog_->frontVideo()->isHidden());
+  dialog_->timers().Tick(timer::kOpenAndStart);
+  EXPECT_FALSE(Logged("front Open"));
+  log_->clear();
+  rear_->ReportPlaying();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+  EXPECT_EQ(*log_, (std::vector<std::string>{"rear Pause", "rear Play"}));
+  EXPECT_TRUE(dialog_->autoAdvance());
+  // The time display follows the rear player.
+  rear_->SetClock(5'000, 60'000);
+  dialog_->timers().Tick(timer::kTimeDisplay);
+  EXPECT_EQ(dialog_->label(ctl::kElapsedTime)->text(), QStringLiteral("00:05"));
+  EXPECT_EQ(dialog_->label(ctl::kTotalTime)->text(), QStringLiteral("01:00"));
+}
+
 TEST_F(MainWindow, TimeDisplayShowsMinutesAndSecondsOfTheFrontPlayer) {
   const Recordings& recordings = Recordings::Get();
   ASSERT_TRUE(recordings.ok);

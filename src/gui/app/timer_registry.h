@@ -26,7 +26,7 @@ class TimerRegistry : public QObject {
 
   // A period of 0 defines an id that only Tick runs (nothing starts it).
   void Define(int id, int period_ms, bool one_shot, Handler handler);
-  bool IsDefined(int id) const;
+  [[nodiscard]] bool IsDefined(int id) const;
 
   // Starts the id with its defined period, or with `period_ms` (the marker interval);
   // false for an undefined id or a period that is not positive.
@@ -36,11 +36,11 @@ class TimerRegistry : public QObject {
   void StopAll(std::span<const int> ids);
   void StopEverything();
 
-  bool IsActive(int id) const;
-  bool IsOneShot(int id) const;
+  [[nodiscard]] bool IsActive(int id) const;
+  [[nodiscard]] bool IsOneShot(int id) const;
   // The period the id runs (or last ran, or is defined) with; 0 when undefined.
-  int Period(int id) const;
-  std::vector<int> ActiveIds() const;
+  [[nodiscard]] int Period(int id) const;
+  [[nodiscard]] std::vector<int> ActiveIds() const;
 
   // What a tick of the id does, run now (tests drive the table through it).
   void Tick(int id);

@@ -28,7 +28,7 @@ QRegion RoundedRegion() {
   QPainterPath path;
   path.addRoundedRect(QRectF(o.left, o.top, o.right - o.left, o.bottom - o.top), o.corner / 2.0,
                       o.corner / 2.0);
-  return QRegion(path.toFillPolygon().toPolygon());
+  return {path.toFillPolygon().toPolygon()};
 }
 
 }  // namespace

@@ -87,32 +87,32 @@ class CVantorDlg : public QDialog {
   static QPoint PlacementOn(const QRect& screen);
 
   // --- state, read by the other windows and by tests ---
-  const WorkingFolders& folders() const { return folders_; }
-  const AppliedSettings& settings() const { return settings_; }
+  [[nodiscard]] const WorkingFolders& folders() const { return folders_; }
+  [[nodiscard]] const AppliedSettings& settings() const { return settings_; }
   TimerRegistry& timers() { return timers_; }
-  IChannelPlayer* frontPlayer() const { return front_.get(); }
-  IChannelPlayer* rearPlayer() const { return rear_.get(); }
-  QWidget* frontVideo() const { return front_video_; }
-  QWidget* rearVideo() const { return rear_video_; }
-  QAbstractButton* button(int id) const;
-  QLabel* label(int id) const;
-  CBitmapSlider* seekSlider() const { return slider_; }
-  GraphPanel* graphPanel() const { return graph_panel_; }
-  SpeedometerWidget* speedometer() const { return speedometer_; }
-  const TrackState& track() const { return track_; }
-  bool frontPresent() const { return front_present_; }
-  bool rearPresent() const { return rear_present_; }
-  bool loaded() const { return loaded_; }
-  bool isPlaying() const { return playing_; }
-  bool loadPending() const { return load_pending_; }
-  bool closing() const { return closing_; }
-  bool autoAdvance() const { return auto_advance_; }
-  int startedCount() const { return started_count_; }
-  float currentRate() const { return current_rate_; }
-  int playSecond() const { return play_second_; }
-  const std::filesystem::path& currentRecording() const { return front_path_; }
-  const std::vector<std::string>& openedRecordings() const { return opened_; }
-  std::optional<bool> online() const { return online_; }
+  [[nodiscard]] IChannelPlayer* frontPlayer() const { return front_.get(); }
+  [[nodiscard]] IChannelPlayer* rearPlayer() const { return rear_.get(); }
+  [[nodiscard]] QWidget* frontVideo() const { return front_video_; }
+  [[nodiscard]] QWidget* rearVideo() const { return rear_video_; }
+  [[nodiscard]] QAbstractButton* button(int id) const;
+  [[nodiscard]] QLabel* label(int id) const;
+  [[nodiscard]] CBitmapSlider* seekSlider() const { return slider_; }
+  [[nodiscard]] GraphPanel* graphPanel() const { return graph_panel_; }
+  [[nodiscard]] SpeedometerWidget* speedometer() const { return speedometer_; }
+  [[nodiscard]] const TrackState& track() const { return track_; }
+  [[nodiscard]] bool frontPresent() const { return front_present_; }
+  [[nodiscard]] bool rearPresent() const { return rear_present_; }
+  [[nodiscard]] bool loaded() const { return loaded_; }
+  [[nodiscard]] bool isPlaying() const { return playing_; }
+  [[nodiscard]] bool loadPending() const { return load_pending_; }
+  [[nodiscard]] bool closing() const { return closing_; }
+  [[nodiscard]] bool autoAdvance() const { return auto_advance_; }
+  [[nodiscard]] int startedCount() const { return started_count_; }
+  [[nodiscard]] float currentRate() const { return current_rate_; }
+  [[nodiscard]] int playSecond() const { return play_second_; }
+  [[nodiscard]] const std::filesystem::path& currentRecording() const { return front_path_; }
+  [[nodiscard]] const std::vector<std::string>& openedRecordings() const { return opened_; }
+  [[nodiscard]] std::optional<bool> online() const { return online_; }
   // Connectivity as the check sees it; tests replace the probe.
   void SetConnectivityProbe(std::function<bool()> probe) { connectivity_probe_ = std::move(probe); }
   // Scales the fixed pauses between the rear and the front player's calls (tests use 0).
@@ -153,7 +153,7 @@ class CVantorDlg : public QDialog {
 
   // vantor_dlg_display.cpp
   void BuildDisplays();
-  ReadoutLabels Readouts() const;
+  [[nodiscard]] ReadoutLabels Readouts() const;
   void ApplyDisplaySettings();
   void RefreshGraphs();
   void RefreshReadouts();
@@ -171,8 +171,8 @@ class CVantorDlg : public QDialog {
   void ApplyRateTick();
   void EndOfFileTick();
   void PlayOpenedTick();
-  bool ConnectedNow() const;
-  bool MapWindowExists() const;
+  [[nodiscard]] bool ConnectedNow() const;
+  [[nodiscard]] bool MapWindowExists() const;
 
   // vantor_dlg_players.cpp
   bool CreatePlayers(std::string* error);
@@ -189,7 +189,7 @@ class CVantorDlg : public QDialog {
   void LoadFailed(const QString& detail, bool show_message = true);
   bool ShowParseMessages(const PairTrackOutcome& outcome);
   void ShowChannels();
-  IChannelPlayer* LeadingPlayer() const;
+  [[nodiscard]] IChannelPlayer* LeadingPlayer() const;
   void Later(int ms, std::function<void()> step);
   void After(int ms, std::function<void()> step);
   bool PlayNextOpened();

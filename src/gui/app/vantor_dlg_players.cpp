@@ -193,9 +193,7 @@ void CVantorDlg::OnPlayerPlaying(Channel channel) {
   (is_front ? front_reported_ : rear_reported_) = true;
 
   const bool both = front_present_ && rear_present_;
-  if (!both) {
-    ReleaseSynchronised();
-  } else if (front_reported_ && rear_reported_) {
+  if (!both || (front_reported_ && rear_reported_)) {
     ReleaseSynchronised();
   } else if (is_front) {
     sync_waiting_ = true;

@@ -70,8 +70,8 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
 }
 
 std::int64_t CivilSeconds(int year, int month, int day, int hour, int minute, int second) {
-  return DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * 86400 + hour * 3600 +
-         minute * 60 + second;
+  const std::int64_t days = DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
+  return days * 86400 + std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
 }
 
 }  // namespace

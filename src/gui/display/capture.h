@@ -22,7 +22,7 @@ struct PlaybackView {
   std::function<void()> play;   // the play command (resume)
 
   // The front player when the front channel is present, else the rear one.
-  IChannelPlayer* Leading() const { return front != nullptr ? front : rear; }
+  [[nodiscard]] IChannelPlayer* Leading() const { return front != nullptr ? front : rear; }
 };
 
 struct CaptureResult {

@@ -20,7 +20,7 @@ QRegion RoundedRegion() {
   // Rounded corners like the main window: (5, 5) to (798, 253), corner ellipse 20 × 20.
   QPainterPath path;
   path.addRoundedRect(QRectF(5, 5, 793, 248), 10, 10);
-  return QRegion(path.toFillPolygon().toPolygon());
+  return {path.toFillPolygon().toPolygon()};
 }
 
 }  // namespace

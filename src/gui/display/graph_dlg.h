@@ -24,9 +24,9 @@ class CGraphDlg : public QDialog {
   CGraphDlg(const TrackState& track, display::GraphMode mode, display::SpeedUnit unit, double lengthSeconds,
             QWidget* parent = nullptr);
 
-  QPushButton* closeButton() const { return close_; }
+  [[nodiscard]] QPushButton* closeButton() const { return close_; }
   // The curves drawn, in the dialog's pixels (X, Y, Z or the speed).
-  const std::vector<std::vector<display::Point>>& curves() const { return curves_; }
+  [[nodiscard]] const std::vector<std::vector<display::Point>>& curves() const { return curves_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

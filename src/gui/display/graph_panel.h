@@ -26,11 +26,11 @@ class GraphPanel : public QWidget {
   void SetTrack(const TrackState* track);
   // The recording's events from its event text file.
   void SetEvents(std::vector<display::GraphEvent> events);
-  const std::vector<display::GraphEvent>& events() const { return events_; }
+  [[nodiscard]] const std::vector<display::GraphEvent>& events() const { return events_; }
   void SetMode(display::GraphMode mode);
   void SetUnit(display::SpeedUnit unit);
-  display::GraphMode mode() const { return mode_; }
-  display::SpeedUnit unit() const { return unit_; }
+  [[nodiscard]] display::GraphMode mode() const { return mode_; }
+  [[nodiscard]] display::SpeedUnit unit() const { return unit_; }
 
   // The refresh of each playback tick and after a seek: position P and length D in
   // seconds from the leading player. Returns the X/Y/Z texts for the readouts, or nullopt
@@ -40,8 +40,8 @@ class GraphPanel : public QWidget {
   void Clear();
 
   // What is drawn now, in main-window pixels (for tests).
-  std::optional<int> cursorX() const { return cursor_x_; }
-  const std::vector<std::vector<display::Point>>& curves() const { return curves_; }
+  [[nodiscard]] std::optional<int> cursorX() const { return cursor_x_; }
+  [[nodiscard]] const std::vector<std::vector<display::Point>>& curves() const { return curves_; }
 
  signals:
   // A double click on the panel: the window opens the enlarged graph.

@@ -4,6 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 #include "gui/display/display_pictures.h"
 
 namespace direvovu::gui {
@@ -22,7 +25,8 @@ QFont SpeedNumberFont() {
   font.setStyleStrategy(QFont::PreferAntialias);
   // Whatever face stands in for Arial here, squeeze or widen it to 10 pixels a character.
   const double average = QFontMetricsF(font).averageCharWidth();
-  if (average > 0) font.setStretch(std::clamp(static_cast<int>(100.0 * 10.0 / average + 0.5), 50, 200));
+  if (average > 0)
+    font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * 10.0 / average)), 50, 200));
   return font;
 }
 

@@ -21,7 +21,7 @@ class SpeedometerWidget : public QWidget {
 
   void SetTrack(const TrackState* track);  // not owned
   void SetUnit(display::SpeedUnit unit);
-  display::SpeedUnit unit() const { return unit_; }
+  [[nodiscard]] display::SpeedUnit unit() const { return unit_; }
 
   // The gauge for play second t: needle and number for the record at t; with no records
   // only the dial.
@@ -29,11 +29,11 @@ class SpeedometerWidget : public QWidget {
   void Clear();
 
   // What is drawn now (for tests): the displayed speed, or nullopt for a bare dial.
-  std::optional<int> shownSpeed() const { return speed_; }
-  QString numberText() const;
-  display::Point needleEnd() const;
+  [[nodiscard]] std::optional<int> shownSpeed() const { return speed_; }
+  [[nodiscard]] QString numberText() const;
+  [[nodiscard]] display::Point needleEnd() const;
   // The number's font: 18 pixels high, about 10 wide, bold, antialiased.
-  const QFont& numberFont() const { return font_; }
+  [[nodiscard]] const QFont& numberFont() const { return font_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -11,6 +11,8 @@ trap 'rm -rf "$work"' EXIT
 export DIREVOVU_ROOT="$work/root"
 export DIREVOVU_DRIVES="E=$work/card"
 export QTWEBENGINE_DISABLE_SANDBOX=1
+# The windows go to the Xvfb display, whatever the caller set.
+unset QT_QPA_PLATFORM
 mkdir -p "$work/card" "$work/rec"
 "$build/direvovu-sample" recording --out "$work/rec" --start 2012-03-14T09:05:07 --seconds 10 >/dev/null
 front="$work/rec/drf0_20120314_090507.mp4"

@@ -9,6 +9,8 @@ trap 'rm -rf "$work"' EXIT
 export DIREVOVU_ROOT="$work/root"
 export DIREVOVU_DRIVES="E=$work/card"
 export QTWEBENGINE_DISABLE_SANDBOX=1
+# The windows go to the Xvfb display, whatever the caller set.
+unset QT_QPA_PLATFORM
 mkdir -p "$work/card" "$work/rec"
 "$build/direvovu-sample" recording --out "$work/rec" --start 2012-03-14T09:05:07 --seconds 8 >/dev/null
 # Relative on purpose: the running viewer must get it made absolute.

@@ -39,11 +39,7 @@ void ReportStartFailure(const std::string& reason) {
 
 }  // namespace
 
-CVantorApp::CVantorApp(int& argc, char** argv) {
-  // The video areas are native windows for libvlc; their siblings (readouts, graph strip)
-  // must stay alien so they can be drawn over the skin.
-  QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
-  app_ = std::make_unique<QApplication>(argc, argv);
+CVantorApp::CVantorApp(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {
   QApplication::setApplicationName(QStringLiteral("direvovu"));
   QApplication::setApplicationDisplayName(QStringLiteral("DirevOvu"));
 }

@@ -1,5 +1,6 @@
 #include "gui/app/vantor_dlg.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -42,6 +43,9 @@ CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, QWidge
   setMask(RoundedRegion());
   setAttribute(Qt::WA_OpaquePaintEvent);
   ask_password_ = [](const PasswordQuestion&) { return false; };
+  // The video areas are native windows for libvlc; their siblings (readouts, graph strip)
+  // must stay alien so that they are drawn over the skin and not as black boxes.
+  QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   DefineTimers();
   BuildControls();
   ConnectCommands();

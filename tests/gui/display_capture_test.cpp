@@ -184,5 +184,22 @@ TEST(DisplayWindowCapture, WritesABmpOfTheAreaAtTheScreensDepth) {
   EXPECT_FALSE(CaptureWindowArea(&window, 0, 0, 0, 10, Folder(dir) / "y.bmp"));
 }
 
+TEST(DisplayWindowCapture, EveryScreenDepthMakesABmpThatReadsBack) {
+  QImage picture(37, 11, QImage::Format_RGB32);  // odd width: rows need padding
+  picture.fill(QColor(250, 250, 250));
+  for (int x = 0; x < 37; ++x) picture.setPixelColor(x, 0, QColor(200, 0, 0));
+  QTemporaryDir dir;
+  for (const int bits : {8, 16, 24, 32}) {
+    const auto bmp = BmpOfImage(picture, bits);
+    const fs::path file = Folder(dir) / ("depth" + std::to_string(bits) + ".bmp");
+    ASSERT_TRUE(display::SaveBmpFile(file, bmp)) << bits;
+    const QImage back(QString::fromStdString(file.string()));
+    ASSERT_EQ(back.size(), picture.size()) << bits;
+    EXPECT_GT(back.pixelColor(5, 0).red(), 150) << bits;  // the top row stays on top
+    EXPECT_LT(back.pixelColor(5, 0).green(), 60) << bits;
+    EXPECT_GT(back.pixelColor(5, 10).green(), 200) << bits;
+  }
+}
+
 }  // namespace
 }  // namespace direvovu::gui

@@ -26,9 +26,11 @@ bool Snapshot(IChannelPlayer* player, const std::filesystem::path& file) {
   return player->TakeSnapshot(file) && std::filesystem::is_regular_file(file, error);
 }
 
+}  // namespace
+
 // The DIB rows of an image at a depth: bottom-up, each padded to four bytes. QImage keeps
 // its lines 32-bit aligned as well, so a line is copied as it stands.
-display::BmpImage ToBmp(const QImage& source, int bits) {
+display::BmpImage BmpOfImage(const QImage& source, int bits) {
   QImage image;
   switch (bits) {
     case 8:
@@ -61,8 +63,6 @@ display::BmpImage ToBmp(const QImage& source, int bits) {
   }
   return bmp;
 }
-
-}  // namespace
 
 CaptureResult CaptureVideo(const PlaybackView& playback, const std::filesystem::path& captureFolder) {
   CaptureResult result;
@@ -111,7 +111,7 @@ bool CaptureWindowArea(QWidget* window, int left, int top, int width, int height
   const QPixmap area = window->grab(QRect(left, top, width, height));
   if (area.isNull()) return false;
   const QImage image = area.toImage();
-  return display::SaveBmpFile(file, ToBmp(image, CaptureBitsPerPixel(window)));
+  return display::SaveBmpFile(file, BmpOfImage(image, CaptureBitsPerPixel(window)));
 }
 
 }  // namespace direvovu::gui

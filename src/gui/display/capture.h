@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <functional>
 
+#include "core/display/bmp_header.h"
 #include "player/media_player.h"
 
+class QImage;
 class QWidget;
 
 namespace direvovu::gui {
@@ -45,6 +47,9 @@ CaptureResult CaptureVideo(const PlaybackView& playback, const std::filesystem::
 // when the area is empty or the file cannot be written.
 bool CaptureWindowArea(QWidget* window, int left, int top, int width, int height,
                        const std::filesystem::path& file);
+
+// A picture as the device-independent bitmap of a capture at 8, 16, 24 or 32 bits.
+display::BmpImage BmpOfImage(const QImage& image, int bitsPerPixel);
 
 // The screen's depth in bits per pixel as a BMP can hold it (8, 16, 24 or 32).
 int CaptureBitsPerPixel(QWidget* window);

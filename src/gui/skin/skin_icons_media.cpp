@@ -103,20 +103,21 @@ void VolumeUp(QPainter& p) {
 
 // Three traces, one per axis, in the axis colours of the graph.
 void GraphGravity(QPainter& p) {
-  const std::array<QColor, 3> colours = {QColor(90, 140, 255), QColor(80, 220, 110), QColor(190, 120, 255)};
+  const std::array<QColor, 3> colours = {QColor(100, 150, 255), QColor(80, 220, 110), QColor(200, 140, 255)};
   const QPen pen = p.pen();
   for (int axis = 0; axis < 3; ++axis) {
     QPainterPath trace;
     for (int i = 0; i <= 20; ++i) {
       const qreal x = 2 + i;
-      const qreal y = 12 + (axis - 1) * 6 + 2.5 * std::sin((i + axis * 3) * std::numbers::pi / 5);
+      const qreal y = 12 + (axis - 1) * 6 + 2.0 * std::sin(i * std::numbers::pi / 5);
       if (i == 0) {
         trace.moveTo(x, y);
       } else {
         trace.lineTo(x, y);
       }
     }
-    QPen coloured = pen;
+    QPen coloured = pen;  // each trace takes its accent against the icon's own pen
+    p.setPen(pen);
     coloured.setColor(Accent(p, colours[static_cast<std::size_t>(axis)]));
     coloured.setWidthF(2.0);
     p.setPen(coloured);

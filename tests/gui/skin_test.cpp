@@ -85,6 +85,27 @@ TEST(SkinIcons, EveryIconPaintsSomethingOfItsOwn) {
   EXPECT_FALSE(skin::HasIcon("no_such_icon"));
 }
 
+// A disabled button is grey all over: no accent colour may survive in its icon.
+TEST(SkinIcons, DimIconsStayInTheirOneColour) {
+  const QColor dim(0x6c, 0x72, 0x7c);
+  for (const QString& name : skin::IconNames()) {
+    QImage image(48, 48, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    {
+      QPainter painter(&image);
+      skin::PaintIcon(painter, name, QRectF(0, 0, 48, 48), dim);
+    }
+    int coloured = 0;
+    for (int y = 0; y < 48; ++y) {
+      for (int x = 0; x < 48; ++x) {
+        const QColor pixel = image.pixelColor(x, y);
+        if (pixel.alpha() == 255 && pixel.hslSaturation() > 60) ++coloured;
+      }
+    }
+    EXPECT_EQ(coloured, 0) << name.toStdString();
+  }
+}
+
 TEST(SkinButtons, EveryMainWindowButtonHasFourDistinctPictures) {
   for (const ButtonPlace& place : MainWindowButtons()) {
     const ButtonPictures pictures = Skin::MainWindowButton(place.id);

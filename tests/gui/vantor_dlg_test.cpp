@@ -194,6 +194,18 @@ TEST_F(MainWindow, InitialisationEmptiesTheCopiesCreatesFoldersAndAppliesTheSett
   EXPECT_EQ(dialog_->timers().Period(timer::kConnectivity), 3000);
 }
 
+TEST_F(MainWindow, SavedSettingsApplyAtOnceWhenReloaded) {
+  Initialise();
+  EXPECT_EQ(dialog_->button(ctl::kPlay)->toolTip(), QStringLiteral("恢復"));  // first run: language 5
+  std::ofstream(folders_->settings_file())
+      << "[VIEWER_SETUP]\nLANGUAGE=1\nVOLUME=3\nSPEED_UNIT=0\nROUTE_INTERVAL=4\n";
+  dialog_->ReloadSettings();
+  EXPECT_EQ(dialog_->button(ctl::kPlay)->toolTip(), QStringLiteral("Play"));
+  EXPECT_TRUE(Logged("front SetVolume(3)"));
+  EXPECT_EQ(dialog_->settings().marker_interval_ms, 10000);
+  EXPECT_EQ(dialog_->speedometer()->unit(), display::SpeedUnit::Mph);
+}
+
 TEST_F(MainWindow, PlayerThatCannotStartFailsTheStartUpWithTheReason) {
   front_failure_ = "The media library (libvlc) could not start";
   std::string error;

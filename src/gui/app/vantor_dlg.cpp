@@ -63,11 +63,7 @@ bool CVantorDlg::Initialise(std::string* error) {
   CreateWorkingFolders(folders_);
   EmptyWorkingCopies();
   if (!CreatePlayers(error)) return false;
-  settings_ = LoadAppliedSettings(folders_, settings_);
-  SetCurrentLanguage(settings_.language);
-  front_->SetVolume(settings_.volume_step);
-  ApplyDisplaySettings();
-  RefreshTexts();
+  ReloadSettings();
   if (!connectivity_probe_ && QNetworkInformation::instance() == nullptr &&
       !QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)) {
     QNetworkInformation::loadDefaultBackend();
@@ -87,6 +83,16 @@ void CVantorDlg::OpenFiles(const QStringList& files) {
   opened_ = std::move(chosen);
   opened_index_ = 0;
   timers_.Start(timer::kPlayOpened);
+}
+
+void CVantorDlg::ReloadSettings() {
+  settings_ = LoadAppliedSettings(folders_, settings_);
+  SetCurrentLanguage(settings_.language);
+  if (front_) front_->SetVolume(settings_.volume_step);
+  ApplyDisplaySettings();
+  RefreshTexts();
+  // A new marker interval applies at once to a map that follows a recording.
+  if (timers_.IsActive(timer::kMapPoints)) timers_.Start(timer::kMapPoints, settings_.marker_interval_ms);
 }
 
 QPoint CVantorDlg::PlacementOn(const QRect& screen) {

@@ -42,8 +42,8 @@ using PlayerFactory = std::function<std::unique_ptr<IChannelPlayer>(Channel)>;
 //
 // The work is spread over files by concern: vantor_dlg.cpp (start-up and state),
 // vantor_dlg_layout.cpp (controls, skin, tooltips), vantor_dlg_display.cpp (graphs and
-// readouts), vantor_dlg_timers.cpp (the timer table), vantor_dlg_players.cpp (load and synchronised start),
-// vantor_dlg_commands.cpp.
+// readouts), vantor_dlg_timers.cpp (the timer table), vantor_dlg_players.cpp (load and
+// synchronised start), vantor_dlg_commands.cpp (button commands).
 class CVantorDlg : public QDialog {
   Q_OBJECT
 
@@ -79,6 +79,10 @@ class CVantorDlg : public QDialog {
   // Close button: saves the volume, stops every timer and both players, releases them
   // and deletes the working copies, then ends the dialog. Ignored while a load runs.
   void CloseCommand();
+
+  // The settings load: language, markers, volume and speed unit read again and applied
+  // (at start-up and after the viewer setup saved).
+  void ReloadSettings();
 
   // Passwords of scrambled recordings; the password dialogs install the asker.
   void SetPasswordAsker(AskPassword ask) { ask_password_ = std::move(ask); }

@@ -1,5 +1,6 @@
 #include "gui/skin/skin.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHash>
@@ -19,6 +20,12 @@ qreal Density() { return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
 
 QHash<QString, QPixmap>& Cache() {
   static QHash<QString, QPixmap> cache;
+  // Pictures must not outlive the application object that made them.
+  static const bool cleared_at_exit = [] {
+    qAddPostRoutine([] { Cache().clear(); });
+    return true;
+  }();
+  (void)cleared_at_exit;
   return cache;
 }
 

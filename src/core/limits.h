@@ -16,3 +16,10 @@ inline constexpr std::size_t kIniValueChars = 254;
 inline constexpr std::uint32_t kMaxTrackRecords = 9000;
 
 }  // namespace direvovu::limits
+
+namespace direvovu {
+
+// Volume is set in steps 0..10 (the dial's steps; libvlc gets step x 10 percent).
+inline constexpr int kMaxVolumeStep = 10;
+
+}  // namespace direvovu

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "core/limits.h"
+
 namespace direvovu {
 
 // Player states by meaning. libvlc's numbering changed between its versions,
@@ -44,8 +46,7 @@ inline constexpr float kMinRate = 0.0625F;
 float RateAfterUp(float rate);
 float RateAfterDown(float rate);
 
-// The viewer's volume is a step 0..10; libvlc 3 takes a percentage 0..100.
-inline constexpr int kMaxVolumeStep = 10;
+// The viewer's volume is a step 0..kMaxVolumeStep; libvlc 3 takes a percentage 0..100.
 int LibvlcVolumeFromStep(int step);
 int VolumeStepFromLibvlc(int percent);
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/limits.h"
 #include "core/settings/ini_file.h"
 
 namespace direvovu {
@@ -63,7 +64,6 @@ enum class FolderKind { Download = 0, Capture = 1, Decryption = 2 };
 std::filesystem::path SettingFolder(const WorkingFolders& folders, FolderKind kind);
 
 inline constexpr int kDefaultMarkerIntervalMs = 3000;
-inline constexpr int kMaxVolumeStep = 10;
 
 // The values the main window keeps and applies.
 struct AppliedSettings {

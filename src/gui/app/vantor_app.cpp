@@ -8,7 +8,8 @@
 
 #include <cstdio>
 
-#include "gui/app/settings_and_player.h"
+#include "core/settings/viewer_settings.h"
+#include "player/media_player.h"
 #include "gui/app/test_hook.h"
 #include "gui/app/vantor_dlg.h"
 #include "platform/single_instance.h"

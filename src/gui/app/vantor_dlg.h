@@ -19,7 +19,8 @@
 #include "core/recording/track_state.h"
 #include "core/recording/working_copies.h"
 #include "core/sdcard/sd_drive.h"
-#include "gui/app/settings_and_player.h"
+#include "core/settings/viewer_settings.h"
+#include "player/media_player.h"
 #include "gui/app/timer_registry.h"
 
 class QAbstractButton;

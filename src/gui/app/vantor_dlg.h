@@ -33,6 +33,7 @@ class CBitmapSlider;
 class GraphPanel;
 class SpeedometerWidget;
 struct ReadoutLabels;
+struct PlaybackView;
 
 // Makes the player of a channel; the viewer makes libvlc players, GUI tests fakes.
 using PlayerFactory = std::function<std::unique_ptr<IChannelPlayer>(Channel)>;
@@ -137,6 +138,7 @@ class CVantorDlg : public QDialog {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -202,6 +204,18 @@ class CVantorDlg : public QDialog {
   // vantor_dlg_commands.cpp
   void ConnectCommands();
   void MinimizeCommand();
+
+  // vantor_dlg_capture.cpp
+  void ConnectDisplayCommands();
+  void GravityGraphCommand();
+  void SpeedGraphCommand();
+  void OpenEnlargedGraph();
+  void LoadGraphEvents(bool rear_track_shown);
+  [[nodiscard]] PlaybackView CurrentPlayback();
+  void PauseForCapture();
+  void ResumeAfterCapture();
+  void CaptureCommand();
+  void PrintCommand();
 
   WorkingFolders folders_;
   PlayerFactory make_player_;

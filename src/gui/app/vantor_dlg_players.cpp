@@ -121,6 +121,7 @@ bool CVantorDlg::PlayPair(const std::filesystem::path& front_path) {
     return false;
   }
   ShowChannels();
+  if (outcome.shown != TrackChannel::None) LoadGraphEvents(outcome.shown == TrackChannel::Rear);
   ShowOneOf(ctl::kPause, ctl::kPlay);
   timers_.Start(timer::kOpenAndStart);
   return true;

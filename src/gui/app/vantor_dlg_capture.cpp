@@ -1,0 +1,102 @@
+// Graph buttons, the enlarged graph, capture and printing of the main window: the
+// display widgets do the work, the window says what plays.
+#include <QAbstractButton>
+#include <QMouseEvent>
+
+#include "core/app/main_window_layout.h"
+#include "core/display/capture_names.h"
+#include "core/display/event_text.h"
+#include "core/display/graph_geometry.h"
+#include "core/display/speedometer.h"
+#include "core/recording/recording_name.h"
+#include "gui/app/vantor_dlg.h"
+#include "gui/display/capture.h"
+#include "gui/display/graph_dlg.h"
+#include "gui/display/graph_panel.h"
+#include "gui/display/printing.h"
+
+namespace direvovu::gui {
+
+void CVantorDlg::ConnectDisplayCommands() {
+  const auto on = [this](int id, void (CVantorDlg::*command)()) {
+    if (QAbstractButton* pressed = button(id)) connect(pressed, &QAbstractButton::clicked, this, command);
+  };
+  on(ctl::kGravityGraph, &CVantorDlg::GravityGraphCommand);
+  on(ctl::kSpeedGraph, &CVantorDlg::SpeedGraphCommand);
+  on(ctl::kCapture, &CVantorDlg::CaptureCommand);
+  on(ctl::kPrint, &CVantorDlg::PrintCommand);
+  connect(graph_panel_, &GraphPanel::enlargeRequested, this, &CVantorDlg::OpenEnlargedGraph);
+}
+
+// The two graph buttons share one place: the one shown switches to the other graph.
+void CVantorDlg::GravityGraphCommand() {
+  graph_mode_gsensor_ = true;
+  graph_panel_->SetMode(display::GraphMode::GSensor);
+  ShowOneOf(ctl::kSpeedGraph, ctl::kGravityGraph);
+}
+
+void CVantorDlg::SpeedGraphCommand() {
+  graph_mode_gsensor_ = false;
+  graph_panel_->SetMode(display::GraphMode::Speed);
+  ShowOneOf(ctl::kGravityGraph, ctl::kSpeedGraph);
+}
+
+void CVantorDlg::OpenEnlargedGraph() {
+  IChannelPlayer* player = LeadingPlayer();
+  if (player == nullptr || !loaded_) return;
+  CGraphDlg dialog(track_, graph_panel_->mode(), display::SpeedUnitFromSetting(settings_.speed_unit),
+                   static_cast<double>(player->GetLength()) / 1000.0, this);
+  dialog.exec();
+}
+
+void CVantorDlg::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (display::InEnlargeArea(at.x(), at.y())) {
+    OpenEnlargedGraph();
+    return;
+  }
+  QDialog::mouseDoubleClickEvent(event);
+}
+
+// The event file of the recording whose track is shown marks its spikes on the graphs.
+void CVantorDlg::LoadGraphEvents(bool rear_track_shown) {
+  const std::filesystem::path recording = rear_track_shown ? RearCompanionPath(front_path_) : front_path_;
+  graph_panel_->SetEvents(display::EventsOfRecording(recording, track_));
+}
+
+PlaybackView CVantorDlg::CurrentPlayback() {
+  PlaybackView view;
+  view.front = front_present_ ? front_.get() : nullptr;
+  view.rear = rear_present_ ? rear_.get() : nullptr;
+  view.frontRecording = front_path_;
+  view.rearRecording = RearCompanionPath(front_path_);
+  view.loadPending = load_pending_;
+  view.pause = [this] { PauseForCapture(); };
+  view.play = [this] { ResumeAfterCapture(); };
+  return view;
+}
+
+// Capture and print hold the picture still while they work, then play on.
+void CVantorDlg::PauseForCapture() {
+  if (front_present_) front_->Pause();
+  if (rear_present_) rear_->Pause();
+}
+
+void CVantorDlg::ResumeAfterCapture() {
+  if (rear_present_) rear_->Play();
+  if (front_present_) front_->Play();
+}
+
+void CVantorDlg::CaptureCommand() {
+  if (!loaded_) return;
+  CaptureVideo(CurrentPlayback(), SettingFolder(folders_, FolderKind::Capture));
+}
+
+void CVantorDlg::PrintCommand() {
+  if (!loaded_) return;
+  PrintTarget target;
+  target.dialogParent = this;
+  PrintVideo(CurrentPlayback(), display::PrintPictureFile(std::filesystem::temp_directory_path()), target);
+}
+
+}  // namespace direvovu::gui

@@ -38,9 +38,21 @@ void ReportStartFailure(const std::string& reason) {
       QStringLiteral("The video player could not be started.\n\n%1").arg(QString::fromStdString(reason)));
 }
 
+// libvlc 3 draws video only into X11 windows: on a Wayland desktop the viewer asks for
+// XWayland unless the user chose a platform.
+std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv) {
+#ifdef Q_OS_LINUX
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+      !qEnvironmentVariableIsEmpty("DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+  }
+#endif
+  return std::make_unique<QApplication>(argc, argv);
+}
+
 }  // namespace
 
-CVantorApp::CVantorApp(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {
+CVantorApp::CVantorApp(int& argc, char** argv) : app_(MakeApplication(argc, argv)) {
   QApplication::setApplicationName(QStringLiteral("direvovu"));
   QApplication::setApplicationDisplayName(QStringLiteral("DirevOvu"));
 }

@@ -30,11 +30,11 @@ TrackParseOutcome Parse(const std::vector<std::uint8_t>& bytes, bool full = true
 }
 
 TEST(EmbeddedTrackTest, ReadsEveryFieldOfEachRecord) {
-  TrackFileSpec spec = MakeTrackSpec(3);
-  spec.sens[2] = {0.5f, -1.25f, 2.0f};
-  spec.gps[1] = {"-3723.4567", "-12658.1234", 1234};
+  TrackFileSpec layout = MakeTrackSpec(3);
+  layout.sens[2] = {0.5f, -1.25f, 2.0f};
+  layout.gps[1] = {"-3723.4567", "-12658.1234", 1234};
   TrackState track;
-  const auto outcome = Parse(BuildTrackFile(spec).bytes, track);
+  const auto outcome = Parse(BuildTrackFile(layout).bytes, track);
 
   ASSERT_EQ(outcome.result, ParseResult::Loaded);
   EXPECT_EQ(outcome.message, kNoMessage);
@@ -58,10 +58,10 @@ TEST(EmbeddedTrackTest, ReadsEveryFieldOfEachRecord) {
 }
 
 TEST(EmbeddedTrackTest, BreaksTimesDownAsUtcWithoutTouchingTheEnvironment) {
-  TrackFileSpec spec = MakeTrackSpec(4);
-  spec.times = {0u, 951782400u /* 2000-02-29 */, 4107542399u /* 2100-02-28 23:59:59 */, 4294967295u};
+  TrackFileSpec layout = MakeTrackSpec(4);
+  layout.times = {0u, 951782400u /* 2000-02-29 */, 4107542399u /* 2100-02-28 23:59:59 */, 4294967295u};
   TrackState track;
-  ASSERT_TRUE(Parse(BuildTrackFile(spec).bytes, track).Loaded());
+  ASSERT_TRUE(Parse(BuildTrackFile(layout).bytes, track).Loaded());
   const auto date = [&](int i) {
     const auto& r = track.records[static_cast<std::size_t>(i)];
     char text[32];
@@ -77,22 +77,22 @@ TEST(EmbeddedTrackTest, BreaksTimesDownAsUtcWithoutTouchingTheEnvironment) {
 }
 
 TEST(EmbeddedTrackTest, HonoursTheMovieTimescale) {
-  TrackFileSpec spec = MakeTrackSpec(60);
-  spec.timescale = 90000;
-  spec.duration = 90000 * 120;  // two minutes
+  TrackFileSpec layout = MakeTrackSpec(60);
+  layout.timescale = 90000;
+  layout.duration = 90000 * 120;  // two minutes
   TrackState track;
-  const auto outcome = Parse(BuildTrackFile(spec).bytes, track);
+  const auto outcome = Parse(BuildTrackFile(layout).bytes, track);
   ASSERT_TRUE(outcome.Loaded());
   EXPECT_EQ(outcome.durationMs, 120000u);
   EXPECT_DOUBLE_EQ(track.recordsPerSecond, 0.5);
 }
 
 TEST(EmbeddedTrackTest, CheckOnlyStopsAfterTheMovieHeader) {
-  TrackFileSpec spec = MakeTrackSpec(5);
-  spec.sensType = "XXXX";  // would not load in full
+  TrackFileSpec layout = MakeTrackSpec(5);
+  layout.sensType = "XXXX";  // would not load in full
   TrackState track;
   track.count = 7;
-  const auto outcome = Parse(BuildTrackFile(spec).bytes, track, /*full=*/false);
+  const auto outcome = Parse(BuildTrackFile(layout).bytes, track, /*full=*/false);
   EXPECT_TRUE(outcome.Loaded());
   EXPECT_EQ(outcome.durationMs, 5000u);
   EXPECT_EQ(track.count, 7);  // untouched
@@ -136,9 +136,9 @@ TEST(EmbeddedTrackTest, RefusesFilesThatAreNotCameraRecordings) {
 }
 
 TEST(EmbeddedTrackTest, RefusesAVersionOneMovieHeader) {
-  TrackFileSpec spec = MakeTrackSpec(2);
-  spec.mvhdSize = 120;
-  EXPECT_EQ(Parse(BuildTrackFile(spec).bytes).result, ParseResult::Rejected);
+  TrackFileSpec layout = MakeTrackSpec(2);
+  layout.mvhdSize = 120;
+  EXPECT_EQ(Parse(BuildTrackFile(layout).bytes).result, ParseResult::Rejected);
 }
 
 // Faults inside the track box: the recording is known good but its track is not.
@@ -170,16 +170,16 @@ TEST(EmbeddedTrackTest, DamagedTrackBoxes) {
 }
 
 TEST(EmbeddedTrackTest, LowerCaseSensorBoxPassesTheFirstTestButNotTheSecond) {
-  TrackFileSpec spec = MakeTrackSpec(3);
-  spec.sensType = "sens";
-  EXPECT_EQ(Parse(BuildTrackFile(spec).bytes).result, ParseResult::TrackDamaged);
+  TrackFileSpec layout = MakeTrackSpec(3);
+  layout.sensType = "sens";
+  EXPECT_EQ(Parse(BuildTrackFile(layout).bytes).result, ParseResult::TrackDamaged);
 }
 
 TEST(EmbeddedTrackTest, OtherSecondChildPlaysWithoutTrack) {
-  TrackFileSpec spec = MakeTrackSpec(3);
-  spec.sensType = "free";
+  TrackFileSpec layout = MakeTrackSpec(3);
+  layout.sensType = "free";
   TrackState track;
-  const auto outcome = Parse(BuildTrackFile(spec).bytes, track);
+  const auto outcome = Parse(BuildTrackFile(layout).bytes, track);
   EXPECT_EQ(outcome.result, ParseResult::Loaded);
   EXPECT_EQ(outcome.message, kNoMessage);
   EXPECT_EQ(track.count, 0);
@@ -209,9 +209,9 @@ TEST(EmbeddedTrackTest, RecordLimitIsCheckedBeforeAllocating) {
 }
 
 TEST(EmbeddedTrackTest, ShortPayloadsLeaveMissingRecordsAtZero) {
-  TrackFileSpec spec = MakeTrackSpec(4);
-  spec.sens.resize(2);  // fewer sensor entries than records
-  TrackFile file = BuildTrackFile(spec);
+  TrackFileSpec layout = MakeTrackSpec(4);
+  layout.sens.resize(2);  // fewer sensor entries than records
+  TrackFile file = BuildTrackFile(layout);
   // GPSI claims 4 entries but the file ends one and a half entries in.
   file.bytes.resize(file.gps + 8 + 28 + 14);
   TrackState track;
@@ -236,20 +236,20 @@ TEST(EmbeddedTrackTest, SensorPayloadEndingEarlyKeepsWhatWasRead) {
 }
 
 TEST(EmbeddedTrackTest, EntriesBeyondTheTimeTableAreNotStored) {
-  TrackFileSpec spec = MakeTrackSpec(2);
-  spec.sens.push_back({9, 9, 9});
-  spec.gps.push_back({"1", "2", 30});
+  TrackFileSpec layout = MakeTrackSpec(2);
+  layout.sens.push_back({9, 9, 9});
+  layout.gps.push_back({"1", "2", 30});
   TrackState track;
-  ASSERT_TRUE(Parse(BuildTrackFile(spec).bytes, track).Loaded());
+  ASSERT_TRUE(Parse(BuildTrackFile(layout).bytes, track).Loaded());
   EXPECT_EQ(track.count, 2);
   EXPECT_EQ(track.records.size(), 2u);
 }
 
 TEST(EmbeddedTrackTest, FullTwelveByteTextsStayTerminated) {
-  TrackFileSpec spec = MakeTrackSpec(1);
-  spec.gps[0] = {"123456789012", "ABCDEFGHIJKL", 0};
+  TrackFileSpec layout = MakeTrackSpec(1);
+  layout.gps[0] = {"123456789012", "ABCDEFGHIJKL", 0};
   TrackState track;
-  ASSERT_TRUE(Parse(BuildTrackFile(spec).bytes, track).Loaded());
+  ASSERT_TRUE(Parse(BuildTrackFile(layout).bytes, track).Loaded());
   EXPECT_EQ(LatitudeText(track.records[0]), "123456789012");
   EXPECT_EQ(LongitudeText(track.records[0]), "ABCDEFGHIJKL");
   EXPECT_EQ(track.records[0].latitudeText[12], '\0');

@@ -19,9 +19,9 @@ using Bytes = std::vector<std::uint8_t>;
 // A plain recording (ftyp "mp42", mdat, moov with a version-0 mvhd, track box) whose
 // mdat payload of `payload` bytes is a pattern that depends on `seed`.
 inline Bytes MakePlainRecording(std::uint32_t payload, std::uint8_t seed = 1) {
-  TrackFileSpec spec = MakeTrackSpec(3);
-  spec.mdatPayload = payload;
-  TrackFile file = BuildTrackFile(spec);
+  TrackFileSpec layout = MakeTrackSpec(3);
+  layout.mdatPayload = payload;
+  TrackFile file = BuildTrackFile(layout);
   for (std::size_t i = file.mdat + 8; i < file.moov; ++i) {
     file.bytes[i] = static_cast<std::uint8_t>(seed * 31 + i * 7 + (i >> 9));
   }

@@ -30,11 +30,11 @@ std::size_t AppendBox(std::vector<std::uint8_t>& out, std::string_view type,
   return at;
 }
 
-std::vector<std::uint8_t> MovieBox(const TrackFileSpec& spec) {
-  std::vector<std::uint8_t> mvhd(spec.mvhdSize - 8, 0);
+std::vector<std::uint8_t> MovieBox(const TrackFileSpec& layout) {
+  std::vector<std::uint8_t> mvhd(layout.mvhdSize - 8, 0);
   // version/flags, creation, modification, then time scale and duration.
-  PutBigEndian32(mvhd, 12, spec.timescale);
-  PutBigEndian32(mvhd, 16, spec.duration);
+  PutBigEndian32(mvhd, 12, layout.timescale);
+  PutBigEndian32(mvhd, 16, layout.duration);
   std::vector<std::uint8_t> moov;
   AppendBox(moov, "mvhd", mvhd);
   AppendBox(moov, "trak", std::vector<std::uint8_t>(24, 0));
@@ -48,30 +48,30 @@ void PutBigEndian32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint3
     bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
 }
 
-TrackFile BuildTrackFile(const TrackFileSpec& spec) {
+TrackFile BuildTrackFile(const TrackFileSpec& layout) {
   TrackFile file;
   auto& out = file.bytes;
   AppendBox(out, "ftyp", {'m', 'p', '4', '2', 0, 0, 0, 0, 'i', 's', 'o', 'm', 'm', 'p', '4', '2'});
-  file.mdat = AppendBox(out, "mdat", std::vector<std::uint8_t>(spec.mdatPayload, 0xAB));
-  file.moov = AppendBox(out, "moov", MovieBox(spec));
-  if (!spec.withTrackBox) return file;
+  file.mdat = AppendBox(out, "mdat", std::vector<std::uint8_t>(layout.mdatPayload, 0xAB));
+  file.moov = AppendBox(out, "moov", MovieBox(layout));
+  if (!layout.withTrackBox) return file;
 
   std::vector<std::uint8_t> times;
-  for (auto t : spec.times) AppendLittleEndian32(times, t);
+  for (auto t : layout.times) AppendLittleEndian32(times, t);
   std::vector<std::uint8_t> sens;
-  for (const auto& e : spec.sens) {
+  for (const auto& e : layout.sens) {
     for (float v : e) AppendLittleEndian32(sens, std::bit_cast<std::uint32_t>(v));
   }
   std::vector<std::uint8_t> gps;
-  for (const auto& e : spec.gps) {
+  for (const auto& e : layout.gps) {
     AppendText(gps, e.latitude, 12);
     AppendText(gps, e.longitude, 12);
     AppendLittleEndian32(gps, e.speedTenths);
   }
   std::vector<std::uint8_t> inner;
   const std::size_t table = AppendBox(inner, "TIME", times);
-  const std::size_t sensAt = AppendBox(inner, spec.sensType, sens);
-  const std::size_t gpsAt = AppendBox(inner, spec.gpsType, gps);
+  const std::size_t sensAt = AppendBox(inner, layout.sensType, sens);
+  const std::size_t gpsAt = AppendBox(inner, layout.gpsType, gps);
   file.track = AppendBox(out, "dvtk", inner);
   file.table = file.track + 8 + table;
   file.sens = file.track + 8 + sensAt;
@@ -80,16 +80,16 @@ TrackFile BuildTrackFile(const TrackFileSpec& spec) {
 }
 
 TrackFileSpec MakeTrackSpec(std::size_t n) {
-  TrackFileSpec spec;
-  spec.duration = static_cast<std::uint32_t>(n * 1000);
-  if (n == 0) spec.duration = 1000;
+  TrackFileSpec layout;
+  layout.duration = static_cast<std::uint32_t>(n * 1000);
+  if (n == 0) layout.duration = 1000;
   for (std::size_t i = 0; i < n; ++i) {
     const auto k = static_cast<float>(i % 100);
-    spec.times.push_back(1249655130u + static_cast<std::uint32_t>(i));
-    spec.sens.push_back({0.01f * k, -0.02f * k, 1.0f});
-    spec.gps.push_back({"3723.4567", "12658.1234", static_cast<std::uint32_t>(i % 1500)});
+    layout.times.push_back(1249655130u + static_cast<std::uint32_t>(i));
+    layout.sens.push_back({0.01f * k, -0.02f * k, 1.0f});
+    layout.gps.push_back({"3723.4567", "12658.1234", static_cast<std::uint32_t>(i % 1500)});
   }
-  return spec;
+  return layout;
 }
 
 }  // namespace direvovu::testing

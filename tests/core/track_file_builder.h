@@ -38,9 +38,9 @@ struct TrackFile {
   std::size_t gps = 0;
 };
 
-TrackFile BuildTrackFile(const TrackFileSpec& spec);
+TrackFile BuildTrackFile(const TrackFileSpec& layout);
 
-// A spec of n records starting at 2009-08-07 14:25:30 UTC, one per second, with
+// A layout of n records starting at 2009-08-07 14:25:30 UTC, one per second, with
 // distinct sensor values and positions.
 TrackFileSpec MakeTrackSpec(std::size_t n);
 

@@ -49,14 +49,8 @@ bool SaveRecordingCopy(const BinaryFile& source, const RecordingHeader* plainHea
   const fs::path temp = TemporarySibling(target);
   auto out = BinaryFile::Create(temp, true);
   if (!out) return false;
-  bool ok = true;
-  std::uint64_t from = 0;
-  if (plainHeader != nullptr) {
-    ok = out->WriteAllAt(0, *plainHeader);
-    from = kScrambledHeaderBytes;
-  }
   // Synced before the rename so that a complete name never points at missing data.
-  ok = ok && CopyToEnd(source, from, *out, from) && out->Sync();
+  bool ok = CopyRecordingInto(source, plainHeader, *out) && out->Sync();
   ok = out->Close() && ok;
   std::error_code ec;
   if (ok) fs::rename(temp, target, ec);

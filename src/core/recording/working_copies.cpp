@@ -68,19 +68,22 @@ RearPlan PlanRear(const BinaryFile& file, bool frontEncrypted) {
 
 }  // namespace
 
+bool CopyRecordingInto(const BinaryFile& source, const RecordingHeader* plainHeader, BinaryFile& out) {
+  std::uint64_t from = 0;
+  if (plainHeader != nullptr) {
+    if (!out.WriteAllAt(0, *plainHeader)) return false;
+    from = kScrambledHeaderBytes;
+  }
+  return CopyToEnd(source, from, out, from);
+}
+
 bool WriteRecordingCopy(const BinaryFile& source, const RecordingHeader* plainHeader,
                         const fs::path& target) {
   std::error_code ec;
   fs::remove(target, ec);
   auto out = BinaryFile::Create(target, false);
   if (!out) return false;
-  bool ok = true;
-  std::uint64_t from = 0;
-  if (plainHeader != nullptr) {
-    ok = out->WriteAllAt(0, *plainHeader);
-    from = kScrambledHeaderBytes;
-  }
-  ok = ok && CopyToEnd(source, from, *out, from);
+  bool ok = CopyRecordingInto(source, plainHeader, *out);
   ok = out->Close() && ok;
   if (!ok) fs::remove(target, ec);
   return ok;

@@ -54,6 +54,10 @@ WorkingCopiesResult MakeWorkingCopies(const std::filesystem::path& front,
                                       const std::filesystem::path& rearCopy, PasswordState& passwords,
                                       const AskPassword& ask);
 
+// Writes an open recording into `out`: the plain header followed by the recording from
+// byte 128, or (without a header) the whole recording. False on any failure.
+bool CopyRecordingInto(const BinaryFile& source, const RecordingHeader* plainHeader, BinaryFile& out);
+
 // Writes `target` from an open recording: the plain header followed by the recording
 // from byte 128, or (without a header) the whole recording. The target is emptied or
 // created first. False on any failure; a partial target is removed.

@@ -5,6 +5,7 @@
 
 #include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
+#include "gui/app/playlist_view.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/controls/bitmap_slider.h"
 #include "gui/controls/skin_button.h"
@@ -34,14 +35,15 @@ class VideoArea : public QWidget {
   }
 };
 
+// The axis colours of the graphs, lifted so that they read on the dark panel.
 QColor LabelColour(int id) {
   switch (id) {
     case ctl::kReadoutX:
-      return {0, 0, 255};
+      return QColor(0, 0, 255).lighter(170);
     case ctl::kReadoutY:
       return {0, 255, 0};
     case ctl::kReadoutZ:
-      return {128, 0, 255};
+      return QColor(128, 0, 255).lighter(150);
     default:
       return Qt::white;
   }
@@ -137,6 +139,7 @@ void CVantorDlg::SetSliderPosition(int position) { slider_->SetPos(position); }
 
 void CVantorDlg::RefreshTexts() {
   ApplyTooltips();
+  if (playlist_ != nullptr) playlist_->RefreshTexts();
   RefreshTimeTexts();
 }
 

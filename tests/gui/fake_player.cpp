@@ -82,7 +82,7 @@ void FakePlayer::Pause() {
 
 void FakePlayer::Stop() {
   Record("Stop");
-  if (state_ != PlayerState::kIdle) state_ = PlayerState::kStopped;
+  if (state_ != PlayerState::kIdle && !ignore_stop_) state_ = PlayerState::kStopped;
 }
 
 float FakePlayer::RateUp() {

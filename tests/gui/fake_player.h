@@ -27,6 +27,8 @@ class FakePlayer final : public IChannelPlayer {
   void SetClock(std::int64_t time_ms, std::int64_t length_ms);
   void SetState(PlayerState state) { state_ = state; }
   void SetVideoSize(QSize size) { video_size_ = size; }
+  // A player that does not settle: Stop is recorded but the state stays.
+  void IgnoreStop(bool ignore) { ignore_stop_ = ignore; }
 
   // Events as libvlc would report them (emitted at once, on the calling thread).
   void ReportPlaying();  // state playing, then playing()
@@ -81,6 +83,7 @@ class FakePlayer final : public IChannelPlayer {
   std::int64_t time_ms_ = 0;
   std::int64_t length_ms_ = 0;
   bool mute_ = false;
+  bool ignore_stop_ = false;
   int volume_ = 5;
   QSize video_size_{1280, 720};
 };

@@ -19,6 +19,7 @@
 #include "core/settings/texts.h"
 #include "fake_player.h"
 #include "gui/app/main_timers.h"
+#include "gui/app/playlist_view.h"
 #include "gui/controls/bitmap_slider.h"
 #include "gui/controls/show_message.h"
 #include "gui/display/graph_panel.h"
@@ -470,8 +471,9 @@ TEST_F(MainWindow, HandedOverFilesPlayInPathOrderAndAdvanceAtTheEnd) {
   dialog_->OpenFiles({QString::fromStdString(recordings.second.string()),
                       QString::fromStdString(rear.string()), QStringLiteral("/nowhere/notes.txt"),
                       QString::fromStdString(recordings.first.string())});
-  EXPECT_EQ(dialog_->openedRecordings(),
-            (std::vector<std::string>{recordings.first.string(), recordings.second.string()}));
+  ASSERT_EQ(dialog_->playlist()->RowCount(), 2);
+  EXPECT_EQ(dialog_->playlist()->PathAt(0), recordings.first.string());
+  EXPECT_EQ(dialog_->playlist()->PathAt(1), recordings.second.string());
   ASSERT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
   dialog_->timers().Tick(timer::kPlayOpened);
   EXPECT_EQ(dialog_->currentRecording(), recordings.first);

@@ -5,6 +5,9 @@
 #include <QScreen>
 
 #include <cstdio>
+#include <string_view>
+
+#include "core/recording/working_copies.h"
 
 #include "gui/app/vantor_dlg.h"
 
@@ -28,11 +31,32 @@ TestHook::TestHook(CVantorDlg* dialog, const QProcessEnvironment& environment)
   bool valid = false;
   const int quit = environment.value(QStringLiteral("DIREVOVU_TEST_QUIT_AFTER_PLAYING")).toInt(&valid);
   if (valid && quit >= 0) quit_after_ms_ = quit;
-  if (!report_ && screenshot_.isEmpty() && quit_after_ms_ < 0) return;
+  const int tour = environment.value(QStringLiteral("DIREVOVU_TEST_TOUR")).toInt(&valid);
+  if (valid && tour >= 1) tour_at_ = tour;
+  if (environment.contains(QStringLiteral("DIREVOVU_TEST_PASSWORD"))) {
+    const QByteArray password = environment.value(QStringLiteral("DIREVOVU_TEST_PASSWORD")).toLocal8Bit();
+    dialog_->SetPasswordAsker([password](const PasswordQuestion& question) {
+      std::printf("password asked\n");
+      std::fflush(stdout);
+      return question.matches(
+          std::string_view(password.constData(), static_cast<std::size_t>(password.size())));
+    });
+  }
+  if (!report_ && screenshot_.isEmpty() && quit_after_ms_ < 0 && tour_at_ < 0) return;
   connect(&watch_, &QTimer::timeout, this, &TestHook::Watch);
-  connect(dialog_, &CVantorDlg::playbackStarted, this, [this] {
-    if (!done_) watch_.start(kWatchMs);
-  });
+  connect(dialog_, &CVantorDlg::playbackStarted, this, &TestHook::Started);
+}
+
+void TestHook::Started() {
+  ++starts_;
+  if (tour_at_ > 0) {
+    std::printf("started %s\n", dialog_->currentRecording().filename().string().c_str());
+    std::fflush(stdout);
+  }
+  // With a tour, the pictures and the rest wait for its recording.
+  if (done_ || (tour_at_ > 0 && starts_ != tour_at_)) return;
+  front_reported_ = rear_reported_ = false;
+  watch_.start(kWatchMs);
 }
 
 void TestHook::Watch() {
@@ -64,7 +88,41 @@ void TestHook::AllPlaying() {
       if (!shot.save(screenshot_))
         std::fprintf(stderr, "screenshot not saved: %s\n", qPrintable(screenshot_));
     }
-    if (quit_after_ms_ >= 0) QTimer::singleShot(quit_after_ms_, this, &TestHook::Finish);
+    if (tour_at_ > 0) {
+      Tour();
+    } else if (quit_after_ms_ >= 0) {
+      QTimer::singleShot(quit_after_ms_, this, &TestHook::Finish);
+    }
+  });
+}
+
+// Each step is given time to take effect under a real player, then what the player
+// reports is printed for the script to judge.
+void TestHook::Tour() {
+  const auto print = [](const QString& line) {
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+  };
+  IChannelPlayer* front = dialog_->frontPlayer();
+  dialog_->SeekCommand(5000);
+  QTimer::singleShot(1500, this, [this, front, print] {
+    print(QStringLiteral("seeked %1 of %2").arg(front->GetTime()).arg(front->GetLength()));
+    dialog_->PauseCommand();
+    QTimer::singleShot(500, this, [this, front, print] {
+      const std::int64_t first = front->GetTime();
+      QTimer::singleShot(800, this, [this, front, print, first] {
+        print(QStringLiteral("paused %1 %2").arg(first).arg(front->GetTime()));
+        dialog_->PlayCommand();
+        QTimer::singleShot(1000, this, [this, front, print] {
+          print(QStringLiteral("resumed %1").arg(front->GetTime()));
+          dialog_->StopCommand();
+          QTimer::singleShot(500, this, [this, front, print] {
+            print(QStringLiteral("stopped %1").arg(PlayerStateName(front->GetState())));
+            Finish();
+          });
+        });
+      });
+    });
   });
 }
 

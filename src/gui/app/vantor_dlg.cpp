@@ -14,9 +14,9 @@
 #include <QWindow>
 
 #include "core/app/main_window_geometry.h"
-#include "core/app/opened_files.h"
 #include "core/settings/texts.h"
 #include "gui/app/main_timers.h"
+#include "gui/recording/password_dialogs.h"
 
 namespace direvovu::gui {
 namespace {
@@ -42,12 +42,13 @@ CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, QWidge
   setFixedSize(kMainWindowWidth, kMainWindowHeight);
   setMask(RoundedRegion());
   setAttribute(Qt::WA_OpaquePaintEvent);
-  ask_password_ = [](const PasswordQuestion&) { return false; };
+  ask_password_ = [this](const PasswordQuestion& question) { return AskPasswordWithDialogs(question, this); };
   // The video areas are native windows for libvlc; their siblings (readouts, graph strip)
   // must stay alien so that they are drawn over the skin and not as black boxes.
   QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   DefineTimers();
   BuildControls();
+  BuildPlaylist();
   ConnectCommands();
 }
 
@@ -70,19 +71,6 @@ bool CVantorDlg::Initialise(std::string* error) {
   }
   timers_.Start(timer::kConnectivity);
   return true;
-}
-
-void CVantorDlg::OpenFiles(const QStringList& files) {
-  if (closing_) return;
-  std::vector<std::string> paths;
-  paths.reserve(static_cast<std::size_t>(files.size()));
-  for (const QString& file : files) paths.push_back(file.toStdString());
-  std::vector<std::string> chosen = FrontRecordingsInOrder(paths);
-  if (chosen.empty()) return;  // names that are not recordings are left out silently
-  auto_advance_ = false;
-  opened_ = std::move(chosen);
-  opened_index_ = 0;
-  timers_.Start(timer::kPlayOpened);
 }
 
 void CVantorDlg::ReloadSettings() {

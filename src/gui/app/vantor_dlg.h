@@ -30,6 +30,7 @@ class QWidget;
 namespace direvovu::gui {
 
 class CBitmapSlider;
+class PlaylistView;
 class GraphPanel;
 class SpeedometerWidget;
 struct ReadoutLabels;
@@ -64,10 +65,34 @@ class CVantorDlg : public QDialog {
   // check. False (with the reason) when a player cannot be created.
   bool Initialise(std::string* error);
 
-  // Recordings handed over by the command line or a second start: the legal front
-  // recordings among them, in path order; the first plays one second later, the next
-  // ones follow at the end of each.
+  // Recordings opened (the open-file dialog, the command line, a second start, a drop
+  // on the window): the play list becomes the legal front recordings among them (the
+  // front recordings inside folders), in path order, and the first row plays one second
+  // later; the next rows follow at the end of each.
   void OpenFiles(const QStringList& files);
+  // Rows added by the SD download and the detail search: appended, the first row is
+  // selected and plays one second later.
+  void AddRows(const std::vector<std::string>& paths);
+
+  // The transport and play-list commands (vantor_dlg_transport.cpp,
+  // vantor_dlg_playlist.cpp, vantor_dlg_decrypt.cpp); each does nothing while a load is
+  // pending.
+  void OpenCommand();
+  void PlayCommand();
+  void PauseCommand();
+  void StopCommand();
+  void SeekCommand(int position);  // slider released at 0..10000
+  void RateUpCommand();
+  void RateDownCommand();
+  void VolumeUpCommand();
+  void VolumeDownCommand();
+  void DeleteItemCommand();
+  void DeleteAllCommand();
+  void PlayListDoubleClicked();
+  void DecryptCommand();
+  void PasswordCommand();
+  // Replaces the open-file dialog (tests): given the starting folder, the chosen paths.
+  void SetFileChooser(std::function<QStringList(const QString&)> choose) { choose_files_ = std::move(choose); }
 
   // Loads a front recording and its rear companion into the working copies, reads the
   // track and opens and starts both players. False when the load failed (message 33
@@ -117,7 +142,9 @@ class CVantorDlg : public QDialog {
   [[nodiscard]] float currentRate() const { return current_rate_; }
   [[nodiscard]] int playSecond() const { return play_second_; }
   [[nodiscard]] const std::filesystem::path& currentRecording() const { return front_path_; }
-  [[nodiscard]] const std::vector<std::string>& openedRecordings() const { return opened_; }
+  [[nodiscard]] PlaylistView* playlist() const { return playlist_; }
+  // True while a stop waits for the players to settle (bounded).
+  [[nodiscard]] bool stopSettling() const { return stop_settle_left_ms_ > 0; }
   [[nodiscard]] std::optional<bool> online() const { return online_; }
   // Connectivity as the check sees it; tests replace the probe.
   void SetConnectivityProbe(std::function<bool()> probe) { connectivity_probe_ = std::move(probe); }
@@ -142,6 +169,8 @@ class CVantorDlg : public QDialog {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
 
@@ -199,7 +228,25 @@ class CVantorDlg : public QDialog {
   [[nodiscard]] IChannelPlayer* LeadingPlayer() const;
   void Later(int ms, std::function<void()> step);
   void After(int ms, std::function<void()> step);
-  bool PlayNextOpened();
+  bool PlayNextRow();
+
+  // vantor_dlg_playlist.cpp
+  void BuildPlaylist();
+  void ReplacePlaylist(const std::vector<std::string>& paths);
+  [[nodiscard]] std::filesystem::path FrontPathOfSelectedRow() const;
+
+  // vantor_dlg_transport.cpp
+  void ConnectTransport();
+  void TryPlay(int attempts_left);
+  void ResumePaused();
+  [[nodiscard]] bool SettledForPlay() const;
+  [[nodiscard]] bool SettledForStop() const;
+  void WaitForStopSettle();
+  void SliderMoving();
+  void SeekTo(std::int64_t target_ms);
+  void FinishSeek();
+  void NudgeSeek(std::int64_t delta_ms);
+  void TogglePlayPause();
 
   // vantor_dlg_commands.cpp
   void ConnectCommands();
@@ -268,9 +315,14 @@ class CVantorDlg : public QDialog {
   std::string total_text_ = "00:00";
   int play_second_ = 0;
 
-  // Recordings handed over, in play order, and the one playing.
-  std::vector<std::string> opened_;
-  std::size_t opened_index_ = 0;
+  // The play list and its open-file dialog.
+  PlaylistView* playlist_ = nullptr;
+  bool open_dialog_busy_ = false;
+  std::function<QStringList(const QString&)> choose_files_;
+  // Seek lock: one seek's paced steps at a time; a release meanwhile waits its turn.
+  bool seeking_ = false;
+  std::optional<std::int64_t> queued_seek_ms_;
+  int stop_settle_left_ms_ = 0;
 
   // Connectivity: unknown until the first check.
   std::optional<bool> online_;

@@ -14,6 +14,7 @@ void CVantorDlg::ConnectCommands() {
   on(ctl::kClose, &CVantorDlg::CloseCommand);
   on(ctl::kMinimize, &CVantorDlg::MinimizeCommand);
   ConnectDisplayCommands();
+  ConnectTransport();
   // The transport, the play list and the buttons of the other windows (setup, SD
   // download, map, driving log, event log, information, detail search, OBD) are
   // connected by the changes that bring those windows.

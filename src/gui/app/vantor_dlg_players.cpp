@@ -150,7 +150,7 @@ void CVantorDlg::LoadFailed(const QString& detail, bool show_message) {
   load_pending_ = false;
   if (show_message) ShowMessage(msg::kIllegalFile, detail, false, true, true);
   StopPlayback(false);
-  if (!PlayNextOpened()) ShowOneOf(ctl::kPlay, ctl::kPause);
+  if (!PlayNextRow()) ShowOneOf(ctl::kPlay, ctl::kPause);
 }
 
 // Timer 1004: open both players on the working copies and start them, rear first.
@@ -251,16 +251,11 @@ void CVantorDlg::OnPlayerError(Channel channel, const QString& detail) {
   LoadFailed(detail.isEmpty() ? PathText(front_path_) : detail);
 }
 
-bool CVantorDlg::PlayNextOpened() {
-  if (opened_index_ + 1 >= opened_.size()) return false;
-  ++opened_index_;
-  PlayPair(opened_[opened_index_]);
-  return true;
-}
-
 void CVantorDlg::StopPlayback(bool keep_auto_advance) {
-  ++load_generation_;  // drops the steps of a start still under way
+  ++load_generation_;  // drops the steps of a start (or a seek) still under way
   sync_waiting_ = false;
+  seeking_ = false;
+  queued_seek_ms_.reset();
   StopPlaybackTimers();
   if (!keep_auto_advance) auto_advance_ = false;
   if (rear_) rear_->Stop();

@@ -129,19 +129,20 @@ void CVantorDlg::ApplyRateTick() {
 void CVantorDlg::EndOfFileTick() {
   if (internal_stop_) return;
   StopPlayback(true);
-  if (!PlayNextOpened()) ShowOneOf(ctl::kPlay, ctl::kPause);
+  if (!PlayNextRow()) ShowOneOf(ctl::kPlay, ctl::kPause);
 }
 
 // Timer 1010: recordings were just opened; the first one plays.
 void CVantorDlg::PlayOpenedTick() {
-  if (opened_.empty()) return;
   if (load_pending_) {
     timers_.Start(timer::kPlayOpened);  // try again once the load under way is over
     return;
   }
+  // Stopped on behalf of the play that follows: PLAY does not flash up meanwhile.
+  internal_stop_ = true;
   StopPlayback(false);
-  opened_index_ = 0;
-  PlayPair(opened_.front());
+  internal_stop_ = false;
+  PlayCommand();
 }
 
 }  // namespace direvovu::gui

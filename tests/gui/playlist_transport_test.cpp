@@ -1,0 +1,576 @@
+// The play list and the transport of the main window with fake players: the open-file
+// dialog, rows, play/pause/stop, seek, rate, volume, keys, drops, and the password flows
+// of scrambled recordings.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <fstream>
+
+#include "core/app/main_window_layout.h"
+#include "core/recording/recording_name.h"
+#include "core/settings/ini_file.h"
+#include "core/settings/texts.h"
+#include "fake_player.h"
+#include "gui/app/main_timers.h"
+#include "gui/app/playlist_view.h"
+#include "gui/app/vantor_dlg.h"
+#include "gui/controls/show_message.h"
+#include "gui/recording/password_dialogs.h"
+
+namespace direvovu::gui {
+namespace {
+
+using test::FakePlayer;
+namespace fs = std::filesystem;
+
+// Small camera-format pairs made once: three plain, two scrambled with "abc123", one
+// with "zz9999".
+class Pairs {
+ public:
+  static const Pairs& Get() {
+    static const Pairs made;
+    return made;
+  }
+  std::vector<fs::path> plain;
+  std::vector<fs::path> scrambled;  // abc123, abc123, zz9999
+  fs::path folder;
+  bool ok = true;
+
+ private:
+  fs::path Make(const char* start, const char* password) {
+    QStringList args{"recording", "--out", dir_.path(), "--start", start,
+                     "--seconds", "2",     "--size",    "160x96",  "--no-audio"};
+    if (password != nullptr) args << "--password" << password;
+    QProcess run;
+    run.start(QStringLiteral(DIREVOVU_BINARY_DIR "/direvovu-sample"), args);
+    if (!run.waitForFinished(60000) || run.exitCode() != 0) ok = false;
+    std::string name(start);
+    const fs::path path =
+        folder / ("drf0_" + name.substr(0, 4) + name.substr(5, 2) + name.substr(8, 2) + "_" +
+                  name.substr(11, 2) + name.substr(14, 2) + name.substr(17, 2) + ".mp4");
+    ok = ok && fs::exists(path);
+    return path;
+  }
+  Pairs() {
+    folder = dir_.path().toStdString();
+    for (const char* start : {"2012-03-14T09:00:00", "2012-03-14T09:01:00", "2012-03-14T09:02:00"})
+      plain.push_back(Make(start, nullptr));
+    scrambled.push_back(Make("2012-03-14T10:00:00", "abc123"));
+    scrambled.push_back(Make("2012-03-14T10:01:00", "abc123"));
+    scrambled.push_back(Make("2012-03-14T10:02:00", "zz9999"));
+  }
+  QTemporaryDir dir_;
+};
+
+QStringList Texts(const std::vector<fs::path>& paths) {
+  QStringList texts;
+  for (const fs::path& path : paths) texts << QString::fromStdString(path.string());
+  return texts;
+}
+
+class Playlist : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(root_.isValid());
+    ASSERT_TRUE(Pairs::Get().ok);
+    folders_ = std::make_unique<WorkingFolders>(fs::path(root_.path().toStdString()) / "DirevOvu");
+    dialog_ = std::make_unique<CVantorDlg>(*folders_, [this](Channel channel) {
+      auto player = std::make_unique<FakePlayer>(channel, log_);
+      (channel == Channel::kFront ? front_ : rear_) = player.get();
+      return player;
+    });
+    dialog_->SetPacing(0);
+    dialog_->SetConnectivityProbe([] { return true; });
+    std::string error;
+    ASSERT_TRUE(dialog_->Initialise(&error)) << error;
+    SetCurrentLanguage(kEnglish);
+    dialog_->RefreshTexts();
+    list_ = dialog_->playlist();
+  }
+  void TearDown() override { SetCurrentLanguage(kDefaultLanguage); }
+
+  bool Logged(const std::string& call) const { return std::count(log_->begin(), log_->end(), call) > 0; }
+  long Count(const std::string& call) const { return std::count(log_->begin(), log_->end(), call); }
+
+  // The load under way reaches both players and both report their first picture.
+  void FinishLoad() {
+    ASSERT_TRUE(dialog_->loadPending());
+    const long plays = Count("front Play");
+    dialog_->timers().Tick(timer::kOpenAndStart);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Count("front Play") > plays; }, 5000));
+    front_->ReportPlaying();
+    if (dialog_->rearPresent()) rear_->ReportPlaying();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+    dialog_->timers().Tick(timer::kApplyRate);
+    QTest::qWait(5);  // the rear's rate follows a paced step later
+  }
+  // The rows open and the first one plays.
+  void OpenAndPlay(const std::vector<fs::path>& paths) {
+    dialog_->OpenFiles(Texts(paths));
+    dialog_->timers().Tick(timer::kPlayOpened);
+    FinishLoad();
+  }
+  std::vector<std::string> Numbers() const {
+    std::vector<std::string> numbers;
+    for (int row = 0; row < list_->RowCount(); ++row)
+      numbers.push_back(list_->CellText(row, 0).toStdString());
+    return numbers;
+  }
+  bool PlayShown() const { return !dialog_->button(ctl::kPlay)->isHidden(); }
+
+  QTemporaryDir root_;
+  std::unique_ptr<WorkingFolders> folders_;
+  std::shared_ptr<std::vector<std::string>> log_ = std::make_shared<std::vector<std::string>>();
+  FakePlayer* front_ = nullptr;
+  FakePlayer* rear_ = nullptr;
+  std::unique_ptr<CVantorDlg> dialog_;
+  PlaylistView* list_ = nullptr;
+  MessageRecorder messages_;
+};
+
+TEST_F(Playlist, ListHasItsPlaceColumnsAndColours) {
+  EXPECT_EQ(list_->geometry(), QRect(553, 481, 350, 173));
+  const std::vector<QString> headings{"NO.", "DATE", "TIME", "TYPE", "FILE NAME"};
+  const std::vector<int> widths{70, 75, 60, 90, 500};
+  for (int column = 0; column < 5; ++column) {
+    EXPECT_EQ(list_->headerItem()->text(column), headings[static_cast<std::size_t>(column)]);
+    EXPECT_EQ(list_->columnWidth(column), widths[static_cast<std::size_t>(column)]);
+  }
+  EXPECT_EQ(list_->palette().color(QPalette::Base), QColor(0xAF, 0xAD, 0xAC));
+  EXPECT_EQ(list_->palette().color(QPalette::Text), QColor(Qt::black));
+  EXPECT_EQ(list_->selectionBehavior(), QAbstractItemView::SelectRows);
+  EXPECT_EQ(list_->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+  list_->AppendRows({Pairs::Get().scrambled[0].string()});
+  EXPECT_EQ(list_->CellText(0, 0), QStringLiteral("   001"));
+  EXPECT_EQ(list_->CellText(0, 1), QStringLiteral("2012-03-14"));
+  EXPECT_EQ(list_->CellText(0, 2), QStringLiteral("10:00:00"));
+  EXPECT_EQ(list_->CellText(0, 3), QStringLiteral("Driving"));
+  EXPECT_EQ(list_->topLevelItem(0)->textAlignment(1), int(Qt::AlignCenter));
+  EXPECT_EQ(list_->topLevelItem(0)->textAlignment(4) & Qt::AlignLeft, Qt::AlignLeft);
+
+  // A language change rewrites the headings and the kinds of the rows there are.
+  SetCurrentLanguage(kKorean);
+  dialog_->RefreshTexts();
+  EXPECT_EQ(list_->headerItem()->text(0), QStringLiteral("번호"));
+  EXPECT_EQ(list_->CellText(0, 3), QStringLiteral("주행"));
+}
+
+TEST_F(Playlist, OpenDialogListsFrontRecordingsInOrderAndPlaysTheFirstASecondLater) {
+  const Pairs& pairs = Pairs::Get();
+  QString offered_start;
+  dialog_->SetFileChooser([&](const QString& start) {
+    offered_start = start;
+    return Texts({pairs.plain[2], RearCompanionPath(pairs.plain[0]), pairs.plain[0], pairs.folder / "x.txt",
+                  pairs.plain[1]});
+  });
+  dialog_->OpenCommand();
+  ASSERT_EQ(list_->RowCount(), 3);
+  for (int row = 0; row < 3; ++row)
+    EXPECT_EQ(list_->PathAt(row), pairs.plain[static_cast<std::size_t>(row)].string());
+  EXPECT_EQ(Numbers(), (std::vector<std::string>{"   001", "   002", "   003"}));
+  EXPECT_EQ(list_->SelectedRow(), 0);
+  EXPECT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
+  EXPECT_EQ(dialog_->timers().Period(timer::kPlayOpened), 1000);
+  EXPECT_FALSE(dialog_->loadPending());   // not before the second is over
+  EXPECT_TRUE(messages_.rows().empty());  // a name that is not a recording is left out silently
+  // Several files: their folder is where the dialog starts next time.
+  const CBIniFile settings(folders_->settings_file());
+  EXPECT_EQ(settings.GetString("VIEWER_SETUP", "OPEN_PATH", ""), pairs.folder.string());
+  dialog_->timers().Tick(timer::kPlayOpened);
+  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[0]);
+  EXPECT_TRUE(dialog_->loadPending());
+
+  // While the load is pending the dialog does not open.
+  bool asked = false;
+  dialog_->SetFileChooser([&](const QString&) {
+    asked = true;
+    return QStringList();
+  });
+  dialog_->OpenCommand();
+  EXPECT_FALSE(asked);
+  FinishLoad();
+  // One file: its own path is remembered; rear files only leave the list empty.
+  dialog_->SetFileChooser([&](const QString& start) {
+    offered_start = start;
+    return Texts({pairs.plain[1]});
+  });
+  dialog_->OpenCommand();
+  EXPECT_EQ(offered_start, QString::fromStdString(pairs.folder.string()));
+  EXPECT_EQ(settings.GetString("VIEWER_SETUP", "OPEN_PATH", ""), pairs.plain[1].string());
+  dialog_->SetFileChooser([&](const QString&) { return Texts({RearCompanionPath(pairs.plain[1])}); });
+  dialog_->OpenCommand();
+  EXPECT_EQ(list_->RowCount(), 0);
+}
+
+TEST_F(Playlist, DeletingRowsRenumbersAndDeleteAllAsksFirst) {
+  const Pairs& pairs = Pairs::Get();
+  std::vector<std::string> paths;
+  for (const fs::path& path : pairs.plain) paths.push_back(path.string());
+  paths.push_back(pairs.scrambled[0].string());
+  paths.push_back(pairs.scrambled[1].string());
+  list_->AppendRows(paths);
+  list_->topLevelItem(1)->setSelected(true);
+  list_->topLevelItem(2)->setSelected(true);
+  dialog_->DeleteItemCommand();
+  EXPECT_EQ(Numbers(), (std::vector<std::string>{"   001", "   002", "   003"}));
+  EXPECT_EQ(list_->PathAt(1), paths[3]);
+
+  messages_.setAnswer(false);
+  dialog_->DeleteAllCommand();
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kRemoveAll});
+  EXPECT_TRUE(messages_.requests().front().cancel_shown);
+  EXPECT_EQ(list_->RowCount(), 3);
+  messages_.setAnswer(true);
+  dialog_->DeleteAllCommand();
+  EXPECT_EQ(list_->RowCount(), 0);
+  messages_.clear();
+  dialog_->DeleteAllCommand();  // nothing to remove: nothing asked
+  EXPECT_TRUE(messages_.rows().empty());
+}
+
+TEST_F(Playlist, SevenThousandRowsAreNumberedAndSelectNextStopsAtTheLast) {
+  std::vector<std::string> paths(7000, Pairs::Get().plain[0].string());
+  list_->AppendRows(paths);
+  ASSERT_EQ(list_->RowCount(), 7000);
+  EXPECT_EQ(list_->CellText(6999, 0), QStringLiteral("   7000"));
+  EXPECT_FALSE(list_->SelectNext());  // nothing selected
+  list_->SelectRow(6998);
+  EXPECT_TRUE(list_->SelectNext());
+  EXPECT_EQ(list_->SelectedRow(), 6999);
+  EXPECT_FALSE(list_->SelectNext());
+  EXPECT_EQ(list_->SelectedRow(), 6999);
+}
+
+TEST_F(Playlist, PlayWithoutARowSaysSoAndAFailedLoadGoesOnWithTheNextRow) {
+  const Pairs& pairs = Pairs::Get();
+  list_->AppendRows({pairs.plain[0].string()});
+  list_->clearSelection();
+  dialog_->PlayCommand();
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kSelectPlaylistItem});
+  EXPECT_FALSE(dialog_->loadPending());
+
+  // A broken recording among good ones: reported, and the next row plays.
+  messages_.clear();
+  const fs::path here = root_.path().toStdString();
+  const fs::path broken = here / "drf0_20120314_085959.mp4";
+  std::ofstream(broken) << "not a recording";
+  const fs::path good = here / pairs.plain[1].filename();
+  fs::copy_file(pairs.plain[1], good);
+  fs::copy_file(RearCompanionPath(pairs.plain[1]), RearCompanionPath(good));
+  dialog_->OpenFiles(Texts({good, broken}));
+  dialog_->timers().Tick(timer::kPlayOpened);
+  ASSERT_FALSE(messages_.rows().empty());
+  EXPECT_EQ(messages_.rows().back(), msg::kIllegalFile);
+  EXPECT_EQ(list_->SelectedRow(), 1);
+  EXPECT_EQ(dialog_->currentRecording(), good);
+  EXPECT_TRUE(dialog_->loadPending());
+  FinishLoad();
+
+  // At the last row a failed load leaves the transport at rest.
+  dialog_->OpenFiles(Texts({broken}));
+  dialog_->timers().Tick(timer::kPlayOpened);
+  EXPECT_FALSE(dialog_->loadPending());
+  EXPECT_TRUE(PlayShown());
+}
+
+TEST_F(Playlist, EndOfEachRecordingPlaysTheNextRowUntilTheLast) {
+  const Pairs& pairs = Pairs::Get();
+  OpenAndPlay(pairs.plain);
+  for (std::size_t next = 1; next < 3; ++next) {
+    front_->ReportEnd();
+    ASSERT_TRUE(dialog_->timers().IsActive(timer::kEndOfFile));
+    dialog_->timers().Tick(timer::kEndOfFile);
+    EXPECT_EQ(list_->SelectedRow(), static_cast<int>(next));
+    EXPECT_EQ(dialog_->currentRecording(), pairs.plain[next]);
+    log_->clear();
+    FinishLoad();
+  }
+  front_->ReportEnd();
+  dialog_->timers().Tick(timer::kEndOfFile);
+  EXPECT_FALSE(dialog_->loadPending());
+  EXPECT_TRUE(PlayShown());
+  EXPECT_EQ(list_->SelectedRow(), 2);
+}
+
+TEST_F(Playlist, DoubleClickPlaysTheChosenRowAtOnce) {
+  const Pairs& pairs = Pairs::Get();
+  OpenAndPlay(pairs.plain);
+  list_->SelectRow(2);
+  dialog_->PlayListDoubleClicked();
+  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[2]);
+  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_FALSE(dialog_->autoAdvance());
+  // A second double click while that load runs is ignored.
+  list_->SelectRow(0);
+  dialog_->PlayListDoubleClicked();
+  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[2]);
+}
+
+TEST_F(Playlist, PauseHoldsBothChannelsAndPlayResumesRearFirst) {
+  OpenAndPlay({Pairs::Get().plain[0]});
+  ASSERT_FALSE(PlayShown());
+  log_->clear();
+  dialog_->PauseCommand();
+  EXPECT_EQ(*log_, (std::vector<std::string>{"front Pause", "rear Pause"}));
+  EXPECT_FALSE(dialog_->isPlaying());
+  EXPECT_TRUE(PlayShown());
+  log_->clear();
+  dialog_->PlayCommand();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 2000));
+  EXPECT_EQ(*log_, (std::vector<std::string>{"rear Play", "front Play"}));
+  EXPECT_TRUE(dialog_->isPlaying());
+  EXPECT_FALSE(PlayShown());
+  // Play while playing: the players never settle, the command is dropped after its tries.
+  log_->clear();
+  dialog_->PlayCommand();
+  QTest::qWait(50);
+  EXPECT_TRUE(log_->empty());
+}
+
+TEST_F(Playlist, StopDoesNotWaitForAPlayerThatNeverSettles) {
+  OpenAndPlay({Pairs::Get().plain[0]});
+  dialog_->StopCommand();
+  EXPECT_FALSE(dialog_->loaded());
+  EXPECT_TRUE(PlayShown());
+  EXPECT_FALSE(dialog_->stopSettling());  // the fakes stop at once
+  EXPECT_EQ(front_->GetState(), PlayerState::kStopped);
+
+  // A player stuck "playing": the window goes on and gives up after its bound.
+  OpenAndPlay({Pairs::Get().plain[1]});
+  front_->IgnoreStop(true);
+  dialog_->StopCommand();
+  EXPECT_EQ(front_->GetState(), PlayerState::kPlaying);
+  EXPECT_TRUE(PlayShown());
+  EXPECT_TRUE(dialog_->stopSettling());
+  // The window keeps answering while it waits: a timer of its own still fires.
+  bool answered = false;
+  QTimer::singleShot(50, dialog_.get(), [&] { answered = true; });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return answered; }, 1000));
+  EXPECT_TRUE(dialog_->stopSettling());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->stopSettling(); }, 6000));
+  front_->IgnoreStop(false);
+  // Play cannot start over a player that is still busy.
+  dialog_->PlayCommand();
+  EXPECT_FALSE(dialog_->loadPending());
+  front_->SetState(PlayerState::kStopped);
+  dialog_->PlayCommand();
+  EXPECT_TRUE(dialog_->loadPending());
+}
+
+TEST_F(Playlist, SliderReleaseSeeksBothChannelsToTheShareOfTheLength) {
+  OpenAndPlay({Pairs::Get().plain[0]});
+  front_->SetClock(10'000, 60'000);
+  log_->clear();
+  dialog_->SeekCommand(5000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear Play"); }, 2000));
+  EXPECT_EQ(*log_, (std::vector<std::string>{"front Pause", "rear Pause", "front SetTime(30000)",
+                                             "rear SetTime(30000)", "front Play", "rear Play"}));
+  // Paused: the time moves, the pictures stay paused.
+  dialog_->PauseCommand();
+  log_->clear();
+  dialog_->SeekCommand(2500);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear SetTime(15000)"); }, 2000));
+  QTest::qWait(20);
+  EXPECT_EQ(*log_, (std::vector<std::string>{"front SetTime(15000)", "rear SetTime(15000)"}));
+  // Two releases in a row: the second waits for the first, and is where it ends.
+  log_->clear();
+  dialog_->SeekCommand(1000);
+  dialog_->SeekCommand(9000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear SetTime(54000)"); }, 2000));
+  EXPECT_LT(std::find(log_->begin(), log_->end(), "rear SetTime(6000)"),
+            std::find(log_->begin(), log_->end(), "front SetTime(54000)"));
+}
+
+TEST_F(Playlist, KeysToggleSeekAndChangeTheRate) {
+  OpenAndPlay({Pairs::Get().plain[0]});
+  dialog_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
+  dialog_->activateWindow();
+  front_->SetClock(10'000, 60'000);
+  log_->clear();
+  QTest::keyClick(dialog_.get(), Qt::Key_Right);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear SetTime(15000)"); }, 2000));
+  QTest::keyClick(dialog_.get(), Qt::Key_Space);
+  EXPECT_FALSE(dialog_->isPlaying());
+  QTest::keyClick(dialog_.get(), Qt::Key_Space);
+  EXPECT_TRUE(dialog_->isPlaying());
+  QTest::keyClick(dialog_.get(), Qt::Key_BracketRight);
+  EXPECT_FLOAT_EQ(dialog_->currentRate(), 2.0F);
+  QTest::keyClick(dialog_.get(), Qt::Key_BracketLeft);
+  QTest::keyClick(dialog_.get(), Qt::Key_BracketLeft);
+  EXPECT_FLOAT_EQ(dialog_->currentRate(), 0.5F);
+}
+
+TEST_F(Playlist, RateStopsAtItsBoundsAndAChosenRateAppliesAtTheNextStart) {
+  // Nothing plays: the rate is only remembered.
+  for (int i = 0; i < 4; ++i) dialog_->RateUpCommand();
+  EXPECT_FLOAT_EQ(dialog_->currentRate(), 8.0F);
+  EXPECT_FALSE(Logged("front RateUp"));
+  OpenAndPlay({Pairs::Get().plain[0]});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear SetRate(8)"); }, 2000));
+  EXPECT_TRUE(Logged("front SetRate(8)"));
+  log_->clear();
+  for (int i = 0; i < 8; ++i) dialog_->RateDownCommand();
+  EXPECT_FLOAT_EQ(dialog_->currentRate(), 0.125F);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Count("rear RateDown") == 6; }, 2000));
+  EXPECT_EQ(Count("front RateDown"), 6);
+}
+
+TEST_F(Playlist, VolumeStaysBetweenZeroAndTenAndReachesTheFrontPlayer) {
+  for (int i = 0; i < 7; ++i) dialog_->VolumeUpCommand();
+  EXPECT_EQ(dialog_->settings().volume_step, 10);
+  EXPECT_TRUE(Logged("front SetVolume(10)"));
+  EXPECT_FALSE(Logged("rear SetVolume(10)"));
+  for (int i = 0; i < 12; ++i) dialog_->VolumeDownCommand();
+  EXPECT_EQ(dialog_->settings().volume_step, 0);
+  EXPECT_EQ(front_->GetVolume(), 0);
+}
+
+TEST_F(Playlist, DroppedFolderBecomesThePlayList) {
+  const Pairs& pairs = Pairs::Get();
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(pairs.folder.string()))});
+  QDragEnterEvent enter(QPoint(600, 500), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(dialog_.get(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(600, 500), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(dialog_.get(), &drop);
+  ASSERT_EQ(list_->RowCount(), 6);
+  EXPECT_EQ(list_->PathAt(0), pairs.plain[0].string());
+  EXPECT_EQ(list_->PathAt(5), pairs.scrambled[2].string());
+  EXPECT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
+}
+
+TEST_F(Playlist, SamePasswordIsNotAskedAgainAnotherIs) {
+  const Pairs& pairs = Pairs::Get();
+  std::vector<std::string> asked;
+  dialog_->SetPasswordAsker([&](const PasswordQuestion& question) {
+    asked.push_back(question.recording.filename().string());
+    return question.matches("abc123") || question.matches("zz9999");
+  });
+  OpenAndPlay({pairs.scrambled[0], pairs.scrambled[1], pairs.scrambled[2]});
+  EXPECT_EQ(asked.size(), 1U);
+  front_->ReportEnd();
+  dialog_->timers().Tick(timer::kEndOfFile);
+  EXPECT_EQ(dialog_->currentRecording(), pairs.scrambled[1]);
+  EXPECT_EQ(asked.size(), 1U);  // the same password: not asked
+  FinishLoad();
+  front_->ReportEnd();
+  dialog_->timers().Tick(timer::kEndOfFile);
+  EXPECT_EQ(asked.size(), 2U);  // another password: asked
+  EXPECT_EQ(asked.back(), pairs.scrambled[2].filename().string());
+  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_TRUE(messages_.rows().empty());
+}
+
+// Answers the password dialogs as a user would: each entry in turn, then Cancel.
+void AnswerDialogs(std::vector<QString> entries) {
+  QTimer::singleShot(30, [entries = std::move(entries)]() mutable {
+    auto* dialog = qobject_cast<PasswordDialogBase*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return AnswerDialogs(std::move(entries));
+    if (entries.empty()) return dialog->reject();
+    dialog->passwordBox()->setText(entries.front());
+    entries.erase(entries.begin());
+    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    AnswerDialogs(std::move(entries));
+  });
+}
+
+TEST_F(Playlist, WrongPasswordThenCancelFailsTheLoadThroughTheRealDialogs) {
+  const Pairs& pairs = Pairs::Get();
+  AnswerDialogs({"wrong1", "wrong2"});  // first dialog, one retry, then Cancel
+  dialog_->OpenFiles(Texts({pairs.scrambled[0]}));
+  dialog_->timers().Tick(timer::kPlayOpened);
+  EXPECT_FALSE(dialog_->loadPending());
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
+  EXPECT_EQ(fs::file_size(folders_->front_copy()), 0U);
+  EXPECT_TRUE(PlayShown());
+
+  AnswerDialogs({"abc123"});
+  messages_.clear();
+  dialog_->PlayCommand();
+  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_TRUE(messages_.rows().empty());
+  FinishLoad();
+}
+
+TEST_F(Playlist, DecryptionAndSaveChecksItsCaseAndAsksEveryTime) {
+  const Pairs& pairs = Pairs::Get();
+  int asked = 0;
+  bool answer_right = false;
+  dialog_->SetPasswordAsker([&](const PasswordQuestion& question) {
+    asked += question.saveMode ? 1 : 0;
+    return answer_right && question.matches("abc123");
+  });
+  dialog_->DecryptCommand();
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kNoFileForDecryption});
+  list_->AppendRows({pairs.plain[0].string(), pairs.scrambled[0].string()});
+  list_->clearSelection();
+  messages_.clear();
+  dialog_->DecryptCommand();
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kSelectPlaylistItem});
+  list_->SelectRow(0);
+  messages_.clear();
+  dialog_->DecryptCommand();
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kNotEncrypted});
+
+  // Given up: nothing written, nothing said.
+  list_->SelectRow(1);
+  messages_.clear();
+  dialog_->DecryptCommand();
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(messages_.rows().empty());
+  const fs::path out = folders_->decryption() / pairs.scrambled[0].filename();
+  EXPECT_FALSE(fs::exists(out));
+
+  answer_right = true;
+  dialog_->DecryptCommand();
+  EXPECT_EQ(asked, 2);
+  ASSERT_EQ(messages_.rows(), std::vector<int>{msg::kDecrypted});
+  EXPECT_TRUE(messages_.requests().back().detail.contains(QString::fromStdString(out.string())));
+  EXPECT_TRUE(fs::exists(out));
+  EXPECT_TRUE(fs::exists(folders_->decryption() / RearCompanionPath(out).filename()));
+
+  // While a recording plays: "stop first".
+  OpenAndPlay({pairs.scrambled[0]});
+  messages_.clear();
+  dialog_->DecryptCommand();
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kStopPlaying});
+}
+
+TEST_F(Playlist, PasswordButtonSearchesTheCardThenOpensTheDialogUnlessALoadRuns) {
+  qputenv("DIREVOVU_DRIVES", QByteArray("C=/:fixed"));
+  QTimer::singleShot(100, [] {
+    if (QWidget* open = QApplication::activeModalWidget()) open->close();
+  });
+  dialog_->PasswordCommand();
+  const std::vector<int> rows = messages_.rows();
+  ASSERT_GE(rows.size(), 2U);
+  EXPECT_EQ(rows[0], msg::kSearchingSd);
+  EXPECT_EQ(rows[1], msg::kConnectSd);
+
+  OpenAndPlay({Pairs::Get().plain[0]});
+  list_->SelectRow(0);
+  dialog_->PlayListDoubleClicked();
+  ASSERT_TRUE(dialog_->loadPending());
+  messages_.clear();
+  dialog_->PasswordCommand();
+  EXPECT_TRUE(messages_.rows().empty());
+  qunsetenv("DIREVOVU_DRIVES");
+}
+
+}  // namespace
+}  // namespace direvovu::gui

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <system_error>
+#include <thread>
 
 #include "core/recording/recording_name.h"
 #include "core/settings/texts.h"
@@ -93,9 +94,10 @@ WorkingCopiesResult MakeWorkingCopies(const fs::path& front, const fs::path& fro
                                       const fs::path& rearCopy, PasswordState& passwords,
                                       const AskPassword& ask) {
   WorkingCopiesResult result;
-  if (const auto file = BinaryFile::OpenRead(front)) {
+  auto file = BinaryFile::OpenRead(front);
+  std::optional<RecordingHeader> header;
+  if (file) {
     result.encrypted = IsEncryptedRecording(*file);
-    std::optional<RecordingHeader> header;
     if (result.encrypted) {
       switch (UnlockFront(*file, front, passwords, ask, header)) {
         case FrontKeyOutcome::Illegal:
@@ -113,26 +115,33 @@ WorkingCopiesResult MakeWorkingCopies(const fs::path& front, const fs::path& fro
       EmptyWorkingCopy(frontCopy);
       return Failure(result, msg::kIllegalFile, front);
     }
-    if (!WriteRecordingCopy(*file, header ? &*header : nullptr, frontCopy)) {
-      return Failure(result, msg::kCantOpenFile, front);  // the message names the recording
-    }
-    result.frontPresent = true;
   } else {
     EmptyWorkingCopy(frontCopy);
   }
 
+  // The rear is decided by the front's unlock alone, so both copies can run at once: the
+  // copy is the time the user waits for, and two kernel copies of different files
+  // overlap well.
   const fs::path rear = RearCompanionPath(front);
   const auto rearFile = rear != front ? BinaryFile::OpenRead(rear) : std::nullopt;
   const RearPlan plan = rearFile ? PlanRear(*rearFile, result.encrypted) : RearPlan{};
+  bool rearWritten = false;
+  std::thread rearCopier;
   if (plan.usable) {
-    if (!WriteRecordingCopy(*rearFile, plan.header ? &*plan.header : nullptr, rearCopy)) {
-      return Failure(result, -1, rearCopy);  // no message of its own: the load reports 33
-    }
-    result.rearPresent = true;
+    rearCopier = std::thread([&] {
+      rearWritten = WriteRecordingCopy(*rearFile, plan.header ? &*plan.header : nullptr, rearCopy);
+    });
   } else {
     // Missing, or scrambled beyond use: the front plays alone.
     EmptyWorkingCopy(rearCopy);
   }
+  const bool frontWritten = file && WriteRecordingCopy(*file, header ? &*header : nullptr, frontCopy);
+  if (rearCopier.joinable()) rearCopier.join();
+
+  if (file && !frontWritten) return Failure(result, msg::kCantOpenFile, front);  // names the recording
+  result.frontPresent = frontWritten;
+  if (plan.usable && !rearWritten) return Failure(result, -1, rearCopy);  // the load reports 33
+  result.rearPresent = rearWritten;
 
   if (!result.frontPresent && !result.rearPresent) return Failure(result, msg::kCantOpenFile, front);
   result.status = LoadStatus::Ready;

@@ -1,0 +1,196 @@
+// From "play" on a play-list row to both channels playing, against its parts measured in
+// the same run: copying the two recordings with cp, and libvlc alone bringing the two
+// copies to "playing". Also: opening 7000 recordings into the play list.
+//   play_to_playing FRONT_RECORDING [RUNS]     (under a display: xvfb-run)
+//   play_to_playing --rows 7000
+// Prints one line per run and the medians.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "core/recording/recording_name.h"
+#include "core/settings/viewer_settings.h"
+#include "gui/app/playlist_view.h"
+#include "gui/app/vantor_dlg.h"
+#include "player/channel_player.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using direvovu::Channel;
+using direvovu::ChannelPlayer;
+using direvovu::gui::CVantorDlg;
+
+const QStringList kOptions{QStringLiteral("--aout=dummy")};
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Waits (running the event loop) until `done` holds or 20 s pass.
+template <typename Done>
+bool Await(Done done) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > 20000) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  }
+  return true;
+}
+
+double CopyWithCp(const fs::path& front, const fs::path& folder) {
+  QElapsedTimer clock;
+  clock.start();
+  QProcess::execute(QStringLiteral("cp"),
+                    {QString::fromStdString(front.string()),
+                     QString::fromStdString(direvovu::RearCompanionPath(front).string()),
+                     QString::fromStdString(folder.string())});
+  return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+double LibvlcAlone(const fs::path& front, const fs::path& rear) {
+  QWidget window;
+  window.resize(900, 340);
+  auto* left = new QWidget(&window);
+  auto* right = new QWidget(&window);
+  left->setGeometry(0, 0, 437, 328);
+  right->setGeometry(450, 0, 437, 328);
+  for (QWidget* area : {left, right}) area->setAttribute(Qt::WA_NativeWindow);
+  window.show();
+  ChannelPlayer a(Channel::kFront, kOptions);
+  ChannelPlayer b(Channel::kRear, kOptions);
+  a.Init();
+  b.Init();
+  a.SetDrawable(static_cast<std::uintptr_t>(left->winId()));
+  b.SetDrawable(static_cast<std::uintptr_t>(right->winId()));
+  bool a_playing = false;
+  bool b_playing = false;
+  QObject::connect(&a, &ChannelPlayer::playing, [&] { a_playing = true; });
+  QObject::connect(&b, &ChannelPlayer::playing, [&] { b_playing = true; });
+  QElapsedTimer clock;
+  clock.start();
+  b.Open(rear);
+  a.Open(front);
+  b.Play();
+  a.Play();
+  const bool ok = Await([&] { return a_playing && b_playing; });
+  const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+  b.Release();
+  a.Release();
+  return ok ? ms : -1;
+}
+
+struct ViewerTimes {
+  double both_reported = -1;  // both players' first "playing"
+  double released = -1;       // the synchronised start let both go
+};
+
+ViewerTimes Viewer(const fs::path& front, const fs::path& root) {
+  CVantorDlg dialog(direvovu::WorkingFolders(root),
+                    [](Channel channel) { return std::make_unique<ChannelPlayer>(channel, kOptions); });
+  std::string error;
+  if (!dialog.Initialise(&error)) {
+    std::fprintf(stderr, "viewer: %s\n", error.c_str());
+    return {};
+  }
+  dialog.show();
+  dialog.playlist()->AppendRows({front.string()});
+  dialog.playlist()->SelectRow(0);
+  bool settled = false;  // the window is on screen before the clock starts
+  QTimer::singleShot(300, [&] { settled = true; });
+  Await([&] { return settled; });
+  QElapsedTimer clock;
+  ViewerTimes times;
+  int reported = 0;
+  const auto count = [&] {
+    if (++reported == 2) times.both_reported = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+  };
+  QObject::connect(dialog.frontPlayer(), &direvovu::IChannelPlayer::playing, count);
+  QObject::connect(dialog.rearPlayer(), &direvovu::IChannelPlayer::playing, count);
+  QObject::connect(&dialog, &CVantorDlg::playbackStarted,
+                   [&] { times.released = static_cast<double>(clock.nsecsElapsed()) / 1e6; });
+  clock.start();
+  dialog.PlayCommand();
+  Await([&] { return times.released >= 0; });
+  Await([&] { return !dialog.loadPending(); });
+  dialog.CloseCommand();
+  return times;
+}
+
+int PlayToPlaying(const fs::path& front, int runs) {
+  std::vector<double> cp_ms, vlc_ms, reported_ms, released_ms;
+  for (int run = 0; run < runs; ++run) {
+    QTemporaryDir dir;
+    const fs::path folder = dir.path().toStdString();
+    const double cp = CopyWithCp(front, folder);
+    const double vlc =
+        LibvlcAlone(folder / front.filename(), folder / direvovu::RearCompanionPath(front).filename());
+    const ViewerTimes viewer = Viewer(front, folder / "root");
+    std::printf(
+        "run %d: cp %.0f ms, libvlc alone %.0f ms, viewer to both playing %.0f ms, to release %.0f ms\n",
+        run + 1, cp, vlc, viewer.both_reported, viewer.released);
+    cp_ms.push_back(cp);
+    vlc_ms.push_back(vlc);
+    reported_ms.push_back(viewer.both_reported);
+    released_ms.push_back(viewer.released);
+  }
+  const double budget = Median(cp_ms) + Median(vlc_ms);
+  std::printf(
+      "median: cp %.0f + libvlc %.0f = %.0f ms; viewer %.0f ms to both playing (%.2f x), %.0f ms to release "
+      "(%.2f x)\n",
+      Median(cp_ms), Median(vlc_ms), budget, Median(reported_ms), Median(reported_ms) / budget,
+      Median(released_ms), Median(released_ms) / budget);
+  return 0;
+}
+
+int OpenRows(int count) {
+  QTemporaryDir dir;
+  const fs::path folder = dir.path().toStdString();
+  QStringList files;
+  for (int i = 0; i < count; ++i) {
+    char name[64];
+    std::snprintf(name, sizeof(name), "drf0_2012%04d_%06d.mp4", 101 + (i / 500), (count - i) % 1000000);
+    std::ofstream(folder / name) << "x";
+    files.push_back(QString::fromStdString((folder / name).string()));
+  }
+  std::vector<double> ms;
+  for (int run = 0; run < 5; ++run) {
+    CVantorDlg dialog(direvovu::WorkingFolders(folder / "root"),
+                      [](Channel channel) { return std::make_unique<ChannelPlayer>(channel, kOptions); });
+    QElapsedTimer clock;
+    clock.start();
+    dialog.OpenFiles(files);
+    ms.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    if (dialog.playlist()->RowCount() != count)
+      std::fprintf(stderr, "rows: %d\n", dialog.playlist()->RowCount());
+  }
+  std::printf("opening %d recordings into the play list: median %.0f ms (best %.0f ms)\n", count, Median(ms),
+              *std::min_element(ms.begin(), ms.end()));
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const QStringList args = QApplication::arguments();
+  if (args.size() >= 3 && args.at(1) == QLatin1String("--rows")) return OpenRows(args.at(2).toInt());
+  if (args.size() < 2) {
+    std::fprintf(stderr, "usage: play_to_playing FRONT_RECORDING [RUNS] | --rows N\n");
+    return 2;
+  }
+  return PlayToPlaying(args.at(1).toStdString(), args.size() > 2 ? args.at(2).toInt() : 5);
+}

@@ -16,11 +16,14 @@
 namespace direvovu::gui {
 namespace {
 
-// The rear channel is started first and the front one this much later: the front
-// carries the sound and the clock, so it must not run ahead.
-constexpr int kRearToFrontMs = 200;
-// Spacing of the release after the synchronised wait.
-constexpr int kReleaseStepMs = 100;
+// The rear channel is started first and the front one after it: the front carries the
+// sound and the clock, so it must not run ahead. No pause between them: each channel
+// holds at its first picture until both have one, so a pause would only add to the
+// time the user waits for the pictures.
+constexpr int kRearToFrontMs = 0;
+// Spacing of the release after the synchronised wait: none, since any spacing puts the
+// rear ahead of the front by that much.
+constexpr int kReleaseStepMs = 0;
 
 QString PathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 

@@ -14,11 +14,12 @@ export DIREVOVU_DRIVES="E=$work/card"
 export QTWEBENGINE_DISABLE_SANDBOX=1
 unset QT_QPA_PLATFORM
 mkdir -p "$work/card" "$work/rec"
-make() { "$build/direvovu-sample" recording --out "$work/rec" --seconds 6 --size 640x360 "$@" >/dev/null; }
-make --start 2012-03-14T09:00:00 --seed 1
-make --start 2012-03-14T09:01:00 --seed 2 --event
-make --start 2012-03-14T09:02:00 --seed 3
-make --start 2012-03-14T09:03:00 --seed 4 --password pw4321
+make() { "$build/direvovu-sample" recording --out "$work/rec" --size 640x360 "$@" >/dev/null; }
+make --start 2012-03-14T09:00:00 --seconds 6 --seed 1
+make --start 2012-03-14T09:01:00 --seconds 6 --seed 2 --event
+make --start 2012-03-14T09:02:00 --seconds 6 --seed 3
+# Long enough that the seek to its middle lands far from where it would be without it.
+make --start 2012-03-14T09:03:00 --seconds 20 --seed 4 --password pw4321
 
 shot="$build/screenshots/playlist_scrambled_playing.png"
 mkdir -p "$(dirname "$shot")"
@@ -60,5 +61,6 @@ grep -Eqx "stopped (stopped|idle|ended)" "$work/out.txt" || fail "the front play
 grep -qx "closed" "$work/out.txt" || fail "the close command did not run"
 [ ! -e "$DIREVOVU_ROOT/DecodedFrontData.dat" ] || fail "working copy left behind"
 [ -s "$shot" ] || fail "no screenshot"
+grep -E "^(started|seeked|paused|resumed|stopped)" "$work/out.txt"
 echo "screenshot: $shot"
 echo "PASS"

@@ -19,7 +19,9 @@
 namespace direvovu::gui {
 namespace {
 
-constexpr int kRearToFrontMs = 200;
+// A resume starts the rear, then the front (which carries the sound and the clock) in
+// the next turn of the event loop: a longer pause would put the rear that far ahead.
+constexpr int kRearToFrontMs = 0;
 constexpr int kSeekPauseMs = 100;
 constexpr int kSeekFrontToRearMs = 200;
 constexpr int kResumeFrontToRearMs = 100;

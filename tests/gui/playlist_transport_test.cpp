@@ -439,6 +439,44 @@ TEST_F(Playlist, VolumeStaysBetweenZeroAndTenAndReachesTheFrontPlayer) {
   EXPECT_EQ(front_->GetVolume(), 0);
 }
 
+TEST_F(Playlist, RowsAddedByOtherWindowsFollowTheListAndTheFirstRowPlays) {
+  const Pairs& pairs = Pairs::Get();
+  list_->AppendRows({pairs.plain[2].string()});
+  dialog_->AddRows({pairs.plain[0].string(), pairs.plain[1].string()});
+  EXPECT_EQ(Numbers(), (std::vector<std::string>{"   001", "   002", "   003"}));
+  EXPECT_EQ(list_->PathAt(1), pairs.plain[0].string());  // appended as given, not sorted in
+  EXPECT_EQ(list_->SelectedRow(), 0);
+  ASSERT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
+  dialog_->timers().Tick(timer::kPlayOpened);
+  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[2]);
+  // A second batch while that load runs: its tick waits for the load to end.
+  dialog_->AddRows({pairs.scrambled[0].string()});
+  dialog_->timers().Tick(timer::kPlayOpened);
+  EXPECT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
+  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[2]);
+}
+
+TEST_F(Playlist, RearChannelAloneSeeksWithoutPausing) {
+  const Pairs& pairs = Pairs::Get();
+  const fs::path here = root_.path().toStdString();
+  const fs::path front = here / pairs.plain[0].filename();
+  fs::copy_file(RearCompanionPath(pairs.plain[0]), RearCompanionPath(front));
+  dialog_->OpenFiles(Texts({front}));
+  dialog_->timers().Tick(timer::kPlayOpened);
+  ASSERT_TRUE(dialog_->loadPending());
+  ASSERT_FALSE(dialog_->frontPresent());
+  dialog_->timers().Tick(timer::kOpenAndStart);
+  rear_->ReportPlaying();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+  dialog_->timers().Tick(timer::kApplyRate);
+  QTest::qWait(5);
+  rear_->SetClock(1'000, 60'000);
+  log_->clear();
+  dialog_->SeekCommand(5000);
+  QTest::qWait(20);
+  EXPECT_EQ(*log_, std::vector<std::string>{"rear SetTime(30000)"});
+}
+
 TEST_F(Playlist, DroppedFolderBecomesThePlayList) {
   const Pairs& pairs = Pairs::Get();
   QMimeData data;

@@ -25,6 +25,9 @@ QTreeWidgetItem* MakeItem(const std::array<std::string, 5>& texts) {
     item->setText(column, QString::fromStdString(texts[static_cast<std::size_t>(column)]));
     item->setTextAlignment(column, ColumnAlignment(column));
   }
+  // The path column starts near the list's right edge: the whole path on hover.
+  const QString path = QString::fromStdString(texts[PlaylistView::kPathColumn]);
+  for (int column = 0; column < 5; ++column) item->setToolTip(column, path);
   return item;
 }
 

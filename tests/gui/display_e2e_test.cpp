@@ -4,14 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
-
-#include <cstdlib>
 
 #include "core/settings/texts.h"
 #include "display_test_support.h"
@@ -19,19 +16,12 @@
 #include "gui/display/capture.h"
 #include "gui/display/printing.h"
 #include "player/channel_player.h"
+#include "sample_recordings.h"
 
 namespace direvovu::gui {
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path FindRecording(const fs::path& folder, const std::string& prefix) {
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (name.rfind(prefix, 0) == 0 && entry.path().extension() == ".mp4") return entry.path();
-  }
-  return {};
-}
 
 int PdfPages(const QString& file) {
   QFile pdf(file);
@@ -57,12 +47,10 @@ class PairWindow : public QWidget {
 };
 
 TEST(DisplayEndToEnd, CapturesBothChannelsOfAPlayingPairAndPrintsAPage) {
-  const char* folder = std::getenv("DIREVOVU_E2E_RECORDINGS");
-  if (folder == nullptr || QGuiApplication::platformName() != QStringLiteral("xcb")) {
-    GTEST_SKIP() << "needs DIREVOVU_E2E_RECORDINGS and an X server";
-  }
-  const fs::path front_file = FindRecording(folder, "drf0_");
-  const fs::path rear_file = FindRecording(folder, "drf1_");
+  const fs::path folder = test::E2eRecordingsFolder();
+  if (folder.empty()) GTEST_SKIP() << "needs DIREVOVU_E2E_RECORDINGS and an X server";
+  const fs::path front_file = test::FindRecording(folder, "drf0_");
+  const fs::path rear_file = test::FindRecording(folder, "drf1_");
   ASSERT_FALSE(front_file.empty());
   ASSERT_FALSE(rear_file.empty());
 

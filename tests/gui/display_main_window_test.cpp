@@ -14,7 +14,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 
 #include "core/app/main_window_layout.h"
@@ -24,6 +23,7 @@
 #include "gui/display/graph_dlg.h"
 #include "gui/display/graph_panel.h"
 #include "player/channel_player.h"
+#include "sample_recordings.h"
 
 namespace direvovu::gui {
 namespace {
@@ -54,14 +54,9 @@ void SaveScreen(const QRect& area, const char* name) {
 }
 
 TEST(DisplayMainWindow, PicturesWhileABrakingRecordingPlays) {
-  const char* folder = std::getenv("DIREVOVU_E2E_RECORDINGS");
-  if (folder == nullptr || QGuiApplication::platformName() != QStringLiteral("xcb")) {
-    GTEST_SKIP() << "needs DIREVOVU_E2E_RECORDINGS and an X server";
-  }
-  fs::path front;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    if (entry.path().filename().string().rfind("drf0_", 0) == 0) front = entry.path();
-  }
+  const fs::path folder = test::E2eRecordingsFolder();
+  if (folder.empty()) GTEST_SKIP() << "needs DIREVOVU_E2E_RECORDINGS and an X server";
+  const fs::path front = test::FindRecording(folder, "drf0_");
   ASSERT_FALSE(front.empty());
 
   // As the viewer does: the video areas' siblings stay alien so they draw over the skin.

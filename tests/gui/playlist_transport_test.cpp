@@ -8,9 +8,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -22,123 +20,18 @@
 #include "core/recording/recording_name.h"
 #include "core/settings/ini_file.h"
 #include "core/settings/texts.h"
-#include "fake_player.h"
 #include "gui/app/main_timers.h"
 #include "gui/app/playlist_view.h"
-#include "gui/app/vantor_dlg.h"
-#include "gui/controls/show_message.h"
 #include "gui/recording/password_dialogs.h"
+#include "main_window_fixture.h"
 
 namespace direvovu::gui {
 namespace {
 
-using test::FakePlayer;
 namespace fs = std::filesystem;
-
-// Small camera-format pairs made once: three plain, two scrambled with "abc123", one
-// with "zz9999".
-class Pairs {
- public:
-  static const Pairs& Get() {
-    static const Pairs made;
-    return made;
-  }
-  std::vector<fs::path> plain;
-  std::vector<fs::path> scrambled;  // abc123, abc123, zz9999
-  fs::path folder;
-  bool ok = true;
-
- private:
-  fs::path Make(const char* start, const char* password) {
-    QStringList args{"recording", "--out", dir_.path(), "--start", start,
-                     "--seconds", "2",     "--size",    "160x96",  "--no-audio"};
-    if (password != nullptr) args << "--password" << password;
-    QProcess run;
-    run.start(QStringLiteral(DIREVOVU_BINARY_DIR "/direvovu-sample"), args);
-    if (!run.waitForFinished(60000) || run.exitCode() != 0) ok = false;
-    std::string name(start);
-    const fs::path path =
-        folder / ("drf0_" + name.substr(0, 4) + name.substr(5, 2) + name.substr(8, 2) + "_" +
-                  name.substr(11, 2) + name.substr(14, 2) + name.substr(17, 2) + ".mp4");
-    ok = ok && fs::exists(path);
-    return path;
-  }
-  Pairs() {
-    folder = dir_.path().toStdString();
-    for (const char* start : {"2012-03-14T09:00:00", "2012-03-14T09:01:00", "2012-03-14T09:02:00"})
-      plain.push_back(Make(start, nullptr));
-    scrambled.push_back(Make("2012-03-14T10:00:00", "abc123"));
-    scrambled.push_back(Make("2012-03-14T10:01:00", "abc123"));
-    scrambled.push_back(Make("2012-03-14T10:02:00", "zz9999"));
-  }
-  QTemporaryDir dir_;
-};
-
-QStringList Texts(const std::vector<fs::path>& paths) {
-  QStringList texts;
-  for (const fs::path& path : paths) texts << QString::fromStdString(path.string());
-  return texts;
-}
-
-class Playlist : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(root_.isValid());
-    ASSERT_TRUE(Pairs::Get().ok);
-    folders_ = std::make_unique<WorkingFolders>(fs::path(root_.path().toStdString()) / "DirevOvu");
-    dialog_ = std::make_unique<CVantorDlg>(*folders_, [this](Channel channel) {
-      auto player = std::make_unique<FakePlayer>(channel, log_);
-      (channel == Channel::kFront ? front_ : rear_) = player.get();
-      return player;
-    });
-    dialog_->SetPacing(0);
-    dialog_->SetConnectivityProbe([] { return true; });
-    std::string error;
-    ASSERT_TRUE(dialog_->Initialise(&error)) << error;
-    SetCurrentLanguage(kEnglish);
-    dialog_->RefreshTexts();
-    list_ = dialog_->playlist();
-  }
-  void TearDown() override { SetCurrentLanguage(kDefaultLanguage); }
-
-  bool Logged(const std::string& call) const { return std::count(log_->begin(), log_->end(), call) > 0; }
-  long Count(const std::string& call) const { return std::count(log_->begin(), log_->end(), call); }
-
-  // The load under way reaches both players and both report their first picture.
-  void FinishLoad() {
-    ASSERT_TRUE(dialog_->loadPending());
-    const long plays = Count("front Play");
-    dialog_->timers().Tick(timer::kOpenAndStart);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Count("front Play") > plays; }, 5000));
-    front_->ReportPlaying();
-    if (dialog_->rearPresent()) rear_->ReportPlaying();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
-    dialog_->timers().Tick(timer::kApplyRate);
-    QTest::qWait(5);  // the rear's rate follows a paced step later
-  }
-  // The rows open and the first one plays.
-  void OpenAndPlay(const std::vector<fs::path>& paths) {
-    dialog_->OpenFiles(Texts(paths));
-    dialog_->timers().Tick(timer::kPlayOpened);
-    FinishLoad();
-  }
-  std::vector<std::string> Numbers() const {
-    std::vector<std::string> numbers;
-    for (int row = 0; row < list_->RowCount(); ++row)
-      numbers.push_back(list_->CellText(row, 0).toStdString());
-    return numbers;
-  }
-  bool PlayShown() const { return !dialog_->button(ctl::kPlay)->isHidden(); }
-
-  QTemporaryDir root_;
-  std::unique_ptr<WorkingFolders> folders_;
-  std::shared_ptr<std::vector<std::string>> log_ = std::make_shared<std::vector<std::string>>();
-  FakePlayer* front_ = nullptr;
-  FakePlayer* rear_ = nullptr;
-  std::unique_ptr<CVantorDlg> dialog_;
-  PlaylistView* list_ = nullptr;
-  MessageRecorder messages_;
-};
+using test::PathTexts;
+using test::PlaylistPairs;
+using Playlist = test::PlaylistTest;
 
 TEST_F(Playlist, ListHasItsPlaceColumnsAndColours) {
   EXPECT_EQ(list_->geometry(), QRect(553, 481, 350, 173));
@@ -153,7 +46,7 @@ TEST_F(Playlist, ListHasItsPlaceColumnsAndColours) {
   EXPECT_EQ(list_->selectionBehavior(), QAbstractItemView::SelectRows);
   EXPECT_EQ(list_->selectionMode(), QAbstractItemView::ExtendedSelection);
 
-  list_->AppendRows({Pairs::Get().scrambled[0].string()});
+  list_->AppendRows({PlaylistPairs::Get().scrambled[0].string()});
   EXPECT_EQ(list_->CellText(0, 0), QStringLiteral("   001"));
   EXPECT_EQ(list_->CellText(0, 1), QStringLiteral("2012-03-14"));
   EXPECT_EQ(list_->CellText(0, 2), QStringLiteral("10:00:00"));
@@ -169,12 +62,12 @@ TEST_F(Playlist, ListHasItsPlaceColumnsAndColours) {
 }
 
 TEST_F(Playlist, OpenDialogListsFrontRecordingsInOrderAndPlaysTheFirstASecondLater) {
-  const Pairs& pairs = Pairs::Get();
+  const PlaylistPairs& pairs = PlaylistPairs::Get();
   QString offered_start;
   dialog_->SetFileChooser([&](const QString& start) {
     offered_start = start;
-    return Texts({pairs.plain[2], RearCompanionPath(pairs.plain[0]), pairs.plain[0], pairs.folder / "x.txt",
-                  pairs.plain[1]});
+    return PathTexts({pairs.plain[2], RearCompanionPath(pairs.plain[0]), pairs.plain[0],
+                      pairs.folder / "x.txt", pairs.plain[1]});
   });
   dialog_->OpenCommand();
   ASSERT_EQ(list_->RowCount(), 3);
@@ -205,18 +98,18 @@ TEST_F(Playlist, OpenDialogListsFrontRecordingsInOrderAndPlaysTheFirstASecondLat
   // One file: its own path is remembered; rear files only leave the list empty.
   dialog_->SetFileChooser([&](const QString& start) {
     offered_start = start;
-    return Texts({pairs.plain[1]});
+    return PathTexts({pairs.plain[1]});
   });
   dialog_->OpenCommand();
   EXPECT_EQ(offered_start, QString::fromStdString(pairs.folder.string()));
   EXPECT_EQ(settings.GetString("VIEWER_SETUP", "OPEN_PATH", ""), pairs.plain[1].string());
-  dialog_->SetFileChooser([&](const QString&) { return Texts({RearCompanionPath(pairs.plain[1])}); });
+  dialog_->SetFileChooser([&](const QString&) { return PathTexts({RearCompanionPath(pairs.plain[1])}); });
   dialog_->OpenCommand();
   EXPECT_EQ(list_->RowCount(), 0);
 }
 
 TEST_F(Playlist, DeletingRowsRenumbersAndDeleteAllAsksFirst) {
-  const Pairs& pairs = Pairs::Get();
+  const PlaylistPairs& pairs = PlaylistPairs::Get();
   std::vector<std::string> paths;
   for (const fs::path& path : pairs.plain) paths.push_back(path.string());
   paths.push_back(pairs.scrambled[0].string());
@@ -242,7 +135,7 @@ TEST_F(Playlist, DeletingRowsRenumbersAndDeleteAllAsksFirst) {
 }
 
 TEST_F(Playlist, SevenThousandRowsAreNumberedAndSelectNextStopsAtTheLast) {
-  std::vector<std::string> paths(7000, Pairs::Get().plain[0].string());
+  std::vector<std::string> paths(7000, PlaylistPairs::Get().plain[0].string());
   list_->AppendRows(paths);
   ASSERT_EQ(list_->RowCount(), 7000);
   EXPECT_EQ(list_->CellText(6999, 0), QStringLiteral("   7000"));
@@ -255,7 +148,7 @@ TEST_F(Playlist, SevenThousandRowsAreNumberedAndSelectNextStopsAtTheLast) {
 }
 
 TEST_F(Playlist, PlayWithoutARowSaysSoAndAFailedLoadGoesOnWithTheNextRow) {
-  const Pairs& pairs = Pairs::Get();
+  const PlaylistPairs& pairs = PlaylistPairs::Get();
   list_->AppendRows({pairs.plain[0].string()});
   list_->clearSelection();
   dialog_->PlayCommand();
@@ -264,13 +157,13 @@ TEST_F(Playlist, PlayWithoutARowSaysSoAndAFailedLoadGoesOnWithTheNextRow) {
 
   // A broken recording among good ones: reported, and the next row plays.
   messages_.clear();
-  const fs::path here = root_.path().toStdString();
+  const fs::path here = RootPath();
   const fs::path broken = here / "drf0_20120314_085959.mp4";
   std::ofstream(broken) << "not a recording";
   const fs::path good = here / pairs.plain[1].filename();
   fs::copy_file(pairs.plain[1], good);
   fs::copy_file(RearCompanionPath(pairs.plain[1]), RearCompanionPath(good));
-  dialog_->OpenFiles(Texts({good, broken}));
+  dialog_->OpenFiles(PathTexts({good, broken}));
   dialog_->timers().Tick(timer::kPlayOpened);
   ASSERT_FALSE(messages_.rows().empty());
   EXPECT_EQ(messages_.rows().back(), msg::kIllegalFile);
@@ -280,14 +173,14 @@ TEST_F(Playlist, PlayWithoutARowSaysSoAndAFailedLoadGoesOnWithTheNextRow) {
   FinishLoad();
 
   // At the last row a failed load leaves the transport at rest.
-  dialog_->OpenFiles(Texts({broken}));
+  dialog_->OpenFiles(PathTexts({broken}));
   dialog_->timers().Tick(timer::kPlayOpened);
   EXPECT_FALSE(dialog_->loadPending());
   EXPECT_TRUE(PlayShown());
 }
 
 TEST_F(Playlist, EndOfEachRecordingPlaysTheNextRowUntilTheLast) {
-  const Pairs& pairs = Pairs::Get();
+  const PlaylistPairs& pairs = PlaylistPairs::Get();
   OpenAndPlay(pairs.plain);
   for (std::size_t next = 1; next < 3; ++next) {
     front_->ReportEnd();
@@ -306,7 +199,7 @@ TEST_F(Playlist, EndOfEachRecordingPlaysTheNextRowUntilTheLast) {
 }
 
 TEST_F(Playlist, DoubleClickPlaysTheChosenRowAtOnce) {
-  const Pairs& pairs = Pairs::Get();
+  const PlaylistPairs& pairs = PlaylistPairs::Get();
   OpenAndPlay(pairs.plain);
   list_->SelectRow(2);
   dialog_->PlayListDoubleClicked();
@@ -320,7 +213,7 @@ TEST_F(Playlist, DoubleClickPlaysTheChosenRowAtOnce) {
 }
 
 TEST_F(Playlist, PauseHoldsBothChannelsAndPlayResumesRearFirst) {
-  OpenAndPlay({Pairs::Get().plain[0]});
+  OpenAndPlay({PlaylistPairs::Get().plain[0]});
   ASSERT_FALSE(PlayShown());
   log_->clear();
   dialog_->PauseCommand();
@@ -341,7 +234,7 @@ TEST_F(Playlist, PauseHoldsBothChannelsAndPlayResumesRearFirst) {
 }
 
 TEST_F(Playlist, StopDoesNotWaitForAPlayerThatNeverSettles) {
-  OpenAndPlay({Pairs::Get().plain[0]});
+  OpenAndPlay({PlaylistPairs::Get().plain[0]});
   dialog_->StopCommand();
   EXPECT_FALSE(dialog_->loaded());
   EXPECT_TRUE(PlayShown());
@@ -349,7 +242,7 @@ TEST_F(Playlist, StopDoesNotWaitForAPlayerThatNeverSettles) {
   EXPECT_EQ(front_->GetState(), PlayerState::kStopped);
 
   // A player stuck "playing": the window goes on and gives up after its bound.
-  OpenAndPlay({Pairs::Get().plain[1]});
+  OpenAndPlay({PlaylistPairs::Get().plain[1]});
   front_->IgnoreStop(true);
   dialog_->StopCommand();
   EXPECT_EQ(front_->GetState(), PlayerState::kPlaying);
@@ -371,7 +264,7 @@ TEST_F(Playlist, StopDoesNotWaitForAPlayerThatNeverSettles) {
 }
 
 TEST_F(Playlist, SliderReleaseSeeksBothChannelsToTheShareOfTheLength) {
-  OpenAndPlay({Pairs::Get().plain[0]});
+  OpenAndPlay({PlaylistPairs::Get().plain[0]});
   front_->SetClock(10'000, 60'000);
   log_->clear();
   dialog_->SeekCommand(5000);
@@ -395,7 +288,7 @@ TEST_F(Playlist, SliderReleaseSeeksBothChannelsToTheShareOfTheLength) {
 }
 
 TEST_F(Playlist, KeysToggleSeekAndChangeTheRate) {
-  OpenAndPlay({Pairs::Get().plain[0]});
+  OpenAndPlay({PlaylistPairs::Get().plain[0]});
   dialog_->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
   dialog_->activateWindow();
@@ -419,7 +312,7 @@ TEST_F(Playlist, RateStopsAtItsBoundsAndAChosenRateAppliesAtTheNextStart) {
   for (int i = 0; i < 4; ++i) dialog_->RateUpCommand();
   EXPECT_FLOAT_EQ(dialog_->currentRate(), 8.0F);
   EXPECT_FALSE(Logged("front RateUp"));
-  OpenAndPlay({Pairs::Get().plain[0]});
+  OpenAndPlay({PlaylistPairs::Get().plain[0]});
   ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear SetRate(8)"); }, 2000));
   EXPECT_TRUE(Logged("front SetRate(8)"));
   log_->clear();
@@ -440,7 +333,7 @@ TEST_F(Playlist, VolumeStaysBetweenZeroAndTenAndReachesTheFrontPlayer) {
 }
 
 TEST_F(Playlist, RowsAddedByOtherWindowsFollowTheListAndTheFirstRowPlays) {
-  const Pairs& pairs = Pairs::Get();
+  const PlaylistPairs& pairs = PlaylistPairs::Get();
   list_->AppendRows({pairs.plain[2].string()});
   dialog_->AddRows({pairs.plain[0].string(), pairs.plain[1].string()});
   EXPECT_EQ(Numbers(), (std::vector<std::string>{"   001", "   002", "   003"}));
@@ -457,11 +350,11 @@ TEST_F(Playlist, RowsAddedByOtherWindowsFollowTheListAndTheFirstRowPlays) {
 }
 
 TEST_F(Playlist, RearChannelAloneSeeksWithoutPausing) {
-  const Pairs& pairs = Pairs::Get();
-  const fs::path here = root_.path().toStdString();
+  const PlaylistPairs& pairs = PlaylistPairs::Get();
+  const fs::path here = RootPath();
   const fs::path front = here / pairs.plain[0].filename();
   fs::copy_file(RearCompanionPath(pairs.plain[0]), RearCompanionPath(front));
-  dialog_->OpenFiles(Texts({front}));
+  dialog_->OpenFiles(PathTexts({front}));
   dialog_->timers().Tick(timer::kPlayOpened);
   ASSERT_TRUE(dialog_->loadPending());
   ASSERT_FALSE(dialog_->frontPresent());
@@ -478,7 +371,7 @@ TEST_F(Playlist, RearChannelAloneSeeksWithoutPausing) {
 }
 
 TEST_F(Playlist, DroppedFolderBecomesThePlayList) {
-  const Pairs& pairs = Pairs::Get();
+  const PlaylistPairs& pairs = PlaylistPairs::Get();
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(QString::fromStdString(pairs.folder.string()))});
   QDragEnterEvent enter(QPoint(600, 500), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -493,7 +386,7 @@ TEST_F(Playlist, DroppedFolderBecomesThePlayList) {
 }
 
 TEST_F(Playlist, SamePasswordIsNotAskedAgainAnotherIs) {
-  const Pairs& pairs = Pairs::Get();
+  const PlaylistPairs& pairs = PlaylistPairs::Get();
   std::vector<std::string> asked;
   dialog_->SetPasswordAsker([&](const PasswordQuestion& question) {
     asked.push_back(question.recording.filename().string());
@@ -528,9 +421,9 @@ void AnswerDialogs(std::vector<QString> entries) {
 }
 
 TEST_F(Playlist, WrongPasswordThenCancelFailsTheLoadThroughTheRealDialogs) {
-  const Pairs& pairs = Pairs::Get();
+  const PlaylistPairs& pairs = PlaylistPairs::Get();
   AnswerDialogs({"wrong1", "wrong2"});  // first dialog, one retry, then Cancel
-  dialog_->OpenFiles(Texts({pairs.scrambled[0]}));
+  dialog_->OpenFiles(PathTexts({pairs.scrambled[0]}));
   dialog_->timers().Tick(timer::kPlayOpened);
   EXPECT_FALSE(dialog_->loadPending());
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
@@ -546,7 +439,7 @@ TEST_F(Playlist, WrongPasswordThenCancelFailsTheLoadThroughTheRealDialogs) {
 }
 
 TEST_F(Playlist, DecryptionAndSaveChecksItsCaseAndAsksEveryTime) {
-  const Pairs& pairs = Pairs::Get();
+  const PlaylistPairs& pairs = PlaylistPairs::Get();
   int asked = 0;
   bool answer_right = false;
   dialog_->SetPasswordAsker([&](const PasswordQuestion& question) {
@@ -600,7 +493,7 @@ TEST_F(Playlist, PasswordButtonSearchesTheCardThenOpensTheDialogUnlessALoadRuns)
   EXPECT_EQ(rows[0], msg::kSearchingSd);
   EXPECT_EQ(rows[1], msg::kConnectSd);
 
-  OpenAndPlay({Pairs::Get().plain[0]});
+  OpenAndPlay({PlaylistPairs::Get().plain[0]});
   list_->SelectRow(0);
   dialog_->PlayListDoubleClicked();
   ASSERT_TRUE(dialog_->loadPending());

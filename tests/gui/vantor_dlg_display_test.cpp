@@ -3,43 +3,23 @@
 
 #include <QAbstractButton>
 #include <QDir>
-#include <QTemporaryDir>
+
+#include <algorithm>
 
 #include "core/app/main_window_layout.h"
-#include "core/settings/texts.h"
-#include "fake_player.h"
-#include "gui/app/vantor_dlg.h"
-#include "gui/controls/show_message.h"
 #include "gui/display/graph_panel.h"
+#include "main_window_fixture.h"
 
 namespace direvovu::gui {
 namespace {
 
-namespace fs = std::filesystem;
-using test::FakePlayer;
-
-class MainWindowDisplay : public ::testing::Test {
+// Initialised before every test.
+class MainWindowDisplay : public test::MainWindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(root_.isValid());
-    folders_ = std::make_unique<WorkingFolders>(fs::path(root_.path().toStdString()) / "DirevOvu");
-    dialog_ = std::make_unique<CVantorDlg>(*folders_, [this](Channel channel) {
-      auto player = std::make_unique<FakePlayer>(channel, log_);
-      (channel == Channel::kFront ? front_ : rear_) = player.get();
-      return player;
-    });
-    dialog_->SetPacing(0);
-    dialog_->SetConnectivityProbe([] { return true; });
-    std::string error;
-    ASSERT_TRUE(dialog_->Initialise(&error)) << error;
+    MainWindowTest::SetUp();
+    if (!HasFatalFailure()) Initialise();
   }
-
-  QTemporaryDir root_;
-  std::unique_ptr<WorkingFolders> folders_;
-  std::shared_ptr<std::vector<std::string>> log_ = std::make_shared<std::vector<std::string>>();
-  FakePlayer* front_ = nullptr;
-  FakePlayer* rear_ = nullptr;
-  std::unique_ptr<CVantorDlg> dialog_;
 };
 
 TEST_F(MainWindowDisplay, GraphButtonsShareOnePlaceAndSwitchTheGraph) {
@@ -63,10 +43,9 @@ TEST_F(MainWindowDisplay, GraphButtonsShareOnePlaceAndSwitchTheGraph) {
 }
 
 TEST_F(MainWindowDisplay, CaptureAndPrintDoNothingWithoutARecording) {
-  MessageRecorder recorder;
   dialog_->button(ctl::kCapture)->click();
   dialog_->button(ctl::kPrint)->click();
-  EXPECT_TRUE(recorder.requests().empty());
+  EXPECT_TRUE(messages_.requests().empty());
   EXPECT_EQ(std::count(log_->begin(), log_->end(), "front TakeSnapshot"), 0);
   EXPECT_FALSE(QDir(QString::fromStdString(folders_->capture().string())).entryList(QDir::Files).size() > 0);
 }

@@ -6,9 +6,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -17,18 +15,16 @@
 #include "core/app/main_window_layout.h"
 #include "core/recording/recording_name.h"
 #include "core/settings/texts.h"
-#include "fake_player.h"
 #include "gui/app/main_timers.h"
 #include "gui/app/playlist_view.h"
 #include "gui/controls/bitmap_slider.h"
-#include "gui/controls/show_message.h"
 #include "gui/display/graph_panel.h"
 #include "gui/display/speedometer_widget.h"
+#include "main_window_fixture.h"
 
 namespace direvovu::gui {
 namespace {
 
-using test::FakePlayer;
 namespace fs = std::filesystem;
 
 std::string ReadAll(const fs::path& file) {
@@ -51,69 +47,14 @@ class Recordings {
 
  private:
   Recordings() {
-    folder_.setAutoRemove(true);
-    const QString sample = QStringLiteral(DIREVOVU_BINARY_DIR "/direvovu-sample");
-    for (const char* start : {"2012-03-14T09:05:07", "2012-03-14T09:10:00"}) {
-      QProcess run;
-      run.start(sample, {"recording", "--out", folder_.path(), "--start", start, "--seconds", "2", "--size",
-                         "160x96", "--no-audio"});
-      if (!run.waitForFinished(60000) || run.exitCode() != 0) return;
-    }
-    const fs::path dir = folder_.path().toStdString();
-    first = dir / "drf0_20120314_090507.mp4";
-    second = dir / "drf0_20120314_091000.mp4";
-    ok = fs::exists(first) && fs::exists(second) && fs::exists(dir / "drf1_20120314_090507.mp4");
+    first = made_.MakePair("2012-03-14T09:05:07");
+    second = made_.MakePair("2012-03-14T09:10:00");
+    ok = !first.empty() && !second.empty();
   }
-  QTemporaryDir folder_;
+  test::SampleRecordings made_;
 };
 
-class MainWindow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(root_.isValid());
-    folders_ = std::make_unique<WorkingFolders>(fs::path(root_.path().toStdString()) / "DirevOvu");
-    dialog_ = std::make_unique<CVantorDlg>(*folders_, [this](Channel channel) {
-      auto player = std::make_unique<FakePlayer>(channel, log_);
-      if (channel == Channel::kFront && !front_failure_.empty()) player->FailInit(front_failure_);
-      (channel == Channel::kFront ? front_ : rear_) = player.get();
-      return player;
-    });
-    dialog_->SetPacing(0);
-    dialog_->SetConnectivityProbe([this] { return connected_; });
-  }
-
-  void TearDown() override { SetCurrentLanguage(kDefaultLanguage); }
-
-  void Initialise() {
-    std::string error;
-    ASSERT_TRUE(dialog_->Initialise(&error)) << error;
-  }
-
-  bool Logged(const std::string& call) const { return std::count(log_->begin(), log_->end(), call) > 0; }
-  std::size_t Position(const std::string& call, std::size_t from = 0) const {
-    return static_cast<std::size_t>(std::find(log_->begin() + static_cast<long>(from), log_->end(), call) -
-                                    log_->begin());
-  }
-
-  // A pair loaded, opened, both channels reported and released.
-  void StartPair(const fs::path& front) {
-    ASSERT_TRUE(dialog_->PlayPair(front));
-    dialog_->timers().Tick(timer::kOpenAndStart);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 5000));
-    front_->ReportPlaying();
-    rear_->ReportPlaying();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
-  }
-
-  QTemporaryDir root_;
-  std::unique_ptr<WorkingFolders> folders_;
-  std::shared_ptr<std::vector<std::string>> log_ = std::make_shared<std::vector<std::string>>();
-  FakePlayer* front_ = nullptr;
-  FakePlayer* rear_ = nullptr;
-  std::string front_failure_;
-  bool connected_ = true;
-  std::unique_ptr<CVantorDlg> dialog_;
-};
+using MainWindow = test::MainWindowTest;
 
 TEST(MainWindowPlacement, LowScreenLiftsAndCentresTallScreenUsesTheCorner) {
   EXPECT_EQ(CVantorDlg::PlacementOn(QRect(0, 0, 1280, 720)), QPoint(166, -30));
@@ -307,7 +248,7 @@ TEST_F(MainWindow, RearChannelAloneStartsByItsOwnReport) {
   const Recordings& recordings = Recordings::Get();
   ASSERT_TRUE(recordings.ok);
   Initialise();
-  const fs::path folder = fs::path(root_.path().toStdString()) / "rear-only";
+  const fs::path folder = RootPath() / "rear-only";
   fs::create_directories(folder);
   const fs::path rear_name = RearCompanionPath(recordings.first).filename();
   fs::copy_file(RearCompanionPath(recordings.first), folder / rear_name);
@@ -447,13 +388,12 @@ TEST_F(MainWindow, CloseWhileALoadIsPendingDoesNothing) {
 }
 
 TEST_F(MainWindow, RecordingThatIsNotOneIsReportedAndNothingPlays) {
-  MessageRecorder messages;
   Initialise();
-  const fs::path bad = fs::path(root_.path().toStdString()) / "drf0_20120314_090507.mp4";
+  const fs::path bad = RootPath() / "drf0_20120314_090507.mp4";
   std::ofstream(bad) << "not a recording at all";
   EXPECT_FALSE(dialog_->PlayPair(bad));
   EXPECT_FALSE(dialog_->loadPending());
-  const std::vector<int> rows = messages.rows();
+  const std::vector<int> rows = messages_.rows();
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows.back(), msg::kIllegalFile);
   // Said once, not once by the parser and again by the load.
@@ -468,20 +408,14 @@ TEST_F(MainWindow, HandedOverFilesPlayInPathOrderAndAdvanceAtTheEnd) {
   ASSERT_TRUE(recordings.ok);
   Initialise();
   const fs::path rear = RearCompanionPath(recordings.first);
-  dialog_->OpenFiles({QString::fromStdString(recordings.second.string()),
-                      QString::fromStdString(rear.string()), QStringLiteral("/nowhere/notes.txt"),
-                      QString::fromStdString(recordings.first.string())});
+  dialog_->OpenFiles(test::PathTexts({recordings.second, rear, "/nowhere/notes.txt", recordings.first}));
   ASSERT_EQ(dialog_->playlist()->RowCount(), 2);
   EXPECT_EQ(dialog_->playlist()->PathAt(0), recordings.first.string());
   EXPECT_EQ(dialog_->playlist()->PathAt(1), recordings.second.string());
   ASSERT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
   dialog_->timers().Tick(timer::kPlayOpened);
   EXPECT_EQ(dialog_->currentRecording(), recordings.first);
-  dialog_->timers().Tick(timer::kOpenAndStart);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 5000));
-  front_->ReportPlaying();
-  rear_->ReportPlaying();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+  CompleteLoad();
 
   // The rear's end is not the recording's end; the front's is.
   rear_->ReportEnd();
@@ -497,15 +431,13 @@ TEST_F(MainWindow, HandedOverFilesPlayInPathOrderAndAdvanceAtTheEnd) {
 TEST_F(MainWindow, PlayerErrorFailsTheLoadAndTheNextRecordingPlays) {
   const Recordings& recordings = Recordings::Get();
   ASSERT_TRUE(recordings.ok);
-  MessageRecorder messages;
   Initialise();
-  dialog_->OpenFiles({QString::fromStdString(recordings.first.string()),
-                      QString::fromStdString(recordings.second.string())});
+  dialog_->OpenFiles(test::PathTexts({recordings.first, recordings.second}));
   dialog_->timers().Tick(timer::kPlayOpened);
   dialog_->timers().Tick(timer::kOpenAndStart);
   front_->ReportError(QStringLiteral("undecodable"));
-  EXPECT_EQ(messages.rows(), std::vector<int>{msg::kIllegalFile});
-  EXPECT_TRUE(messages.requests().front().auto_close);
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
+  EXPECT_TRUE(messages_.requests().front().auto_close);
   EXPECT_EQ(dialog_->currentRecording(), recordings.second);
   EXPECT_TRUE(dialog_->loadPending());
 }

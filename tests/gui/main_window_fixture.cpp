@@ -1,0 +1,116 @@
+#include "main_window_fixture.h"
+
+#include <QAbstractButton>
+#include <QTest>
+
+#include <algorithm>
+
+#include "core/app/main_window_layout.h"
+#include "core/settings/texts.h"
+#include "gui/app/main_timers.h"
+#include "gui/app/playlist_view.h"
+
+namespace direvovu::test {
+
+namespace fs = std::filesystem;
+using gui::CVantorDlg;
+
+QStringList PathTexts(const std::vector<fs::path>& paths) {
+  QStringList texts;
+  for (const fs::path& path : paths) texts << QString::fromStdString(path.string());
+  return texts;
+}
+
+void MainWindowTest::SetUp() {
+  ASSERT_TRUE(root_.isValid());
+  folders_ = std::make_unique<WorkingFolders>(RootPath() / "DirevOvu");
+  dialog_ = std::make_unique<CVantorDlg>(*folders_, [this](Channel channel) {
+    auto player = std::make_unique<FakePlayer>(channel, log_);
+    if (channel == Channel::kFront && !front_failure_.empty()) player->FailInit(front_failure_);
+    (channel == Channel::kFront ? front_ : rear_) = player.get();
+    return player;
+  });
+  dialog_->SetPacing(0);
+  dialog_->SetConnectivityProbe([this] { return connected_; });
+}
+
+void MainWindowTest::TearDown() { SetCurrentLanguage(kDefaultLanguage); }
+
+void MainWindowTest::Initialise() {
+  std::string error;
+  ASSERT_TRUE(dialog_->Initialise(&error)) << error;
+}
+
+long MainWindowTest::Count(const std::string& call) const {
+  return std::count(log_->begin(), log_->end(), call);
+}
+
+std::size_t MainWindowTest::Position(const std::string& call, std::size_t from) const {
+  return static_cast<std::size_t>(std::find(log_->begin() + static_cast<long>(from), log_->end(), call) -
+                                  log_->begin());
+}
+
+void MainWindowTest::CompleteLoad() {
+  ASSERT_TRUE(dialog_->loadPending());
+  const long plays = Count("front Play");
+  dialog_->timers().Tick(gui::timer::kOpenAndStart);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Count("front Play") > plays; }, 5000));
+  front_->ReportPlaying();
+  if (dialog_->rearPresent()) rear_->ReportPlaying();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+}
+
+void MainWindowTest::StartPair(const fs::path& front) {
+  ASSERT_TRUE(dialog_->PlayPair(front));
+  CompleteLoad();
+}
+
+bool MainWindowTest::PlayShown() const { return !dialog_->button(ctl::kPlay)->isHidden(); }
+
+const PlaylistPairs& PlaylistPairs::Get() {
+  static const PlaylistPairs made;
+  return made;
+}
+
+PlaylistPairs::PlaylistPairs() {
+  folder = made_.folder();
+  for (const char* start : {"2012-03-14T09:00:00", "2012-03-14T09:01:00", "2012-03-14T09:02:00"})
+    plain.push_back(made_.MakePair(start));
+  scrambled.push_back(made_.MakePair("2012-03-14T10:00:00", "abc123"));
+  scrambled.push_back(made_.MakePair("2012-03-14T10:01:00", "abc123"));
+  scrambled.push_back(made_.MakePair("2012-03-14T10:02:00", "zz9999"));
+  for (const auto* set : {&plain, &scrambled})
+    ok = ok && std::none_of(set->begin(), set->end(), [](const fs::path& path) { return path.empty(); });
+}
+
+void PlaylistTest::SetUp() {
+  ASSERT_TRUE(PlaylistPairs::Get().ok);
+  MainWindowTest::SetUp();
+  if (HasFatalFailure()) return;
+  Initialise();
+  if (HasFatalFailure()) return;
+  SetCurrentLanguage(kEnglish);
+  dialog_->RefreshTexts();
+  list_ = dialog_->playlist();
+}
+
+void PlaylistTest::FinishLoad() {
+  CompleteLoad();
+  if (HasFatalFailure()) return;
+  dialog_->timers().Tick(gui::timer::kApplyRate);
+  QTest::qWait(5);  // the rear's rate follows a paced step later
+}
+
+void PlaylistTest::OpenAndPlay(const std::vector<fs::path>& paths) {
+  dialog_->OpenFiles(PathTexts(paths));
+  dialog_->timers().Tick(gui::timer::kPlayOpened);
+  FinishLoad();
+}
+
+std::vector<std::string> PlaylistTest::Numbers() const {
+  std::vector<std::string> numbers;
+  for (int row = 0; row < list_->RowCount(); ++row) numbers.push_back(list_->CellText(row, 0).toStdString());
+  return numbers;
+}
+
+}  // namespace direvovu::test

@@ -1,21 +1,8 @@
 #!/usr/bin/env bash
 # direvovu-cli decrypt and passwd on recordings made by direvovu-sample: a scrambled
 # pair and a lone front, wrong passwords, plain files, missing folders and cards.
-set -euo pipefail
-build=${1:?usage: cli_decrypt.sh <build-dir>}
-sample="$build/direvovu-sample"
-cli="$build/direvovu-cli"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/lib/common.sh"
 
-# Runs the CLI and checks its exit code; standard output goes to $tmp/out, errors to $tmp/err.
-expect_rc() {
-  local want=$1; shift
-  local rc=0
-  "$cli" "$@" >"$tmp/out" 2>"$tmp/err" || rc=$?
-  [ "$rc" -eq "$want" ] || fail "direvovu-cli $* exited $rc, wanted $want: $(cat "$tmp/err")"
-}
 count() { find "$1" -mindepth 1 | wc -l; }
 
 opts=(--start 2012-03-14T09:05:07 --seconds 3 --size 160x120)

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # direvovu-cli settings on a first run, on a filled settings file and with bad usage.
-set -euo pipefail
-cli=$1/direvovu-cli
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
+source "$(dirname "$0")/lib/common.sh"
+root=$tmp
 export DIREVOVU_ROOT=$root
 
 out=$("$cli" settings)

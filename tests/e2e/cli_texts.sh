@@ -2,8 +2,7 @@
 # direvovu-cli texts: the messages table in English, a traditional Chinese tooltip,
 # the table list, and bad usage. grep reads its whole input (no -q) so that pipefail
 # never sees a writer cut off early.
-set -euo pipefail
-cli=$1/direvovu-cli
+source "$(dirname "$0")/lib/common.sh"
 tab=$'\t'
 
 out=$("$cli" texts --table messages --language 1)
@@ -32,7 +31,7 @@ for bad in "--language 7" "--language -1" "--language x" "--language" "--table n
   # shellcheck disable=SC2086
   err=$("$cli" texts $bad 2>&1 >/dev/null); rc=$?
   set -e
-  [ $rc -eq 1 ] || { echo "texts $bad gave $rc"; exit 1; }
-  [ "$(echo "$err" | wc -l)" -eq 1 ] || { echo "texts $bad: $err"; exit 1; }
+  [ $rc -eq 1 ] || fail "texts $bad gave $rc"
+  [ "$(echo "$err" | wc -l)" -eq 1 ] || fail "texts $bad: $err"
 done
 echo ok

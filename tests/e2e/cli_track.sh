@@ -1,21 +1,7 @@
 #!/usr/bin/env bash
 # direvovu-cli info and track on recordings made by direvovu-sample: plain and
 # encrypted, with and without a GPS fix, damaged and foreign files.
-set -euo pipefail
-build=${1:?usage: cli_track.sh <build-dir>}
-sample="$build/direvovu-sample"
-cli="$build/direvovu-cli"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Runs the CLI and checks its exit code; standard output goes to $tmp/out.
-expect_rc() {
-  local want=$1; shift
-  local rc=0
-  "$cli" "$@" >"$tmp/out" 2>"$tmp/err" || rc=$?
-  [ "$rc" -eq "$want" ] || fail "direvovu-cli $* exited $rc, wanted $want: $(cat "$tmp/err")"
-}
+source "$(dirname "$0")/lib/common.sh"
 
 opts=(--start 2012-03-14T09:05:07 --seconds 6 --size 160x120 --no-fix-seconds 2 --gps-start 37.5,127.0)
 "$sample" recording --out "$tmp/plain" "${opts[@]}" >/dev/null

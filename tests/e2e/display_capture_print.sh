@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
 # Capture and print with the real players: a sample pair plays under Xvfb, both channels
 # are captured to PNG files and the front picture is printed to a one-page PDF.
-set -euo pipefail
-build=${1:?usage: display_capture_print.sh <build-dir>}
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-"$build/direvovu-sample" recording --out "$tmp/rec" --start 2012-03-14T09:05:07 --seconds 5 --size 320x180 >/dev/null
-DIREVOVU_E2E_RECORDINGS="$tmp/rec" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+source "$(dirname "$0")/lib/common.sh"
+"$sample" recording --out "$tmp/rec" --start 2012-03-14T09:05:07 --seconds 5 --size 320x180 >/dev/null
+DIREVOVU_E2E_RECORDINGS="$tmp/rec" QT_QPA_PLATFORM=xcb "${xvfb[@]}" \
   "$build/tests/gui/gui_tests" --gtest_filter='DisplayEndToEnd.*' 2>&1 | tee "$tmp/log"
-grep -q '\[  PASSED  \] 1 test' "$tmp/log" || { echo "FAIL: the end-to-end capture did not run and pass"; exit 1; }
+grep -q '\[  PASSED  \] 1 test' "$tmp/log" || fail "the end-to-end capture did not run and pass"
 echo "pictures: $build/screenshots/display_e2e_*"

@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # direvovu-sample makes a front/rear pair that ffprobe reads as H.264 and that is laid out
 # as the camera does: ftyp, mdat, moov (millisecond mvhd), then the track box.
-set -euo pipefail
-build=${1:?usage: sample_recording.sh <build-dir>}
-sample="$build/direvovu-sample"
-cli="$build/direvovu-cli"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/lib/common.sh"
 
 out="$tmp/rec"
 "$sample" recording --out "$out" --start 2012-03-14T09:05:07 --seconds 5 --size 320x240 >"$tmp/paths"

@@ -1,0 +1,77 @@
+# shellcheck shell=bash disable=SC2034  # its variables are for the scripts that source it
+# The start every end-to-end script shares. Sourced as
+#   source "$(dirname "$0")/lib/common.sh"
+# with the script's own arguments, so that $1 is the build folder. It lives below
+# tests/e2e because every script directly in that folder is a test of its own.
+set -euo pipefail
+
+# The build folder, absolute: some scripts change folder before they run programs.
+build="$(cd "${1:?usage: $(basename "$0") <build-dir>}" && pwd)"
+sample="$build/direvovu-sample"
+cli="$build/direvovu-cli"
+# A folder of the script's own, gone when it ends however it ends.
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+# A private X server for the windows, big enough for the main window.
+xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24")
+
+# Files whose last lines fail shows before it ends the script (the viewer's output).
+logs=()
+fail() {
+  echo "FAIL: $*" >&2
+  local log
+  for log in "${logs[@]}"; do
+    echo "--- $(basename "$log") (last lines)" >&2
+    tail -n 40 "$log" >&2 || true
+  done
+  exit 1
+}
+
+# Runs the CLI and checks its exit code: expect_rc <code> <arguments...>. Standard output
+# goes to $tmp/out, errors to $tmp/err.
+expect_rc() {
+  local want=$1
+  shift
+  local rc=0
+  "$cli" "$@" >"$tmp/out" 2>"$tmp/err" || rc=$?
+  [ "$rc" -eq "$want" ] || fail "direvovu-cli $* exited $rc, wanted $want: $(cat "$tmp/err")"
+}
+
+# The viewer's working root and a removable drive E under $tmp, with a folder for
+# recordings at $tmp/rec; the windows go to the Xvfb display, whatever the caller set.
+viewer_env() {
+  export DIREVOVU_ROOT="$tmp/root"
+  export DIREVOVU_DRIVES="E=$tmp/card"
+  export QTWEBENGINE_DISABLE_SANDBOX=1
+  unset QT_QPA_PLATFORM
+  mkdir -p "$tmp/card" "$tmp/rec"
+}
+
+# Runs the viewer with silent sound on the Xvfb display for at most <seconds>:
+# run_viewer <seconds> <arguments...>. Its output goes to $tmp/out.txt and $tmp/err.txt,
+# which fail then shows; its exit code is left in $status.
+run_viewer() {
+  local seconds=$1
+  shift
+  logs=("$tmp/out.txt" "$tmp/err.txt")
+  status=0
+  DIREVOVU_VLC_OPTIONS="--aout=dummy" timeout "$seconds" "${xvfb[@]}" "$build/direvovu" "$@" \
+    >"$tmp/out.txt" 2>"$tmp/err.txt" || status=$?
+}
+
+# Prints the path of the picture <name> under the build folder, where people look at
+# them, with its folder made and an older picture of that name removed.
+fresh_screenshot() {
+  local shot="$build/screenshots/$1"
+  mkdir -p "$build/screenshots"
+  rm -f "$shot"
+  echo "$shot"
+}
+
+# A picture someone can look at: there, and not one flat colour (more than 50 colours).
+check_picture() {
+  [ -s "$1" ] || fail "missing $1"
+  local colours
+  colours=$(convert "$1" -format '%k' info:)
+  [ "$colours" -gt 50 ] || fail "$1 has only $colours colours"
+}

@@ -54,6 +54,8 @@ class CVantorDlg : public QDialog {
   // The synchronised start plays the front channel alone when the rear one has not
   // reported playing within this time.
   static constexpr int kSyncWaitMs = 5000;
+  // A load whose leading channel shows neither a picture nor an error in this time fails.
+  static constexpr int kFirstPictureWaitMs = 10000;
 
   CVantorDlg(WorkingFolders folders, PlayerFactory make_player, QWidget* parent = nullptr);
   ~CVantorDlg() override;
@@ -152,6 +154,8 @@ class CVantorDlg : public QDialog {
   void SetPacing(double scale) { pacing_ = scale; }
   // How long the synchronised start waits for the rear channel (tests shorten it).
   void SetSyncWait(int ms) { sync_wait_ms_ = ms; }
+  // How long a load waits for its leading channel's first picture (tests shorten it).
+  void SetFirstPictureWait(int ms) { first_picture_wait_ms_ = ms; }
 
   // Texts of every control in the current language (after a language change).
   void RefreshTexts();
@@ -309,6 +313,7 @@ class CVantorDlg : public QDialog {
   float current_rate_ = 1.0F;
   double pacing_ = 1.0;
   int sync_wait_ms_ = kSyncWaitMs;
+  int first_picture_wait_ms_ = kFirstPictureWaitMs;
 
   // Time display.
   std::string elapsed_text_ = "00:00";

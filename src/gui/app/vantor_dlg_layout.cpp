@@ -62,6 +62,10 @@ void CVantorDlg::BuildControls() {
   ShowOneOf(ctl::kPlay, ctl::kPause);
   ShowOneOf(ctl::kSpeedGraph, ctl::kGravityGraph);
   ShowOneOf(ctl::kDrivingLogMode, ctl::kVideoMode);
+  // The mode panel names the graph shown: it follows the graph and mode buttons.
+  for (const int id : {ctl::kGravityGraph, ctl::kSpeedGraph, ctl::kVideoMode, ctl::kDrivingLogMode}) {
+    connect(button(id), &QAbstractButton::clicked, this, [this] { update(ToQRect(kModePanelArea)); });
+  }
   RefreshTexts();
 }
 
@@ -143,6 +147,17 @@ void CVantorDlg::RefreshTexts() {
   RefreshTimeTexts();
 }
 
-void CVantorDlg::PaintSkin(QPainter& painter) { painter.fillRect(rect(), QColor(40, 42, 46)); }
+// The background first, then the mode panel: which mode and which graph are on.
+void CVantorDlg::PaintSkin(QPainter& painter) {
+  if (background_.isNull()) {
+    painter.fillRect(rect(), QColor(40, 42, 46));
+  } else {
+    painter.drawPixmap(0, 0, background_);
+  }
+  const QString panel = driving_log_mode_     ? QStringLiteral("mode_driving_log")
+                        : graph_mode_gsensor_ ? QStringLiteral("mode_video_gravity")
+                                              : QStringLiteral("mode_video_speed");
+  painter.drawPixmap(kModePanelArea.left, kModePanelArea.top, Skin::Pixmap(panel));
+}
 
 }  // namespace direvovu::gui

@@ -151,8 +151,10 @@ void CVantorDlg::ShowChannels() {
 
 void CVantorDlg::LoadFailed(const QString& detail, bool show_message) {
   load_pending_ = false;
-  if (show_message) ShowMessage(msg::kIllegalFile, detail, false, true, true);
+  // Stopped before the notice: the notice waits in an event loop of its own, where a late
+  // report of the failed pair (the other channel's error) must not fail it a second time.
   StopPlayback(false);
+  if (show_message) ShowMessage(msg::kIllegalFile, detail, false, true, true);
   if (!PlayNextRow()) ShowOneOf(ctl::kPlay, ctl::kPause);
 }
 
@@ -183,6 +185,12 @@ void CVantorDlg::OpenAndStart() {
     play_front();
   }
   timers_.Start(timer::kApplyRate);
+  // A leading channel that shows neither a picture nor an error would hold the load, and
+  // with it every command and the close, for good.
+  After(first_picture_wait_ms_, [this] {
+    const bool led = front_present_ ? front_reported_ : rear_reported_;
+    if (load_pending_ && !led) LoadFailed(PathText(front_path_));
+  });
 }
 
 // Each player holds still at its first picture; once both have one, they are let go
@@ -256,6 +264,9 @@ void CVantorDlg::OnPlayerError(Channel channel, const QString& detail) {
 
 void CVantorDlg::StopPlayback(bool keep_auto_advance) {
   ++load_generation_;  // drops the steps of a start (or a seek) still under way
+  // ... so the start cannot end the load any more: the stop does. Left set, every command
+  // and the close would be refused for good.
+  load_pending_ = false;
   sync_waiting_ = false;
   seeking_ = false;
   queued_seek_ms_.reset();

@@ -153,7 +153,6 @@ TEST(EmbeddedTrackTest, DamagedTrackBoxes) {
       {"track box size 0", [&](auto& b) { PutBigEndian32(b, good.track, 0); }},
       {"time table size 0", [&](auto& b) { PutBigEndian32(b, good.table, 0); }},
       {"time table below its header", [&](auto& b) { PutBigEndian32(b, good.table, 5); }},
-      {"time table past the end", [&](auto& b) { PutBigEndian32(b, good.table, 0x8000u); }},
       {"SENS size 0", [&](auto& b) { PutBigEndian32(b, good.sens, 0); }},
       {"GPSI size 0", [&](auto& b) { PutBigEndian32(b, good.gps, 0); }},
       {"GPSI type", [&](auto& b) { b[good.gps + 7] = 'X'; }},
@@ -193,6 +192,24 @@ TEST(EmbeddedTrackTest, TimeTableEndingTheFilePlaysWithoutTrack) {
   const auto outcome = Parse(file.bytes, track);
   EXPECT_EQ(outcome.result, ParseResult::Loaded);
   EXPECT_EQ(track.count, 0);
+}
+
+// Regression: a time table whose size runs past the end of the file was refused as
+// damaged, so a recording with intact video would not play at all. Nothing stands
+// behind such a table, so the recording plays without a track.
+TEST(EmbeddedTrackTest, TimeTableRunningPastTheEndPlaysWithoutTrack) {
+  TrackFile file = BuildTrackFile(MakeTrackSpec(3));
+  PutBigEndian32(file.bytes, file.table, 0x8000u);  // 8190 entries, within the limit
+  TrackState track;
+  const auto outcome = Parse(file.bytes, track);
+  EXPECT_EQ(outcome.result, ParseResult::Loaded);
+  EXPECT_EQ(outcome.message, kNoMessage);
+  EXPECT_EQ(track.count, 0);
+  EXPECT_EQ(track.recordsPerSecond, 0);
+
+  // Past the end and over the limit: the limit decides first.
+  PutBigEndian32(file.bytes, file.table, 8 + 4 * 9001);
+  EXPECT_EQ(Parse(file.bytes).result, ParseResult::TrackDamaged);
 }
 
 TEST(EmbeddedTrackTest, RecordLimitIsCheckedBeforeAllocating) {
@@ -354,6 +371,8 @@ TEST(TrackMessageSubjectTest, NamesTheRecordingOfTheCopysChannel) {
   EXPECT_EQ(TrackMessageSubject("/root/DecodedFrontData.dat", front, rear), front);
   EXPECT_EQ(TrackMessageSubject("/root/DecodedRearData.dat", front, rear), rear);
   EXPECT_EQ(TrackMessageSubject("FrontData.dat", front, rear), rear);  // only after the first character
+  // Regression: a working root whose folders hold "Front" named the wrong recording.
+  EXPECT_EQ(TrackMessageSubject("/home/Frontier/DirevOvu/DecodedRearData.dat", front, rear), rear);
 }
 
 }  // namespace

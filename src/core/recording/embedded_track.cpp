@@ -118,13 +118,13 @@ std::vector<std::uint8_t> ReadEntries(ByteReader& reader, std::uint64_t offset, 
   return bytes;
 }
 
-// A sensor or GPS box directly at offset; its payload may end early, but its header
-// must be whole and its type exact.
+// A box of the track box directly at offset; its payload may end early, but its
+// header must be whole and its type exact (an empty type is not examined).
 std::optional<Box> ReadDataBox(ByteReader& reader, std::uint64_t offset, std::string_view type) {
   std::array<std::uint8_t, 8> head{};
   if (!reader.ReadExact(offset, head)) return std::nullopt;
   Box box{offset, BigEndian32(head.data()), {head[4], head[5], head[6], head[7]}};
-  if (box.size < kBoxHeader || !TypeIs(box.type.data(), type)) return std::nullopt;
+  if (box.size < kBoxHeader || (!type.empty() && !TypeIs(box.type.data(), type))) return std::nullopt;
   return box;
 }
 
@@ -179,7 +179,9 @@ TrackParseOutcome ReadTrackBox(ByteReader& reader, const MovieHeader& movie, Tra
   if (!reader.ReadExact(movie.trackOffset, trackSize) || BigEndian32(trackSize.data()) == 0) {
     return Refused(ParseResult::TrackDamaged);
   }
-  const auto table = ReadBox(reader, movie.trackOffset + kBoxHeader);
+  // The time table need not fit in the file: one that runs past its end leaves no
+  // sensor box behind it, and the recording then plays without a track (below).
+  const auto table = ReadDataBox(reader, movie.trackOffset + kBoxHeader, {});
   if (!table) return Refused(ParseResult::TrackDamaged);
   const std::uint32_t count = (table->size - kBoxHeader) / kTimeEntry;
   if (count > limits::kMaxTrackRecords) return Refused(ParseResult::TrackDamaged);
@@ -226,7 +228,9 @@ TrackParseOutcome ParseEmbeddedTrack(const std::filesystem::path& path, bool ful
 const std::filesystem::path& TrackMessageSubject(const std::filesystem::path& workingCopy,
                                                  const std::filesystem::path& frontRecording,
                                                  const std::filesystem::path& rearRecording) {
-  const auto& text = workingCopy.native();
+  // Only the copy's own name counts: the working root is the user's to choose, and a
+  // folder such as /home/Frontier must not turn the rear copy into the front one.
+  const auto text = workingCopy.filename().native();
   const auto at = text.find(std::filesystem::path("Front").native());
   return at != std::filesystem::path::string_type::npos && at > 0 ? frontRecording : rearRecording;
 }

@@ -38,7 +38,7 @@ TrackParseOutcome ParseEmbeddedTrack(ByteReader& reader, bool fullParse, TrackSt
 TrackParseOutcome ParseEmbeddedTrack(const std::filesystem::path& path, bool fullParse, TrackState& track);
 
 // Which recording a parse message names: the front recording the user opened when the
-// working copy's path has "Front" after its first character, the rear one otherwise.
+// working copy's file name has "Front" after its first character, the rear one otherwise.
 const std::filesystem::path& TrackMessageSubject(const std::filesystem::path& workingCopy,
                                                  const std::filesystem::path& frontRecording,
                                                  const std::filesystem::path& rearRecording);

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
-#include <QComboBox>
 
 #include "core/settings/texts.h"
 #include "gui/controls/show_message.h"
@@ -91,6 +91,27 @@ TEST(MsgBox, SearchBoxRunsItsActionAndClosesItself) {
   EXPECT_FALSE(box.okButton()->isVisibleTo(&box));
 }
 
+// Regression: Escape or closing the window ended the search box before its search,
+// so the card state it was opened to refresh stayed stale.
+TEST(MsgBox, SearchBoxCannotBeDismissedBeforeItsSearch) {
+  CMsgBox box;
+  box.setButtons(false, false);
+  int runs = 0;
+  box.setSearchAction([&runs] { ++runs; });
+  QTimer::singleShot(50, &box, [&box] {
+    QTest::keyClick(&box, Qt::Key_Escape);
+    box.close();
+    box.reject();
+  });
+  EXPECT_EQ(box.exec(), QDialog::Accepted);
+  EXPECT_EQ(runs, 1);
+
+  // A box with a button still ends as the user says.
+  CMsgBox notice;
+  QTimer::singleShot(50, &notice, [&notice] { QTest::keyClick(&notice, Qt::Key_Escape); });
+  EXPECT_EQ(notice.exec(), QDialog::Rejected);
+}
+
 TEST(ShowMessage, RecorderSeesEveryCallAndAnswers) {
   MessageRecorder recorder(false);
   EXPECT_FALSE(ShowMessage(msg::kRemoveAll, QStringLiteral(" "), true, true, false));
@@ -148,7 +169,8 @@ TEST(SdDriveDialog, OkChoosesTheSelectedDrive) {
 TEST(MsgBoxScreenshot, Message14InEnglishAndKorean) {
   const QString out = QStringLiteral(DIREVOVU_BINARY_DIR "/screenshots");
   ASSERT_TRUE(QDir().mkpath(out));
-  for (const auto& [language, name] : {std::pair{kEnglish, "msgbox_14_english.png"}, {kKorean, "msgbox_14_korean.png"}}) {
+  for (const auto& [language, name] :
+       {std::pair{kEnglish, "msgbox_14_english.png"}, {kKorean, "msgbox_14_korean.png"}}) {
     LanguageGuard guard(language);
     CMsgBox box;
     box.setMessage(MessageText(msg::kNoSdOrWriteProtected, QStringLiteral(" ")));

@@ -60,8 +60,13 @@ void CMsgBox::showEvent(QShowEvent* event) {
     move(screen->geometry().center() - rect().center());
   }
   QDialog::showEvent(event);
-  if (!ok_shown_ && !cancel_shown_) search_timer_.start();
+  if (IsSearchBox()) search_timer_.start();
   if (auto_close_) close_timer_.start();
+}
+
+void CMsgBox::reject() {
+  if (IsSearchBox()) return;
+  QDialog::reject();
 }
 
 void CMsgBox::RunSearch() {

@@ -33,11 +33,17 @@ class CMsgBox : public QDialog {
   QPushButton* okButton() const { return ok_; }
   QPushButton* cancelButton() const { return cancel_; }
 
+ public slots:
+  // The search box cannot be dismissed (Escape, closing the window): it ends only
+  // after its search, so the card state it reports is never stale.
+  void reject() override;
+
  protected:
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  bool IsSearchBox() const { return !ok_shown_ && !cancel_shown_; }
   void RunSearch();
   void PlaceButtons();
 

@@ -5,6 +5,8 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "core/settings/utf.h"
+
 namespace direvovu::cli {
 namespace {
 
@@ -32,9 +34,21 @@ std::string Format(const char* format, double value) {
 // +0.0 turns a negative zero into zero).
 double Rounded(double value, double scale) { return std::round(value * scale) / scale + 0.0; }
 
+// A file name is any bytes; the documents are UTF-8 (JSON writers throw on anything
+// else), so what is not UTF-8 becomes U+FFFD.
+std::string ValidUtf8(std::string_view text) {
+  const auto utf16 = Utf8ToUtf16Le(text);
+  return Utf16LeToUtf8(utf16);
+}
+
+// XML 1.0 has no place for control characters other than tab and line breaks.
 std::string XmlEscaped(std::string_view text) {
   std::string out;
   for (const char c : text) {
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+      out += "\xEF\xBF\xBD";
+      continue;
+    }
     switch (c) {
       case '&':
         out += "&amp;";
@@ -98,7 +112,9 @@ std::string UtcText(const TrackSecond& r) {
 }
 
 void WriteTrack(std::ostream& out, TrackFormat format, const TrackState& track,
-                const TrackDocumentInfo& info) {
+                const TrackDocumentInfo& given) {
+  TrackDocumentInfo info = given;
+  info.name = ValidUtf8(given.name);
   switch (format) {
     case TrackFormat::Csv:
       WriteTrackCsv(out, track);

@@ -19,7 +19,8 @@ class ViewerSettingsTest : public ::testing::Test {
 
 TEST_F(ViewerSettingsTest, FirstRunCreatesTheFiveFoldersAndAppliesDefaults) {
   ASSERT_TRUE(CreateWorkingFolders(folders));
-  for (const auto& f : {folders.root, folders.download(), folders.capture(), folders.decryption(), folders.event()}) {
+  for (const auto& f :
+       {folders.root, folders.download(), folders.capture(), folders.decryption(), folders.event()}) {
     EXPECT_TRUE(std::filesystem::is_directory(f)) << f;
   }
   EXPECT_FALSE(std::filesystem::exists(folders.obd()));
@@ -80,6 +81,12 @@ TEST_F(ViewerSettingsTest, FolderGetterUsesTheSettingOrItsDefault) {
   EXPECT_EQ(SettingFolder(folders, FolderKind::Capture), folders.capture());
   Store("DECRYPTION_FOLDER=/data/plain\r\n");
   EXPECT_EQ(SettingFolder(folders, FolderKind::Decryption), std::filesystem::path("/data/plain"));
+  // Regression: a blank value gave an empty folder, and files went to the current folder.
+  Store("DECRYPTION_FOLDER=\r\nCAPTURE_FOLDER=  \r\n");
+  EXPECT_EQ(SettingFolder(folders, FolderKind::Decryption), folders.decryption());
+  EXPECT_EQ(SettingFolder(folders, FolderKind::Capture), folders.capture());
+  const auto lines = DescribeSettings(folders, "20261208");
+  EXPECT_EQ(lines[2], "DECRYPTION_FOLDER=" + folders.decryption().string());
 }
 
 TEST_F(ViewerSettingsTest, DescriptionListsEveryKeyInTableOrderThenTheInterval) {

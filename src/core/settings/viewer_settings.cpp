@@ -4,12 +4,15 @@
 #include <system_error>
 
 #include "core/limits.h"
+#include "core/settings/ini_document.h"
 #include "core/settings/texts.h"
 
 namespace direvovu {
 namespace {
 
 constexpr std::array<int, 7> kMarkerIntervals{1000, 3000, 5000, 7000, 10000, 15000, 20000};
+// Indexed by FolderKind.
+constexpr std::array<std::string_view, 3> kFolderKeys{"SD_DOWN_FOLDER", "CAPTURE_FOLDER", "DECRYPTION_FOLDER"};
 
 const SettingKey* FindKey(std::string_view key) {
   const auto& keys = ViewerSettingKeys();
@@ -87,14 +90,11 @@ int ReadSettingNumber(const WorkingFolders& folders, std::string_view key) {
 }
 
 std::filesystem::path SettingFolder(const WorkingFolders& folders, FolderKind kind) {
-  switch (kind) {
-    case FolderKind::Capture:
-      return ReadSettingText(folders, "CAPTURE_FOLDER", "");
-    case FolderKind::Decryption:
-      return ReadSettingText(folders, "DECRYPTION_FOLDER", "");
-    default:
-      return ReadSettingText(folders, "SD_DOWN_FOLDER", "");
-  }
+  const std::string_view key = kFolderKeys[static_cast<std::size_t>(kind)];
+  // A key present but blank would put files wherever the program happens to run.
+  const std::string value = ReadSettingText(folders, key, "");
+  if (TrimBlanks(value).empty()) return DefaultSettingText(folders, key, "");
+  return value;
 }
 
 int MarkerIntervalMs(int index) {
@@ -128,6 +128,9 @@ std::vector<std::string> DescribeSettings(const WorkingFolders& folders, std::st
       value = std::to_string(applied.language);
     } else if (key.name == "VOLUME") {
       value = std::to_string(applied.volume_step);
+    } else if (const auto folder = std::find(kFolderKeys.begin(), kFolderKeys.end(), key.name);
+               folder != kFolderKeys.end()) {
+      value = SettingFolder(folders, static_cast<FolderKind>(folder - kFolderKeys.begin())).string();
     } else if (key.rule == ReadRule::Text || key.rule == ReadRule::Date8 || key.rule == ReadRule::Time6) {
       value = ReadSettingText(folders, key.name, today);
     } else {

@@ -60,7 +60,8 @@ int ReadSettingNumber(const WorkingFolders& folders, std::string_view key);
 int ApplyNumberRule(ReadRule rule, std::string_view text);
 
 enum class FolderKind { Download = 0, Capture = 1, Decryption = 2 };
-// SD_DOWN_FOLDER, CAPTURE_FOLDER or DECRYPTION_FOLDER with its default.
+// SD_DOWN_FOLDER, CAPTURE_FOLDER or DECRYPTION_FOLDER with its default (also for a
+// key that is present but blank).
 std::filesystem::path SettingFolder(const WorkingFolders& folders, FolderKind kind);
 
 inline constexpr int kDefaultMarkerIntervalMs = 3000;

@@ -41,11 +41,12 @@ void CVantorDlg::SpeedGraphCommand() {
   ShowOneOf(ctl::kGravityGraph, ctl::kSpeedGraph);
 }
 
+// Opens whatever plays: with nothing loaded the graph is empty, as the track is.
 void CVantorDlg::OpenEnlargedGraph() {
   IChannelPlayer* player = LeadingPlayer();
-  if (player == nullptr || !loaded_) return;
-  CGraphDlg dialog(track_, graph_panel_->mode(), display::SpeedUnitFromSetting(settings_.speed_unit),
-                   static_cast<double>(player->GetLength()) / 1000.0, this);
+  const double length = player != nullptr && loaded_ ? static_cast<double>(player->GetLength()) / 1000.0 : 0;
+  CGraphDlg dialog(track_, graph_panel_->mode(), display::SpeedUnitFromSetting(settings_.speed_unit), length,
+                   this);
   dialog.exec();
 }
 
@@ -58,10 +59,11 @@ void CVantorDlg::mouseDoubleClickEvent(QMouseEvent* event) {
   QDialog::mouseDoubleClickEvent(event);
 }
 
-// The event file of the recording whose track is shown marks its spikes on the graphs.
-void CVantorDlg::LoadGraphEvents(bool rear_track_shown) {
-  const std::filesystem::path recording = rear_track_shown ? RearCompanionPath(front_path_) : front_path_;
-  graph_panel_->SetEvents(display::EventsOfRecording(recording, track_));
+// The camera writes one event file per pair, named after the front recording
+// (drf_<date>_<time>.txt); it marks the spikes even when the rear's track is the one
+// shown, since both channels record the same moment.
+void CVantorDlg::LoadGraphEvents(bool /*rear_track_shown*/) {
+  graph_panel_->SetEvents(display::EventsOfRecording(front_path_, track_));
 }
 
 PlaybackView CVantorDlg::CurrentPlayback() {
@@ -76,16 +78,11 @@ PlaybackView CVantorDlg::CurrentPlayback() {
   return view;
 }
 
-// Capture and print hold the picture still while they work, then play on.
-void CVantorDlg::PauseForCapture() {
-  if (front_present_) front_->Pause();
-  if (rear_present_) rear_->Pause();
-}
+// Capture and print hold the picture still through the pause command, so PLAY shows
+// while their boxes are open, and play on through the play command.
+void CVantorDlg::PauseForCapture() { PauseCommand(); }
 
-void CVantorDlg::ResumeAfterCapture() {
-  if (rear_present_) rear_->Play();
-  if (front_present_) front_->Play();
-}
+void CVantorDlg::ResumeAfterCapture() { PlayCommand(); }
 
 void CVantorDlg::CaptureCommand() {
   if (!loaded_) return;

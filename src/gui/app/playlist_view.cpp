@@ -124,6 +124,8 @@ void PlaylistView::RefreshTexts() {
   setHeaderLabels({UiText(TextTable::RecordingKinds, kNumber), UiText(TextTable::RecordingKinds, kDate),
                    UiText(TextTable::RecordingKinds, kTime), UiText(TextTable::RecordingKinds, kType),
                    UiText(TextTable::RecordingKinds, kFileName)});
+  // Each heading sits like its column's texts: the path's to the left, the others centred.
+  for (int column = 0; column < 5; ++column) headerItem()->setTextAlignment(column, ColumnAlignment(column));
   for (int row = 0; row < RowCount(); ++row) {
     QTreeWidgetItem* item = topLevelItem(row);
     const std::string path = item->text(kPathColumn).toStdString();

@@ -110,8 +110,9 @@ void CVantorDlg::TryPlay(int attempts_left) {
 void CVantorDlg::ResumePaused() {
   playing_ = true;
   if (rear_present_) rear_->Play();
+  // A pause that came in between holds.
   Later(kRearToFrontMs, [this] {
-    if (front_present_) front_->Play();
+    if (front_present_ && playing_) front_->Play();
   });
   ShowOneOf(ctl::kPause, ctl::kPlay);
 }
@@ -205,10 +206,11 @@ void CVantorDlg::SeekTo(std::int64_t target_ms) {
     front_->SetTime(target_ms);
     Later(kSeekFrontToRearMs, [this, target_ms, was_running] {
       if (rear_present_) rear_->SetTime(target_ms);
-      if (!was_running) return FinishSeek();
+      // A pause pressed while the seek ran holds: the pictures stay where they are.
+      if (!was_running || !playing_) return FinishSeek();
       front_->Play();
       Later(kResumeFrontToRearMs, [this] {
-        if (rear_present_) rear_->Play();
+        if (rear_present_ && playing_) rear_->Play();
         FinishSeek();
       });
     });

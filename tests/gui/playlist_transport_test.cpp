@@ -15,7 +15,6 @@ namespace direvovu::gui {
 namespace {
 
 namespace fs = std::filesystem;
-using test::PathTexts;
 using test::PlaylistPairs;
 using Playlist = test::PlaylistTest;
 
@@ -144,7 +143,7 @@ TEST_F(Playlist, RearChannelAloneSeeksWithoutPausing) {
   const fs::path here = RootPath();
   const fs::path front = here / pairs.plain[0].filename();
   fs::copy_file(RearCompanionPath(pairs.plain[0]), RearCompanionPath(front));
-  dialog_->OpenFiles(PathTexts({front}));
+  dialog_->OpenFiles(test::PathTexts({front}));
   dialog_->timers().Tick(timer::kPlayOpened);
   ASSERT_TRUE(dialog_->loadPending());
   ASSERT_FALSE(dialog_->frontPresent());

@@ -2,13 +2,7 @@
 # direvovu-cli track on a recording whose file name is not UTF-8 or holds control
 # characters: every document format is still written, and is well-formed.
 # (Regression: the JSON writers threw on such a name and the program aborted.)
-set -euo pipefail
-build=${1:?usage: cli_track_odd_names.sh <build-dir>}
-sample="$build/direvovu-sample"
-cli="$build/direvovu-cli"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/lib/common.sh"
 
 "$sample" recording --out "$tmp/plain" --start 2012-03-14T09:05:07 --seconds 4 --size 160x120 \
   --gps-start 37.5,127.0 >/dev/null
@@ -16,9 +10,8 @@ odd="$tmp/drf0_"$'\xff\x01'"_090507.mp4"
 cp "$tmp/plain/drf0_20120314_090507.mp4" "$odd"
 
 for format in json geojson gpx kml; do
-  rc=0
-  "$cli" track "$odd" --format "$format" >"$tmp/out.$format" 2>"$tmp/err" || rc=$?
-  [ "$rc" -eq 0 ] || fail "track --format $format exited $rc: $(cat "$tmp/err")"
+  expect_rc 0 track "$odd" --format "$format"
+  mv "$tmp/out" "$tmp/out.$format"
 done
 
 python3 - "$tmp" <<'PY' || fail "documents"

@@ -8,6 +8,7 @@
 #include "gui/display/graph_panel.h"
 #include "gui/display/readouts.h"
 #include "gui/display/speedometer_widget.h"
+#include "gui/display/transport_indicators.h"
 
 namespace direvovu::gui {
 
@@ -16,6 +17,9 @@ void CVantorDlg::BuildDisplays() {
   graph_panel_->SetTrack(&track_);
   speedometer_ = new SpeedometerWidget(this);
   speedometer_->SetTrack(&track_);
+  // The rate and volume commands repaint the window, and these with it.
+  new RateIndicator([this] { return current_rate_; }, this);
+  new VolumeIndicator([this] { return settings_.volume_step; }, this);
   ApplyDisplaySettings();
   ResetReadouts(Readouts());
 }

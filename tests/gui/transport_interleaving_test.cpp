@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include "gui/app/main_timers.h"
 #include "main_window_fixture.h"
 
 namespace direvovu::test {
@@ -42,6 +43,23 @@ TEST_F(TransportInterleaving, PauseBetweenTheRearAndTheFrontOfAResumeHoldsBoth) 
   EXPECT_EQ(rear_->GetState(), PlayerState::kPaused);
   EXPECT_FALSE(dialog_->isPlaying());
   EXPECT_TRUE(PlayShown());
+}
+
+TEST_F(TransportInterleaving, RateChosenWhileTheStartAwaitsTheRearReachesBothPlayers) {
+  dialog_->OpenFiles(PathTexts({PlaylistPairs::Get().plain[0]}));
+  dialog_->timers().Tick(gui::timer::kPlayOpened);
+  dialog_->timers().Tick(gui::timer::kOpenAndStart);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 2000));
+  front_->ReportPlaying();                         // the front holds at its first picture; the rear is slow
+  dialog_->timers().Tick(gui::timer::kApplyRate);  // the rate of the start is applied already
+  QTest::qWait(5);                                 // (the rear's a paced step later)
+  ASSERT_TRUE(dialog_->loadPending());
+  dialog_->RateUpCommand();
+  EXPECT_EQ(dialog_->currentRate(), 2.0F);
+  rear_->ReportPlaying();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 2000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return rear_->rate() == 2.0F; }, 2000));
+  EXPECT_EQ(front_->rate(), 2.0F);
 }
 
 }  // namespace

@@ -232,10 +232,12 @@ void CVantorDlg::FinishSeek() {
   SeekTo(next);
 }
 
+// Also while a start waits for its channels: the step that applies the chosen rate after
+// a start may have run already, and the players would keep the old one.
 void CVantorDlg::RateUpCommand() {
   if (!CanRateUp(current_rate_)) return;
   IChannelPlayer* leading = LeadingPlayer();
-  if (leading != nullptr && leading->IsPlaying() && !load_pending_) {
+  if (leading != nullptr && leading->IsPlaying()) {
     if (front_present_) front_->RateUp();
     Later(kRateFrontToRearMs, [this] {
       if (rear_present_) rear_->RateUp();
@@ -248,7 +250,7 @@ void CVantorDlg::RateUpCommand() {
 void CVantorDlg::RateDownCommand() {
   if (!CanRateDown(current_rate_)) return;
   IChannelPlayer* leading = LeadingPlayer();
-  if (leading != nullptr && leading->IsPlaying() && !load_pending_) {
+  if (leading != nullptr && leading->IsPlaying()) {
     if (front_present_) front_->RateDown();
     Later(kRateFrontToRearMs, [this] {
       if (rear_present_) rear_->RateDown();

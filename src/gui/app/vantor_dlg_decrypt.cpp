@@ -27,9 +27,14 @@ void CVantorDlg::DecryptCommand() {
   switch (saved.status) {
     case SaveStatus::Abandoned:
       return;  // the user gave up in the password dialogs; nothing was written
+    case SaveStatus::Failed:
+      // The front copy is complete when only the rear failed: say so before the failure.
+      if (!saved.written.empty()) {
+        ShowMessage(msg::kDecrypted, QString::fromStdString(saved.written.front().string()));
+      }
+      [[fallthrough]];
     case SaveStatus::Saved:
     case SaveStatus::NotEncrypted:
-    case SaveStatus::Failed:
       if (saved.messageRow >= 0) ShowMessage(saved.messageRow, QString::fromStdString(saved.detail));
       return;
   }

@@ -42,6 +42,8 @@ void CVantorDlg::ApplyDisplaySettings() {
   const display::SpeedUnit unit = display::SpeedUnitFromSetting(settings_.speed_unit);
   graph_panel_->SetUnit(unit);
   speedometer_->SetUnit(unit);
+  // The volume well shows the step just loaded.
+  if (auto* volume = findChild<VolumeIndicator*>()) volume->update();
 }
 
 // Timer 1005 and the end of the synchronised start: cursor, curves and X/Y/Z.

@@ -16,6 +16,7 @@
 #include "core/display/event_text.h"
 #include "core/settings/texts.h"
 #include "gui/app/main_timers.h"
+#include "gui/app/playlist_view.h"
 #include "gui/display/graph_dlg.h"
 #include "gui/display/graph_panel.h"
 #include "main_window_fixture.h"
@@ -101,6 +102,27 @@ TEST_F(MainWindowGraphCapture, CaptureShowsPlayWhileItsMessageIsOpenThenPlaysOn)
   // The rear resumes first, as the play command always does.
   const auto last = [&](const std::string& call) { return std::find(log_->rbegin(), log_->rend(), call); };
   EXPECT_GT(last("rear Play"), last("front Play"));
+}
+
+TEST_F(MainWindowGraphCapture, PairStoppedWhileTheCaptureMessageIsOpenIsNotStartedAgain) {
+  // The row stays selected in the list, as after a double click.
+  dialog_->playlist()->AppendRows({front_path_.string()});
+  dialog_->playlist()->SelectRow(0);
+  StartPair(front_path_);
+  if (HasFatalFailure()) return;
+  dialog_->timers().Tick(timer::kApplyRate);
+  ASSERT_TRUE(dialog_->loaded());
+
+  SetMessageHandler([&](const MessageRequest& request) {
+    if (request.row == msg::kCaptureSaved) dialog_->StopCommand();
+    return true;
+  });
+  const long plays = Count("front Play");
+  dialog_->button(ctl::kCapture)->click();
+  QTest::qWait(50);
+  EXPECT_FALSE(dialog_->loadPending()) << "the stopped row was loaded again";
+  EXPECT_EQ(Count("front Play"), plays);
+  EXPECT_TRUE(PlayShown());
 }
 
 }  // namespace

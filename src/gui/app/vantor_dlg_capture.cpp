@@ -82,7 +82,11 @@ PlaybackView CVantorDlg::CurrentPlayback() {
 // while their boxes are open, and play on through the play command.
 void CVantorDlg::PauseForCapture() { PauseCommand(); }
 
-void CVantorDlg::ResumeAfterCapture() { PlayCommand(); }
+// Only the pair the capture paused: had it been stopped meanwhile (a box is open while
+// it waits), playing now would start the selected row afresh.
+void CVantorDlg::ResumeAfterCapture() {
+  if (loaded_ && !playing_) PlayCommand();
+}
 
 void CVantorDlg::CaptureCommand() {
   if (!loaded_) return;

@@ -40,7 +40,7 @@ TEST_F(Playlist, ListHasItsPlaceColumnsAndColours) {
     EXPECT_EQ(list_->headerItem()->text(column), headings[static_cast<std::size_t>(column)]);
     EXPECT_EQ(list_->columnWidth(column), widths[static_cast<std::size_t>(column)]);
   }
-  EXPECT_EQ(list_->palette().color(QPalette::Base), QColor(0xAF, 0xAD, 0xAC));
+  EXPECT_EQ(list_->palette().color(QPalette::Base), QColor(0xAC, 0xAD, 0xAF));  // red, green, blue
   EXPECT_EQ(list_->palette().color(QPalette::Text), QColor(Qt::black));
   EXPECT_EQ(list_->selectionBehavior(), QAbstractItemView::SelectRows);
   EXPECT_EQ(list_->selectionMode(), QAbstractItemView::ExtendedSelection);

@@ -12,8 +12,9 @@
 namespace direvovu::gui {
 namespace {
 
-// The list's own grey: it reads well with black text inside the skin's dark well.
-const QColor kListBackground(0xAF, 0xAD, 0xAC);
+// The list's own grey (0xAFADAC as blue-green-red, as Windows colour values are written):
+// it reads well with black text inside the skin's dark well.
+const QColor kListBackground(0xAC, 0xAD, 0xAF);
 
 Qt::Alignment ColumnAlignment(int column) {
   return column == PlaylistView::kPathColumn ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter;

@@ -5,25 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
-
 #include "core/app/main_window_layout.h"
-#include "core/recording/recording_name.h"
 #include "core/settings/texts.h"
-#include "fake_player.h"
 #include "gui/app/main_timers.h"
 #include "gui/app/playlist_view.h"
-#include "gui/app/vantor_dlg.h"
-#include "gui/controls/show_message.h"
+#include "main_window_fixture.h"
 
 namespace direvovu::gui {
 namespace {
 
-using test::FakePlayer;
 namespace fs = std::filesystem;
 
 // Two small camera-format pairs, made once.
@@ -32,56 +24,27 @@ struct PendingLoadPairs {
     static const PendingLoadPairs made;
     return made;
   }
-  fs::path first;
-  fs::path second;
-  bool ok = true;
 
  private:
-  PendingLoadPairs() {
-    const fs::path dir = folder_.path().toStdString();
-    for (const char* start : {"2012-05-02T08:00:00", "2012-05-02T08:01:00"}) {
-      QProcess run;
-      run.start(QStringLiteral(DIREVOVU_BINARY_DIR "/direvovu-sample"),
-                {"recording", "--out", folder_.path(), "--start", start, "--seconds", "2", "--size", "160x96",
-                 "--no-audio"});
-      ok = ok && run.waitForFinished(60000) && run.exitCode() == 0;
-    }
-    first = dir / "drf0_20120502_080000.mp4";
-    second = dir / "drf0_20120502_080100.mp4";
-    ok = ok && fs::exists(first) && fs::exists(second) && fs::exists(RearCompanionPath(first));
-  }
-  QTemporaryDir folder_;
+  test::SampleRecordings made_;  // first, so that it exists when the pairs are made
+
+ public:
+  const fs::path first = made_.MakePair("2012-05-02T08:00:00");
+  const fs::path second = made_.MakePair("2012-05-02T08:01:00");
 };
 
-class PendingLoad : public ::testing::Test {
+class PendingLoad : public test::MainWindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(root_.isValid());
-    ASSERT_TRUE(PendingLoadPairs::Get().ok);
-    folders_ = std::make_unique<WorkingFolders>(fs::path(root_.path().toStdString()) / "DirevOvu");
-    dialog_ = std::make_unique<CVantorDlg>(*folders_, [this](Channel channel) {
-      auto player = std::make_unique<FakePlayer>(channel, log_);
-      (channel == Channel::kFront ? front_ : rear_) = player.get();
-      return player;
-    });
-    dialog_->SetPacing(0);
-    dialog_->SetConnectivityProbe([] { return true; });
-    // Every message is recorded; `on_message_` may act while the box would be up.
-    SetMessageHandler([this](const MessageRequest& request) {
-      shown_.push_back(request);
-      if (on_message_) std::exchange(on_message_, {})();
-      return true;
-    });
-    std::string error;
-    ASSERT_TRUE(dialog_->Initialise(&error)) << error;
+    MainWindowTest::SetUp();
+    ASSERT_FALSE(PendingLoadPairs::Get().first.empty());
+    ASSERT_FALSE(PendingLoadPairs::Get().second.empty());
+    Initialise();
   }
-  void TearDown() override { SetMessageHandler({}); }
 
-  long Count(const std::string& call) const { return std::count(log_->begin(), log_->end(), call); }
   void OpenBoth() {
     const PendingLoadPairs& pairs = PendingLoadPairs::Get();
-    dialog_->OpenFiles(
-        {QString::fromStdString(pairs.first.string()), QString::fromStdString(pairs.second.string())});
+    dialog_->OpenFiles(test::PathTexts({pairs.first, pairs.second}));
     dialog_->timers().Tick(timer::kPlayOpened);
     ASSERT_EQ(dialog_->currentRecording(), pairs.first);
   }
@@ -92,20 +55,7 @@ class PendingLoad : public ::testing::Test {
     dialog_->timers().Tick(timer::kOpenAndStart);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Count("front Play") > plays; }, 5000));
   }
-  std::vector<int> Rows() const {
-    std::vector<int> rows;
-    for (const MessageRequest& request : shown_) rows.push_back(request.row);
-    return rows;
-  }
-
-  QTemporaryDir root_;
-  std::unique_ptr<WorkingFolders> folders_;
-  std::shared_ptr<std::vector<std::string>> log_ = std::make_shared<std::vector<std::string>>();
-  FakePlayer* front_ = nullptr;
-  FakePlayer* rear_ = nullptr;
-  std::unique_ptr<CVantorDlg> dialog_;
-  std::vector<MessageRequest> shown_;
-  std::function<void()> on_message_;
+  const std::vector<MessageRequest>& shown() const { return messages_.requests(); }
 };
 
 TEST_F(PendingLoad, StopWhileTheStartAwaitsTheRearEndsTheLoadAndTheWindowStillCloses) {
@@ -136,7 +86,7 @@ TEST_F(PendingLoad, StopWhileTheStartAwaitsTheRearEndsTheLoadAndTheWindowStillCl
   ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
   dialog_->CloseCommand();
   EXPECT_TRUE(dialog_->closing());
-  EXPECT_TRUE(shown_.empty());
+  EXPECT_TRUE(shown().empty());
 }
 
 TEST_F(PendingLoad, LeadingChannelThatNeverShowsAPictureFailsTheLoadAndTheNextRowPlays) {
@@ -144,10 +94,10 @@ TEST_F(PendingLoad, LeadingChannelThatNeverShowsAPictureFailsTheLoadAndTheNextRo
   OpenBoth();
   OpenPlayers();
   rear_->ReportPlaying();  // only the rear answers; the front, which leads, never does
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !shown_.empty(); }, 5000));
-  EXPECT_EQ(Rows(), std::vector<int>{msg::kIllegalFile});
-  EXPECT_EQ(shown_.front().detail.toStdString(), PendingLoadPairs::Get().first.string());
-  EXPECT_TRUE(shown_.front().auto_close);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !shown().empty(); }, 5000));
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
+  EXPECT_EQ(shown().front().detail.toStdString(), PendingLoadPairs::Get().first.string());
+  EXPECT_TRUE(shown().front().auto_close);
   EXPECT_EQ(dialog_->currentRecording(), PendingLoadPairs::Get().second);
   EXPECT_TRUE(dialog_->loadPending());
 
@@ -157,7 +107,7 @@ TEST_F(PendingLoad, LeadingChannelThatNeverShowsAPictureFailsTheLoadAndTheNextRo
   rear_->ReportPlaying();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
   QTest::qWait(150);
-  EXPECT_EQ(Rows(), std::vector<int>{msg::kIllegalFile});
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
   EXPECT_EQ(front_->GetState(), PlayerState::kPlaying);
 }
 
@@ -167,9 +117,14 @@ TEST_F(PendingLoad, OtherChannelsErrorDuringTheNoticeDoesNotFailTheNextRowToo) {
   dialog_->timers().Tick(timer::kApplyRate);  // loaded: an error of either channel counts
   // While the notice of the front's failure is up, the rear fails as well.
   // (The rear's report was on its way before the stop: its state does not change.)
-  on_message_ = [this] { emit rear_->error(QStringLiteral("rear too")); };
+  bool rear_failed = false;
+  messages_.doWhileNextShown([&] {
+    emit rear_->error(QStringLiteral("rear too"));
+    rear_failed = true;
+  });
   front_->ReportError(QStringLiteral("front"));
-  EXPECT_EQ(Rows(), std::vector<int>{msg::kIllegalFile});
+  ASSERT_TRUE(rear_failed);
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
   EXPECT_EQ(dialog_->currentRecording(), PendingLoadPairs::Get().second);
   EXPECT_EQ(dialog_->playlist()->SelectedRow(), 1);
   EXPECT_TRUE(dialog_->loadPending());

@@ -4,6 +4,8 @@
 #include "gui/controls/msg_box.h"
 #include "gui/controls/ui_text.h"
 
+#include <utility>
+
 namespace direvovu::gui {
 namespace {
 
@@ -43,6 +45,7 @@ void SetMessageHandler(MessageHandler handler) { Handler() = std::move(handler);
 MessageRecorder::MessageRecorder(bool answer) : answer_(answer) {
   SetMessageHandler([this](const MessageRequest& request) {
     requests_.push_back(request);
+    if (while_shown_) std::exchange(while_shown_, {})();
     if (request.search_action) {
       request.search_action();
       return true;

@@ -40,6 +40,8 @@ class MessageRecorder {
   MessageRecorder& operator=(const MessageRecorder&) = delete;
 
   void setAnswer(bool answer) { answer_ = answer; }
+  // Runs `action` once, at the next message, as if it happened while that box was up.
+  void doWhileNextShown(std::function<void()> action) { while_shown_ = std::move(action); }
   const std::vector<MessageRequest>& requests() const { return requests_; }
   std::vector<int> rows() const;
   void clear() { requests_.clear(); }
@@ -47,6 +49,7 @@ class MessageRecorder {
  private:
   bool answer_;
   std::vector<MessageRequest> requests_;
+  std::function<void()> while_shown_;
 };
 
 }  // namespace direvovu::gui

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <random>
 #include <string>
 #include <system_error>
@@ -35,5 +36,7 @@ inline void WriteText(const std::filesystem::path& path, const std::string& text
 
 inline std::string ReadText(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
+  std::ostringstream text;
+  if (in) text << in.rdbuf();
+  return text.str();
 }

@@ -108,7 +108,7 @@ TEST(DisplayMainWindow, PicturesWhileABrakingRecordingPlays) {
   enlarged.close();
 
   window.CloseCommand();
-  QTest::qWaitFor([&] { return !window.isVisible(); }, 5000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
 }
 
 }  // namespace

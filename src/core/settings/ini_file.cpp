@@ -1,5 +1,6 @@
 #include "core/settings/ini_file.h"
 
+#include <algorithm>
 #include <climits>
 #include <optional>
 #include <system_error>
@@ -78,8 +79,8 @@ bool CBIniFile::GetStruct(std::string_view section, std::string_view key, std::s
     bytes[i] = static_cast<std::uint8_t>(hi * 16 + lo);
     if (i < data.size()) sum = static_cast<std::uint8_t>(sum + bytes[i]);
   }
-  if (bytes.back() != sum) return false;
-  std::copy(bytes.begin(), bytes.end() - 1, data.begin());
+  if (bytes[data.size()] != sum) return false;  // the byte after the data is their sum
+  std::copy_n(bytes.begin(), data.size(), data.begin());
   return true;
 }
 

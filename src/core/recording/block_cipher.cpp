@@ -196,6 +196,38 @@ std::uint32_t StreamFinal(BlockCipherContext& c, std::span<std::uint8_t> output,
   return kCipherOk;
 }
 
+// The rounds both directions share: the first key added, then every full round (the
+// extra ones of the longer keys first, unrolled). `round` is ForwardRound or
+// InverseRound; the result is in u and rk points at the last round key.
+template <typename Round>
+inline const std::uint32_t* FullRounds(const KeySchedule& schedule, std::span<const std::uint8_t, 16> block,
+                                       std::uint32_t (&s)[4], std::uint32_t (&u)[4], Round round) {
+  const std::uint32_t* rk = schedule.roundKeys.data();
+  for (std::size_t i = 0; i < 4; ++i) s[i] = LoadBig(block.data() + 4 * i) ^ rk[i];
+  switch (schedule.keyWords) {
+    case 8:  // NOLINT(bugprone-branch-clone): the cases are the unrolled rounds
+      round(rk += 4, s, u);
+      round(rk += 4, u, s);
+      [[fallthrough]];
+    case 6:
+      round(rk += 4, s, u);
+      round(rk += 4, u, s);
+      [[fallthrough]];
+    default:
+      round(rk += 4, s, u);
+      round(rk += 4, u, s);
+      round(rk += 4, s, u);
+      round(rk += 4, u, s);
+      round(rk += 4, s, u);
+      round(rk += 4, u, s);
+      round(rk += 4, s, u);
+      round(rk += 4, u, s);
+      round(rk += 4, s, u);
+      break;
+  }
+  return rk + 4;
+}
+
 }  // namespace
 
 std::uint32_t MakeEncryptSchedule(std::span<const std::uint8_t> key, KeySchedule& schedule) {
@@ -226,33 +258,9 @@ std::uint32_t MakeDecryptSchedule(std::span<const std::uint8_t> key, KeySchedule
 
 void EncryptBlock(const KeySchedule& schedule, std::span<std::uint8_t, 16> block) {
   const AesTables& t = Tables();
-  const std::uint32_t* rk = schedule.roundKeys.data();
   std::uint32_t s[4];
   std::uint32_t u[4];
-  for (std::size_t i = 0; i < 4; ++i) s[i] = LoadBig(block.data() + 4 * i) ^ rk[i];
-  // Unrolled: the extra rounds of the longer keys, then the nine of every key.
-  switch (schedule.keyWords) {
-    case 8:  // NOLINT(bugprone-branch-clone): the cases are the unrolled rounds
-      ForwardRound(t, rk += 4, s, u);
-      ForwardRound(t, rk += 4, u, s);
-      [[fallthrough]];
-    case 6:
-      ForwardRound(t, rk += 4, s, u);
-      ForwardRound(t, rk += 4, u, s);
-      [[fallthrough]];
-    default:
-      ForwardRound(t, rk += 4, s, u);
-      ForwardRound(t, rk += 4, u, s);
-      ForwardRound(t, rk += 4, s, u);
-      ForwardRound(t, rk += 4, u, s);
-      ForwardRound(t, rk += 4, s, u);
-      ForwardRound(t, rk += 4, u, s);
-      ForwardRound(t, rk += 4, s, u);
-      ForwardRound(t, rk += 4, u, s);
-      ForwardRound(t, rk += 4, s, u);
-      break;
-  }
-  rk += 4;
+  const std::uint32_t* rk = FullRounds(schedule, block, s, u, [&t](auto... a) { ForwardRound(t, a...); });
   const auto& sb = t.sbox;
   for (std::size_t i = 0; i < 4; ++i) {
     const std::uint32_t w = (static_cast<std::uint32_t>(sb[Byte(u[i], 24)]) << 24) |
@@ -265,32 +273,9 @@ void EncryptBlock(const KeySchedule& schedule, std::span<std::uint8_t, 16> block
 
 void DecryptBlock(const KeySchedule& schedule, std::span<std::uint8_t, 16> block) {
   const AesTables& t = Tables();
-  const std::uint32_t* rk = schedule.roundKeys.data();
   std::uint32_t s[4];
   std::uint32_t u[4];
-  for (std::size_t i = 0; i < 4; ++i) s[i] = LoadBig(block.data() + 4 * i) ^ rk[i];
-  switch (schedule.keyWords) {
-    case 8:  // NOLINT(bugprone-branch-clone): the cases are the unrolled rounds
-      InverseRound(t, rk += 4, s, u);
-      InverseRound(t, rk += 4, u, s);
-      [[fallthrough]];
-    case 6:
-      InverseRound(t, rk += 4, s, u);
-      InverseRound(t, rk += 4, u, s);
-      [[fallthrough]];
-    default:
-      InverseRound(t, rk += 4, s, u);
-      InverseRound(t, rk += 4, u, s);
-      InverseRound(t, rk += 4, s, u);
-      InverseRound(t, rk += 4, u, s);
-      InverseRound(t, rk += 4, s, u);
-      InverseRound(t, rk += 4, u, s);
-      InverseRound(t, rk += 4, s, u);
-      InverseRound(t, rk += 4, u, s);
-      InverseRound(t, rk += 4, s, u);
-      break;
-  }
-  rk += 4;
+  const std::uint32_t* rk = FullRounds(schedule, block, s, u, [&t](auto... a) { InverseRound(t, a...); });
   const auto& ib = t.inverseSbox;
   for (std::size_t i = 0; i < 4; ++i) {
     const std::uint32_t w = (static_cast<std::uint32_t>(ib[Byte(u[i], 24)]) << 24) |

@@ -5,16 +5,18 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcessEnvironment>
+#include <QTimer>
 
 #include <cstdio>
 
 #include "core/settings/viewer_settings.h"
-#include "player/media_player.h"
 #include "gui/app/test_hook.h"
 #include "gui/app/vantor_dlg.h"
 #include "platform/single_instance.h"
+#include "platform/termination_signals.h"
 #include "platform/working_root.h"
 #include "player/channel_player.h"
+#include "player/media_player.h"
 
 namespace direvovu::gui {
 namespace {
@@ -48,6 +50,21 @@ std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv) {
   }
 #endif
   return std::make_unique<QApplication>(argc, argv);
+}
+
+// A signal closes the window as its close button does; a load under way refuses the
+// close, so it is asked again until the load has ended (its waits are bounded).
+void CloseWhenAsked(const platform::TerminationSignals& termination, CVantorDlg& dialog) {
+  auto* retry = new QTimer(&dialog);
+  retry->setInterval(100);
+  QObject::connect(retry, &QTimer::timeout, &dialog, [&dialog, retry] {
+    dialog.CloseCommand();
+    if (dialog.closing()) retry->stop();
+  });
+  QObject::connect(&termination, &platform::TerminationSignals::requested, &dialog, [&dialog, retry] {
+    dialog.CloseCommand();
+    if (!dialog.closing()) retry->start();
+  });
 }
 
 }  // namespace
@@ -93,6 +110,8 @@ int CVantorApp::run() {
                      dialog.raise();
                      dialog.activateWindow();
                    });
+  platform::TerminationSignals termination;
+  CloseWhenAsked(termination, dialog);
   TestHook hook(&dialog, QProcessEnvironment::systemEnvironment());
   dialog.show();
   if (!files.isEmpty()) dialog.OpenFiles(files);

@@ -1,10 +1,10 @@
 // Linux: volumes from the mount table; removable means the block device says so, or
 // the desktop mounted it under /media or /run/media.
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 
 #include "core/sdcard/drive_table_text.h"
 #include "platform/drive_table.h"

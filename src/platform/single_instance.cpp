@@ -26,7 +26,8 @@ SingleInstance::SingleInstance(const QString& key, QObject* parent) : QObject(pa
 SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::Acquire() {
-  lock_ = std::make_unique<QLockFile>(RuntimeFolder() + QLatin1Char('/') + server_name_ + QStringLiteral(".lock"));
+  lock_ = std::make_unique<QLockFile>(RuntimeFolder() + QLatin1Char('/') + server_name_ +
+                                      QStringLiteral(".lock"));
   lock_->setStaleLockTime(0);  // a crashed viewer's lock is recognised by its dead process
   if (!lock_->tryLock(0)) {
     lock_.reset();

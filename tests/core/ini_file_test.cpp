@@ -75,8 +75,8 @@ TEST_F(IniFileTest, Utf16FileIsReadAndWrittenAsUtf16) {
   std::vector<std::uint8_t> bytes{0xFF, 0xFE};
   const auto body = Utf8ToUtf16Le("[USER_SETUP]\r\nDRIVER=김철수\r\n");
   bytes.insert(bytes.end(), body.begin(), body.end());
-  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                               static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(file, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   CBIniFile ini(file);
   EXPECT_EQ(ini.GetString("USER_SETUP", "DRIVER", ""), "김철수");
   ASSERT_TRUE(ini.WriteString("USER_SETUP", "CAR_NO", "서울12가3456"));

@@ -69,7 +69,9 @@ TEST_F(SdDriveTest, RemovedCardIsNoticedAtTheNextCheck) {
 }
 
 TEST_F(SdDriveTest, ChooserOffersRemovableDrivesFromB) {
-  const DriveList drives{{'A', Folder("a"), true}, {'F', Folder("f"), true}, {'C', Folder("c"), false},
+  const DriveList drives{{'A', Folder("a"), true},
+                         {'F', Folder("f"), true},
+                         {'C', Folder("c"), false},
                          {'D', Folder("d"), true}};
   EXPECT_EQ(ChooserDriveLabels(drives), (std::vector<std::string>{"D:", "F:"}));
   EXPECT_EQ(FindSdDrive(drives).letter, 'A');  // the search does take A
@@ -102,7 +104,8 @@ TEST(DriveTableText, MountsGiveCThenRemovablesInMountPointOrder) {
       "/dev/sdb1 /media/u/My\\040Card vfat rw 0 0\n");
   ASSERT_EQ(mounts.size(), 4u);
   EXPECT_EQ(mounts[3].mount_point, "/media/u/My Card");
-  const auto drives = DrivesFromMounts(mounts, [](const MountEntry& m) { return m.device.rfind("/dev/sd", 0) == 0; });
+  const auto drives =
+      DrivesFromMounts(mounts, [](const MountEntry& m) { return m.device.rfind("/dev/sd", 0) == 0; });
   ASSERT_EQ(drives.size(), 3u);
   EXPECT_EQ(drives[0].letter, 'C');
   EXPECT_EQ(drives[1].letter, 'D');

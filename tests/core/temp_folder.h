@@ -2,8 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <system_error>
 
@@ -12,12 +12,14 @@ class TempFolder {
  public:
   TempFolder() {
     std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() / ("direvovu-test-" + std::to_string(rd()) + std::to_string(rd()));
+    path_ = std::filesystem::temp_directory_path() /
+            ("direvovu-test-" + std::to_string(rd()) + std::to_string(rd()));
     std::filesystem::create_directories(path_);
   }
   ~TempFolder() {
     std::error_code ec;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 ec);
     std::filesystem::remove_all(path_, ec);
   }
   TempFolder(const TempFolder&) = delete;

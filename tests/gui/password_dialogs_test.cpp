@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QApplication>
-#include <QFileInfo>
 
 #include "core/recording/working_copies.h"
 #include "core/settings/texts.h"

@@ -6,7 +6,8 @@
 namespace direvovu {
 
 std::optional<Drive> DriveByLetter(const DriveList& drives, char letter) {
-  const auto it = std::find_if(drives.begin(), drives.end(), [&](const Drive& d) { return d.letter == letter; });
+  const auto it =
+      std::find_if(drives.begin(), drives.end(), [&](const Drive& d) { return d.letter == letter; });
   if (it == drives.end()) return std::nullopt;
   return *it;
 }

@@ -12,7 +12,8 @@ std::string DecodeMountEscapes(std::string_view field) {
   for (std::size_t i = 0; i < field.size(); ++i) {
     if (field[i] == '\\' && i + 3 < field.size() &&
         std::all_of(field.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                    field.begin() + static_cast<std::ptrdiff_t>(i) + 4, [](char c) { return c >= '0' && c <= '7'; })) {
+                    field.begin() + static_cast<std::ptrdiff_t>(i) + 4,
+                    [](char c) { return c >= '0' && c <= '7'; })) {
       out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
       i += 3;
     } else {
@@ -42,7 +43,8 @@ bool ParseOverrideEntry(std::string_view entry, DriveList& drives, std::string* 
     folder.remove_suffix(10);
   }
   if (folder.empty()) return Fail(reason, "drive entry '" + std::string(entry) + "' has no folder");
-  if (DriveByLetter(drives, d.letter)) return Fail(reason, "drive letter " + std::string(1, d.letter) + " twice");
+  if (DriveByLetter(drives, d.letter))
+    return Fail(reason, "drive letter " + std::string(1, d.letter) + " twice");
   d.root = std::string(folder);
   drives.push_back(d);
   return true;
@@ -83,7 +85,8 @@ DriveList DrivesFromMounts(const std::vector<MountEntry>& mounts,
   std::vector<std::string> removable_points;
   for (const auto& m : mounts) {
     if (m.mount_point != "/" && is_removable(m) &&
-        std::find(removable_points.begin(), removable_points.end(), m.mount_point) == removable_points.end()) {
+        std::find(removable_points.begin(), removable_points.end(), m.mount_point) ==
+            removable_points.end()) {
       removable_points.push_back(m.mount_point);
     }
   }

@@ -62,7 +62,8 @@ int MissingCardMessage(const SdCardState& card) {
 std::vector<std::string> ChooserDriveLabels(const DriveList& drives) {
   std::vector<std::string> labels;
   for (const auto& drive : InLetterOrder(drives)) {
-    if (drive.removable && drive.letter >= 'B' && drive.letter <= 'Z') labels.push_back(DriveLabel(drive.letter));
+    if (drive.removable && drive.letter >= 'B' && drive.letter <= 'Z')
+      labels.push_back(DriveLabel(drive.letter));
   }
   return labels;
 }

@@ -10,8 +10,8 @@ namespace direvovu {
 
 // What the last search found when it found no card.
 enum class SdSearchState : int {
-  NoRemovableDrive = 0,   // reported with message 13
-  NotWritable = 1,        // a removable drive was seen, none writable: message 14
+  NoRemovableDrive = 0,  // reported with message 13
+  NotWritable = 1,       // a removable drive was seen, none writable: message 14
 };
 
 struct SdSearchResult {

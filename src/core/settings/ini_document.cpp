@@ -39,7 +39,8 @@ std::string_view StripQuotes(std::string_view v) {
 // A value must stay on its line: a line break in it would forge other keys.
 std::string OneLine(std::string_view text) {
   std::string s(text);
-  std::replace_if(s.begin(), s.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+  std::replace_if(
+      s.begin(), s.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
   return s;
 }
 
@@ -52,8 +53,8 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
 std::string TruncateUtf8(std::string_view text, std::size_t max_chars) {

@@ -42,8 +42,8 @@ CBIniFile::CBIniFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 void CBIniFile::SetPath(std::filesystem::path path) { path_ = std::move(path); }
 
-std::string CBIniFile::GetString(std::string_view section, std::string_view key, std::string_view default_value,
-                                 std::size_t size) const {
+std::string CBIniFile::GetString(std::string_view section, std::string_view key,
+                                 std::string_view default_value, std::size_t size) const {
   const std::size_t max_chars = size == 0 ? 0 : size - 1;
   const auto doc = LoadDocument(path_);
   const auto value = doc ? doc->Get(section, key) : std::nullopt;
@@ -66,7 +66,8 @@ std::vector<std::string> CBIniFile::GetSection(std::string_view section) const {
   return doc ? doc->SectionLines(section) : std::vector<std::string>{};
 }
 
-bool CBIniFile::GetStruct(std::string_view section, std::string_view key, std::span<std::uint8_t> data) const {
+bool CBIniFile::GetStruct(std::string_view section, std::string_view key,
+                          std::span<std::uint8_t> data) const {
   const auto doc = LoadDocument(path_);
   const auto value = doc ? doc->Get(section, key) : std::nullopt;
   if (!value || value->size() != 2 * (data.size() + 1)) return false;

@@ -12,7 +12,8 @@ namespace {
 
 constexpr std::array<int, 7> kMarkerIntervals{1000, 3000, 5000, 7000, 10000, 15000, 20000};
 // Indexed by FolderKind.
-constexpr std::array<std::string_view, 3> kFolderKeys{"SD_DOWN_FOLDER", "CAPTURE_FOLDER", "DECRYPTION_FOLDER"};
+constexpr std::array<std::string_view, 3> kFolderKeys{"SD_DOWN_FOLDER", "CAPTURE_FOLDER",
+                                                      "DECRYPTION_FOLDER"};
 
 const SettingKey* FindKey(std::string_view key) {
   const auto& keys = ViewerSettingKeys();
@@ -26,16 +27,26 @@ CBIniFile SettingsFile(const WorkingFolders& folders) { return CBIniFile(folders
 
 const std::vector<SettingKey>& ViewerSettingKeys() {
   static const std::vector<SettingKey> keys{
-      {"SD_DOWN_FOLDER", ReadRule::Text},       {"CAPTURE_FOLDER", ReadRule::Text},
-      {"DECRYPTION_FOLDER", ReadRule::Text},    {"LANGUAGE", ReadRule::Number2},
-      {"MARK_ROUTE_ONOFF", ReadRule::Number2},  {"ROUTE_INTERVAL", ReadRule::Number2},
-      {"VOLUME", ReadRule::Number3},            {"SPEED_UNIT", ReadRule::Number2},
-      {"SEARCH_PATH", ReadRule::Text},          {"SEARCH_START_CHECK", ReadRule::NumberWhole},
-      {"SEARCH_END_CHECK", ReadRule::NumberWhole}, {"SEARCH_START_DATE", ReadRule::Date8},
-      {"SEARCH_START_TIME", ReadRule::Time6},   {"SEARCH_END_DATE", ReadRule::Date8},
-      {"SEARCH_END_TIME", ReadRule::Time6},     {"EVENT_PATH", ReadRule::Text},
-      {"OPEN_PATH", ReadRule::Text},            {"DOWNLOAD_SD", ReadRule::Text},
-      {"DOWNLOAD_USE", ReadRule::Number2},      {"SD_FILE_COPY_TO_LIST", ReadRule::Number2},
+      {"SD_DOWN_FOLDER", ReadRule::Text},
+      {"CAPTURE_FOLDER", ReadRule::Text},
+      {"DECRYPTION_FOLDER", ReadRule::Text},
+      {"LANGUAGE", ReadRule::Number2},
+      {"MARK_ROUTE_ONOFF", ReadRule::Number2},
+      {"ROUTE_INTERVAL", ReadRule::Number2},
+      {"VOLUME", ReadRule::Number3},
+      {"SPEED_UNIT", ReadRule::Number2},
+      {"SEARCH_PATH", ReadRule::Text},
+      {"SEARCH_START_CHECK", ReadRule::NumberWhole},
+      {"SEARCH_END_CHECK", ReadRule::NumberWhole},
+      {"SEARCH_START_DATE", ReadRule::Date8},
+      {"SEARCH_START_TIME", ReadRule::Time6},
+      {"SEARCH_END_DATE", ReadRule::Date8},
+      {"SEARCH_END_TIME", ReadRule::Time6},
+      {"EVENT_PATH", ReadRule::Text},
+      {"OPEN_PATH", ReadRule::Text},
+      {"DOWNLOAD_SD", ReadRule::Text},
+      {"DOWNLOAD_USE", ReadRule::Number2},
+      {"SD_FILE_COPY_TO_LIST", ReadRule::Number2},
   };
   return keys;
 }

@@ -16,12 +16,12 @@ inline constexpr std::string_view kViewerSettingsFile = "Env_Setup.txt";
 
 // How a key's stored text becomes the value the viewer uses.
 enum class ReadRule {
-  Text,          // as stored
-  Number2,       // number at the start of the first 2 characters
-  Number3,       // number at the start of the first 3 characters (the volume)
-  NumberWhole,   // number at the start of the whole text (the two search checks)
-  Date8,         // "YYYYMMDD"
-  Time6,         // "HHMMSS"
+  Text,         // as stored
+  Number2,      // number at the start of the first 2 characters
+  Number3,      // number at the start of the first 3 characters (the volume)
+  NumberWhole,  // number at the start of the whole text (the two search checks)
+  Date8,        // "YYYYMMDD"
+  Time6,        // "HHMMSS"
 };
 
 struct SettingKey {

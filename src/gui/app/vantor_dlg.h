@@ -20,8 +20,8 @@
 #include "core/recording/working_copies.h"
 #include "core/sdcard/sd_drive.h"
 #include "core/settings/viewer_settings.h"
-#include "player/media_player.h"
 #include "gui/app/timer_registry.h"
+#include "player/media_player.h"
 
 class QAbstractButton;
 class QLabel;
@@ -94,7 +94,9 @@ class CVantorDlg : public QDialog {
   void DecryptCommand();
   void PasswordCommand();
   // Replaces the open-file dialog (tests): given the starting folder, the chosen paths.
-  void SetFileChooser(std::function<QStringList(const QString&)> choose) { choose_files_ = std::move(choose); }
+  void SetFileChooser(std::function<QStringList(const QString&)> choose) {
+    choose_files_ = std::move(choose);
+  }
 
   // Loads a front recording and its rear companion into the working copies, reads the
   // track and opens and starts both players. False when the load failed (message 33

@@ -63,7 +63,8 @@ QString MsgBoxButtonStyle() {
   return QStringLiteral(
       "QPushButton { color: #eef1f4; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4d5561, "
       "stop:1 #2c3139); border: 1px solid #15181c; border-radius: 4px; }"
-      "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5a6472, stop:1 #343a44); }"
+      "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5a6472, stop:1 "
+      "#343a44); }"
       "QPushButton:pressed { background: #23272d; }"
       "QPushButton:focus { border: 1px solid #2f9bd6; }");
 }

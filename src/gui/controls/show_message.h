@@ -8,8 +8,8 @@ namespace direvovu::gui {
 
 // One call of the program's message box.
 struct MessageRequest {
-  int row = 0;            // row of the messages table
-  QString detail = " ";   // shown below the message; callers pass " " when they have none
+  int row = 0;           // row of the messages table
+  QString detail = " ";  // shown below the message; callers pass " " when they have none
   bool cancel_shown = false;
   bool ok_shown = true;
   bool auto_close = false;

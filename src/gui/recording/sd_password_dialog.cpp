@@ -92,8 +92,8 @@ void CInputSDPwd::OnOpen() {
 void CInputSDPwd::OnSave() {
   const QByteArray password = password_->text().toLocal8Bit();
   const QByteArray confirmation = confirmation_->text().toLocal8Bit();
-  const SdPasswordResult result =
-      SaveSdPassword(card_root_, password.toStdString(), confirmation.toStdString(), platform::SetHiddenAttribute);
+  const SdPasswordResult result = SaveSdPassword(card_root_, password.toStdString(),
+                                                 confirmation.toStdString(), platform::SetHiddenAttribute);
   if (!result.saved) {
     ShowMessage(result.messageRow);
     password_->setFocus();

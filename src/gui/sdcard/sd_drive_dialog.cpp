@@ -22,7 +22,8 @@ void CSDDrive::Build(const DriveList& drives) {
   list_ = new QComboBox(this);
   for (const auto& label : ChooserDriveLabels(drives)) {
     const auto drive = DriveByLetter(drives, label.front());
-    list_->addItem(QString::fromStdString(label), drive ? QString::fromStdString(drive->root.string()) : QString());
+    list_->addItem(QString::fromStdString(label),
+                   drive ? QString::fromStdString(drive->root.string()) : QString());
     list_->setItemData(list_->count() - 1, list_->itemData(list_->count() - 1), Qt::ToolTipRole);
   }
   if (list_->count() > 0) list_->setCurrentIndex(0);

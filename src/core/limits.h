@@ -8,7 +8,7 @@
 namespace direvovu::limits {
 
 // Settings files are small; anything larger is not ours and is not read or rewritten.
-inline constexpr std::uintmax_t kMaxIniFileBytes = 4u * 1024u * 1024u;
+inline constexpr std::uintmax_t kMaxIniFileBytes = std::uintmax_t{4} * 1024 * 1024;
 // Callers read values through a buffer of 255 characters: 254 and the terminator.
 inline constexpr std::size_t kIniValueChars = 254;
 

@@ -23,9 +23,9 @@ class SingleInstance : public QObject {
   bool Acquire();
 
   // Hands files to the running instance; false when none answered in time.
-  bool SendToRunning(const QStringList& files, int timeout_ms = 1500) const;
+  [[nodiscard]] bool SendToRunning(const QStringList& files, int timeout_ms = 1500) const;
 
-  QString serverName() const { return server_name_; }
+  [[nodiscard]] QString serverName() const { return server_name_; }
 
  signals:
   void filesReceived(const QStringList& files);

@@ -21,7 +21,7 @@ class TerminationSignals : public QObject {
   TerminationSignals& operator=(const TerminationSignals&) = delete;
 
   // False when the handlers could not be installed (the process then ends the usual way).
-  bool installed() const { return notifier_ != nullptr; }
+  [[nodiscard]] bool installed() const { return notifier_ != nullptr; }
 
  signals:
   void requested(int signalNumber);

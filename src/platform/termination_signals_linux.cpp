@@ -18,7 +18,7 @@ int g_pipe[2] = {-1, -1};
 struct sigaction g_previous[kSignals.size()];
 
 void OnSignal(int number) {
-  const unsigned char byte = static_cast<unsigned char>(number);
+  const auto byte = static_cast<unsigned char>(number);
   [[maybe_unused]] const ssize_t written = ::write(g_pipe[0], &byte, 1);
   // The next one is not caught: a user who presses Ctrl+C twice means it.
   std::signal(number, SIG_DFL);

@@ -21,11 +21,11 @@ class IniDocument {
   static IniDocument Parse(std::span<const std::uint8_t> bytes);
 
   // The file bytes for the current lines, in the encoding the file had.
-  std::vector<std::uint8_t> Serialize() const;
+  [[nodiscard]] std::vector<std::uint8_t> Serialize() const;
 
   // Value of key in section (names match without regard to ASCII case), trimmed of
   // blanks and one pair of surrounding quotes; nullopt when section or key is missing.
-  std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+  [[nodiscard]] std::optional<std::string> Get(std::string_view section, std::string_view key) const;
 
   // Replaces the key's value, or appends the key to its section, or appends the
   // section with the key at the end of the file.
@@ -35,11 +35,11 @@ class IniDocument {
   // appended when missing).
   void SetSection(std::string_view section, const std::vector<std::string>& lines);
 
-  std::vector<std::string> SectionNames() const;
+  [[nodiscard]] std::vector<std::string> SectionNames() const;
   // The "key=value" lines of a section, comments and blank lines left out.
-  std::vector<std::string> SectionLines(std::string_view section) const;
+  [[nodiscard]] std::vector<std::string> SectionLines(std::string_view section) const;
 
-  Encoding encoding() const { return encoding_; }
+  [[nodiscard]] Encoding encoding() const { return encoding_; }
 
  private:
   struct Line {
@@ -50,9 +50,9 @@ class IniDocument {
     std::size_t header;  // index of the "[section]" line
     std::size_t end;     // one past the last line of the section
   };
-  std::optional<Span> FindSection(std::string_view section) const;
-  std::optional<std::size_t> FindKey(const Span& span, std::string_view key) const;
-  std::size_t InsertionPoint(const Span& span) const;
+  [[nodiscard]] std::optional<Span> FindSection(std::string_view section) const;
+  [[nodiscard]] std::optional<std::size_t> FindKey(const Span& span, std::string_view key) const;
+  [[nodiscard]] std::size_t InsertionPoint(const Span& span) const;
   void AppendSection(std::string_view section, const std::vector<std::string>& lines);
   void InsertLine(std::size_t at, std::string text);
 

@@ -21,25 +21,28 @@ class CBIniFile {
   CBIniFile& operator=(const CBIniFile&) = default;
 
   void SetPath(std::filesystem::path path);
-  const std::filesystem::path& path() const { return path_; }
+  [[nodiscard]] const std::filesystem::path& path() const { return path_; }
 
   // The value, trimmed and unquoted, cut to size - 1 characters (callers pass 255);
   // the default when the file, the section or the key is missing.
-  std::string GetString(std::string_view section, std::string_view key, std::string_view default_value,
-                        std::size_t size = 255) const;
+  [[nodiscard]] std::string GetString(std::string_view section, std::string_view key,
+                                      std::string_view default_value, std::size_t size = 255) const;
   // The decimal number at the start of the value; the default when the key is missing.
-  int GetInt(std::string_view section, std::string_view key, int default_value) const;
-  std::vector<std::string> GetSectionNames() const;
-  std::vector<std::string> GetSection(std::string_view section) const;
+  [[nodiscard]] int GetInt(std::string_view section, std::string_view key, int default_value) const;
+  [[nodiscard]] std::vector<std::string> GetSectionNames() const;
+  [[nodiscard]] std::vector<std::string> GetSection(std::string_view section) const;
   // Binary data stored as hexadecimal pairs followed by a one-byte checksum; false
   // when the key is missing, the length differs or the checksum is wrong.
-  bool GetStruct(std::string_view section, std::string_view key, std::span<std::uint8_t> data) const;
+  [[nodiscard]] bool GetStruct(std::string_view section, std::string_view key,
+                               std::span<std::uint8_t> data) const;
 
   // Each write rewrites the file through a temporary file and a rename. The folder
   // must exist. False when the file cannot be read back or written.
-  bool WriteString(std::string_view section, std::string_view key, std::string_view value) const;
-  bool WriteSection(std::string_view section, const std::vector<std::string>& lines) const;
-  bool WriteStruct(std::string_view section, std::string_view key, std::span<const std::uint8_t> data) const;
+  [[nodiscard]] bool WriteString(std::string_view section, std::string_view key,
+                                 std::string_view value) const;
+  [[nodiscard]] bool WriteSection(std::string_view section, const std::vector<std::string>& lines) const;
+  [[nodiscard]] bool WriteStruct(std::string_view section, std::string_view key,
+                                 std::span<const std::uint8_t> data) const;
 
  private:
   template <typename Edit>

@@ -36,14 +36,14 @@ const std::vector<SettingKey>& ViewerSettingKeys();
 struct WorkingFolders {
   explicit WorkingFolders(std::filesystem::path root);
   std::filesystem::path root;
-  std::filesystem::path settings_file() const { return root / kViewerSettingsFile; }
-  std::filesystem::path download() const { return root / "SD"; }
-  std::filesystem::path capture() const { return root / "CAPTURE"; }
-  std::filesystem::path decryption() const { return root / "DECRYPTION"; }
-  std::filesystem::path event() const { return root / "EVENT"; }
-  std::filesystem::path obd() const { return root / "OBD"; }
-  std::filesystem::path front_copy() const { return root / "DecodedFrontData.dat"; }
-  std::filesystem::path rear_copy() const { return root / "DecodedRearData.dat"; }
+  [[nodiscard]] std::filesystem::path settings_file() const { return root / kViewerSettingsFile; }
+  [[nodiscard]] std::filesystem::path download() const { return root / "SD"; }
+  [[nodiscard]] std::filesystem::path capture() const { return root / "CAPTURE"; }
+  [[nodiscard]] std::filesystem::path decryption() const { return root / "DECRYPTION"; }
+  [[nodiscard]] std::filesystem::path event() const { return root / "EVENT"; }
+  [[nodiscard]] std::filesystem::path obd() const { return root / "OBD"; }
+  [[nodiscard]] std::filesystem::path front_copy() const { return root / "DecodedFrontData.dat"; }
+  [[nodiscard]] std::filesystem::path rear_copy() const { return root / "DecodedRearData.dat"; }
 };
 
 // Creates the root and the download, capture, decryption and event folders, in that

@@ -92,11 +92,17 @@ int CVantorApp::run() {
 
   platform::SingleInstance instance(QString::fromStdString(root.string()));
   if (!instance.Acquire()) {
-    // The running viewer takes the files; this start leaves it alone either way.
-    if (!files.isEmpty()) instance.SendToRunning(files);
+    // The running viewer takes the files; this start leaves it alone either way, but
+    // says so when the recordings it was given went nowhere.
+    if (!files.isEmpty() && !instance.SendToRunning(files)) {
+      std::fprintf(stderr, "direvovu: a viewer is running but did not take the recordings\n");
+      return 1;
+    }
     return 0;
   }
 
+  // Caught from here on; one that comes before the window is up closes it once it is.
+  platform::TerminationSignals termination;
   CVantorDlg dialog(WorkingFolders(root), LibvlcPlayers());
   std::string error;
   if (!dialog.Initialise(&error)) {
@@ -110,7 +116,6 @@ int CVantorApp::run() {
                      dialog.raise();
                      dialog.activateWindow();
                    });
-  platform::TerminationSignals termination;
   CloseWhenAsked(termination, dialog);
   TestHook hook(&dialog, QProcessEnvironment::systemEnvironment());
   dialog.show();

@@ -24,7 +24,7 @@ class CVantorApp {
   CVantorApp& operator=(const CVantorApp&) = delete;
 
   // Runs the viewer; the process's exit code: 0 after a normal close or a hand-over,
-  // 1 when the media library cannot be started.
+  // 1 when the media library cannot be started or no running viewer took the recordings.
   int run();
 
   // The file arguments of a command line, made absolute (the running viewer may have

@@ -58,7 +58,9 @@ void CVantorDlg::OpenCommand() {
   if (chosen.isEmpty()) return;
   // One file: its full path; several: their folder. The dialog starts there next time.
   const QString remembered = chosen.size() == 1 ? chosen.front() : QFileInfo(chosen.front()).absolutePath();
-  settings.WriteString(kViewerSection, kOpenPathKey, remembered.toStdString());
+  // Only a convenience for the next open: a settings file we may not write costs nothing more.
+  [[maybe_unused]] const bool remembered_saved =
+      settings.WriteString(kViewerSection, kOpenPathKey, remembered.toStdString());
   ReplacePlaylist(FrontRecordingsInOrder(ToPaths(chosen)));
 }
 

@@ -29,9 +29,9 @@ class CMsgBox : public QDialog {
   void setAutoClose(bool auto_close) { auto_close_ = auto_close; }
   void setSearchAction(std::function<void()> action) { search_action_ = std::move(action); }
 
-  QLabel* textLabel() const { return text_; }
-  QPushButton* okButton() const { return ok_; }
-  QPushButton* cancelButton() const { return cancel_; }
+  [[nodiscard]] QLabel* textLabel() const { return text_; }
+  [[nodiscard]] QPushButton* okButton() const { return ok_; }
+  [[nodiscard]] QPushButton* cancelButton() const { return cancel_; }
 
  public slots:
   // The search box cannot be dismissed (Escape, closing the window): it ends only
@@ -43,7 +43,7 @@ class CMsgBox : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  bool IsSearchBox() const { return !ok_shown_ && !cancel_shown_; }
+  [[nodiscard]] bool IsSearchBox() const { return !ok_shown_ && !cancel_shown_; }
   void RunSearch();
   void PlaceButtons();
 

@@ -42,8 +42,8 @@ class MessageRecorder {
   void setAnswer(bool answer) { answer_ = answer; }
   // Runs `action` once, at the next message, as if it happened while that box was up.
   void doWhileNextShown(std::function<void()> action) { while_shown_ = std::move(action); }
-  const std::vector<MessageRequest>& requests() const { return requests_; }
-  std::vector<int> rows() const;
+  [[nodiscard]] const std::vector<MessageRequest>& requests() const { return requests_; }
+  [[nodiscard]] std::vector<int> rows() const;
   void clear() { requests_.clear(); }
 
  private:

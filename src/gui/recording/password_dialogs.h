@@ -26,13 +26,13 @@ class PasswordDialogBase : public QDialog {
   static constexpr int kFocusDelayMs = 500;
   static constexpr int kMaxChars = 6;
 
-  QLineEdit* passwordBox() const { return box_; }
-  QPushButton* okButton() const { return ok_; }
-  QLabel* promptLabel() const { return prompt_; }
+  [[nodiscard]] QLineEdit* passwordBox() const { return box_; }
+  [[nodiscard]] QPushButton* okButton() const { return ok_; }
+  [[nodiscard]] QLabel* promptLabel() const { return prompt_; }
 
  protected:
   PasswordDialogBase(int table, PasswordCheck check, bool with_cancel, QWidget* parent);
-  bool TypedMatches() const;
+  [[nodiscard]] bool TypedMatches() const;
   QPushButton* cancel_ = nullptr;
 
  private:
@@ -57,7 +57,7 @@ class CReInputPwd : public PasswordDialogBase {
 
  public:
   explicit CReInputPwd(PasswordCheck check, QWidget* parent = nullptr);
-  QPushButton* cancelButton() const { return cancel_; }
+  [[nodiscard]] QPushButton* cancelButton() const { return cancel_; }
 };
 
 // The question of a scrambled recording: CInputPwd, then CReInputPwd after a wrong

@@ -21,12 +21,12 @@ class CInputSDPwd : public QDialog {
   // to folders.
   CInputSDPwd(char card_letter, DriveList drives, QWidget* parent = nullptr);
 
-  QLineEdit* pathBox() const { return path_; }
-  QLineEdit* passwordBox() const { return password_; }
-  QLineEdit* confirmationBox() const { return confirmation_; }
-  QPushButton* openButton() const { return open_; }
-  QPushButton* saveButton() const { return save_; }
-  QPushButton* cancelButton() const { return cancel_; }
+  [[nodiscard]] QLineEdit* pathBox() const { return path_; }
+  [[nodiscard]] QLineEdit* passwordBox() const { return password_; }
+  [[nodiscard]] QLineEdit* confirmationBox() const { return confirmation_; }
+  [[nodiscard]] QPushButton* openButton() const { return open_; }
+  [[nodiscard]] QPushButton* saveButton() const { return save_; }
+  [[nodiscard]] QPushButton* cancelButton() const { return cancel_; }
 
   // Points the dialog at another drive (what Open does after the drive chooser).
   void setDrive(char letter);

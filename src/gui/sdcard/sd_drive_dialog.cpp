@@ -54,7 +54,7 @@ void CSDDrive::OnOk() {
 }
 
 char CSDDrive::chosenLetter() const {
-  return chosen_.isEmpty() || chosen_ == QStringLiteral("0") ? 0 : chosen_.at(0).toLatin1();
+  return chosen_.isEmpty() || chosen_ == QStringLiteral("0") ? '\0' : chosen_.at(0).toLatin1();
 }
 
 }  // namespace direvovu::gui

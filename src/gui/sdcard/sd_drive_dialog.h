@@ -20,12 +20,12 @@ class CSDDrive : public QDialog {
   CSDDrive(const DriveList& drives, QWidget* parent);
 
   // The chosen drive letter after OK, or "0" when OK found nothing selected.
-  QString chosenValue() const { return chosen_; }
-  char chosenLetter() const;
+  [[nodiscard]] QString chosenValue() const { return chosen_; }
+  [[nodiscard]] char chosenLetter() const;
 
-  QComboBox* driveList() const { return list_; }
-  QPushButton* okButton() const { return ok_; }
-  QPushButton* cancelButton() const { return cancel_; }
+  [[nodiscard]] QComboBox* driveList() const { return list_; }
+  [[nodiscard]] QPushButton* okButton() const { return ok_; }
+  [[nodiscard]] QPushButton* cancelButton() const { return cancel_; }
 
  private:
   void Build(const DriveList& drives);

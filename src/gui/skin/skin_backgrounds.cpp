@@ -11,7 +11,7 @@ namespace direvovu::gui::skin {
 namespace {
 
 // The window's own rounded outline: windows are masked from (5, 5), corners of radius 10.
-QRectF FrameRect(QSize size) { return QRectF(5, 5, size.width() - 10, size.height() - 10); }
+QRectF FrameRect(QSize size) { return {5.0, 5.0, size.width() - 10.0, size.height() - 10.0}; }
 
 void PaintFrame(QPainter& p, QSize size) {
   const QRectF frame = FrameRect(size).adjusted(0.5, 0.5, -0.5, -0.5);

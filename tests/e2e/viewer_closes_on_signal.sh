@@ -12,7 +12,7 @@ DIREVOVU_VLC_OPTIONS="--aout=dummy" DIREVOVU_TEST_REPORT_PLAYING=1 \
 runner=$!
 viewer=""
 # Whatever happens, nothing of this run outlives the script.
-trap '[ -n "$viewer" ] && kill -KILL "$viewer" 2>/dev/null; kill "$runner" 2>/dev/null; rm -rf "$tmp"' EXIT
+trap '{ [ -z "$viewer" ] || kill -KILL "$viewer"; kill "$runner"; } 2>/dev/null || true; rm -rf "$tmp"' EXIT
 
 # The viewer process started by $runner (timeout, then xvfb-run, then the viewer).
 viewer_of_runner() {

@@ -8,20 +8,17 @@
 #include "gui/skin/skin_palette.h"
 
 namespace direvovu::gui {
-namespace {
-
-QRect Well(int left) {
-  return {left, display::kIndicatorWellTop, display::kIndicatorWellWidth, display::kIndicatorWellHeight};
-}
-
-}  // namespace
-
-RateIndicator::RateIndicator(std::function<float()> rate, QWidget* parent)
-    : QWidget(parent), rate_(std::move(rate)) {
-  setObjectName(QStringLiteral("rateIndicator"));
-  setGeometry(Well(display::kRateWellLeft));
+IndicatorWell::IndicatorWell(const QString& name, int left, QWidget* parent) : QWidget(parent) {
+  setObjectName(name);
+  setGeometry(left, display::kIndicatorWellTop, display::kIndicatorWellWidth, display::kIndicatorWellHeight);
   setAttribute(Qt::WA_TranslucentBackground);
 }
+
+void IndicatorWell::mousePressEvent(QMouseEvent* event) { event->ignore(); }
+
+RateIndicator::RateIndicator(std::function<float()> rate, QWidget* parent)
+    : IndicatorWell(QStringLiteral("rateIndicator"), display::kRateWellLeft, parent),
+      rate_(std::move(rate)) {}
 
 QString RateIndicator::text() const {
   return QString::fromStdString(display::RateIndicatorText(rate_ ? rate_() : 1.0F));
@@ -38,15 +35,9 @@ void RateIndicator::paintEvent(QPaintEvent* /*event*/) {
   painter.drawText(rect(), Qt::AlignCenter, text());
 }
 
-// Clicks go through to the window, which moves on a drag.
-void RateIndicator::mousePressEvent(QMouseEvent* event) { event->ignore(); }
-
 VolumeIndicator::VolumeIndicator(std::function<int()> step, QWidget* parent)
-    : QWidget(parent), step_(std::move(step)) {
-  setObjectName(QStringLiteral("volumeIndicator"));
-  setGeometry(Well(display::kVolumeWellLeft));
-  setAttribute(Qt::WA_TranslucentBackground);
-}
+    : IndicatorWell(QStringLiteral("volumeIndicator"), display::kVolumeWellLeft, parent),
+      step_(std::move(step)) {}
 
 int VolumeIndicator::barsLit() const { return display::VolumeBarsLit(step_ ? step_() : 0); }
 
@@ -63,7 +54,5 @@ void VolumeIndicator::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(bar, i < lit ? palette::kAccent : display_colours::kGrid);
   }
 }
-
-void VolumeIndicator::mousePressEvent(QMouseEvent* event) { event->ignore(); }
 
 }  // namespace direvovu::gui

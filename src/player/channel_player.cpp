@@ -8,6 +8,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/app/transport.h"
+
 namespace direvovu {
 namespace {
 
@@ -254,13 +256,13 @@ void ChannelPlayer::Stop() {
 }
 
 float ChannelPlayer::RateUp() {
-  const float rate = RateAfterUp(GetRate());
+  const float rate = direvovu::RateUp(GetRate());
   SetRate(rate);
   return rate;
 }
 
 float ChannelPlayer::RateDown() {
-  const float rate = RateAfterDown(GetRate());
+  const float rate = direvovu::RateDown(GetRate());
   SetRate(rate);
   return rate;
 }

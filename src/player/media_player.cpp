@@ -57,10 +57,6 @@ const char* PlayerStateName(PlayerState state) {
   return "error";
 }
 
-float RateAfterUp(float rate) { return std::min(rate * 2.0F, kMaxRate); }
-
-float RateAfterDown(float rate) { return std::max(rate * 0.5F, kMinRate); }
-
 int LibvlcVolumeFromStep(int step) { return std::clamp(step, 0, kMaxVolumeStep) * 10; }
 
 int VolumeStepFromLibvlc(int percent) {

@@ -40,12 +40,6 @@ struct PlayerResult {
   explicit operator bool() const { return ok; }
 };
 
-// Playback rates double or halve between these bounds.
-inline constexpr float kMaxRate = 8.0F;
-inline constexpr float kMinRate = 0.0625F;
-float RateAfterUp(float rate);
-float RateAfterDown(float rate);
-
 // The viewer's volume is a step 0..kMaxVolumeStep; libvlc 3 takes a percentage 0..100.
 int LibvlcVolumeFromStep(int step);
 int VolumeStepFromLibvlc(int percent);
@@ -82,8 +76,9 @@ class IChannelPlayer : public QObject {
   // Stops unless nothing was ever opened. Returns once the player has stopped.
   virtual void Stop() = 0;
 
-  virtual float RateUp() = 0;    // doubles, at most kMaxRate; returns the new rate
-  virtual float RateDown() = 0;  // halves, at least kMinRate; returns the new rate
+  // The window's rate rule (RateUp and RateDown of core/app/transport.h); return the new rate.
+  virtual float RateUp() = 0;
+  virtual float RateDown() = 0;
   [[nodiscard]] virtual float GetRate() const = 0;
   virtual void SetRate(float rate) = 0;
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -243,6 +245,60 @@ TEST_F(WorkingCopiesTest, UncreatableWorkingCopyIsReportedWithTheRecordingPath) 
   EXPECT_EQ(r.status, LoadStatus::Failed);
   EXPECT_EQ(r.messageRow, msg::kCantOpenFile);
   EXPECT_EQ(r.detail, Front());
+}
+
+}  // namespace
+}  // namespace direvovu
+
+namespace direvovu {
+namespace {
+
+// The load's two halves: the plan asks (and decides), the writing copies and can be
+// given up from another thread.
+class WorkingCopiesPlanTest : public WorkingCopiesTest {};
+
+TEST_F(WorkingCopiesPlanTest, PlanCountsTheBytesAndTheWritingReportsThemAll) {
+  WriteBytes(Front(), frontPlain);
+  WriteBytes(Rear(), rearPlain);
+  WorkingCopiesPlan plan = PlanWorkingCopies(Front(), FrontCopy(), RearCopy(), passwords, {});
+  ASSERT_EQ(plan.result.status, LoadStatus::Ready);
+  EXPECT_EQ(plan.bytes, frontPlain.size() + rearPlain.size());
+  std::atomic<bool> cancel{false};
+  std::atomic<std::uint64_t> last{0};
+  CopyWatch watch;
+  watch.cancel = &cancel;
+  watch.progress = [&](std::uint64_t copied) { last = std::max<std::uint64_t>(last, copied); };
+  const WorkingCopiesResult written = WriteWorkingCopies(std::move(plan), FrontCopy(), RearCopy(), &watch);
+  ASSERT_EQ(written.status, LoadStatus::Ready);
+  EXPECT_TRUE(written.frontPresent && written.rearPresent);
+  EXPECT_EQ(last.load(), frontPlain.size() + rearPlain.size());
+  EXPECT_EQ(ReadBytes(FrontCopy()), frontPlain);
+  EXPECT_EQ(ReadBytes(RearCopy()), rearPlain);
+}
+
+TEST_F(WorkingCopiesPlanTest, CancelledWritingLeavesBothCopiesEmpty) {
+  WriteBytes(Front(), frontPlain);
+  WriteBytes(Rear(), rearPlain);
+  WriteBytes(FrontCopy(), rearPlain);  // what the previous pair left
+  WorkingCopiesPlan plan = PlanWorkingCopies(Front(), FrontCopy(), RearCopy(), passwords, {});
+  ASSERT_EQ(plan.result.status, LoadStatus::Ready);
+  const std::atomic<bool> cancel{true};
+  CopyWatch watch;
+  watch.cancel = &cancel;
+  const WorkingCopiesResult written = WriteWorkingCopies(std::move(plan), FrontCopy(), RearCopy(), &watch);
+  EXPECT_EQ(written.status, LoadStatus::Cancelled);
+  EXPECT_FALSE(written.frontPresent || written.rearPresent);
+  EXPECT_EQ(fs::file_size(FrontCopy()), 0U);
+  EXPECT_EQ(fs::file_size(RearCopy()), 0U);
+}
+
+TEST_F(WorkingCopiesPlanTest, PlanThatRefusesTheRecordingWritesNothing) {
+  WriteBytes(Front(), Bytes(300, 0x41));
+  WorkingCopiesPlan plan = PlanWorkingCopies(Front(), FrontCopy(), RearCopy(), passwords, {});
+  EXPECT_EQ(plan.result.status, LoadStatus::Failed);
+  EXPECT_EQ(plan.result.messageRow, msg::kIllegalFile);
+  const WorkingCopiesResult written = WriteWorkingCopies(std::move(plan), FrontCopy(), RearCopy());
+  EXPECT_EQ(written.status, LoadStatus::Failed);
 }
 
 }  // namespace

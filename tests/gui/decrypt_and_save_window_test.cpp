@@ -17,7 +17,7 @@ using DecryptAndSaveWindow = test::PlaylistTest;
 
 TEST_F(DecryptAndSaveWindow, RearFailureStillReportsTheFrontCopyThatWasSaved) {
   const test::PlaylistPairs& pairs = test::PlaylistPairs::Get();
-  dialog_->SetPasswordAsker([](const PasswordQuestion& question) { return question.matches("abc123"); });
+  messages_.setPasswordAnswer([](const PasswordQuestion& question) { return question.matches("abc123"); });
   const fs::path front_out = folders_->decryption() / pairs.scrambled[0].filename();
   // A folder under the rear copy's name: the rear cannot be written.
   const fs::path rear_out = folders_->decryption() / RearCompanionPath(pairs.scrambled[0]).filename();

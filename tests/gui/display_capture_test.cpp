@@ -14,6 +14,7 @@
 #include "gui/controls/show_message.h"
 #include "gui/display/capture.h"
 #include "gui/display/printing.h"
+#include "recording_prompts.h"
 
 namespace direvovu::gui {
 namespace {
@@ -55,12 +56,12 @@ class DisplayCapture : public ::testing::Test {
   PictureFakePlayer rear{QColor(40, 40, 200)};
   PlaybackView playback;
   QTemporaryDir dir;
-  MessageRecorder messages;
+  test::RecordingPrompts messages;
 };
 
 TEST_F(DisplayCapture, BothChannelsAreSavedUnderTheRecordingNameAndPlaybackGoesOn) {
   const fs::path capture = Folder(dir) / "CAPTURE";  // missing: made on the way
-  const CaptureResult result = CaptureVideo(playback, capture);
+  const CaptureResult result = CaptureVideo(playback, capture, messages);
   ASSERT_TRUE(result.attempted);
   EXPECT_EQ(result.frontFile, capture / "drf0_20090807_142530.mp4_000105.png");
   EXPECT_EQ(result.rearFile, capture / "drf1_20090807_142530.mp4_000105.png");
@@ -78,7 +79,7 @@ TEST_F(DisplayCapture, PausedPairStaysPausedAndRearOnlyNamesJustTheRear) {
   playback.front = nullptr;
   rear.SetState(PlayerState::kPaused);
   rear.SetTime(3725000);
-  const CaptureResult result = CaptureVideo(playback, Folder(dir));
+  const CaptureResult result = CaptureVideo(playback, Folder(dir), messages);
   EXPECT_TRUE(result.frontFile.empty());
   EXPECT_EQ(result.rearFile.filename(), "drf1_20090807_142530.mp4_010205.png");
   ASSERT_EQ(messages.requests().size(), 1U);
@@ -89,10 +90,10 @@ TEST_F(DisplayCapture, PausedPairStaysPausedAndRearOnlyNamesJustTheRear) {
 
 TEST_F(DisplayCapture, NothingHappensWhileStoppedOrLoading) {
   front.SetState(PlayerState::kStopped);
-  EXPECT_FALSE(CaptureVideo(playback, Folder(dir)).attempted);
+  EXPECT_FALSE(CaptureVideo(playback, Folder(dir), messages).attempted);
   front.SetState(PlayerState::kPlaying);
   playback.loadPending = true;
-  EXPECT_FALSE(CaptureVideo(playback, Folder(dir)).attempted);
+  EXPECT_FALSE(CaptureVideo(playback, Folder(dir), messages).attempted);
   EXPECT_TRUE(messages.requests().empty());
   EXPECT_EQ(front.pauses(), 0);
 }
@@ -101,7 +102,7 @@ TEST_F(DisplayCapture, NothingHappensWhileStoppedOrLoading) {
 TEST_F(DisplayCapture, UnwritableFolderIsNotReportedAsSaved) {
   const fs::path blocked = Folder(dir) / "file";
   QFile(QString::fromStdString(blocked.string())).open(QIODevice::WriteOnly);
-  const CaptureResult result = CaptureVideo(playback, blocked / "CAPTURE");
+  const CaptureResult result = CaptureVideo(playback, blocked / "CAPTURE", messages);
   EXPECT_FALSE(result.frontWritten);
   EXPECT_EQ(messages.rows(), std::vector<int>{msg::kSelectCaptureFolder});
   EXPECT_EQ(front.GetState(), PlayerState::kPlaying);
@@ -110,7 +111,7 @@ TEST_F(DisplayCapture, UnwritableFolderIsNotReportedAsSaved) {
 TEST_F(DisplayCapture, PrintToPdfMakesOnePageAndDeletesThePicture) {
   const fs::path picture = Folder(dir) / "BlackBox_Capture.png";
   const fs::path pdf = Folder(dir) / "page.pdf";
-  EXPECT_EQ(PrintVideo(playback, picture, PrintTarget{pdf, nullptr}), PrintOutcome::Printed);
+  EXPECT_EQ(PrintVideo(playback, picture, PrintTarget{pdf, &messages}), PrintOutcome::Printed);
   EXPECT_EQ(PdfPageCount(pdf), 1);
   EXPECT_FALSE(fs::exists(picture));
   EXPECT_EQ(front.GetState(), PlayerState::kPlaying);
@@ -125,7 +126,7 @@ TEST_F(DisplayCapture, PrintedPictureFollowsTheScalingRule) {
   source.fill(Qt::black);
   ASSERT_TRUE(source.save(QString::fromStdString(picture.string())));
   QPainter painter(&page);
-  ASSERT_TRUE(PrintPictureFile(painter, page.rect(), picture));
+  ASSERT_TRUE(PrintPictureFile(painter, page.rect(), picture, messages));
   painter.end();
   EXPECT_EQ(page.pixelColor(4959, 2879), QColor(Qt::black));  // 4960 wide, 2880 high
   EXPECT_EQ(page.pixelColor(0, 2881), QColor(Qt::white));
@@ -133,8 +134,6 @@ TEST_F(DisplayCapture, PrintedPictureFollowsTheScalingRule) {
 }
 
 TEST_F(DisplayCapture, UnreadablePictureIsReported) {
-  std::vector<QString> alerts;
-  SetPrintAlertHandler([&alerts](const QString& text) { alerts.push_back(text); });
   const fs::path picture = Folder(dir) / "broken.png";
   QFile broken(QString::fromStdString(picture.string()));
   ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
@@ -142,17 +141,16 @@ TEST_F(DisplayCapture, UnreadablePictureIsReported) {
   broken.close();
   QImage page(100, 100, QImage::Format_RGB32);
   QPainter painter(&page);
-  EXPECT_FALSE(PrintPictureFile(painter, page.rect(), picture));
+  EXPECT_FALSE(PrintPictureFile(painter, page.rect(), picture, messages));
   painter.end();
-  SetPrintAlertHandler({});
-  ASSERT_EQ(alerts.size(), 1U);
-  EXPECT_EQ(alerts[0], "Can't make printer file");
+  ASSERT_EQ(messages.alerts().size(), 1U);
+  EXPECT_EQ(messages.alerts()[0], "Can't make printer file");
 }
 
 TEST_F(DisplayCapture, PrintWithoutPrinterShowsMessageZero) {
   if (PrinterAvailable(PrintTarget{})) GTEST_SKIP() << "this machine has a printer";
   const fs::path picture = Folder(dir) / "BlackBox_Capture.png";
-  EXPECT_EQ(PrintVideo(playback, picture, PrintTarget{}), PrintOutcome::NoPrinter);
+  EXPECT_EQ(PrintVideo(playback, picture, PrintTarget{std::nullopt, &messages}), PrintOutcome::NoPrinter);
   EXPECT_EQ(messages.rows(), std::vector<int>{msg::kNoPrinter});
   EXPECT_FALSE(fs::exists(picture));
   EXPECT_EQ(front.GetState(), PlayerState::kPlaying);

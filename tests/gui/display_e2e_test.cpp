@@ -16,6 +16,7 @@
 #include "gui/display/capture.h"
 #include "gui/display/printing.h"
 #include "player/channel_player.h"
+#include "recording_prompts.h"
 #include "sample_recordings.h"
 
 namespace direvovu::gui {
@@ -92,8 +93,8 @@ TEST(DisplayEndToEnd, CapturesBothChannelsOfAPlayingPairAndPrintsAPage) {
 
   QTemporaryDir dir;
   const fs::path root(dir.path().toStdString());
-  MessageRecorder messages;
-  const CaptureResult capture = CaptureVideo(playback, root / "CAPTURE");
+  test::RecordingPrompts messages;
+  const CaptureResult capture = CaptureVideo(playback, root / "CAPTURE", messages);
   ASSERT_TRUE(capture.attempted);
   EXPECT_EQ(messages.rows(), std::vector<int>{msg::kCaptureSaved});
   for (const fs::path& file : {capture.frontFile, capture.rearFile}) {
@@ -113,7 +114,7 @@ TEST(DisplayEndToEnd, CapturesBothChannelsOfAPlayingPairAndPrintsAPage) {
   const fs::path picture = root / "BlackBox_Capture.png";
   const fs::path pdf = test::ScreenshotFolder() / "display_e2e_print.pdf";
   fs::remove(pdf);
-  EXPECT_EQ(PrintVideo(playback, picture, PrintTarget{pdf, nullptr}), PrintOutcome::Printed);
+  EXPECT_EQ(PrintVideo(playback, picture, PrintTarget{pdf, &messages}), PrintOutcome::Printed);
   EXPECT_EQ(PdfPages(QString::fromStdString(pdf.string())), 1);
   EXPECT_FALSE(fs::exists(picture));
 

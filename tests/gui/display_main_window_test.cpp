@@ -23,6 +23,7 @@
 #include "gui/display/graph_dlg.h"
 #include "gui/display/graph_panel.h"
 #include "player/channel_player.h"
+#include "recording_prompts.h"
 #include "sample_recordings.h"
 
 namespace direvovu::gui {
@@ -62,10 +63,14 @@ TEST(DisplayMainWindow, PicturesWhileABrakingRecordingPlays) {
   // As the viewer does: the video areas' siblings stay alien so they draw over the skin.
   QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   QTemporaryDir root;
-  CVantorDlg window(WorkingFolders(fs::path(root.path().toStdString())), [](Channel channel) {
-    return std::unique_ptr<IChannelPlayer>(
-        std::make_unique<ChannelPlayer>(channel, QStringList{"--aout=dummy"}));
-  });
+  test::RecordingPrompts prompts;
+  CVantorDlg window(
+      WorkingFolders(fs::path(root.path().toStdString())),
+      [](Channel channel) {
+        return std::unique_ptr<IChannelPlayer>(
+            std::make_unique<ChannelPlayer>(channel, QStringList{"--aout=dummy"}));
+      },
+      prompts);
   std::string error;
   ASSERT_TRUE(window.Initialise(&error)) << error;
   window.move(0, 0);

@@ -1,4 +1,5 @@
 #include "fake_player.h"
+#include "core/app/transport.h"
 
 #include <QImage>
 
@@ -87,13 +88,13 @@ void FakePlayer::Stop() {
 
 float FakePlayer::RateUp() {
   Record("RateUp");
-  rate_ = RateAfterUp(rate_);
+  rate_ = direvovu::RateUp(rate_);
   return rate_;
 }
 
 float FakePlayer::RateDown() {
   Record("RateDown");
-  rate_ = RateAfterDown(rate_);
+  rate_ = direvovu::RateDown(rate_);
   return rate_;
 }
 

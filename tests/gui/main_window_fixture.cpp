@@ -24,13 +24,16 @@ QStringList PathTexts(const std::vector<fs::path>& paths) {
 void MainWindowTest::SetUp() {
   ASSERT_TRUE(root_.isValid());
   folders_ = std::make_unique<WorkingFolders>(RootPath() / "DirevOvu");
-  dialog_ = std::make_unique<CVantorDlg>(*folders_, [this](Channel channel) {
-    auto player = std::make_unique<FakePlayer>(channel, log_);
-    if (channel == Channel::kFront && !front_failure_.empty()) player->FailInit(front_failure_);
-    (channel == Channel::kFront ? front_ : rear_) = player.get();
-    return player;
-  });
-  dialog_->SetPacing(0);
+  dialog_ = std::make_unique<CVantorDlg>(
+      *folders_,
+      [this](Channel channel) {
+        auto player = std::make_unique<FakePlayer>(channel, log_);
+        if (channel == Channel::kFront && !front_failure_.empty()) player->FailInit(front_failure_);
+        (channel == Channel::kFront ? front_ : rear_) = player.get();
+        return player;
+      },
+      messages_);
+  dialog_->playback().SetPacing(0);
   dialog_->SetConnectivityProbe([this] { return connected_; });
 }
 
@@ -50,7 +53,12 @@ std::size_t MainWindowTest::Position(const std::string& call, std::size_t from) 
                                   log_->begin());
 }
 
+void MainWindowTest::WaitForCopies() {
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog_->playback().state() != PlaybackState::Loading; }, 10000));
+}
+
 void MainWindowTest::CompleteLoad() {
+  WaitForCopies();
   ASSERT_TRUE(dialog_->loadPending());
   const long plays = Count("front Play");
   dialog_->timers().Tick(gui::timer::kOpenAndStart);

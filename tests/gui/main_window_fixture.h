@@ -12,7 +12,7 @@
 
 #include "fake_player.h"
 #include "gui/app/vantor_dlg.h"
-#include "gui/controls/show_message.h"
+#include "recording_prompts.h"
 #include "sample_recordings.h"
 
 namespace direvovu::gui {
@@ -40,6 +40,9 @@ class MainWindowTest : public ::testing::Test {
   // Index of the first `call` at or after `from` in the log; the log's size when none.
   std::size_t Position(const std::string& call, std::size_t from = 0) const;
 
+  // The working copies of the load under way are written (they are made off the
+  // window's thread).
+  void WaitForCopies();
   // The load under way reaches both players, each reports its first picture, and the
   // window releases them.
   void CompleteLoad();
@@ -55,7 +58,7 @@ class MainWindowTest : public ::testing::Test {
   FakePlayer* rear_ = nullptr;
   std::string front_failure_;  // the front player's Init fails with it when set
   bool connected_ = true;      // what the connectivity probe answers
-  gui::MessageRecorder messages_;
+  RecordingPrompts messages_;
   std::unique_ptr<gui::CVantorDlg> dialog_;
 };
 

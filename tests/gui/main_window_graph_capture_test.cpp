@@ -54,6 +54,7 @@ TEST_F(MainWindowGraphCapture, EventsComeFromThePairsEventFileEvenWhenOnlyTheRea
   // camera's event file is still the one named after the front (drf_…txt).
   fs::remove(front_path_);
   ASSERT_TRUE(dialog_->PlayPair(front_path_));
+  WaitForCopies();
   ASSERT_FALSE(dialog_->frontPresent());
   ASSERT_TRUE(dialog_->rearPresent());
   ASSERT_GT(dialog_->track().count, 0);
@@ -87,15 +88,10 @@ TEST_F(MainWindowGraphCapture, CaptureShowsPlayWhileItsMessageIsOpenThenPlaysOn)
   ASSERT_FALSE(PlayShown());
 
   bool play_shown_during_message = false;
-  int row = -1;
-  SetMessageHandler([&](const MessageRequest& request) {
-    row = request.row;
-    play_shown_during_message = PlayShown();
-    return true;
-  });
+  messages_.doWhileNextShown([&] { play_shown_during_message = PlayShown(); });
   const long plays = Count("front Play");
   dialog_->button(ctl::kCapture)->click();
-  EXPECT_EQ(row, msg::kCaptureSaved);
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kCaptureSaved});
   EXPECT_TRUE(play_shown_during_message) << "capture pauses through the pause command";
   ASSERT_TRUE(QTest::qWaitFor([&] { return Count("front Play") > plays; }, 2000));
   EXPECT_FALSE(PlayShown());
@@ -113,12 +109,10 @@ TEST_F(MainWindowGraphCapture, PairStoppedWhileTheCaptureMessageIsOpenIsNotStart
   dialog_->timers().Tick(timer::kApplyRate);
   ASSERT_TRUE(dialog_->loaded());
 
-  SetMessageHandler([&](const MessageRequest& request) {
-    if (request.row == msg::kCaptureSaved) dialog_->StopCommand();
-    return true;
-  });
+  messages_.doWhileNextShown([&] { dialog_->StopCommand(); });
   const long plays = Count("front Play");
   dialog_->button(ctl::kCapture)->click();
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kCaptureSaved});
   QTest::qWait(50);
   EXPECT_FALSE(dialog_->loadPending()) << "the stopped row was loaded again";
   EXPECT_EQ(Count("front Play"), plays);

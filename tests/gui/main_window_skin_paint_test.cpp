@@ -11,6 +11,7 @@
 #include "fake_player.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/skin/skin.h"
+#include "recording_prompts.h"
 
 namespace direvovu::gui {
 namespace {
@@ -23,11 +24,12 @@ class MainWindowSkinPaint : public ::testing::Test {
     ASSERT_TRUE(root_.isValid());
     dialog_ = std::make_unique<CVantorDlg>(
         WorkingFolders(fs::path(root_.path().toStdString()) / "DirevOvu"),
-        [](Channel channel) { return std::make_unique<test::FakePlayer>(channel); });
+        [](Channel channel) { return std::make_unique<test::FakePlayer>(channel); }, prompts_);
   }
   QImage Painted() const { return dialog_->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
   QTemporaryDir root_;
+  test::RecordingPrompts prompts_;
   std::unique_ptr<CVantorDlg> dialog_;
 };
 

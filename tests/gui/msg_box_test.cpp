@@ -15,6 +15,8 @@
 #include "gui/controls/show_message.h"
 #include "gui/sdcard/sd_drive_dialog.h"
 #include "gui/sdcard/sd_search.h"
+#include "recording_prompts.h"
+#include "scoped_environment.h"
 
 namespace direvovu::gui {
 namespace {
@@ -112,11 +114,11 @@ TEST(MsgBox, SearchBoxCannotBeDismissedBeforeItsSearch) {
   EXPECT_EQ(notice.exec(), QDialog::Rejected);
 }
 
-TEST(ShowMessage, RecorderSeesEveryCallAndAnswers) {
-  MessageRecorder recorder(false);
-  EXPECT_FALSE(ShowMessage(msg::kRemoveAll, QStringLiteral(" "), true, true, false));
+TEST(ShowMessage, ReachesThePromptsWithEveryChoiceAndTheirAnswer) {
+  test::RecordingPrompts recorder(false);
+  EXPECT_FALSE(ShowMessage(recorder, msg::kRemoveAll, QStringLiteral(" "), true, true, false));
   recorder.setAnswer(true);
-  EXPECT_TRUE(ShowMessage(msg::kIllegalFile, QStringLiteral("/x.mp4"), false, true, true));
+  EXPECT_TRUE(ShowMessage(recorder, msg::kIllegalFile, QStringLiteral("/x.mp4"), false, true, true));
   ASSERT_EQ(recorder.requests().size(), 2u);
   EXPECT_TRUE(recorder.requests()[0].cancel_shown);
   EXPECT_EQ(recorder.requests()[1].detail, QStringLiteral("/x.mp4"));
@@ -127,19 +129,18 @@ TEST(ShowMessage, RecorderSeesEveryCallAndAnswers) {
 TEST(SdSearch, MissingCardIsReportedWithMessage13Or14) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  qputenv("DIREVOVU_DRIVES", QByteArray("C=") + dir.path().toUtf8() + ":fixed");
-  MessageRecorder recorder;
+  const test::ScopedEnvironment drives("DIREVOVU_DRIVES", QByteArray("C=") + dir.path().toUtf8() + ":fixed");
+  test::RecordingPrompts recorder;
   SdCardState card;
-  EXPECT_FALSE(SearchCardForButton(card, true));
+  EXPECT_FALSE(SearchCardForButton(recorder, card, true));
   EXPECT_EQ(recorder.rows(), (std::vector<int>{msg::kSearchingSd, msg::kConnectSd}));
 
   recorder.clear();
   ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("card")));
-  qputenv("DIREVOVU_DRIVES", QByteArray("F=") + dir.path().toUtf8() + "/card");
-  EXPECT_TRUE(SearchCardForButton(card, true));
+  drives.Set(QByteArray("F=") + dir.path().toUtf8() + "/card");
+  EXPECT_TRUE(SearchCardForButton(recorder, card, true));
   EXPECT_EQ(card.letter, 'F');
   EXPECT_EQ(recorder.rows(), (std::vector<int>{msg::kSearchingSd}));
-  qunsetenv("DIREVOVU_DRIVES");
 }
 
 TEST(SdDriveDialog, OkWithoutDrivesStaysOpenOnlyCancelCloses) {

@@ -12,8 +12,8 @@
 
 #include "core/recording/working_copies.h"
 #include "core/settings/texts.h"
-#include "gui/controls/show_message.h"
 #include "gui/recording/sd_password_dialog.h"
+#include "recording_prompts.h"
 
 namespace direvovu::gui {
 namespace {
@@ -91,8 +91,8 @@ class SdPasswordDialogTest : public ::testing::Test {
   QString passwd() const { return card.path() + QStringLiteral("/Setup/passwd.bin"); }
 
   QTemporaryDir card;
-  CInputSDPwd dialog{'E', DriveList{{'E', card.path().toStdString(), true}}, nullptr};
-  MessageRecorder recorder;
+  test::RecordingPrompts recorder;
+  CInputSDPwd dialog{'E', DriveList{{'E', card.path().toStdString(), true}}, recorder, nullptr};
 };
 
 TEST_F(SdPasswordDialogTest, PathComesFromTheCardLetter) {

@@ -50,6 +50,7 @@ class PendingLoad : public test::MainWindowTest {
   }
   // Timer 1004: both players opened and started; the test decides who reports.
   void OpenPlayers() {
+    WaitForCopies();
     ASSERT_TRUE(dialog_->loadPending());
     const long plays = Count("front Play");
     dialog_->timers().Tick(timer::kOpenAndStart);
@@ -59,7 +60,7 @@ class PendingLoad : public test::MainWindowTest {
 };
 
 TEST_F(PendingLoad, StopWhileTheStartAwaitsTheRearEndsTheLoadAndTheWindowStillCloses) {
-  dialog_->SetSyncWait(50);
+  dialog_->playback().SetSyncWait(50);
   ASSERT_TRUE(dialog_->PlayPair(PendingLoadPairs::Get().first));
   OpenPlayers();
   front_->ReportPlaying();  // the front holds at its first picture; the rear is late
@@ -90,7 +91,7 @@ TEST_F(PendingLoad, StopWhileTheStartAwaitsTheRearEndsTheLoadAndTheWindowStillCl
 }
 
 TEST_F(PendingLoad, LeadingChannelThatNeverShowsAPictureFailsTheLoadAndTheNextRowPlays) {
-  dialog_->SetFirstPictureWait(50);
+  dialog_->playback().SetFirstPictureWait(50);
   OpenBoth();
   OpenPlayers();
   rear_->ReportPlaying();  // only the rear answers; the front, which leads, never does
@@ -128,7 +129,42 @@ TEST_F(PendingLoad, OtherChannelsErrorDuringTheNoticeDoesNotFailTheNextRowToo) {
   EXPECT_EQ(dialog_->currentRecording(), PendingLoadPairs::Get().second);
   EXPECT_EQ(dialog_->playlist()->SelectedRow(), 1);
   EXPECT_TRUE(dialog_->loadPending());
+  WaitForCopies();
   EXPECT_TRUE(dialog_->timers().IsActive(timer::kOpenAndStart));
+}
+
+// Recordings handed over (a second start, a drop) while a load is pending: the load of
+// the rows that went is given up at once, so its late failure can neither stop the new
+// rows' start nor take their first row's turn.
+TEST_F(PendingLoad, FilesHandedOverDuringALoadPlayFromTheirFirstRow) {
+  const PendingLoadPairs& pairs = PendingLoadPairs::Get();
+  OpenBoth();
+  OpenPlayers();
+  dialog_->OpenFiles(test::PathTexts({pairs.second, pairs.first}));
+  EXPECT_FALSE(dialog_->loadPending());
+  front_->ReportError(QStringLiteral("late failure of the pair that went"));
+  EXPECT_TRUE(messages_.rows().empty());
+  ASSERT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
+  EXPECT_EQ(dialog_->playlist()->SelectedRow(), 0);
+  dialog_->timers().Tick(timer::kPlayOpened);
+  EXPECT_EQ(dialog_->currentRecording(), pairs.first);
+}
+
+// Rows added by another window while a load runs wait for it; when that load fails, its
+// failure neither cancels their start nor moves the selection past their first row.
+TEST_F(PendingLoad, RowsAddedDuringALoadThatFailsStillStartFromTheFirstRow) {
+  const PendingLoadPairs& pairs = PendingLoadPairs::Get();
+  OpenBoth();
+  OpenPlayers();
+  dialog_->AddRows({pairs.second.string()});
+  ASSERT_EQ(dialog_->playlist()->SelectedRow(), 0);
+  front_->ReportError(QStringLiteral("undecodable"));
+  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
+  EXPECT_FALSE(dialog_->loadPending());
+  ASSERT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
+  EXPECT_EQ(dialog_->playlist()->SelectedRow(), 0);
+  dialog_->timers().Tick(timer::kPlayOpened);
+  EXPECT_EQ(dialog_->currentRecording(), pairs.first);
 }
 
 }  // namespace

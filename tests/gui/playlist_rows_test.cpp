@@ -23,6 +23,7 @@
 #include "gui/app/playlist_view.h"
 #include "gui/recording/password_dialogs.h"
 #include "main_window_fixture.h"
+#include "scoped_environment.h"
 
 namespace direvovu::gui {
 namespace {
@@ -63,7 +64,7 @@ TEST_F(Playlist, ListHasItsPlaceColumnsAndColours) {
 TEST_F(Playlist, OpenDialogListsFrontRecordingsInOrderAndPlaysTheFirstASecondLater) {
   const PlaylistPairs& pairs = PlaylistPairs::Get();
   QString offered_start;
-  dialog_->SetFileChooser([&](const QString& start) {
+  messages_.setFileAnswer([&](const QString& start) {
     offered_start = start;
     return PathTexts({pairs.plain[2], RearCompanionPath(pairs.plain[0]), pairs.plain[0],
                       pairs.folder / "x.txt", pairs.plain[1]});
@@ -87,7 +88,7 @@ TEST_F(Playlist, OpenDialogListsFrontRecordingsInOrderAndPlaysTheFirstASecondLat
 
   // While the load is pending the dialog does not open.
   bool asked = false;
-  dialog_->SetFileChooser([&](const QString&) {
+  messages_.setFileAnswer([&](const QString&) {
     asked = true;
     return QStringList();
   });
@@ -95,14 +96,14 @@ TEST_F(Playlist, OpenDialogListsFrontRecordingsInOrderAndPlaysTheFirstASecondLat
   EXPECT_FALSE(asked);
   FinishLoad();
   // One file: its own path is remembered; rear files only leave the list empty.
-  dialog_->SetFileChooser([&](const QString& start) {
+  messages_.setFileAnswer([&](const QString& start) {
     offered_start = start;
     return PathTexts({pairs.plain[1]});
   });
   dialog_->OpenCommand();
   EXPECT_EQ(offered_start, QString::fromStdString(pairs.folder.string()));
   EXPECT_EQ(settings.GetString("VIEWER_SETUP", "OPEN_PATH", ""), pairs.plain[1].string());
-  dialog_->SetFileChooser([&](const QString&) { return PathTexts({RearCompanionPath(pairs.plain[1])}); });
+  messages_.setFileAnswer([&](const QString&) { return PathTexts({RearCompanionPath(pairs.plain[1])}); });
   dialog_->OpenCommand();
   EXPECT_EQ(list_->RowCount(), 0);
 }
@@ -246,7 +247,7 @@ TEST_F(Playlist, DroppedFolderBecomesThePlayList) {
 TEST_F(Playlist, SamePasswordIsNotAskedAgainAnotherIs) {
   const PlaylistPairs& pairs = PlaylistPairs::Get();
   std::vector<std::string> asked;
-  dialog_->SetPasswordAsker([&](const PasswordQuestion& question) {
+  messages_.setPasswordAnswer([&](const PasswordQuestion& question) {
     asked.push_back(question.recording.filename().string());
     return question.matches("abc123") || question.matches("zz9999");
   });
@@ -280,6 +281,8 @@ void AnswerDialogs(std::vector<QString> entries) {
 
 TEST_F(Playlist, WrongPasswordThenCancelFailsTheLoadThroughTheRealDialogs) {
   const PlaylistPairs& pairs = PlaylistPairs::Get();
+  messages_.setPasswordAnswer(
+      [this](const PasswordQuestion& question) { return AskPasswordWithDialogs(question, dialog_.get()); });
   AnswerDialogs({"wrong1", "wrong2"});  // first dialog, one retry, then Cancel
   dialog_->OpenFiles(PathTexts({pairs.scrambled[0]}));
   dialog_->timers().Tick(timer::kPlayOpened);
@@ -300,7 +303,7 @@ TEST_F(Playlist, DecryptionAndSaveChecksItsCaseAndAsksEveryTime) {
   const PlaylistPairs& pairs = PlaylistPairs::Get();
   int asked = 0;
   bool answer_right = false;
-  dialog_->SetPasswordAsker([&](const PasswordQuestion& question) {
+  messages_.setPasswordAnswer([&](const PasswordQuestion& question) {
     asked += question.saveMode ? 1 : 0;
     return answer_right && question.matches("abc123");
   });
@@ -341,7 +344,7 @@ TEST_F(Playlist, DecryptionAndSaveChecksItsCaseAndAsksEveryTime) {
 }
 
 TEST_F(Playlist, PasswordButtonSearchesTheCardThenOpensTheDialogUnlessALoadRuns) {
-  qputenv("DIREVOVU_DRIVES", QByteArray("C=/:fixed"));
+  const test::ScopedEnvironment drives("DIREVOVU_DRIVES", QByteArray("C=/:fixed"));
   QTimer::singleShot(100, [] {
     if (QWidget* open = QApplication::activeModalWidget()) open->close();
   });
@@ -358,7 +361,6 @@ TEST_F(Playlist, PasswordButtonSearchesTheCardThenOpensTheDialogUnlessALoadRuns)
   messages_.clear();
   dialog_->PasswordCommand();
   EXPECT_TRUE(messages_.rows().empty());
-  qunsetenv("DIREVOVU_DRIVES");
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 
 #include "core/recording/recording_name.h"
 #include "gui/app/main_timers.h"
+#include "gui/app/playlist_view.h"
+#include "gui/controls/bitmap_slider.h"
 #include "main_window_fixture.h"
 
 namespace direvovu::gui {
@@ -93,11 +95,48 @@ TEST_F(Playlist, SliderReleaseSeeksBothChannelsToTheShareOfTheLength) {
             std::find(log_->begin(), log_->end(), "front SetTime(54000)"));
 }
 
+// The next row's copies are made while a row plays, so the advance does not copy; a
+// change of the list throws them away.
+TEST_F(Playlist, NextRowIsPreparedAheadAndTheAdvanceUsesIt) {
+  const PlaylistPairs& pairs = PlaylistPairs::Get();
+  OpenAndPlay({pairs.plain[0], pairs.plain[1], pairs.plain[2]});
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return dialog_->playback().preparedRecording() == pairs.plain[1]; }, 5000));
+  front_->ReportEnd();
+  dialog_->timers().Tick(timer::kEndOfFile);
+  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[1]);
+  // No copy to wait for: the players open at the next tick.
+  EXPECT_EQ(dialog_->playback().state(), PlaybackState::Opening);
+  EXPECT_TRUE(dialog_->timers().IsActive(timer::kOpenAndStart));
+  EXPECT_EQ(fs::file_size(folders_->front_copy()), fs::file_size(pairs.plain[1]));
+  EXPECT_GT(dialog_->track().count, 0);
+  FinishLoad();
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return dialog_->playback().preparedRecording() == pairs.plain[2]; }, 5000));
+  const fs::path ahead = folders_->front_copy().string() + ".next";
+  EXPECT_TRUE(fs::exists(ahead));
+  list_->SelectRow(2);
+  dialog_->DeleteItemCommand();
+  EXPECT_TRUE(dialog_->playback().preparedRecording().empty());
+  EXPECT_FALSE(fs::exists(ahead));
+}
+
 TEST_F(Playlist, KeysToggleSeekAndChangeTheRate) {
   OpenAndPlay({PlaylistPairs::Get().plain[0]});
   dialog_->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
   dialog_->activateWindow();
+  front_->SetClock(10'000, 60'000);
+  log_->clear();
+  // The focused slider takes its arrows as a slider does: one step.
+  dialog_->seekSlider()->setFocus();
+  dialog_->seekSlider()->SetPos(1000);
+  QTest::keyClick(dialog_.get(), Qt::Key_Right);
+  EXPECT_EQ(dialog_->seekSlider()->GetPos(), 1001);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear SetTime(6006)"); }, 2000));
+  EXPECT_FALSE(Logged("rear SetTime(15000)"));
+  // Elsewhere they seek five seconds.
+  dialog_->playlist()->setFocus();
   front_->SetClock(10'000, 60'000);
   log_->clear();
   QTest::keyClick(dialog_.get(), Qt::Key_Right);
@@ -146,6 +185,7 @@ TEST_F(Playlist, RearChannelAloneSeeksWithoutPausing) {
   dialog_->OpenFiles(test::PathTexts({front}));
   dialog_->timers().Tick(timer::kPlayOpened);
   ASSERT_TRUE(dialog_->loadPending());
+  WaitForCopies();
   ASSERT_FALSE(dialog_->frontPresent());
   dialog_->timers().Tick(timer::kOpenAndStart);
   rear_->ReportPlaying();

@@ -48,6 +48,7 @@ TEST_F(TransportInterleaving, PauseBetweenTheRearAndTheFrontOfAResumeHoldsBoth) 
 TEST_F(TransportInterleaving, RateChosenWhileTheStartAwaitsTheRearReachesBothPlayers) {
   dialog_->OpenFiles(PathTexts({PlaylistPairs::Get().plain[0]}));
   dialog_->timers().Tick(gui::timer::kPlayOpened);
+  WaitForCopies();
   dialog_->timers().Tick(gui::timer::kOpenAndStart);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 2000));
   front_->ReportPlaying();                         // the front holds at its first picture; the rear is slow

@@ -179,6 +179,7 @@ TEST_F(MainWindow, SynchronisedStartHoldsBothChannelsAndReleasesThemTogether) {
   Initialise();
   QSignalSpy started(dialog_.get(), &CVantorDlg::playbackStarted);
   ASSERT_TRUE(dialog_->PlayPair(recordings.first));
+  WaitForCopies();
   EXPECT_TRUE(dialog_->loadPending());
   EXPECT_TRUE(dialog_->frontPresent());
   EXPECT_TRUE(dialog_->rearPresent());
@@ -227,8 +228,9 @@ TEST_F(MainWindow, SynchronisedStartPlaysTheFrontAloneWhenTheRearNeverComes) {
   const Recordings& recordings = Recordings::Get();
   ASSERT_TRUE(recordings.ok);
   Initialise();
-  dialog_->SetSyncWait(50);
+  dialog_->playback().SetSyncWait(50);
   ASSERT_TRUE(dialog_->PlayPair(recordings.first));
+  WaitForCopies();
   dialog_->timers().Tick(timer::kOpenAndStart);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 5000));
   front_->ReportPlaying();
@@ -253,6 +255,7 @@ TEST_F(MainWindow, RearChannelAloneStartsByItsOwnReport) {
   const fs::path rear_name = RearCompanionPath(recordings.first).filename();
   fs::copy_file(RearCompanionPath(recordings.first), folder / rear_name);
   ASSERT_TRUE(dialog_->PlayPair(folder / recordings.first.filename()));
+  WaitForCopies();
   EXPECT_FALSE(dialog_->frontPresent());
   EXPECT_TRUE(dialog_->rearPresent());
   EXPECT_TRUE(dialog_->frontVideo()->isHidden());
@@ -311,7 +314,7 @@ TEST_F(MainWindow, GraphsAndReadoutsFollowThePlayerAndResetAtStop) {
   EXPECT_TRUE(dialog_->label(ctl::kRecordTime)->text().startsWith(QStringLiteral("2012.03.14")));
   EXPECT_TRUE(dialog_->label(ctl::kReadoutX)->text().startsWith(QStringLiteral("X: ")));
 
-  dialog_->StopPlayback(false);
+  dialog_->StopPlayback(StopKind::Command);
   EXPECT_EQ(dialog_->track().count, 0);
   EXPECT_FALSE(dialog_->speedometer()->shownSpeed().has_value());
   EXPECT_TRUE(dialog_->label(ctl::kRecordTime)->text().isEmpty());
@@ -375,11 +378,12 @@ TEST_F(MainWindow, CloseOnAFirstRunWritesOnlyTheVolume) {
   EXPECT_EQ(text.find("LANGUAGE"), std::string::npos);
 }
 
-TEST_F(MainWindow, CloseWhileALoadIsPendingDoesNothing) {
+TEST_F(MainWindow, CloseWhileThePlayersOpenDoesNothing) {
   const Recordings& recordings = Recordings::Get();
   ASSERT_TRUE(recordings.ok);
   Initialise();
   ASSERT_TRUE(dialog_->PlayPair(recordings.first));
+  WaitForCopies();
   dialog_->CloseCommand();
   EXPECT_FALSE(dialog_->closing());
   EXPECT_TRUE(fs::exists(folders_->front_copy()));
@@ -387,12 +391,50 @@ TEST_F(MainWindow, CloseWhileALoadIsPendingDoesNothing) {
   EXPECT_FALSE(Logged("front Release"));
 }
 
+// The copies are made off the window's thread; a stop or a close that comes meanwhile
+// gives the load up and leaves no copy behind (they are taken here before the worker's
+// report can arrive).
+TEST_F(MainWindow, StopWhileTheCopiesAreMadeGivesTheLoadUpAndEmptiesThem) {
+  const Recordings& recordings = Recordings::Get();
+  ASSERT_TRUE(recordings.ok);
+  Initialise();
+  ASSERT_TRUE(dialog_->PlayPair(recordings.first));
+  ASSERT_EQ(dialog_->playback().state(), PlaybackState::Loading);
+  dialog_->PauseCommand();  // refused like every other command but stop and close
+  dialog_->SeekCommand(5000);
+  EXPECT_EQ(dialog_->playback().state(), PlaybackState::Loading);
+  dialog_->StopCommand();
+  EXPECT_EQ(dialog_->playback().state(), PlaybackState::Idle);
+  EXPECT_EQ(fs::file_size(folders_->front_copy()), 0U);
+  EXPECT_EQ(fs::file_size(folders_->rear_copy()), 0U);
+  EXPECT_TRUE(PlayShown());
+  // The worker's late report changes nothing.
+  QTest::qWait(50);
+  EXPECT_FALSE(dialog_->timers().IsActive(timer::kOpenAndStart));
+  EXPECT_FALSE(Logged("front Open"));
+  EXPECT_TRUE(messages_.rows().empty());
+}
+
+TEST_F(MainWindow, CloseWhileTheCopiesAreMadeClosesAndRemovesThem) {
+  const Recordings& recordings = Recordings::Get();
+  ASSERT_TRUE(recordings.ok);
+  Initialise();
+  ASSERT_TRUE(dialog_->PlayPair(recordings.first));
+  ASSERT_EQ(dialog_->playback().state(), PlaybackState::Loading);
+  dialog_->CloseCommand();
+  EXPECT_TRUE(dialog_->closing());
+  EXPECT_FALSE(fs::exists(folders_->front_copy()));
+  EXPECT_FALSE(fs::exists(folders_->rear_copy()));
+  QTest::qWait(50);
+  EXPECT_FALSE(Logged("front Open"));
+}
+
 TEST_F(MainWindow, RecordingThatIsNotOneIsReportedAndNothingPlays) {
   Initialise();
   const fs::path bad = RootPath() / "drf0_20120314_090507.mp4";
   std::ofstream(bad) << "not a recording at all";
-  EXPECT_FALSE(dialog_->PlayPair(bad));
-  EXPECT_FALSE(dialog_->loadPending());
+  dialog_->PlayPair(bad);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
   const std::vector<int> rows = messages_.rows();
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows.back(), msg::kIllegalFile);
@@ -425,6 +467,7 @@ TEST_F(MainWindow, HandedOverFilesPlayInPathOrderAndAdvanceAtTheEnd) {
   dialog_->timers().Tick(timer::kEndOfFile);
   EXPECT_EQ(dialog_->currentRecording(), recordings.second);
   EXPECT_TRUE(dialog_->loadPending());
+  WaitForCopies();
   EXPECT_TRUE(dialog_->timers().IsActive(timer::kOpenAndStart));
 }
 
@@ -434,12 +477,32 @@ TEST_F(MainWindow, PlayerErrorFailsTheLoadAndTheNextRecordingPlays) {
   Initialise();
   dialog_->OpenFiles(test::PathTexts({recordings.first, recordings.second}));
   dialog_->timers().Tick(timer::kPlayOpened);
+  WaitForCopies();
   dialog_->timers().Tick(timer::kOpenAndStart);
   front_->ReportError(QStringLiteral("undecodable"));
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
   EXPECT_TRUE(messages_.requests().front().auto_close);
   EXPECT_EQ(dialog_->currentRecording(), recordings.second);
   EXPECT_TRUE(dialog_->loadPending());
+}
+
+// A seek shows where it landed at once: time, slider, graph cursor and readouts do not
+// wait for their next tick.
+TEST_F(MainWindow, SeekRefreshesTheTimeTheCursorAndTheReadoutsAtOnce) {
+  const Recordings& recordings = Recordings::Get();
+  ASSERT_TRUE(recordings.ok);
+  Initialise();
+  StartPair(recordings.first);
+  front_->SetClock(1'000, 4'000);
+  rear_->SetClock(1'000, 4'000);
+  for (int id : {timer::kTimeDisplay, timer::kGraphs, timer::kReadouts}) dialog_->timers().Stop(id);
+  dialog_->SeekCommand(5000);
+  // Well inside the second the time display's own tick would take.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog_->label(ctl::kElapsedTime)->text() == "00:02"; }, 500));
+  EXPECT_EQ(dialog_->seekSlider()->GetPos(), 5000);
+  EXPECT_TRUE(dialog_->graphPanel()->cursorX().has_value());
+  EXPECT_TRUE(dialog_->speedometer()->shownSpeed().has_value());
+  EXPECT_TRUE(dialog_->label(ctl::kRecordTime)->text().startsWith(QStringLiteral("2012.03.14")));
 }
 
 TEST_F(MainWindow, ConnectivityCheckFollowsTheConnectionWhilePlaying) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/transport.h"
+
 namespace direvovu {
 namespace {
 
@@ -19,13 +21,14 @@ TEST(PlayerState, MapsLibvlc3NumbersByMeaning) {
   EXPECT_EQ(PlayerStateFromLibvlc(-1), PlayerState::kError);
 }
 
-TEST(PlayerRate, DoublesAndHalvesWithinTheCaps) {
-  EXPECT_FLOAT_EQ(RateAfterUp(1.0F), 2.0F);
-  EXPECT_FLOAT_EQ(RateAfterUp(4.0F), 8.0F);
-  EXPECT_FLOAT_EQ(RateAfterUp(8.0F), 8.0F);
-  EXPECT_FLOAT_EQ(RateAfterDown(1.0F), 0.5F);
-  EXPECT_FLOAT_EQ(RateAfterDown(0.125F), 0.0625F);
-  EXPECT_FLOAT_EQ(RateAfterDown(0.0625F), 0.0625F);
+// The player follows the window's rule: the same bounds as the rate the window shows.
+TEST(PlayerRate, DoublesAndHalvesWithinTheWindowsBounds) {
+  EXPECT_FLOAT_EQ(RateUp(1.0F), 2.0F);
+  EXPECT_FLOAT_EQ(RateUp(4.0F), 8.0F);
+  EXPECT_FLOAT_EQ(RateUp(8.0F), 8.0F);
+  EXPECT_FLOAT_EQ(RateDown(1.0F), 0.5F);
+  EXPECT_FLOAT_EQ(RateDown(0.25F), 0.125F);
+  EXPECT_FLOAT_EQ(RateDown(0.125F), 0.125F);
 }
 
 TEST(PlayerVolume, StepIsTenPercentOfLibvlcScale) {

@@ -2,13 +2,15 @@
 
 #include <cstdint>
 
+#include "core/limits.h"
+
 namespace direvovu {
 
 // The window's playback rates: halved or doubled between these bounds.
 inline constexpr float kSlowestRate = 0.125F;
 inline constexpr float kFastestRate = 8.0F;
 // The volume step the window keeps (0..10).
-inline constexpr int kLoudestStep = 10;
+inline constexpr int kLoudestStep = kMaxVolumeStep;
 
 // Play waits for both players to settle: this many tries, this far apart.
 inline constexpr int kPlayAttempts = 11;

@@ -14,10 +14,18 @@ namespace {
 constexpr std::size_t kFallbackBlock = std::size_t{1024} * 1024;
 // copy_file_range takes a size_t; ask for at most 1 GiB per call.
 constexpr std::size_t kKernelChunk = std::size_t{1} << 30;
+// A watched copy answers a cancel and reports progress at least this often (a slow card
+// does a few MB a second, so a piece is well under a second there).
+constexpr std::size_t kWatchedChunk = std::size_t{8} << 20;
 
-bool CopyByBlocks(int in, std::uint64_t from, int out, std::uint64_t to) {
+bool CopyByBlocks(int in, std::uint64_t from, int out, std::uint64_t to, const CopyWatch* watch) {
   std::vector<std::uint8_t> block(kFallbackBlock);
+  const std::uint64_t start = to;
   for (;;) {
+    if (watch != nullptr) {
+      if (watch->Cancelled()) return false;
+      watch->Report(to - start);
+    }
     const ssize_t got = ::pread(in, block.data(), block.size(), static_cast<off_t>(from));
     if (got < 0) {
       if (errno == EINTR) continue;
@@ -114,25 +122,33 @@ bool BinaryFile::Close() {
 }
 
 bool CopyToEnd(const BinaryFile& source, std::uint64_t sourceOffset, BinaryFile& target,
-               std::uint64_t targetOffset) {
+               std::uint64_t targetOffset, const CopyWatch* watch) {
 #ifdef __linux__
   auto in = static_cast<off_t>(sourceOffset);
   auto out = static_cast<off_t>(targetOffset);
+  const std::size_t chunk = watch != nullptr ? kWatchedChunk : kKernelChunk;
   for (;;) {
-    const ssize_t n = ::copy_file_range(source.fd(), &in, target.fd(), &out, kKernelChunk, 0);
+    if (watch != nullptr) {
+      if (watch->Cancelled()) return false;
+      watch->Report(static_cast<std::uint64_t>(out) - targetOffset);
+    }
+    const ssize_t n = ::copy_file_range(source.fd(), &in, target.fd(), &out, chunk, 0);
     if (n > 0) continue;
-    if (n == 0) return true;
+    if (n == 0) {
+      if (watch != nullptr) watch->Report(static_cast<std::uint64_t>(out) - targetOffset);
+      return true;
+    }
     if (errno == EINTR) continue;
     // Kernels or file systems without the call (or across some mounts): plain copy
     // from where the kernel stopped.
     if (errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP || errno == EBADF) {
       return CopyByBlocks(source.fd(), static_cast<std::uint64_t>(in), target.fd(),
-                          static_cast<std::uint64_t>(out));
+                          static_cast<std::uint64_t>(out), watch);
     }
     return false;
   }
 #else
-  return CopyByBlocks(source.fd(), sourceOffset, target.fd(), targetOffset);
+  return CopyByBlocks(source.fd(), sourceOffset, target.fd(), targetOffset, watch);
 #endif
 }
 

@@ -4,9 +4,11 @@
 // copy goes through the kernel (copy_file_range: a reflink where the file system can,
 // an in-kernel copy elsewhere) and falls back to reads and writes of 1 MiB blocks.
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -46,9 +48,22 @@ class BinaryFile {
   int fd_ = -1;
 };
 
+// What a long copy tells and asks while it runs, from the thread that copies: the bytes
+// written so far (of this one copy) and whether it should give up.
+struct CopyWatch {
+  const std::atomic<bool>* cancel = nullptr;
+  std::function<void(std::uint64_t copied)> progress;
+
+  [[nodiscard]] bool Cancelled() const { return cancel != nullptr && cancel->load(); }
+  void Report(std::uint64_t copied) const {
+    if (progress) progress(copied);
+  }
+};
+
 // Copies `source` from `sourceOffset` to its end onto `target` at `targetOffset`.
-// Returns false on any read or write failure (a full disk among them).
+// Returns false on any read or write failure (a full disk among them), and when the
+// watch asks to give up; with a watch the copy goes in pieces small enough to answer soon.
 bool CopyToEnd(const BinaryFile& source, std::uint64_t sourceOffset, BinaryFile& target,
-               std::uint64_t targetOffset);
+               std::uint64_t targetOffset, const CopyWatch* watch = nullptr);
 
 }  // namespace direvovu

@@ -69,83 +69,151 @@ RearPlan PlanRear(const BinaryFile& file, bool frontEncrypted) {
 
 }  // namespace
 
-bool CopyRecordingInto(const BinaryFile& source, const RecordingHeader* plainHeader, BinaryFile& out) {
+bool CopyRecordingInto(const BinaryFile& source, const RecordingHeader* plainHeader, BinaryFile& out,
+                       const CopyWatch* watch) {
   std::uint64_t from = 0;
   if (plainHeader != nullptr) {
     if (!out.WriteAllAt(0, *plainHeader)) return false;
     from = kScrambledHeaderBytes;
   }
-  return CopyToEnd(source, from, out, from);
+  return CopyToEnd(source, from, out, from, watch);
 }
 
-bool WriteRecordingCopy(const BinaryFile& source, const RecordingHeader* plainHeader,
-                        const fs::path& target) {
+bool WriteRecordingCopy(const BinaryFile& source, const RecordingHeader* plainHeader, const fs::path& target,
+                        const CopyWatch* watch) {
   std::error_code ec;
   fs::remove(target, ec);
   auto out = BinaryFile::Create(target, false);
   if (!out) return false;
-  bool ok = CopyRecordingInto(source, plainHeader, *out);
+  bool ok = CopyRecordingInto(source, plainHeader, *out, watch);
   ok = out->Close() && ok;
   if (!ok) fs::remove(target, ec);
   return ok;
 }
 
-WorkingCopiesResult MakeWorkingCopies(const fs::path& front, const fs::path& frontCopy,
-                                      const fs::path& rearCopy, PasswordState& passwords,
-                                      const AskPassword& ask) {
-  WorkingCopiesResult result;
-  auto file = BinaryFile::OpenRead(front);
-  std::optional<RecordingHeader> header;
-  if (file) {
-    result.encrypted = IsEncryptedRecording(*file);
+WorkingCopiesPlan PlanWorkingCopies(const fs::path& front, const fs::path& frontCopy,
+                                    const fs::path& rearCopy, PasswordState& passwords,
+                                    const AskPassword& ask) {
+  WorkingCopiesPlan plan;
+  WorkingCopiesResult& result = plan.result;
+  plan.front = BinaryFile::OpenRead(front);
+  if (plan.front) {
+    result.encrypted = IsEncryptedRecording(*plan.front);
     if (result.encrypted) {
-      switch (UnlockFront(*file, front, passwords, ask, header)) {
+      switch (UnlockFront(*plan.front, front, passwords, ask, plan.frontHeader)) {
         case FrontKeyOutcome::Illegal:
           EmptyWorkingCopy(frontCopy);
-          return Failure(result, msg::kIllegalFile, front);
+          result = Failure(result, msg::kIllegalFile, front);
+          return plan;
         case FrontKeyOutcome::Abandoned:
           result.status = LoadStatus::Abandoned;
-          return result;
+          return plan;
         case FrontKeyOutcome::Ok:
-          result.encrypted = header.has_value();
+          result.encrypted = plan.frontHeader.has_value();
           break;
       }
     }
-    if (!header && !VerifyPlainRecording(*file)) {
+    if (!plan.frontHeader && !VerifyPlainRecording(*plan.front)) {
       EmptyWorkingCopy(frontCopy);
-      return Failure(result, msg::kIllegalFile, front);
+      result = Failure(result, msg::kIllegalFile, front);
+      return plan;
     }
+    plan.bytes += plan.front->Size().value_or(0);
   } else {
     EmptyWorkingCopy(frontCopy);
   }
 
-  // The rear is decided by the front's unlock alone, so both copies can run at once: the
-  // copy is the time the user waits for, and two kernel copies of different files
-  // overlap well.
+  // The rear is decided by the front's unlock alone, so both copies can run at once.
   const fs::path rear = RearCompanionPath(front);
-  const auto rearFile = rear != front ? BinaryFile::OpenRead(rear) : std::nullopt;
-  const RearPlan plan = rearFile ? PlanRear(*rearFile, result.encrypted) : RearPlan{};
-  bool rearWritten = false;
-  std::thread rearCopier;
-  if (plan.usable) {
-    rearCopier = std::thread([&] {
-      rearWritten = WriteRecordingCopy(*rearFile, plan.header ? &*plan.header : nullptr, rearCopy);
-    });
+  auto rearFile = rear != front ? BinaryFile::OpenRead(rear) : std::nullopt;
+  const RearPlan rearPlan = rearFile ? PlanRear(*rearFile, result.encrypted) : RearPlan{};
+  if (rearPlan.usable) {
+    plan.bytes += rearFile->Size().value_or(0);
+    plan.rear = std::move(rearFile);
+    plan.rearHeader = rearPlan.header;
   } else {
     // Missing, or scrambled beyond use: the front plays alone.
     EmptyWorkingCopy(rearCopy);
   }
-  const bool frontWritten = file && WriteRecordingCopy(*file, header ? &*header : nullptr, frontCopy);
+  result.detail = front;  // what a failure of the copies names
+  result.status = LoadStatus::Ready;
+  return plan;
+}
+
+namespace {
+
+// Both copies' bytes as one figure for the caller's watch.
+class PairWatch {
+ public:
+  explicit PairWatch(const CopyWatch* outer) : outer_(outer) {
+    if (outer_ == nullptr) return;
+    front_.cancel = rear_.cancel = outer_->cancel;
+    front_.progress = [this](std::uint64_t n) { Report(front_bytes_, n); };
+    rear_.progress = [this](std::uint64_t n) { Report(rear_bytes_, n); };
+  }
+  [[nodiscard]] const CopyWatch* front() const { return outer_ != nullptr ? &front_ : nullptr; }
+  [[nodiscard]] const CopyWatch* rear() const { return outer_ != nullptr ? &rear_ : nullptr; }
+
+ private:
+  void Report(std::atomic<std::uint64_t>& mine, std::uint64_t n) {
+    mine = n;
+    outer_->Report(front_bytes_ + rear_bytes_);
+  }
+
+  const CopyWatch* outer_;
+  CopyWatch front_;
+  CopyWatch rear_;
+  std::atomic<std::uint64_t> front_bytes_{0};
+  std::atomic<std::uint64_t> rear_bytes_{0};
+};
+
+}  // namespace
+
+WorkingCopiesResult WriteWorkingCopies(WorkingCopiesPlan plan, const fs::path& frontCopy,
+                                       const fs::path& rearCopy, const CopyWatch* watch) {
+  WorkingCopiesResult result = plan.result;
+  if (result.status != LoadStatus::Ready) return result;
+  result.detail.clear();
+  const PairWatch pair(watch);
+  // Two kernel copies of different files overlap well, and the copy is the time the user
+  // waits for.
+  bool rearWritten = false;
+  std::thread rearCopier;
+  if (plan.rear) {
+    rearCopier = std::thread([&] {
+      rearWritten = WriteRecordingCopy(*plan.rear, plan.rearHeader ? &*plan.rearHeader : nullptr, rearCopy,
+                                       pair.rear());
+    });
+  }
+  const bool frontWritten =
+      plan.front && WriteRecordingCopy(*plan.front, plan.frontHeader ? &*plan.frontHeader : nullptr,
+                                       frontCopy, pair.front());
   if (rearCopier.joinable()) rearCopier.join();
 
-  if (file && !frontWritten) return Failure(result, msg::kCantOpenFile, front);  // names the recording
+  if (watch != nullptr && watch->Cancelled()) {
+    // Nothing half-written stays behind under the working copies' names.
+    EmptyWorkingCopy(frontCopy);
+    EmptyWorkingCopy(rearCopy);
+    result.status = LoadStatus::Cancelled;
+    result.frontPresent = result.rearPresent = false;
+    return result;
+  }
+  const fs::path& recording = plan.result.detail;
+  if (plan.front && !frontWritten) return Failure(result, msg::kCantOpenFile, recording);
   result.frontPresent = frontWritten;
-  if (plan.usable && !rearWritten) return Failure(result, -1, rearCopy);  // the load reports 33
+  if (plan.rear && !rearWritten) return Failure(result, -1, rearCopy);  // the load reports 33
   result.rearPresent = rearWritten;
-
-  if (!result.frontPresent && !result.rearPresent) return Failure(result, msg::kCantOpenFile, front);
+  if (!result.frontPresent && !result.rearPresent) return Failure(result, msg::kCantOpenFile, recording);
   result.status = LoadStatus::Ready;
   return result;
+}
+
+WorkingCopiesResult MakeWorkingCopies(const fs::path& front, const fs::path& frontCopy,
+                                      const fs::path& rearCopy, PasswordState& passwords,
+                                      const AskPassword& ask) {
+  WorkingCopiesPlan plan = PlanWorkingCopies(front, frontCopy, rearCopy, passwords, ask);
+  if (plan.result.status != LoadStatus::Ready) return plan.result;
+  return WriteWorkingCopies(std::move(plan), frontCopy, rearCopy);
 }
 
 }  // namespace direvovu

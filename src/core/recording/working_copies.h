@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "core/recording/encrypted_recording.h"
@@ -34,6 +35,7 @@ enum class LoadStatus {
   Ready,      // at least one working copy was written
   Failed,     // messageRow and detail say why
   Abandoned,  // the user gave up in the password dialogs
+  Cancelled,  // the copy was given up on request; both working copies are empty
 };
 
 struct WorkingCopiesResult {
@@ -45,7 +47,30 @@ struct WorkingCopiesResult {
   std::filesystem::path detail;
 };
 
-// Writes the front working copy from `front` and the rear one from its companion
+// The part of a load that reads the recordings' headers and may ask for the password: it
+// decides what each working copy is made of. Quick (a few small reads), so it runs where
+// the questions can be asked; the copies, which take the time, follow apart.
+struct WorkingCopiesPlan {
+  WorkingCopiesResult result;  // status Ready: the copies can be written
+  std::optional<BinaryFile> front;
+  std::optional<RecordingHeader> frontHeader;
+  std::optional<BinaryFile> rear;  // open only when the rear can be copied
+  std::optional<RecordingHeader> rearHeader;
+  std::uint64_t bytes = 0;  // what the copies will write, for a progress figure
+};
+
+WorkingCopiesPlan PlanWorkingCopies(const std::filesystem::path& front,
+                                    const std::filesystem::path& frontCopy,
+                                    const std::filesystem::path& rearCopy, PasswordState& passwords,
+                                    const AskPassword& ask);
+
+// Writes the copies a Ready plan decided (both at once); any thread may run it. The watch
+// sees the bytes of both copies together. A cancel leaves both working copies empty.
+WorkingCopiesResult WriteWorkingCopies(WorkingCopiesPlan plan, const std::filesystem::path& frontCopy,
+                                       const std::filesystem::path& rearCopy,
+                                       const CopyWatch* watch = nullptr);
+
+// Both steps at once. Writes the front working copy from `front` and the rear one from its companion
 // (RearCompanionPath). A channel whose recording cannot be opened is absent and its
 // working copy is left empty. Asks for the password only when the front recording is
 // scrambled with a password other than the accepted one.
@@ -56,12 +81,13 @@ WorkingCopiesResult MakeWorkingCopies(const std::filesystem::path& front,
 
 // Writes an open recording into `out`: the plain header followed by the recording from
 // byte 128, or (without a header) the whole recording. False on any failure.
-bool CopyRecordingInto(const BinaryFile& source, const RecordingHeader* plainHeader, BinaryFile& out);
+bool CopyRecordingInto(const BinaryFile& source, const RecordingHeader* plainHeader, BinaryFile& out,
+                       const CopyWatch* watch = nullptr);
 
 // Writes `target` from an open recording: the plain header followed by the recording
 // from byte 128, or (without a header) the whole recording. The target is emptied or
 // created first. False on any failure; a partial target is removed.
 bool WriteRecordingCopy(const BinaryFile& source, const RecordingHeader* plainHeader,
-                        const std::filesystem::path& target);
+                        const std::filesystem::path& target, const CopyWatch* watch = nullptr);
 
 }  // namespace direvovu

@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <string_view>
 
-#include "core/recording/working_copies.h"
-
 #include "gui/app/vantor_dlg.h"
 
 namespace direvovu::gui {
@@ -22,10 +20,39 @@ bool Moving(const IChannelPlayer* player) {
   return player != nullptr && player->GetState() == PlayerState::kPlaying && player->GetTime() > 0;
 }
 
+void PrintLine(const QString& line) {
+  std::printf("%s\n", qPrintable(line));
+  std::fflush(stdout);
+}
+
+// The real prompts with the password answered by the tests.
+class AnsweringPrompts final : public IPrompts {
+ public:
+  AnsweringPrompts(IPrompts& real, QByteArray password) : real_(real), password_(std::move(password)) {}
+
+  bool Message(const MessageRequest& request) override { return real_.Message(request); }
+  bool Password(const PasswordQuestion& question) override {
+    PrintLine(QStringLiteral("password asked"));
+    return question.matches(
+        std::string_view(password_.constData(), static_cast<std::size_t>(password_.size())));
+  }
+  QStringList ChooseFiles(const QString& title, const QString& start, const QString& filter) override {
+    return real_.ChooseFiles(title, start, filter);
+  }
+  QString ChooseFolder(const QString& title, const QString& start) override {
+    return real_.ChooseFolder(title, start);
+  }
+  bool ChoosePrinter(QPrinter& printer) override { return real_.ChoosePrinter(printer); }
+  void Alert(const QString& text) override { real_.Alert(text); }
+
+ private:
+  IPrompts& real_;
+  QByteArray password_;
+};
+
 }  // namespace
 
-TestHook::TestHook(CVantorDlg* dialog, const QProcessEnvironment& environment)
-    : QObject(dialog), dialog_(dialog) {
+TestHook::TestHook(const QProcessEnvironment& environment) {
   report_ = environment.value(QStringLiteral("DIREVOVU_TEST_REPORT_PLAYING")) == QLatin1String("1");
   screenshot_ = environment.value(QStringLiteral("DIREVOVU_TEST_SCREENSHOT"));
   bool valid = false;
@@ -33,40 +60,39 @@ TestHook::TestHook(CVantorDlg* dialog, const QProcessEnvironment& environment)
   if (valid && quit >= 0) quit_after_ms_ = quit;
   const int tour = environment.value(QStringLiteral("DIREVOVU_TEST_TOUR")).toInt(&valid);
   if (valid && tour >= 1) tour_at_ = tour;
-  if (environment.contains(QStringLiteral("DIREVOVU_TEST_PASSWORD"))) {
-    const QByteArray password = environment.value(QStringLiteral("DIREVOVU_TEST_PASSWORD")).toLocal8Bit();
-    dialog_->SetPasswordAsker([password](const PasswordQuestion& question) {
-      std::printf("password asked\n");
-      std::fflush(stdout);
-      return question.matches(
-          std::string_view(password.constData(), static_cast<std::size_t>(password.size())));
-    });
-  }
+  if (environment.contains(QStringLiteral("DIREVOVU_TEST_PASSWORD")))
+    password_ = environment.value(QStringLiteral("DIREVOVU_TEST_PASSWORD")).toLocal8Bit();
+}
+
+IPrompts& TestHook::Prompts(IPrompts& real) {
+  if (!password_) return real;
+  prompts_ = std::make_unique<AnsweringPrompts>(real, *password_);
+  return *prompts_;
+}
+
+void TestHook::Watch(CVantorDlg* dialog) {
+  dialog_ = dialog;
   if (!report_ && screenshot_.isEmpty() && quit_after_ms_ < 0 && tour_at_ < 0) return;
-  connect(&watch_, &QTimer::timeout, this, &TestHook::Watch);
+  connect(&watch_, &QTimer::timeout, this, &TestHook::Poll);
   connect(dialog_, &CVantorDlg::playbackStarted, this, &TestHook::Started);
 }
 
 void TestHook::Started() {
   ++starts_;
-  if (tour_at_ > 0) {
-    std::printf("started %s\n", dialog_->currentRecording().filename().string().c_str());
-    std::fflush(stdout);
-  }
+  if (tour_at_ > 0)
+    PrintLine(QStringLiteral("started %1")
+                  .arg(QString::fromStdString(dialog_->currentRecording().filename().string())));
   // With a tour, the pictures and the rest wait for its recording.
   if (done_ || (tour_at_ > 0 && starts_ != tour_at_)) return;
   front_reported_ = rear_reported_ = false;
   watch_.start(kWatchMs);
 }
 
-void TestHook::Watch() {
+void TestHook::Poll() {
   const auto report = [this](bool& reported, const IChannelPlayer* player, const char* name) {
     if (reported || !Moving(player)) return;
     reported = true;
-    if (report_) {
-      std::printf("playing %s\n", name);
-      std::fflush(stdout);
-    }
+    if (report_) PrintLine(QStringLiteral("playing %1").arg(QLatin1String(name)));
   };
   if (dialog_->frontPresent()) report(front_reported_, dialog_->frontPlayer(), "front");
   if (dialog_->rearPresent()) report(rear_reported_, dialog_->rearPlayer(), "rear");
@@ -89,7 +115,7 @@ void TestHook::AllPlaying() {
         std::fprintf(stderr, "screenshot not saved: %s\n", qPrintable(screenshot_));
     }
     if (tour_at_ > 0) {
-      Tour();
+      RunTour(Tour(), 0);
     } else if (quit_after_ms_ >= 0) {
       QTimer::singleShot(quit_after_ms_, this, &TestHook::Finish);
     }
@@ -98,42 +124,51 @@ void TestHook::AllPlaying() {
 
 // Each step is given time to take effect under a real player, then what the player
 // reports is printed for the script to judge.
-void TestHook::Tour() {
-  const auto print = [](const QString& line) {
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-  };
+std::vector<TestHook::TourStep> TestHook::Tour() {
   IChannelPlayer* front = dialog_->frontPlayer();
-  dialog_->SeekCommand(5000);
-  QTimer::singleShot(1500, this, [this, front, print] {
-    print(QStringLiteral("seeked %1 of %2").arg(front->GetTime()).arg(front->GetLength()));
-    dialog_->PauseCommand();
-    QTimer::singleShot(500, this, [this, front, print] {
-      const std::int64_t first = front->GetTime();
-      QTimer::singleShot(800, this, [this, front, print, first] {
-        print(QStringLiteral("paused %1 %2").arg(first).arg(front->GetTime()));
-        dialog_->PlayCommand();
-        QTimer::singleShot(1000, this, [this, front, print] {
-          print(QStringLiteral("resumed %1").arg(front->GetTime()));
-          dialog_->StopCommand();
-          QTimer::singleShot(500, this, [this, front, print] {
-            print(QStringLiteral("stopped %1").arg(PlayerStateName(front->GetState())));
-            Finish();
-          });
-        });
-      });
-    });
+  auto paused_at = std::make_shared<std::int64_t>(0);
+  return {
+      {0, [this] { dialog_->SeekCommand(5000); }},
+      {1500,
+       [this, front] {
+         PrintLine(QStringLiteral("seeked %1 of %2").arg(front->GetTime()).arg(front->GetLength()));
+         dialog_->PauseCommand();
+       }},
+      {500, [front, paused_at] { *paused_at = front->GetTime(); }},
+      {800,
+       [this, front, paused_at] {
+         PrintLine(QStringLiteral("paused %1 %2").arg(*paused_at).arg(front->GetTime()));
+         dialog_->PlayCommand();
+       }},
+      {1000,
+       [this, front] {
+         PrintLine(QStringLiteral("resumed %1").arg(front->GetTime()));
+         dialog_->StopCommand();
+       }},
+      {500,
+       [this, front] {
+         PrintLine(QStringLiteral("stopped %1").arg(QLatin1String(PlayerStateName(front->GetState()))));
+         Finish();
+       }},
+  };
+}
+
+void TestHook::RunTour(std::vector<TourStep> steps, std::size_t next) {
+  if (next >= steps.size()) return;
+  const int after = steps[next].after_ms;
+  QTimer::singleShot(after, this, [this, steps = std::move(steps), next]() mutable {
+    steps[next].action();
+    RunTour(std::move(steps), next + 1);
   });
 }
 
 void TestHook::Finish() {
   dialog_->CloseCommand();
   if (!dialog_->closing()) {
-    QTimer::singleShot(kWatchMs, this, &TestHook::Finish);  // a load was under way
+    QTimer::singleShot(kWatchMs, this, &TestHook::Finish);  // a start was under way
     return;
   }
-  std::printf("closed\n");
-  std::fflush(stdout);
+  PrintLine(QStringLiteral("closed"));
 }
 
 }  // namespace direvovu::gui

@@ -10,13 +10,17 @@
 #include <cstdio>
 
 #include "core/settings/viewer_settings.h"
-#include "gui/app/test_hook.h"
 #include "gui/app/vantor_dlg.h"
+#include "gui/controls/prompts.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
 #include "platform/working_root.h"
 #include "player/channel_player.h"
 #include "player/media_player.h"
+
+#ifdef DIREVOVU_E2E_HOOK
+#include "gui/app/test_hook.h"
+#endif
 
 namespace direvovu::gui {
 namespace {
@@ -103,7 +107,15 @@ int CVantorApp::run() {
 
   // Caught from here on; one that comes before the window is up closes it once it is.
   platform::TerminationSignals termination;
-  CVantorDlg dialog(WorkingFolders(root), LibvlcPlayers());
+  DialogPrompts dialogs;
+#ifdef DIREVOVU_E2E_HOOK
+  TestHook hook(QProcessEnvironment::systemEnvironment());
+  IPrompts& prompts = hook.Prompts(dialogs);
+#else
+  IPrompts& prompts = dialogs;
+#endif
+  CVantorDlg dialog(WorkingFolders(root), LibvlcPlayers(), prompts);
+  dialogs.SetParent(&dialog);
   std::string error;
   if (!dialog.Initialise(&error)) {
     ReportStartFailure(error);
@@ -117,7 +129,9 @@ int CVantorApp::run() {
                      dialog.activateWindow();
                    });
   CloseWhenAsked(termination, dialog);
-  TestHook hook(&dialog, QProcessEnvironment::systemEnvironment());
+#ifdef DIREVOVU_E2E_HOOK
+  hook.Watch(&dialog);
+#endif
   dialog.show();
   if (!files.isEmpty()) dialog.OpenFiles(files);
   dialog.exec();

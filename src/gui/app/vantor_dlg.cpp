@@ -16,7 +16,6 @@
 #include "core/app/main_window_geometry.h"
 #include "core/settings/texts.h"
 #include "gui/app/main_timers.h"
-#include "gui/recording/password_dialogs.h"
 
 namespace direvovu::gui {
 namespace {
@@ -34,15 +33,19 @@ QRegion RoundedRegion() {
 
 }  // namespace
 
-CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, QWidget* parent)
-    : QDialog(parent), folders_(std::move(folders)), make_player_(std::move(make_player)), timers_(this) {
+CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, IPrompts& prompts, QWidget* parent)
+    : QDialog(parent),
+      folders_(std::move(folders)),
+      make_player_(std::move(make_player)),
+      prompts_(prompts),
+      timers_(this),
+      playback_(std::make_unique<PairPlayback>(folders_, prompts_, timers_, this)) {
   setWindowTitle(QString::fromUtf8(kWindowTitle));
   // No title bar and no border: the skin draws the whole window and a click drags it.
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
   setFixedSize(kMainWindowWidth, kMainWindowHeight);
   setMask(RoundedRegion());
   setAttribute(Qt::WA_OpaquePaintEvent);
-  ask_password_ = [this](const PasswordQuestion& question) { return AskPasswordWithDialogs(question, this); };
   // The video areas are native windows for libvlc; their siblings (readouts, graph strip)
   // must stay alien so that they are drawn over the skin and not as black boxes.
   QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
@@ -50,12 +53,13 @@ CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, QWidge
   BuildControls();
   BuildPlaylist();
   ConnectCommands();
+  ConnectPlayback();
 }
 
 CVantorDlg::~CVantorDlg() {
   // libvlc's X11 output must let go of the video windows before they are destroyed.
   timers_.StopEverything();
-  ReleasePlayers();
+  playback_.reset();
 }
 
 bool CVantorDlg::Initialise(std::string* error) {
@@ -63,7 +67,7 @@ bool CVantorDlg::Initialise(std::string* error) {
   // The folders first: on a first run the working copies have nowhere to go otherwise.
   CreateWorkingFolders(folders_);
   EmptyWorkingCopies();
-  if (!CreatePlayers(error)) return false;
+  if (!playback_->CreatePlayers(make_player_, front_video_, rear_video_, error)) return false;
   ReloadSettings();
   if (!connectivity_probe_ && QNetworkInformation::instance() == nullptr &&
       !QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)) {
@@ -76,7 +80,7 @@ bool CVantorDlg::Initialise(std::string* error) {
 void CVantorDlg::ReloadSettings() {
   settings_ = LoadAppliedSettings(folders_, settings_);
   SetCurrentLanguage(settings_.language);
-  if (front_) front_->SetVolume(settings_.volume_step);
+  playback_->SetVolume(settings_.volume_step);
   ApplyDisplaySettings();
   RefreshTexts();
   // A new marker interval applies at once to a map that follows a recording.
@@ -129,7 +133,7 @@ void CVantorDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CVantorDlg::closeEvent(QCloseEvent* event) {
-  if (closed_) {
+  if (closing()) {
     event->accept();
     return;
   }
@@ -140,7 +144,7 @@ void CVantorDlg::closeEvent(QCloseEvent* event) {
 void CVantorDlg::reject() {
   // Escape (and the window manager's close) go through the close command, which stops
   // the players before their windows go.
-  if (closed_) {
+  if (closing()) {
     QDialog::reject();
     return;
   }

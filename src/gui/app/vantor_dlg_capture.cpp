@@ -43,9 +43,9 @@ void CVantorDlg::SpeedGraphCommand() {
 
 // Opens whatever plays: with nothing loaded the graph is empty, as the track is.
 void CVantorDlg::OpenEnlargedGraph() {
-  IChannelPlayer* player = LeadingPlayer();
-  const double length = player != nullptr && loaded_ ? static_cast<double>(player->GetLength()) / 1000.0 : 0;
-  CGraphDlg dialog(track_, graph_panel_->mode(), display::SpeedUnitFromSetting(settings_.speed_unit), length,
+  IChannelPlayer* player = playback_->Leading();
+  const double length = player != nullptr && loaded() ? static_cast<double>(player->GetLength()) / 1000.0 : 0;
+  CGraphDlg dialog(track(), graph_panel_->mode(), display::SpeedUnitFromSetting(settings_.speed_unit), length,
                    this);
   dialog.exec();
 }
@@ -62,17 +62,17 @@ void CVantorDlg::mouseDoubleClickEvent(QMouseEvent* event) {
 // The camera writes one event file per pair, named after the front recording
 // (drf_<date>_<time>.txt); it marks the spikes even when the rear's track is the one
 // shown, since both channels record the same moment.
-void CVantorDlg::LoadGraphEvents(bool /*rear_track_shown*/) {
-  graph_panel_->SetEvents(display::EventsOfRecording(front_path_, track_));
+void CVantorDlg::LoadGraphEvents() {
+  graph_panel_->SetEvents(display::EventsOfRecording(currentRecording(), track()));
 }
 
 PlaybackView CVantorDlg::CurrentPlayback() {
   PlaybackView view;
-  view.front = front_present_ ? front_.get() : nullptr;
-  view.rear = rear_present_ ? rear_.get() : nullptr;
-  view.frontRecording = front_path_;
-  view.rearRecording = RearCompanionPath(front_path_);
-  view.loadPending = load_pending_;
+  view.front = frontPresent() ? frontPlayer() : nullptr;
+  view.rear = rearPresent() ? rearPlayer() : nullptr;
+  view.frontRecording = currentRecording();
+  view.rearRecording = RearCompanionPath(currentRecording());
+  view.loadPending = loadPending();
   view.pause = [this] { PauseForCapture(); };
   view.play = [this] { ResumeAfterCapture(); };
   return view;
@@ -85,18 +85,18 @@ void CVantorDlg::PauseForCapture() { PauseCommand(); }
 // Only the pair the capture paused: had it been stopped meanwhile (a box is open while
 // it waits), playing now would start the selected row afresh.
 void CVantorDlg::ResumeAfterCapture() {
-  if (loaded_ && !playing_) PlayCommand();
+  if (playback_->state() == PlaybackState::Paused) PlayCommand();
 }
 
 void CVantorDlg::CaptureCommand() {
-  if (!loaded_) return;
-  CaptureVideo(CurrentPlayback(), SettingFolder(folders_, FolderKind::Capture));
+  if (!loaded()) return;
+  CaptureVideo(CurrentPlayback(), SettingFolder(folders_, FolderKind::Capture), prompts_);
 }
 
 void CVantorDlg::PrintCommand() {
-  if (!loaded_) return;
+  if (!loaded()) return;
   PrintTarget target;
-  target.dialogParent = this;
+  target.prompts = &prompts_;
   PrintVideo(CurrentPlayback(), display::PrintPictureFile(std::filesystem::temp_directory_path()), target);
 }
 

@@ -23,22 +23,12 @@ void CVantorDlg::ConnectCommands() {
 void CVantorDlg::MinimizeCommand() { showMinimized(); }
 
 void CVantorDlg::CloseCommand() {
-  // A load in progress holds the working copies and the players half-opened.
-  if (load_pending_ || closed_) return;
+  if (closing()) return;
+  // A load whose players are on their way to the first pictures finishes that first
+  // (bounded); a copy under way is given up.
+  if (!playback_->Close()) return;
   SaveVolume(folders_, settings_.volume_step);
-  timers_.Stop(timer::kConnectivity);
-  StopPlaybackTimers();
-  closing_ = true;
-  ++load_generation_;
-  // Stopped and released before their video windows go: libvlc's X11 output crashes
-  // when its window disappears under it.
-  if (rear_ && rear_present_) rear_->Stop();
-  if (front_ && front_present_) front_->Stop();
-  ReleasePlayers();
   timers_.StopEverything();
-  ResetTrack(track_);
-  DeleteWorkingCopies();
-  closed_ = true;
   done(QDialog::Accepted);
 }
 

@@ -10,39 +10,41 @@
 namespace direvovu::gui {
 
 void CVantorDlg::DecryptCommand() {
-  if (load_pending_ || closing_) return;
-  const bool busy = (front_ && front_->IsPlaying()) || (rear_ && rear_->IsPlaying());
-  if (busy) {
-    ShowMessage(msg::kStopPlaying);
+  if (loadPending() || closing()) return;
+  const auto plays = [](const IChannelPlayer* player) { return player != nullptr && player->IsPlaying(); };
+  if (plays(frontPlayer()) || plays(rearPlayer())) {
+    ShowMessage(prompts_, msg::kStopPlaying);
     return;
   }
   const int row = playlist_->SelectedRow();
   if (row < 0) {
-    ShowMessage(playlist_->RowCount() == 0 ? msg::kNoFileForDecryption : msg::kSelectPlaylistItem);
+    ShowMessage(prompts_, playlist_->RowCount() == 0 ? msg::kNoFileForDecryption : msg::kSelectPlaylistItem);
     return;
   }
   const std::filesystem::path source = playlist_->PathAt(row);
+  const AskPassword ask = [this](const PasswordQuestion& question) { return prompts_.Password(question); };
   const DecryptSaveResult saved =
-      DecryptAndSave(source, SettingFolder(folders_, FolderKind::Decryption), passwords_, ask_password_);
+      DecryptAndSave(source, SettingFolder(folders_, FolderKind::Decryption), playback_->passwords(), ask);
   switch (saved.status) {
     case SaveStatus::Abandoned:
       return;  // the user gave up in the password dialogs; nothing was written
     case SaveStatus::Failed:
       // The front copy is complete when only the rear failed: say so before the failure.
       if (!saved.written.empty()) {
-        ShowMessage(msg::kDecrypted, QString::fromStdString(saved.written.front().string()));
+        ShowMessage(prompts_, msg::kDecrypted, QString::fromStdString(saved.written.front().string()));
       }
       [[fallthrough]];
     case SaveStatus::Saved:
     case SaveStatus::NotEncrypted:
-      if (saved.messageRow >= 0) ShowMessage(saved.messageRow, QString::fromStdString(saved.detail));
+      if (saved.messageRow >= 0)
+        ShowMessage(prompts_, saved.messageRow, QString::fromStdString(saved.detail));
       return;
   }
 }
 
 void CVantorDlg::PasswordCommand() {
-  if (load_pending_ || closing_) return;
-  RunSdPasswordCommand(card_, this);
+  if (loadPending() || closing()) return;
+  RunSdPasswordCommand(prompts_, card_, this);
 }
 
 }  // namespace direvovu::gui

@@ -14,11 +14,11 @@ namespace direvovu::gui {
 
 void CVantorDlg::BuildDisplays() {
   graph_panel_ = new GraphPanel(this);
-  graph_panel_->SetTrack(&track_);
+  graph_panel_->SetTrack(&playback_->track());
   speedometer_ = new SpeedometerWidget(this);
-  speedometer_->SetTrack(&track_);
+  speedometer_->SetTrack(&playback_->track());
   // The rate and volume commands repaint the window, and these with it.
-  new RateIndicator([this] { return current_rate_; }, this);
+  new RateIndicator([this] { return playback_->rate(); }, this);
   new VolumeIndicator([this] { return settings_.volume_step; }, this);
   ApplyDisplaySettings();
   ResetReadouts(Readouts());
@@ -48,8 +48,8 @@ void CVantorDlg::ApplyDisplaySettings() {
 
 // Timer 1005 and the end of the synchronised start: cursor, curves and X/Y/Z.
 void CVantorDlg::RefreshGraphs() {
-  IChannelPlayer* player = LeadingPlayer();
-  if (player == nullptr || !player->IsPlaying()) return;
+  if (!playback_->LeadingPlays()) return;
+  IChannelPlayer* player = playback_->Leading();
   const std::optional<display::AxisTexts> texts = graph_panel_->Refresh(
       static_cast<double>(player->GetTime()) / 1000.0, static_cast<double>(player->GetLength()) / 1000.0);
   if (texts) ShowAxisTexts(Readouts(), *texts);
@@ -58,7 +58,7 @@ void CVantorDlg::RefreshGraphs() {
 // Timer 1007: the gauge and the record's date, peak and position for the play second.
 void CVantorDlg::RefreshReadouts() {
   speedometer_->ShowSecond(play_second_);
-  ShowRecordTexts(Readouts(), track_, play_second_);
+  ShowRecordTexts(Readouts(), track(), play_second_);
 }
 
 void CVantorDlg::ResetDisplays() {

@@ -2,7 +2,6 @@
 // click, drag and drop, and the step to the next row.
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
@@ -21,6 +20,12 @@ namespace {
 
 constexpr char kOpenPathKey[] = "OPEN_PATH";
 
+// A row that names no front recording plays nothing, rather than a wrong pair.
+std::filesystem::path FrontPathOf(const std::string& path) {
+  const std::size_t at = path.find("drf0");
+  return at != std::string::npos && at > 0 ? std::filesystem::path(path) : std::filesystem::path();
+}
+
 QString DialogTitle() {
   return CurrentLanguage() == kKorean ? QStringLiteral("mp4 파일 열기") : QStringLiteral("open mp4 file");
 }
@@ -32,12 +37,6 @@ std::vector<std::string> ToPaths(const QStringList& files) {
   return paths;
 }
 
-QStringList ChooseWithDialog(QWidget* parent, const QString& start) {
-  QFileDialog dialog(parent, DialogTitle(), start, QStringLiteral("drf0*.mp4 (drf0*.mp4)"));
-  dialog.setFileMode(QFileDialog::ExistingFiles);
-  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
-}
-
 }  // namespace
 
 void CVantorDlg::BuildPlaylist() {
@@ -45,15 +44,21 @@ void CVantorDlg::BuildPlaylist() {
   playlist_->setObjectName(QStringLiteral("ctl%1").arg(ctl::kPlayList));
   playlist_->setGeometry(kPlayListArea.left, kPlayListArea.top, kPlayListArea.width, kPlayListArea.height);
   connect(playlist_, &QTreeWidget::itemDoubleClicked, this, [this] { PlayListDoubleClicked(); });
+  playback_->SetNextRowSource([this]() -> std::optional<std::filesystem::path> {
+    const int next = playlist_->SelectedRow() + 1;
+    if (next <= 0 || next >= playlist_->RowCount()) return std::nullopt;
+    return FrontPathOf(playlist_->PathAt(next));
+  });
   setAcceptDrops(true);
 }
 
 void CVantorDlg::OpenCommand() {
-  if (load_pending_ || open_dialog_busy_ || closing_) return;
+  if (loadPending() || open_dialog_busy_ || closing()) return;
   const CBIniFile settings(folders_.settings_file());
   const QString start = QString::fromStdString(settings.GetString(kViewerSection, kOpenPathKey, ""));
   open_dialog_busy_ = true;
-  const QStringList chosen = choose_files_ ? choose_files_(start) : ChooseWithDialog(this, start);
+  const QStringList chosen =
+      prompts_.ChooseFiles(DialogTitle(), start, QStringLiteral("drf0*.mp4 (drf0*.mp4)"));
   open_dialog_busy_ = false;
   if (chosen.isEmpty()) return;
   // One file: its full path; several: their folder. The dialog starts there next time.
@@ -65,14 +70,18 @@ void CVantorDlg::OpenCommand() {
 }
 
 void CVantorDlg::OpenFiles(const QStringList& files) {
-  if (closing_) return;
+  if (closing()) return;
   const std::vector<std::string> chosen = FrontRecordingsInOrder(ExpandDroppedPaths(ToPaths(files)));
   if (chosen.empty()) return;  // names that are not recordings are left out silently
   ReplacePlaylist(chosen);
 }
 
 void CVantorDlg::ReplacePlaylist(const std::vector<std::string>& paths) {
-  auto_advance_ = false;
+  // A load under way belongs to rows that are going: given up now, it cannot fail later
+  // and take the new first row's turn.
+  if (loadPending()) StopPlayback(StopKind::Internal);
+  playback_->DisarmAdvance();
+  playback_->DiscardPrepared();
   playlist_->RemoveAll();
   playlist_->AppendRows(paths);
   if (playlist_->RowCount() == 0) return;
@@ -81,24 +90,28 @@ void CVantorDlg::ReplacePlaylist(const std::vector<std::string>& paths) {
 }
 
 void CVantorDlg::AddRows(const std::vector<std::string>& paths) {
-  if (paths.empty() || closing_) return;
+  if (paths.empty() || closing()) return;
+  playback_->DiscardPrepared();
   playlist_->AppendRows(paths);
   playlist_->SelectRow(0);
   timers_.Start(timer::kPlayOpened);
 }
 
-void CVantorDlg::DeleteItemCommand() { playlist_->DeleteSelected(); }
+void CVantorDlg::DeleteItemCommand() {
+  playback_->DiscardPrepared();
+  playlist_->DeleteSelected();
+}
 
 void CVantorDlg::DeleteAllCommand() {
   if (playlist_->RowCount() == 0) return;
-  if (ShowMessage(msg::kRemoveAll, QStringLiteral(" "), true, true)) playlist_->RemoveAll();
+  if (!ShowMessage(prompts_, msg::kRemoveAll, QStringLiteral(" "), true, true)) return;
+  playback_->DiscardPrepared();
+  playlist_->RemoveAll();
 }
 
 void CVantorDlg::PlayListDoubleClicked() {
-  if (playlist_->SelectedRow() < 0 || internal_stop_ || load_pending_ || closing_) return;
-  internal_stop_ = true;
-  StopPlayback(false);
-  internal_stop_ = false;
+  if (playlist_->SelectedRow() < 0 || loadPending() || closing()) return;
+  StopPlayback(StopKind::Internal);
   PlayCommand();
 }
 
@@ -108,13 +121,17 @@ bool CVantorDlg::PlayNextRow() {
   return true;
 }
 
+std::optional<std::filesystem::path> CVantorDlg::PickSelectedRow() {
+  if (playlist_->SelectedRow() < 0) {
+    ShowMessage(prompts_, msg::kSelectPlaylistItem);
+    return std::nullopt;
+  }
+  return FrontPathOfSelectedRow();
+}
+
 std::filesystem::path CVantorDlg::FrontPathOfSelectedRow() const {
   const int row = playlist_->SelectedRow();
-  if (row < 0) return {};
-  const std::string path = playlist_->PathAt(row);
-  // A row that names no front recording plays nothing, rather than a wrong pair.
-  const std::size_t at = path.find("drf0");
-  return at != std::string::npos && at > 0 ? std::filesystem::path(path) : std::filesystem::path();
+  return row < 0 ? std::filesystem::path() : FrontPathOf(playlist_->PathAt(row));
 }
 
 void CVantorDlg::dragEnterEvent(QDragEnterEvent* event) {
@@ -129,7 +146,7 @@ void CVantorDlg::dropEvent(QDropEvent* event) {
   if (files.isEmpty()) return;
   event->acceptProposedAction();
   // The drop is the user's choice of what to play, like the open-file dialog.
-  if (load_pending_) return;
+  if (loadPending()) return;
   OpenFiles(files);
 }
 

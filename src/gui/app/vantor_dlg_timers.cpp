@@ -15,16 +15,11 @@ void CVantorDlg::DefineTimers() {
   // Its period is the marker interval, given when it starts.
   timers_.Define(kMapPoints, kDefaultMarkerIntervalMs, false, [this] { MapPointsTick(); });
   timers_.Define(kMapRefresh, kMapRefreshMs, true, [this] { MapRefreshTick(); });
-  timers_.Define(kOpenAndStart, kOpenAndStartMs, true, [this] { OpenAndStart(); });
   timers_.Define(kGraphs, kGraphsMs, false, [this] { RefreshGraphs(); });
   timers_.Define(kReadouts, kReadoutsMs, false, [this] { ReadoutsTick(); });
   timers_.Define(kConnectivity, kConnectivityMs, false, [this] { ConnectivityTick(); });
   timers_.Define(kPlayOpened, kPlayOpenedMs, true, [this] { PlayOpenedTick(); });
-  timers_.Define(kApplyRate, kApplyRateMs, true, [this] { ApplyRateTick(); });
-  timers_.Define(kEndOfFile, kEndOfFileMs, true, [this] { EndOfFileTick(); });
-  timers_.Define(kStartVolume, kStartVolumeMs, true, [this] {
-    if (front_) front_->SetVolume(settings_.volume_step);
-  });
+  // 1004, 1011, 1012 and 1015 belong to the pair's playback, which defines them.
   // Kept for the settle time after a start; it has no work of its own.
   timers_.Define(kSettle, kSettleMs, false, [this] { timers_.Stop(kSettle); });
 }
@@ -43,8 +38,8 @@ void CVantorDlg::StopPlaybackTimers() { timers_.StopAll(timer::kPlaybackTimers);
 
 // Timer 1001: play time, total time and the seek slider follow the leading player.
 void CVantorDlg::TimeDisplayTick() {
-  IChannelPlayer* player = LeadingPlayer();
-  if (player == nullptr || !player->IsPlaying()) {
+  IChannelPlayer* player = playback_->Leading();
+  if (!playback_->LeadingPlays()) {
     timers_.Stop(timer::kTimeDisplay);
     return;
   }
@@ -56,13 +51,12 @@ void CVantorDlg::TimeDisplayTick() {
   play_second_ = PlaySecond(time);
   if (total_text_ == "00:00") total_text_ = ClockText(length);
   RefreshTimeTexts();
-  LocateTrackPosition(track_, play_second_);
+  LocateTrackPosition(playback_->track(), play_second_);
 }
 
 // Timer 1007: the readouts for the current second.
 void CVantorDlg::ReadoutsTick() {
-  IChannelPlayer* player = LeadingPlayer();
-  if (player == nullptr || !player->IsPlaying()) {
+  if (!playback_->LeadingPlays()) {
     timers_.Stop(timer::kReadouts);
     return;
   }
@@ -71,7 +65,7 @@ void CVantorDlg::ReadoutsTick() {
 
 // Timer 1002: the current position to the map, while the front channel plays.
 void CVantorDlg::MapPointsTick() {
-  if (!front_present_ || !MapWindowExists()) {
+  if (!frontPresent() || !MapWindowExists()) {
     timers_.Stop(timer::kMapPoints);
     return;
   }
@@ -80,7 +74,7 @@ void CVantorDlg::MapPointsTick() {
 // Timer 1003: after the connection came back the map page is reloaded, and the
 // position updates resume once there is a position.
 void CVantorDlg::MapRefreshTick() {
-  if (track_.currentLatitude != 0 && MapWindowExists()) {
+  if (track().currentLatitude != 0 && MapWindowExists()) {
     timers_.Start(timer::kMapPoints, settings_.marker_interval_ms);
   }
 }
@@ -99,8 +93,7 @@ bool CVantorDlg::ConnectedNow() const {
 // Timer 1009: the map goes offline and online with the connection. Only while a
 // recording plays, since only then does the map show anything.
 void CVantorDlg::ConnectivityTick() {
-  IChannelPlayer* player = LeadingPlayer();
-  if (player == nullptr || !player->IsPlaying()) return;
+  if (!playback_->LeadingPlays()) return;
   const bool connected = ConnectedNow();
   if (online_ == connected) return;
   online_ = connected;
@@ -113,35 +106,14 @@ void CVantorDlg::ConnectivityTick() {
   update();
 }
 
-// Timer 1011: a rate chosen while nothing played applies from the start.
-void CVantorDlg::ApplyRateTick() {
-  if (front_present_) front_->SetRate(current_rate_);
-  if (rear_present_) {
-    Later(100, [this] {
-      if (rear_present_) rear_->SetRate(current_rate_);
-    });
-  }
-  loaded_ = true;
-  playing_ = true;
-}
-
-// Timer 1012: the recording ended; the next one plays, or the transport rests.
-void CVantorDlg::EndOfFileTick() {
-  if (internal_stop_) return;
-  StopPlayback(true);
-  if (!PlayNextRow()) ShowOneOf(ctl::kPlay, ctl::kPause);
-}
-
 // Timer 1010: recordings were just opened; the first one plays.
 void CVantorDlg::PlayOpenedTick() {
-  if (load_pending_) {
+  if (loadPending()) {
     timers_.Start(timer::kPlayOpened);  // try again once the load under way is over
     return;
   }
   // Stopped on behalf of the play that follows: PLAY does not flash up meanwhile.
-  internal_stop_ = true;
-  StopPlayback(false);
-  internal_stop_ = false;
+  StopPlayback(StopKind::Internal);
   PlayCommand();
 }
 

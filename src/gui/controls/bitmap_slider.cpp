@@ -161,15 +161,17 @@ void CBitmapSlider::mouseReleaseEvent(QMouseEvent* event) {
   emit moved(position_);
 }
 
-void CBitmapSlider::keyPressEvent(QKeyEvent* event) {
-  const std::optional<controls::SliderKey> key = SliderKeyOf(event->key());
-  if (!isEnabled() || !key) {
-    QWidget::keyPressEvent(event);  // Tab and the rest go on to the parent
-    return;
-  }
-  position_ = controls::PositionAfterKey(Geometry(), position_, page_, *key);
+bool CBitmapSlider::PressKey(int key) {
+  const std::optional<controls::SliderKey> slider_key = SliderKeyOf(key);
+  if (!isEnabled() || !slider_key) return false;
+  position_ = controls::PositionAfterKey(Geometry(), position_, page_, *slider_key);
   update();
   emit moved(position_);
+  return true;
+}
+
+void CBitmapSlider::keyPressEvent(QKeyEvent* event) {
+  if (!PressKey(event->key())) QWidget::keyPressEvent(event);  // Tab and the rest go on to the parent
 }
 
 void CBitmapSlider::focusInEvent(QFocusEvent* event) {

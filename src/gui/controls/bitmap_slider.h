@@ -44,6 +44,9 @@ class CBitmapSlider : public QWidget {
   [[nodiscard]] int minimum() const { return minimum_; }
   [[nodiscard]] int maximum() const { return maximum_; }
   void setValue(int position) { SetPos(position); }
+  // A key as the focused slider takes it (arrows, Home, End, Page Up/Down): moves the
+  // thumb and reports `moved`. False for a key the slider has no use for.
+  bool PressKey(int key);
 
   [[nodiscard]] QSize sizeHint() const override;
 

@@ -64,7 +64,8 @@ display::BmpImage BmpOfImage(const QImage& source, int bits) {
   return bmp;
 }
 
-CaptureResult CaptureVideo(const PlaybackView& playback, const std::filesystem::path& captureFolder) {
+CaptureResult CaptureVideo(const PlaybackView& playback, const std::filesystem::path& captureFolder,
+                           IPrompts& prompts) {
   CaptureResult result;
   IChannelPlayer* leading = playback.Leading();
   if (playback.loadPending || leading == nullptr || !leading->IsPlaying()) return result;
@@ -88,9 +89,9 @@ CaptureResult CaptureVideo(const PlaybackView& playback, const std::filesystem::
   result.detail =
       playback.rear != nullptr && result.rearWritten ? front + "\n" + PathText(result.rearFile) : front;
   if (result.frontWritten || result.rearWritten) {
-    ShowMessage(msg::kCaptureSaved, result.detail);
+    ShowMessage(prompts, msg::kCaptureSaved, result.detail);
   } else {
-    ShowMessage(msg::kSelectCaptureFolder, PathText(captureFolder));
+    ShowMessage(prompts, msg::kSelectCaptureFolder, PathText(captureFolder));
   }
   if (was_playing && playback.play) playback.play();
   return result;

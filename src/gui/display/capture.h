@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "core/display/bmp_header.h"
+#include "gui/controls/prompts.h"
 #include "player/media_player.h"
 
 class QImage;
@@ -40,7 +41,8 @@ struct CaptureResult {
 // picture into the capture folder (created when missing), names them after the recording
 // and the play position, reports them with message 1 and plays on. When no picture could
 // be written it asks for another folder (message 21) instead of claiming success.
-CaptureResult CaptureVideo(const PlaybackView& playback, const std::filesystem::path& captureFolder);
+CaptureResult CaptureVideo(const PlaybackView& playback, const std::filesystem::path& captureFolder,
+                           IPrompts& prompts);
 
 // Copies a rectangle of a window's client area into a BMP file at the screen's depth
 // (24 bits under the usual X server: pixel data at offset 54). False without a message

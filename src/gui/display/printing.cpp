@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -16,19 +15,6 @@
 
 namespace direvovu::gui {
 namespace {
-
-PrintAlertHandler& AlertHandler() {
-  static PrintAlertHandler handler;
-  return handler;
-}
-
-void Alert(const QString& text) {
-  if (AlertHandler()) {
-    AlertHandler()(text);
-    return;
-  }
-  QMessageBox::warning(nullptr, QGuiApplication::applicationDisplayName(), text);
-}
 
 void RemoveFile(const std::filesystem::path& file) {
   std::error_code error;
@@ -55,18 +41,17 @@ class PausedWhile {
 
 }  // namespace
 
-void SetPrintAlertHandler(PrintAlertHandler handler) { AlertHandler() = std::move(handler); }
-
-bool PrintPictureFile(QPainter& painter, const QRect& page, const std::filesystem::path& file) {
+bool PrintPictureFile(QPainter& painter, const QRect& page, const std::filesystem::path& file,
+                      IPrompts& prompts) {
   const QImage picture(QString::fromStdString(file.string()));
   if (picture.isNull()) {
-    Alert(QStringLiteral("Can't make printer file"));
+    prompts.Alert(QStringLiteral("Can't make printer file"));
     RemoveFile(file);
     return false;
   }
   const QImage bitmap = picture.convertToFormat(QImage::Format_RGB32);
   if (bitmap.isNull()) {
-    Alert(QStringLiteral("Error loading printer bitmap!"));
+    prompts.Alert(QStringLiteral("Error loading printer bitmap!"));
     RemoveFile(file);
     return false;
   }
@@ -78,7 +63,7 @@ bool PrintPictureFile(QPainter& painter, const QRect& page, const std::filesyste
   return true;
 }
 
-PrintOutcome PrintPictureDocument(QPrinter& printer, const std::filesystem::path& file) {
+PrintOutcome PrintPictureDocument(QPrinter& printer, const std::filesystem::path& file, IPrompts& prompts) {
   if (printer.docName().isEmpty()) printer.setDocName(QGuiApplication::applicationDisplayName());
   QPainter painter;
   if (!painter.begin(&printer)) {
@@ -87,7 +72,8 @@ PrintOutcome PrintPictureDocument(QPrinter& printer, const std::filesystem::path
   }
   // The painter's origin is the top-left of the printable area.
   const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
-  const bool printed = PrintPictureFile(painter, QRect(0, 0, printable.width(), printable.height()), file);
+  const bool printed =
+      PrintPictureFile(painter, QRect(0, 0, printable.width(), printable.height()), file, prompts);
   if (!printed) printer.abort();
   painter.end();
   return printed ? PrintOutcome::Printed : PrintOutcome::Failed;
@@ -103,13 +89,7 @@ bool PreparePrinter(QPrinter& printer, const PrintTarget& target) {
     printer.setOutputFileName(QString::fromStdString(target.pdfFile->string()));
     return true;
   }
-  QPrintDialog dialog(&printer, target.dialogParent);
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-  dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
-  dialog.setPrintRange(QAbstractPrintDialog::AllPages);
-  return dialog.exec() == QDialog::Accepted;
+  return target.prompts != nullptr && target.prompts->ChoosePrinter(printer);
 }
 
 PrintOutcome PrintVideo(const PlaybackView& playback, const std::filesystem::path& pictureFile,
@@ -119,8 +99,9 @@ PrintOutcome PrintVideo(const PlaybackView& playback, const std::filesystem::pat
   const PausedWhile paused(playback);
 
   RemoveFile(pictureFile);
+  IPrompts& prompts = *target.prompts;
   if (!leading->TakeSnapshot(pictureFile)) {
-    Alert(QStringLiteral("Can't make printer file"));
+    prompts.Alert(QStringLiteral("Can't make printer file"));
     RemoveFile(pictureFile);
     return PrintOutcome::Failed;
   }
@@ -128,7 +109,7 @@ PrintOutcome PrintVideo(const PlaybackView& playback, const std::filesystem::pat
   // bare stop, still delete the picture and play on).
   if (!PrinterAvailable(target)) {
     RemoveFile(pictureFile);
-    ShowMessage(msg::kNoPrinter);
+    ShowMessage(prompts, msg::kNoPrinter);
     return PrintOutcome::NoPrinter;
   }
   QPrinter printer(QPrinter::HighResolution);
@@ -136,8 +117,8 @@ PrintOutcome PrintVideo(const PlaybackView& playback, const std::filesystem::pat
     RemoveFile(pictureFile);
     return PrintOutcome::Cancelled;
   }
-  const PrintOutcome outcome = PrintPictureDocument(printer, pictureFile);
-  if (outcome == PrintOutcome::NoPrinter) ShowMessage(msg::kNoPrinter);
+  const PrintOutcome outcome = PrintPictureDocument(printer, pictureFile, prompts);
+  if (outcome == PrintOutcome::NoPrinter) ShowMessage(prompts, msg::kNoPrinter);
   return outcome;
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "gui/controls/prompts.h"
 #include "gui/display/capture.h"
 
 class QPainter;
@@ -27,7 +28,7 @@ enum class PrintOutcome {
 // "print to PDF" callers) straight into a PDF file without any dialog.
 struct PrintTarget {
   std::optional<std::filesystem::path> pdfFile;
-  QWidget* dialogParent = nullptr;
+  IPrompts* prompts = nullptr;  // the print dialog and the messages
 };
 
 // The print button: pauses a playing pair, takes the leading channel's picture into the
@@ -40,20 +41,17 @@ PrintOutcome PrintVideo(const PlaybackView& playback, const std::filesystem::pat
 // active painter, then deletes the file. The platform's message box reports a picture
 // that cannot be loaded ("Can't make printer file") or converted ("Error loading printer
 // bitmap!"). The map and driving-log windows print through it as well.
-bool PrintPictureFile(QPainter& painter, const QRect& page, const std::filesystem::path& file);
+bool PrintPictureFile(QPainter& painter, const QRect& page, const std::filesystem::path& file,
+                      IPrompts& prompts);
 
 // One document of one page on a printer that is set up: starts it, prints the picture
 // file and ends it (aborts it when the picture could not be printed). NoPrinter when the
 // printer cannot be opened; the picture file is deleted in every case.
-PrintOutcome PrintPictureDocument(QPrinter& printer, const std::filesystem::path& file);
+PrintOutcome PrintPictureDocument(QPrinter& printer, const std::filesystem::path& file, IPrompts& prompts);
 
 // Sets up a printer: a PDF file, or the user's choice in the print dialog (false when
 // cancelled). The caller shows message 0 when PrinterAvailable() is false.
 bool PreparePrinter(QPrinter& printer, const PrintTarget& target);
 bool PrinterAvailable(const PrintTarget& target);
-
-// The platform message box of the printing path; tests replace it (empty = restore).
-using PrintAlertHandler = std::function<void(const QString&)>;
-void SetPrintAlertHandler(PrintAlertHandler handler);
 
 }  // namespace direvovu::gui

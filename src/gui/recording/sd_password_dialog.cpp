@@ -37,8 +37,8 @@ QString Common(int row) { return UiText(TextTable::CommonButtons, row); }
 
 }  // namespace
 
-CInputSDPwd::CInputSDPwd(char card_letter, DriveList drives, QWidget* parent)
-    : QDialog(parent), drives_(std::move(drives)) {
+CInputSDPwd::CInputSDPwd(char card_letter, DriveList drives, IPrompts& prompts, QWidget* parent)
+    : QDialog(parent), drives_(std::move(drives)), prompts_(prompts) {
   BuildLayout();
   setDrive(card_letter);
 }
@@ -95,17 +95,17 @@ void CInputSDPwd::OnSave() {
   const SdPasswordResult result = SaveSdPassword(card_root_, password.toStdString(),
                                                  confirmation.toStdString(), platform::SetHiddenAttribute);
   if (!result.saved) {
-    ShowMessage(result.messageRow);
+    ShowMessage(prompts_, result.messageRow);
     password_->setFocus();
     return;
   }
   accept();
-  ShowMessage(msg::kSdPasswordSaved);
+  ShowMessage(prompts_, msg::kSdPasswordSaved);
 }
 
-void RunSdPasswordCommand(SdCardState& card, QWidget* parent) {
-  SearchCardForButton(card, true);
-  CInputSDPwd dialog(card.letter, platform::CurrentDrives(), parent);
+void RunSdPasswordCommand(IPrompts& prompts, SdCardState& card, QWidget* parent) {
+  SearchCardForButton(prompts, card, true);
+  CInputSDPwd dialog(card.letter, platform::CurrentDrives(), prompts, parent);
   dialog.exec();
 }
 

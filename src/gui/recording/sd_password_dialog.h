@@ -5,6 +5,7 @@
 
 #include "core/sdcard/drive.h"
 #include "core/sdcard/sd_drive.h"
+#include "gui/controls/prompts.h"
 
 class QLineEdit;
 class QPushButton;
@@ -19,7 +20,7 @@ class CInputSDPwd : public QDialog {
  public:
   // `card_letter` is the card the main window knows (0 for none); `drives` maps letters
   // to folders.
-  CInputSDPwd(char card_letter, DriveList drives, QWidget* parent = nullptr);
+  CInputSDPwd(char card_letter, DriveList drives, IPrompts& prompts, QWidget* parent = nullptr);
 
   [[nodiscard]] QLineEdit* pathBox() const { return path_; }
   [[nodiscard]] QLineEdit* passwordBox() const { return password_; }
@@ -37,6 +38,7 @@ class CInputSDPwd : public QDialog {
   void OnSave();
 
   DriveList drives_;
+  IPrompts& prompts_;
   std::filesystem::path card_root_;
   QLineEdit* path_ = nullptr;
   QLineEdit* password_ = nullptr;
@@ -48,6 +50,6 @@ class CInputSDPwd : public QDialog {
 
 // The main window's password button: the SD search box (message 13 or 14 when no
 // card is known), then the dialog in every case.
-void RunSdPasswordCommand(SdCardState& card, QWidget* parent);
+void RunSdPasswordCommand(IPrompts& prompts, SdCardState& card, QWidget* parent);
 
 }  // namespace direvovu::gui

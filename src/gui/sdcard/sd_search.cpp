@@ -6,18 +6,18 @@
 
 namespace direvovu::gui {
 
-void RunSdSearchBox(SdCardState& card) {
+void RunSdSearchBox(IPrompts& prompts, SdCardState& card) {
   MessageRequest request;
   request.row = msg::kSearchingSd;
   request.ok_shown = false;
   request.search_action = [&card] { CheckSdDrive(platform::CurrentDrives(), card); };
-  ShowMessage(request);
+  prompts.Message(request);
 }
 
-bool SearchCardForButton(SdCardState& card, bool report_missing) {
-  RunSdSearchBox(card);
+bool SearchCardForButton(IPrompts& prompts, SdCardState& card, bool report_missing) {
+  RunSdSearchBox(prompts, card);
   const int missing = MissingCardMessage(card);
-  if (missing >= 0 && report_missing) ShowMessage(missing);
+  if (missing >= 0 && report_missing) ShowMessage(prompts, missing);
   return missing < 0;
 }
 

@@ -1,0 +1,231 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/app/playback_state.h"
+#include "core/recording/embedded_track.h"
+#include "core/recording/track_state.h"
+#include "core/recording/working_copies.h"
+#include "core/settings/viewer_settings.h"
+#include "gui/app/pair_load.h"
+#include "gui/app/timer_registry.h"
+#include "gui/controls/prompts.h"
+#include "player/media_player.h"
+
+class QWidget;
+
+namespace direvovu::gui {
+
+// Makes the player of a channel; the viewer makes libvlc players, GUI tests fakes.
+using PlayerFactory = std::function<std::unique_ptr<IChannelPlayer>(Channel)>;
+
+// Empties both working copies (removed and made again empty); failures do not matter, the
+// next load writes them anew.
+void EmptyWorkingCopies(const WorkingFolders& folders);
+
+// Who stops: the stop command and a failed load show PLAY, a stop on behalf of the play
+// that follows does not, the end of the recording keeps the advance armed.
+enum class StopKind { Command, Failed, Internal, EndOfFile };
+
+// The playback of one pair of recordings: the load (working copies and track, off the
+// window's thread), the start that lets both channels begin on the same picture, pause,
+// resume, seek, rate, volume, stop and the end of the recording. The front channel is
+// driven before the rear one except at a start or a resume, where the rear goes first
+// (the front carries the sound and the clock and must not run ahead).
+//
+// Its state is one PlaybackState; every command is judged by NextPlaybackState. The
+// window forwards its buttons here and draws what the signals report.
+class PairPlayback : public QObject {
+  Q_OBJECT
+
+ public:
+  // The start plays the front channel alone when the rear has not shown its first
+  // picture within this time.
+  static constexpr int kSyncWaitMs = 5000;
+  // A load whose leading channel shows neither a picture nor an error in this time fails.
+  static constexpr int kFirstPictureWaitMs = 10000;
+  // A copy that takes longer than this shows how far it is.
+  static constexpr int kProgressAfterMs = 500;
+
+  PairPlayback(const WorkingFolders& folders, IPrompts& prompts, TimerRegistry& timers,
+               QObject* parent = nullptr);
+  ~PairPlayback() override;
+  PairPlayback(const PairPlayback&) = delete;
+  PairPlayback& operator=(const PairPlayback&) = delete;
+
+  // Creates and initialises both players over their video areas. False (with the
+  // reason) when the media library is unusable.
+  bool CreatePlayers(const PlayerFactory& make, QWidget* front_area, QWidget* rear_area, std::string* error);
+
+  // --- commands ---
+  // Loads a front recording and its rear companion: asks for a password where one is
+  // needed, then copies and reads the track on a worker. False when the load failed at
+  // once (its messages were shown); the rest of the load reports through the signals.
+  bool Load(const std::filesystem::path& front_path);
+  // The play command: resumes a paused pair, or loads the row `pick` names (nullopt:
+  // there is none, and `pick` has said so). Waits, bounded, for the players to settle.
+  void Play(const std::function<std::optional<std::filesystem::path>()>& pick);
+  void Pause();
+  void TogglePause(const std::function<std::optional<std::filesystem::path>()>& pick);
+  // Stops the pair; a load under way is given up and its copies emptied.
+  void Stop(StopKind kind);
+  // The stop command: only with something loaded or loading, then the bounded wait for
+  // the players to settle.
+  void StopCommand();
+  void SeekToSlider(int position, int range);
+  void Nudge(std::int64_t delta_ms);
+  void RateUp() { ChangeRate(true); }
+  void RateDown() { ChangeRate(false); }
+  void SetVolume(int step);
+  // The close: false while the players are still on their way to the first pictures
+  // (the caller asks again). Gives up a copy, stops, releases the players and deletes the
+  // working copies.
+  bool Close();
+
+  // --- what the window reads ---
+  [[nodiscard]] PlaybackState state() const { return state_; }
+  [[nodiscard]] bool loadPending() const { return LoadPending(state_); }
+  [[nodiscard]] bool loaded() const { return PairOpened(state_); }
+  [[nodiscard]] bool playing() const { return Running(state_) || state_ == PlaybackState::Starting; }
+  [[nodiscard]] bool closed() const { return state_ == PlaybackState::Closed; }
+  [[nodiscard]] bool frontPresent() const { return front_present_; }
+  [[nodiscard]] bool rearPresent() const { return rear_present_; }
+  [[nodiscard]] bool autoAdvance() const { return auto_advance_; }
+  [[nodiscard]] int startedCount() const { return started_count_; }
+  [[nodiscard]] float rate() const { return rate_; }
+  [[nodiscard]] bool stopSettling() const { return stop_settle_left_ms_ > 0; }
+  [[nodiscard]] const std::filesystem::path& recording() const { return front_path_; }
+  [[nodiscard]] const TrackState& track() const { return track_; }
+  TrackState& track() { return track_; }
+  [[nodiscard]] IChannelPlayer* front() const { return front_.get(); }
+  [[nodiscard]] IChannelPlayer* rear() const { return rear_.get(); }
+  // The front player when the front channel is present, else the rear one.
+  [[nodiscard]] IChannelPlayer* Leading() const;
+  // The leading player has a pair open (playing or paused).
+  [[nodiscard]] bool LeadingPlays() const;
+  PasswordState& passwords() { return passwords_; }
+  void DisarmAdvance() { auto_advance_ = false; }
+
+  // Where the row that plays after this one comes from (the play list); asked once a
+  // pair runs. Its working copies are then made ahead, under other names, so the advance
+  // does not wait for a copy. Only rows that need no password question are prepared.
+  void SetNextRowSource(std::function<std::optional<std::filesystem::path>()> next) {
+    next_row_ = std::move(next);
+  }
+  // Throws prepared copies away (the list changed).
+  void DiscardPrepared();
+  // The recording whose copies are ready ahead (empty when none is).
+  [[nodiscard]] std::filesystem::path preparedRecording() const;
+
+  // Tests: the fixed pauses between the two players' calls are scaled (0 = none), and
+  // the bounded waits shortened.
+  void SetPacing(double scale) { pacing_ = scale; }
+  void SetSyncWait(int ms) { sync_wait_ms_ = ms; }
+  void SetFirstPictureWait(int ms) { first_picture_wait_ms_ = ms; }
+
+ signals:
+  void stateChanged(PlaybackState state);
+  // Which video areas to show.
+  void channelsChanged(bool front, bool rear);
+  // The track of a new pair is in place (the graphs' events are read for it).
+  void trackLoaded();
+  // A copy longer than half a second: how far it is (0..100), then -1 when it is over.
+  void loadProgress(int percent);
+  // Both channels run after a load (the start is over).
+  void started();
+  // The pair stopped: playback timers, readouts and time display go back to rest.
+  void stopped(StopKind kind);
+  // A load failed and said so; the window goes on with the next row.
+  void loadFailed();
+  // The leading channel reached its end.
+  void ended();
+  // A seek has reached the players: cursor and readouts follow at once.
+  void seeked();
+  // The rate or the volume changed (the indicators redraw).
+  void indicatorsChanged();
+
+ private:
+  bool Transition(PlaybackEvent event);
+  void SetState(PlaybackState state);
+  void DefineTimers();
+  void Later(int ms, std::function<void()> step);
+  void After(int ms, std::function<void()> step);
+
+  // pair_playback_load.cpp
+  void CopiesDone(std::uint64_t generation, PairLoadOutcome outcome);
+  void UseCopies(PairLoadOutcome outcome);
+  void ReportProgress(std::uint64_t generation, int percent);
+  bool ShowParseMessages(const PairTrackOutcome& outcome);
+  void Fail(const QString& detail, bool show_message = true);
+  void OpenAndStart();
+  void OnPlaying(Channel channel);
+  void OnEnded(Channel channel);
+  void OnError(Channel channel, const QString& detail);
+  void GiveUpOnRear();
+  void ReleaseTogether();
+  void FinishStart();
+  void ApplyRate();
+
+  // pair_playback_prepare.cpp
+  void PrepareNext();
+  void PreparedDone(std::uint64_t generation, PairLoadOutcome outcome);
+  bool TakePrepared(const std::filesystem::path& front_path);
+
+  // pair_playback_transport.cpp
+  void TryPlay(const std::function<std::optional<std::filesystem::path>()>& pick, int attempts_left);
+  void Resume();
+  [[nodiscard]] bool SettledForPlay() const;
+  [[nodiscard]] bool SettledForStop() const;
+  void WaitForStopSettle();
+  void SeekTo(std::int64_t target_ms);
+  void FinishSeek();
+  void ChangeRate(bool up);
+  void ForEachPresent(const std::function<void(IChannelPlayer&)>& call);
+
+  const WorkingFolders& folders_;
+  IPrompts& prompts_;
+  TimerRegistry& timers_;
+  std::unique_ptr<IChannelPlayer> front_;
+  std::unique_ptr<IChannelPlayer> rear_;
+  QWidget* front_area_ = nullptr;
+  QWidget* rear_area_ = nullptr;
+  PairLoadJob job_;
+  // The next row's copies, made ahead.
+  PairLoadJob prepare_job_;
+  std::function<std::optional<std::filesystem::path>()> next_row_;
+  std::filesystem::path prepared_path_;  // the row being prepared, or prepared
+  std::optional<PairLoadOutcome> prepared_;
+  std::optional<PasswordState> prepared_passwords_;
+  std::uint64_t prepare_generation_ = 0;
+  TrackState track_;
+  PasswordState passwords_;
+
+  PlaybackState state_ = PlaybackState::Idle;
+  std::filesystem::path front_path_;
+  bool front_present_ = false;
+  bool rear_present_ = false;
+  bool front_reported_ = false;
+  bool rear_reported_ = false;
+  bool auto_advance_ = false;
+  int started_count_ = 0;
+  // Bumped by each load and stop, so steps scheduled for an older load do nothing.
+  std::uint64_t generation_ = 0;
+  std::optional<std::int64_t> queued_seek_ms_;
+  int stop_settle_left_ms_ = 0;
+  int shown_percent_ = -1;
+  float rate_ = 1.0F;
+  int volume_step_ = 5;
+  double pacing_ = 1.0;
+  int sync_wait_ms_ = kSyncWaitMs;
+  int first_picture_wait_ms_ = kFirstPictureWaitMs;
+};
+
+}  // namespace direvovu::gui

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+#include "core/recording/working_copies.h"
+
+class QPrinter;
+class QWidget;
+
+namespace direvovu::gui {
+
+// One call of the program's message box.
+struct MessageRequest {
+  int row = 0;           // row of the messages table
+  QString detail = " ";  // shown below the message; callers pass " " when they have none
+  bool cancel_shown = false;
+  bool ok_shown = true;
+  bool auto_close = false;
+  // Work the box runs half a second after it opens when it has no buttons (the SD
+  // search); the box then closes itself.
+  std::function<void()> search_action;
+};
+
+// Everything a window asks the user, in one place: the windows are handed one (as they are
+// handed the player factory), the program the real dialogs and the tests a recorder.
+class IPrompts {
+ public:
+  IPrompts() = default;
+  virtual ~IPrompts() = default;
+  IPrompts(const IPrompts&) = delete;
+  IPrompts& operator=(const IPrompts&) = delete;
+
+  // The program's message box; true when it ended with OK.
+  virtual bool Message(const MessageRequest& request) = 0;
+  // The password dialogs of a scrambled recording; true once a typed password matched.
+  virtual bool Password(const PasswordQuestion& question) = 0;
+  // An open-file dialog for existing files; empty when cancelled.
+  virtual QStringList ChooseFiles(const QString& title, const QString& start, const QString& filter) = 0;
+  // A folder browser; empty when cancelled.
+  virtual QString ChooseFolder(const QString& title, const QString& start) = 0;
+  // The print dialog for `printer`; false when cancelled.
+  virtual bool ChoosePrinter(QPrinter& printer) = 0;
+  // The platform's plain alert (the printing path's own messages).
+  virtual void Alert(const QString& text) = 0;
+};
+
+// The real dialogs, over `parent`.
+class DialogPrompts final : public IPrompts {
+ public:
+  explicit DialogPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  bool Message(const MessageRequest& request) override;
+  bool Password(const PasswordQuestion& question) override;
+  QStringList ChooseFiles(const QString& title, const QString& start, const QString& filter) override;
+  QString ChooseFolder(const QString& title, const QString& start) override;
+  bool ChoosePrinter(QPrinter& printer) override;
+  void Alert(const QString& text) override;
+
+ private:
+  QWidget* parent_;
+};
+
+}  // namespace direvovu::gui

@@ -3,6 +3,9 @@
 // copies to "playing". Also: opening 7000 recordings into the play list.
 //   play_to_playing FRONT_RECORDING [RUNS]     (under a display: xvfb-run)
 //   play_to_playing --rows 7000
+//   play_to_playing --gap FRONT_RECORDING [RUNS]
+//       from the end of one row to both channels of the next playing, with the next
+//       row's copies made ahead and without, against libvlc alone opening the pair
 // Prints one line per run and the medians.
 #include <QApplication>
 #include <QElapsedTimer>
@@ -203,6 +206,67 @@ int PlayToPlaying(const fs::path& front, int runs) {
   return 0;
 }
 
+// Two rows of the same pair (in two folders); the first is sought to its last moments,
+// and the clock runs from the end-of-file stop to the next row's release.
+double RowToRowGap(const fs::path& front, const fs::path& folder, bool ahead) {
+  std::vector<fs::path> rows;
+  for (const char* name : {"a", "b"}) {
+    fs::create_directories(folder / name);
+    fs::copy_file(front, folder / name / front.filename());
+    fs::copy_file(direvovu::RearCompanionPath(front),
+                  folder / name / direvovu::RearCompanionPath(front).filename());
+    rows.push_back(folder / name / front.filename());
+  }
+  direvovu::gui::DialogPrompts prompts;
+  CVantorDlg dialog(
+      direvovu::WorkingFolders(folder / "root"),
+      [](Channel channel) { return std::make_unique<ChannelPlayer>(channel, kOptions); }, prompts);
+  std::string error;
+  if (!dialog.Initialise(&error)) return -1;
+  if (!ahead) dialog.playback().SetNextRowSource({});
+  dialog.show();
+  int starts = 0;
+  QElapsedTimer clock;
+  double gap = -1;
+  QObject::connect(&dialog, &CVantorDlg::playbackStarted, [&] {
+    if (++starts == 2) gap = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+  });
+  QObject::connect(&dialog.playback(), &direvovu::gui::PairPlayback::ended, [&] { clock.start(); });
+  QStringList files;
+  for (const fs::path& row : rows) files << QString::fromStdString(row.string());
+  dialog.OpenFiles(files);
+  if (!Await([&] { return starts == 1; })) return -1;
+  if (ahead && !Await([&] { return dialog.playback().preparedRecording() == rows[1]; })) return -1;
+  dialog.SeekCommand(9990);
+  Await([&] { return gap >= 0; });
+  Await([&] { return !dialog.loadPending(); });
+  dialog.CloseCommand();
+  return gap;
+}
+
+int RowGaps(const fs::path& front, int runs) {
+  std::vector<double> vlc_ms, ahead_ms, copy_ms;
+  for (int run = 0; run < runs; ++run) {
+    QTemporaryDir dir;
+    const fs::path folder = dir.path().toStdString();
+    CopyWithCp(front, folder);
+    const double vlc =
+        LibvlcAlone(folder / front.filename(), folder / direvovu::RearCompanionPath(front).filename());
+    const double ahead = RowToRowGap(front, folder / "ahead", true);
+    const double copying = RowToRowGap(front, folder / "copying", false);
+    std::printf(
+        "run %d: libvlc alone %.0f ms; row to row %.0f ms with the copies made ahead, %.0f ms without\n",
+        run + 1, vlc, ahead, copying);
+    vlc_ms.push_back(vlc);
+    ahead_ms.push_back(ahead);
+    copy_ms.push_back(copying);
+  }
+  const double goal = 1.5 * Median(vlc_ms) + 50;
+  std::printf("median: libvlc alone %.0f ms (goal %.0f ms); row to row %.0f ms ahead, %.0f ms without\n",
+              Median(vlc_ms), goal, Median(ahead_ms), Median(copy_ms));
+  return 0;
+}
+
 int OpenRows(int count) {
   QTemporaryDir dir;
   const fs::path folder = dir.path().toStdString();
@@ -237,8 +301,11 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QStringList args = QApplication::arguments();
   if (args.size() >= 3 && args.at(1) == QLatin1String("--rows")) return OpenRows(args.at(2).toInt());
+  if (args.size() >= 3 && args.at(1) == QLatin1String("--gap"))
+    return RowGaps(args.at(2).toStdString(), args.size() > 3 ? args.at(3).toInt() : 5);
   if (args.size() < 2) {
-    std::fprintf(stderr, "usage: play_to_playing FRONT_RECORDING [RUNS] | --rows N\n");
+    std::fprintf(stderr,
+                 "usage: play_to_playing FRONT_RECORDING [RUNS] | --rows N | --gap FRONT_RECORDING [RUNS]\n");
     return 2;
   }
   return PlayToPlaying(args.at(1).toStdString(), args.size() > 2 ? args.at(2).toInt() : 5);

@@ -20,6 +20,7 @@
 #include "core/settings/viewer_settings.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/controls/msg_box.h"
+#include "gui/controls/show_message.h"
 #include "gui/recording/password_dialogs.h"
 #include "gui/recording/sd_password_dialog.h"
 #include "gui/sdcard/sd_drive_dialog.h"
@@ -50,10 +51,16 @@ const std::vector<WindowCase>& Windows() {
       {"question",
        [](WindowContext&) {
          auto box = std::make_unique<gui::CMsgBox>();
+         box->setMessage(gui::MessageText(msg::kCantFormatSd, QStringLiteral("E:")));
          box->setButtons(true, true);
          return box;
        }},
-      {"notice", [](WindowContext&) { return std::make_unique<gui::CMsgBox>(); }},
+      {"notice",
+       [](WindowContext&) {
+         auto box = std::make_unique<gui::CMsgBox>();
+         box->setMessage(gui::MessageText(msg::kNoSdOrWriteProtected, QStringLiteral(" ")));
+         return box;
+       }},
       {"drive_chooser", [](WindowContext& c) { return std::make_unique<gui::CSDDrive>(c.drives, nullptr); }},
       {"password", [](WindowContext&) { return std::make_unique<gui::CInputPwd>(nullptr); }},
       {"password_again", [](WindowContext&) { return std::make_unique<gui::CReInputPwd>(nullptr); }},
@@ -164,7 +171,7 @@ TEST(ButtonTextsScreenshots, MainWindowAndDialogsInEveryLanguage) {
     LanguageScope scope(language);
     for (const WindowCase& window : Windows()) {
       const std::string name = window.name;
-      if (name != "main" && name != "question" && name != "card_password") continue;
+      if (name != "main" && name != "question" && name != "notice" && name != "card_password") continue;
       const std::unique_ptr<QWidget> widget = Shown(window, context);
       const QString file =
           out +

@@ -334,6 +334,44 @@ TEST_F(TextsTest, CellsThatStayEnglish) {
   }
 }
 
+// A recording kind reads the same in the play list's kind column and in the download
+// dialog's kind list: one word for one kind within a language. The stems leave out
+// the letters that Russian inflects.
+TEST_F(TextsTest, KindsAreNamedAlikeInTheDownloadList) {
+  struct KindWords {
+    std::string_view driving, event, parking;
+  };
+  const std::array<KindWords, kLanguageCount> words{{
+      {"주행", "이벤트", "주차"},
+      {"Driving", "Event", "Parking"},
+      {"走行", "イベント", "駐車"},
+      {"行车", "事件", "停车"},
+      {"оезд", "обыти", "арковк"},
+      {"行車", "事件", "停車"},
+      {"Condução", "Evento", "Estacionamento"},
+  }};
+  using namespace rows;
+  for (int language = 0; language < kLanguageCount; ++language) {
+    const KindWords& w = words[static_cast<std::size_t>(language)];
+    const auto has = [language](TextTable table, int row, std::string_view word) {
+      return Text(table, row, language).find(word) != std::string_view::npos;
+    };
+    const std::vector<std::pair<int, std::vector<std::string_view>>> kinds{
+        {recording_kinds::kDriving, {w.driving}},
+        {recording_kinds::kEvent, {w.event}},
+        {recording_kinds::kParking, {w.parking}},
+        {recording_kinds::kParkingEvent, {w.parking, w.event}},
+    };
+    for (const auto& [kind, stems] : kinds) {
+      for (const std::string_view stem : stems) {
+        EXPECT_TRUE(has(TextTable::RecordingKinds, kind, stem)) << language << " kind " << kind;
+        EXPECT_TRUE(has(TextTable::SdDownload, sd_download::kFirstKind + 1 + kind, stem))
+            << language << " kind " << kind;
+      }
+    }
+  }
+}
+
 // Rows that used to fall back to English are translated.
 TEST_F(TextsTest, FormerlyMissingTranslationsAreTranslated) {
   for (int row = msg::kNotDrivingLog; row <= msg::kCantFormatSd; ++row) {

@@ -148,7 +148,7 @@ constexpr std::string_view kPtBr[] = {
     "Tempo Parado",               // 7
     "Velocidade Média",           // 8
     "Velocidade Máxima",          // 9
-    "Informações da Viagem",      // 10
+    "Informações de Condução",    // 10
     "Informações da Reprodução",  // 11
     "Data",                       // 12
     "Hora",                       // 13

@@ -114,7 +114,7 @@ constexpr std::string_view kJa[] = {
     "音量を上げる",                                // 19
     "音量を下げる",                                // 20
     "全画面表示",                                  // 21
-    "地図をキャプチャ",                            // 22
+    "地図キャプチャ",                              // 22
     "GPSトレーサー",                               // 23
     "Gセンサーグラフ",                             // 24
     "速度グラフ",                                  // 25
@@ -137,7 +137,7 @@ constexpr std::string_view kZhHans[] = {
     "暂停",                  // 2
     "关闭",                  // 3
     "打开文件",              // 4
-    "打印屏幕",              // 5
+    "打印画面",              // 5
     "程序信息与更新",        // 6
     "DirevOvu设置",          // 7
     "设置文件密码",          // 8
@@ -177,7 +177,7 @@ constexpr std::string_view kRu[] = {
     "Пауза",                                  // 2
     "Закрыть",                                // 3
     "Открыть файл",                           // 4
-    "Печать экрана",                          // 5
+    "Печать",                                 // 5
     "О программе и обновление",               // 6
     "Настройка DirevOvu",                     // 7
     "Установить пароль файлов",               // 8
@@ -188,18 +188,18 @@ constexpr std::string_view kRu[] = {
     "Свернуть",                               // 13
     "Быстрее",                                // 14
     "Медленнее",                              // 15
-    "Настройки плеера",                       // 16
+    "Настройки программы просмотра",          // 16
     "Загрузка данных или форматирование SD",  // 17
     "Поиск файлов",                           // 18
     "Громче",                                 // 19
     "Тише",                                   // 20
     "Во весь экран",                          // 21
-    "Снимок карты",                           // 22
-    "GPS-трекер",                             // 23
+    "Снимок",                                 // 22
+    "GPS-трек",                               // 23
     "График G-датчика",                       // 24
     "График скорости",                        // 25
     "Режим видео",                            // 26
-    "GPS-трекер",                             // 27
+    "GPS-трек",                               // 27
     "Открыть журнал поездок",                 // 28
     "Карта",                                  // 29
     "Обновить",                               // 30
@@ -266,20 +266,20 @@ constexpr std::string_view kPtBr[] = {
     "Excluir Tudo",                           // 11
     "Excluir Item",                           // 12
     "Minimizar",                              // 13
-    "Acelerar",                               // 14
-    "Desacelerar",                            // 15
+    "Reprodução Mais Rápida",                 // 14
+    "Reprodução Mais Lenta",                  // 15
     "Configurar Visualizador",                // 16
     "Baixar Dados ou Formatar o SD",          // 17
     "Pesquisar Arquivo",                      // 18
     "Aumentar Volume",                        // 19
     "Diminuir Volume",                        // 20
     "Tela Cheia",                             // 21
-    "Capturar Mapa",                          // 22
-    "Rastreador GPS",                         // 23
+    "Capturar",                               // 22
+    "Trajeto GPS",                            // 23
     "Gráfico do Sensor G",                    // 24
     "Gráfico de Velocidade",                  // 25
     "Modo Vídeo",                             // 26
-    "Rastreador GPS",                         // 27
+    "Trajeto GPS",                            // 27
     "Abrir Arquivo de Registro de Condução",  // 28
     "Visualizar Mapa",                        // 29
     "Atualizar",                              // 30

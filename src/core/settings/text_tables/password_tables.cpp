@@ -54,7 +54,7 @@ constexpr std::string_view kSetupZhHans[] = {
     "开",                             // 7
 };
 constexpr std::string_view kSetupRu[] = {
-    "Пароль файлов",                             // 0
+    "Установка пароля файлов",                   // 0
     "Папка пароля:",                             // 1
     "Введите пароль (латиница или цифры, 4~6)",  // 2
     "Пароль:",                                   // 3
@@ -96,7 +96,7 @@ constexpr std::string_view kEntryZhHans[] = {"输入文件密码", "\n文件已�
 constexpr std::string_view kEntryRu[] = {"Ввод пароля файла", "\nФайл зашифрован.\n\nВведите пароль.",
                                          "Пароль:"};
 constexpr std::string_view kEntryZhHant[] = {"輸入檔案密碼", "\n檔案已加密。\n\n請輸入密碼。", "密碼："};
-constexpr std::string_view kEntryPtBr[] = {"Senha do Arquivo",
+constexpr std::string_view kEntryPtBr[] = {"Digite a Senha do Arquivo",
                                            "\nO arquivo está criptografado.\n\nDigite a senha.", "Senha:"};
 
 constexpr std::string_view kReentryKo[] = {

@@ -67,7 +67,7 @@ constexpr std::string_view kZhHans[] = {
     "行驶路线",  // 12
 };
 constexpr std::string_view kRu[] = {
-    "Движение",          // 0
+    "Поездка",           // 0
     "Событие",           // 1
     "Парковка",          // 2
     "Событие парковки",  // 3
@@ -86,7 +86,7 @@ constexpr std::string_view kZhHant[] = {
     "事件",      // 1
     "停車",      // 2
     "停車事件",  // 3
-    "序號",      // 4
+    "編號",      // 4
     "日期",      // 5
     "時間",      // 6
     "類型",      // 7
@@ -106,8 +106,8 @@ constexpr std::string_view kPtBr[] = {
     "HORA",                      // 6
     "TIPO",                      // 7
     "NOME DO ARQUIVO",           // 8
-    "DATA DA VIAGEM",            // 9
-    "HORA DA VIAGEM",            // 10
+    "DATA DA CONDUÇÃO",          // 9
+    "HORA DA CONDUÇÃO",          // 10
     "DISTÂNCIA",                 // 11
     "Rota de Condução",          // 12
 };

@@ -37,8 +37,8 @@ constexpr std::string_view kEventEn[] = {
 constexpr std::string_view kEventJa[] = {
     "イベントレポート",    // 0
     "イベントフォルダ：",  // 1
-    "イベント日付",        // 2
-    "イベント時刻",        // 3
+    "イベント発生日",      // 2
+    "発生時刻",            // 3
     "イベント要因",        // 4
     "イベント要因の合計",  // 5
     "保存",                // 6
@@ -155,7 +155,7 @@ constexpr std::string_view kInfoPtBr[] = {
     "◈ Versão do Visualizador para PC: 2.6.1",  // 1
     "◈ Versão do Firmware:",                    // 2
     kNoticePtBr,                                // 3
-    "◈ Verificar versão de atualização",        // 4
+    "◈ Verificar atualizações",                 // 4
 };
 
 }  // namespace

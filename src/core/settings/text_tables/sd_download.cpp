@@ -121,7 +121,7 @@ constexpr std::string_view kDownloadRu[] = {
     "Папка загрузки:",                                           // 3
     "Форматирование SD",                                         // 4
     "Диск для форматирования:",                                  // 5
-    "Форматировать",                                             // 6
+    "Формат",                                                    // 6
     "Загрузка:",                                                 // 7
     "Вкл.",                                                      // 8
     "Выкл.",                                                     // 9
@@ -130,7 +130,7 @@ constexpr std::string_view kDownloadRu[] = {
     "Не добавлять",                                              // 12
     "Выбрать все",                                               // 13
     "Снять выбор",                                               // 14
-    "Инвертировать",                                             // 15
+    "Инверсия",                                                  // 15
     "Загрузить",                                                 // 16
     "Все",                                                       // 17
     "Файлы поездок",                                             // 18
@@ -142,7 +142,7 @@ constexpr std::string_view kDownloadRu[] = {
 constexpr std::string_view kDownloadZhHant[] = {
     "下載SD資料",                // 0
     "SD記憶卡磁碟機：",          // 1
-    "下載對象：",                // 2
+    "下載項目：",                // 2
     "下載資料夾：",              // 3
     "格式化SD",                  // 4
     "要格式化的SD磁碟機：",      // 5
@@ -178,9 +178,9 @@ constexpr std::string_view kDownloadPtBr[] = {
     "Copiar para a Lista:",                             // 10
     "Copiar",                                           // 11
     "Não Copiar",                                       // 12
-    "Selecionar Tudo",                                  // 13
+    "Marcar Tudo",                                      // 13
     "Desmarcar Tudo",                                   // 14
-    "Inverter Seleção",                                 // 15
+    "Inverter",                                         // 15
     "Baixar",                                           // 16
     "Todos",                                            // 17
     "Arquivos de Condução",                             // 18

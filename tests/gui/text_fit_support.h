@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/settings/texts.h"
+
+namespace direvovu::test {
+
+// A text drawn in less room than it needs: where it is, and by how many pixels it is
+// too wide or too tall.
+struct ClippedText {
+  QString where;
+  QString text;
+  QSize needed;
+  QSize room;
+};
+
+// The captions of the visible buttons (push, radio, check) and list headings of a
+// window that do not fit the room their style gives them inside the frame.
+std::vector<ClippedText> ClippedButtonTexts(const QWidget& window);
+
+// Readable lines for a failure message.
+QString Describe(const std::vector<ClippedText>& clipped);
+
+// Sets the process-wide language for a scope.
+class LanguageScope {
+ public:
+  explicit LanguageScope(int language) : saved_(CurrentLanguage()) { SetCurrentLanguage(language); }
+  ~LanguageScope() { SetCurrentLanguage(saved_); }
+  LanguageScope(const LanguageScope&) = delete;
+  LanguageScope& operator=(const LanguageScope&) = delete;
+
+ private:
+  int saved_;
+};
+
+}  // namespace direvovu::test

@@ -20,7 +20,7 @@ std::filesystem::path ViewerRuntimeFolder(const std::filesystem::path& workingRo
   if (!root.has_filename() && root.has_parent_path()) root = root.parent_path();  // "…/DirevOvu/"
   const QByteArray key = QString::fromStdString(root.string()).toUtf8() + '\n' + QDir::homePath().toUtf8();
   const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(12);
-  const std::filesystem::path folder =
+  std::filesystem::path folder =
       std::filesystem::path(UserRuntimeFolder().toStdString()) / ("direvovu-" + hash.toStdString());
   std::error_code ec;
   std::filesystem::create_directory(folder, ec);

@@ -138,6 +138,7 @@ class Driver {
   explicit Driver(DriveRandom& random) : random_(random) { timer_ = random_.Uniform(2, 4); }
 
   // Advances one step; returns the new speed in m/s.
+  // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the speed, then its cap
   double Step(double speed, double corner_cap) {
     timer_ -= kStep;
     switch (phase_) {

@@ -16,6 +16,7 @@ namespace fs = std::filesystem;
 
 char* AsChars(std::span<std::uint8_t> bytes) { return reinterpret_cast<char*>(bytes.data()); }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): offset before size, as reads go
 std::vector<std::uint8_t> ReadRange(std::fstream& file, std::uint64_t offset, std::uint64_t size) {
   std::vector<std::uint8_t> bytes(size);
   file.seekg(static_cast<std::streamoff>(offset));

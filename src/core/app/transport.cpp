@@ -19,6 +19,7 @@ std::int64_t SeekTargetMs(std::int64_t length_ms, int position, int range) {
   return length_ms * p / range;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): time, length, step, as the name reads
 std::int64_t NudgedTimeMs(std::int64_t time_ms, std::int64_t length_ms, std::int64_t delta_ms) {
   if (length_ms <= 0) return 0;
   const std::int64_t last = std::max<std::int64_t>(length_ms - 1000, 0);

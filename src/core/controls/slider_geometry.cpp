@@ -45,6 +45,7 @@ int DragCentre(const SliderGeometry& geometry, int pointer, int offset) {
   return ClampCentre(geometry, pointer - offset);
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): position before page, as sliders take them
 std::int32_t PositionAfterKey(const SliderGeometry& geometry, std::int32_t position, std::int32_t page,
                               SliderKey key) {
   std::int64_t next = position;

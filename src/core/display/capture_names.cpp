@@ -12,6 +12,7 @@ std::string PlayTimeStamp(std::int64_t playMs) {
   return text;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): folder before file, as a path reads
 std::filesystem::path VideoCaptureFile(const std::filesystem::path& folder,
                                        const std::filesystem::path& recording, std::int64_t playMs) {
   std::string name = recording.filename().string();

@@ -4,6 +4,7 @@
 
 namespace direvovu {
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): from the card to the folder, as copied
 std::optional<CardCopyTarget> PlanCardCopy(const std::filesystem::path& cardRoot,
                                            const std::filesystem::path& downloadFolder,
                                            const std::filesystem::path& recording) {

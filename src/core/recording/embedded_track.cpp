@@ -110,6 +110,7 @@ void SetRecordTime(TrackSecond& r, std::uint32_t secondsSince1970) {
 
 // Reads up to `wanted` entries of entrySize bytes that start at offset. A payload that
 // ends early yields fewer entries; the records they would fill keep their zeros.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): count before size, as the table says
 std::vector<std::uint8_t> ReadEntries(ByteReader& reader, std::uint64_t offset, std::size_t wanted,
                                       std::size_t entrySize) {
   const std::uint64_t left = offset < reader.Size() ? reader.Size() - offset : 0;
@@ -225,6 +226,7 @@ TrackParseOutcome ParseEmbeddedTrack(const std::filesystem::path& path, bool ful
   return ParseEmbeddedTrack(*reader, fullParse, track);
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the copy, then front before rear
 const std::filesystem::path& TrackMessageSubject(const std::filesystem::path& workingCopy,
                                                  const std::filesystem::path& frontRecording,
                                                  const std::filesystem::path& rearRecording) {
@@ -235,6 +237,7 @@ const std::filesystem::path& TrackMessageSubject(const std::filesystem::path& wo
   return at != std::filesystem::path::string_type::npos && at > 0 ? frontRecording : rearRecording;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): front before rear, as everywhere
 PairTrackOutcome ParseTrackOfPair(ByteReader* front, ByteReader* rear, TrackState& track) {
   PairTrackOutcome pair;
   if (front != nullptr) {

@@ -106,6 +106,7 @@ bool ReadPasswordBlock(const CipherBlock16& block, PasswordSlot& slot) {
   return true;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): header and tail in file order
 std::optional<RecordingHeader> DecryptHeader(const RecordingHeader& scrambled, const CipherBlock16& tail,
                                              const PasswordSlot& password) {
   std::array<std::uint8_t, kScrambledHeaderBytes + 16> in{};

@@ -91,6 +91,7 @@ bool WriteRecordingCopy(const BinaryFile& source, const RecordingHeader* plainHe
   return ok;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the recording, then its copies in order
 WorkingCopiesPlan PlanWorkingCopies(const fs::path& front, const fs::path& frontCopy,
                                     const fs::path& rearCopy, PasswordState& passwords,
                                     const AskPassword& ask) {

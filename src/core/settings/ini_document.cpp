@@ -135,6 +135,7 @@ std::size_t IniDocument::InsertionPoint(const Span& span) const {
   return at;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): section, key, value: the INI order
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
   const auto span = FindSection(section);
   if (!span) return std::nullopt;
@@ -150,6 +151,7 @@ void IniDocument::InsertLine(std::size_t at, std::string text) {
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), newline_});
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): section, key, value: the INI order
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
   const std::string entry = OneLine(TrimBlanks(key)) + "=" + OneLine(value);
   const auto span = FindSection(section);
@@ -215,6 +217,7 @@ IniLookup::IniLookup(const IniDocument& document) {
   }
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): section, key, value: the INI order
 std::optional<std::string> IniLookup::Get(std::string_view section, std::string_view key) const {
   const auto s = sections_.find(LowerCase(section));
   if (s == sections_.end()) return std::nullopt;

@@ -42,6 +42,7 @@ CBIniFile::CBIniFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 void CBIniFile::SetPath(std::filesystem::path path) { path_ = std::move(path); }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): section, key, default: the INI order
 std::string CBIniFile::GetString(std::string_view section, std::string_view key,
                                  std::string_view default_value, std::size_t size) const {
   const std::size_t max_chars = size == 0 ? 0 : size - 1;

@@ -63,6 +63,7 @@ bool CreateWorkingFolders(const WorkingFolders& folders) {
   return root_ok;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the key, then the date of today
 std::string DefaultSettingText(const WorkingFolders& folders, std::string_view key, std::string_view today) {
   if (key == "SD_DOWN_FOLDER") return folders.download().string();
   if (key == "CAPTURE_FOLDER") return folders.capture().string();

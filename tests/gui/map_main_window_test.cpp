@@ -92,7 +92,7 @@ TEST_F(MapMainWindowTest, AWindowOpenedWhileARecordingPlaysFollowsItAtOnce) {
 
   // Two seconds in, the track has a position; each tick draws it (route marking is on by
   // default, so the route grows).
-  front_->SetTime(1500);
+  front_->SetClock(1500, 2000);
   dialog_->timers().Tick(gui::timer::kTimeDisplay);
   const double lat = dialog_->track().currentLatitude;
   const double lon = dialog_->track().currentLongitude;

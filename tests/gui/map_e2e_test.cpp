@@ -88,13 +88,14 @@ TEST(MapEndToEnd, TheMapFollowsThePlayingRecordingAndItsRouteGrows) {
   ASSERT_TRUE(started.wait(20000)) << "the pair never started";
   ASSERT_GT(WriteTilesAlong(window.track(), tiles), 0);
 
-  // Opened while the recording plays: it follows at once.
+  // Opened while the recording plays: it follows at once. (The connection watch may reload
+  // the page once when it first sees the network; the waits outlast that.)
   window.MapCommand();
   CMapDlg* map = window.mapWindow();
   ASSERT_NE(map, nullptr);
   ASSERT_TRUE(test::WaitForPage(*map));
   map->move(window.frameGeometry().right() + 4, 0);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return MarkerAtTrack(*map, window); }, 10000))
+  ASSERT_TRUE(QTest::qWaitFor([&] { return MarkerAtTrack(*map, window); }, 30000))
       << "the marker never stood at the track's position";
   EXPECT_TRUE(test::ReadDrawing(map->browser()->page()).lines.empty());
 
@@ -108,13 +109,13 @@ TEST(MapEndToEnd, TheMapFollowsThePlayingRecordingAndItsRouteGrows) {
         points = lines.empty() ? 0 : lines[0];
         return points >= 2;
       },
-      10000));
+      30000));
   ASSERT_TRUE(QTest::qWaitFor(
       [&] {
         const auto lines = test::ReadDrawing(map->browser()->page()).lines;
         return !lines.empty() && lines[0] > points;
       },
-      10000))
+      30000))
       << "the route did not grow past " << points << " points";
   EXPECT_TRUE(MarkerAtTrack(*map, window) ||
               QTest::qWaitFor([&] { return MarkerAtTrack(*map, window); }, 3000));

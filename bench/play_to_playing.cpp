@@ -3,6 +3,8 @@
 // copies to "playing". Also: opening 7000 recordings into the play list.
 //   play_to_playing FRONT_RECORDING [RUNS]     (under a display: xvfb-run)
 //   play_to_playing --rows 7000
+//   play_to_playing --with-map FRONT_RECORDING [RUNS]
+//       the same with the map window open (tiles from an empty local folder)
 //   play_to_playing --gap FRONT_RECORDING [RUNS]
 //       from the end of one row to both channels of the next playing, with the next
 //       row's copies made ahead and without, against libvlc alone opening the pair
@@ -28,9 +30,14 @@
 #include "core/settings/viewer_settings.h"
 #include "gui/app/playlist_view.h"
 #include "gui/app/vantor_dlg.h"
+#include "gui/map/map_dlg.h"
+#include "gui/map/web_engine.h"
 #include "player/channel_player.h"
 
 namespace {
+
+// The map window is open during the runs (--with-map).
+bool g_with_map = false;
 
 namespace fs = std::filesystem;
 using direvovu::Channel;
@@ -148,6 +155,10 @@ ViewerTimes Viewer(const fs::path& front, const fs::path& root) {
     return {};
   }
   dialog.show();
+  if (g_with_map) {
+    dialog.MapCommand();
+    Await([&] { return dialog.mapFlags().page_loaded; });
+  }
   dialog.playlist()->AppendRows({front.string()});
   dialog.playlist()->SelectRow(0);
   bool settled = false;  // the window is on screen before the clock starts
@@ -182,6 +193,11 @@ int PlayToPlaying(const fs::path& front, int runs) {
     const double cp = CopyWithCp(front, folder);
     const double vlc =
         LibvlcAlone(folder / front.filename(), folder / direvovu::RearCompanionPath(front).filename());
+    if (g_with_map) {
+      fs::create_directories(folder / "root" / "tiles");
+      std::ofstream(folder / "root" / "Env_Setup.txt")
+          << "[VIEWER_SETUP]\r\nMAP_TILE_URL=" << (folder / "root" / "tiles").string() << "\r\n";
+    }
     const ViewerTimes viewer = Viewer(front, folder / "root");
     const double load = CopiesAndTrack(front, folder);
     load_ms.push_back(load);
@@ -298,8 +314,13 @@ int OpenRows(int count) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  direvovu::gui::PrepareWebEngine();
   QApplication app(argc, argv);
-  const QStringList args = QApplication::arguments();
+  QStringList args = QApplication::arguments();
+  if (args.size() >= 2 && args.at(1) == QLatin1String("--with-map")) {
+    g_with_map = true;
+    args.removeAt(1);
+  }
   if (args.size() >= 3 && args.at(1) == QLatin1String("--rows")) return OpenRows(args.at(2).toInt());
   if (args.size() >= 3 && args.at(1) == QLatin1String("--gap"))
     return RowGaps(args.at(2).toStdString(), args.size() > 3 ? args.at(3).toInt() : 5);

@@ -10,7 +10,8 @@ grep -x "VOLUME=5" <<<"$out" >/dev/null
 grep -x "SD_DOWN_FOLDER=$root/SD" <<<"$out" >/dev/null
 [ "$(echo "$out" | head -1)" = "SD_DOWN_FOLDER=$root/SD" ]
 [ "$(echo "$out" | tail -1)" = "MARKER_INTERVAL_MS=3000" ]
-[ "$(echo "$out" | wc -l)" -eq 21 ]
+[ "$(echo "$out" | wc -l)" -eq 22 ]
+grep -x "MAP_TILE_URL=https://tile.openstreetmap.org/{z}/{x}/{y}.png" <<<"$out" >/dev/null
 [ ! -e "$root/Env_Setup.txt" ]
 
 printf '[viewer_setup]\r\nLANGUAGE=10\r\nVOLUME=100\r\nROUTE_INTERVAL=2\r\nSPEED_UNIT=0x\r\n' > "$root/Env_Setup.txt"

@@ -47,6 +47,7 @@ const std::vector<SettingKey>& ViewerSettingKeys() {
       {"DOWNLOAD_SD", ReadRule::Text},
       {"DOWNLOAD_USE", ReadRule::Number2},
       {"SD_FILE_COPY_TO_LIST", ReadRule::Number2},
+      {"MAP_TILE_URL", ReadRule::Text},
   };
   return keys;
 }
@@ -76,6 +77,9 @@ std::string DefaultSettingText(const WorkingFolders& folders, std::string_view k
   if (key == "SEARCH_START_TIME") return "000000";
   if (key == "SEARCH_END_TIME") return "235959";
   if (key == "SD_FILE_COPY_TO_LIST") return "0";
+  // The map's tiles: the OpenStreetMap standard layer unless a template, folder or
+  // MBTiles file is named.
+  if (key == "MAP_TILE_URL") return "https://tile.openstreetmap.org/{z}/{x}/{y}.png";
   return "";
 }
 

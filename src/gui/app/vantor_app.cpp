@@ -12,6 +12,7 @@
 #include "core/settings/viewer_settings.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/controls/prompts.h"
+#include "gui/map/web_engine.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
 #include "platform/working_root.h"
@@ -53,6 +54,7 @@ std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "xcb");
   }
 #endif
+  PrepareWebEngine();  // the map page's scheme exists before the application does
   return std::make_unique<QApplication>(argc, argv);
 }
 

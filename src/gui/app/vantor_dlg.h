@@ -21,6 +21,7 @@
 #include "gui/app/pair_playback.h"
 #include "gui/app/timer_registry.h"
 #include "gui/controls/prompts.h"
+#include "gui/map/map_dlg.h"
 #include "player/media_player.h"
 
 class QAbstractButton;
@@ -143,6 +144,16 @@ class CVantorDlg : public QDialog {
   // Texts of every control in the current language (after a language change).
   void RefreshTexts();
 
+  // The map window (vantor_dlg_map.cpp). The map button: opens the window once, shows it
+  // again after a language change, and from then on the window follows the playing
+  // recording.
+  void MapCommand();
+  // The language changed (the viewer setup): an open map window loads the page of the
+  // new language, a closed one does so when the map button next shows it.
+  void MapLanguageChanged();
+  [[nodiscard]] CMapDlg* mapWindow() const { return map_; }
+  [[nodiscard]] const MapWindowFlags& mapFlags() const { return map_flags_; }
+
  signals:
   // Both channels run after a load (the synchronised start is over).
   void playbackStarted();
@@ -159,6 +170,7 @@ class CVantorDlg : public QDialog {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void reject() override;
 
  private:
@@ -194,6 +206,13 @@ class CVantorDlg : public QDialog {
   void PlayOpenedTick();
   [[nodiscard]] bool ConnectedNow() const;
   [[nodiscard]] bool MapWindowExists() const;
+
+  // vantor_dlg_map.cpp
+  void ConnectMapCommands();
+  void StartMapPointsWhilePlaying();
+  void MapConnectivityChanged(bool connected);
+  void PrepareMapOnce();
+  void DestroyMapWindow();
 
   // vantor_dlg_playback.cpp: what the pair's playback reports.
   void ConnectPlayback();
@@ -262,6 +281,11 @@ class CVantorDlg : public QDialog {
   std::string elapsed_text_ = "00:00";
   std::string total_text_ = "00:00";
   int play_second_ = 0;
+
+  // The map window, made by the map button and kept until the window closes.
+  CMapDlg* map_ = nullptr;
+  MapWindowFlags map_flags_;
+  bool map_prepared_ = false;  // the first playback after start-up cleared the map
 
   // Connectivity: unknown until the first check.
   std::optional<bool> online_;

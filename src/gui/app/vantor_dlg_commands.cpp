@@ -15,6 +15,7 @@ void CVantorDlg::ConnectCommands() {
   on(ctl::kMinimize, &CVantorDlg::MinimizeCommand);
   ConnectDisplayCommands();
   ConnectTransport();
+  ConnectMapCommands();
   // The transport, the play list and the buttons of the other windows (setup, SD
   // download, map, driving log, event log, information, detail search, OBD) are
   // connected by the changes that bring those windows.
@@ -29,6 +30,7 @@ void CVantorDlg::CloseCommand() {
   if (!playback_->Close()) return;
   SaveVolume(folders_, settings_.volume_step);
   timers_.StopEverything();
+  DestroyMapWindow();
   done(QDialog::Accepted);
 }
 

@@ -68,6 +68,7 @@ void CVantorDlg::ShowLoadProgress(int percent) {
 }
 
 void CVantorDlg::PlaybackStarted() {
+  PrepareMapOnce();
   RefreshGraphs();
   StartPlaybackTimers();
   emit playbackStarted();

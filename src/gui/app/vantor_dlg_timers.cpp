@@ -69,18 +69,20 @@ void CVantorDlg::MapPointsTick() {
     timers_.Stop(timer::kMapPoints);
     return;
   }
+  if (!playback_->front()->IsPlaying() || track().currentLatitude == 0) return;
+  map_->SetMapPoint(track(), settings_.marker_on != 0);
 }
 
 // Timer 1003: after the connection came back the map page is reloaded, and the
 // position updates resume once there is a position.
 void CVantorDlg::MapRefreshTick() {
+  if (MapWindowExists()) map_->ShowMapPage();
   if (track().currentLatitude != 0 && MapWindowExists()) {
     timers_.Start(timer::kMapPoints, settings_.marker_interval_ms);
   }
 }
 
-// The map window comes with its own change; until then there is none.
-bool CVantorDlg::MapWindowExists() const { return false; }
+bool CVantorDlg::MapWindowExists() const { return map_ != nullptr; }
 
 bool CVantorDlg::ConnectedNow() const {
   if (connectivity_probe_) return connectivity_probe_();
@@ -94,7 +96,8 @@ bool CVantorDlg::ConnectedNow() const {
 // recording plays, since only then does the map show anything.
 void CVantorDlg::ConnectivityTick() {
   if (!playback_->LeadingPlays()) return;
-  const bool connected = ConnectedNow();
+  // Tiles from a local folder need no network: the map stays as it is.
+  const bool connected = ConnectedNow() || (map_ != nullptr && map_->WorksOffline());
   if (online_ == connected) return;
   online_ = connected;
   if (connected) {
@@ -102,6 +105,7 @@ void CVantorDlg::ConnectivityTick() {
   } else {
     timers_.Stop(timer::kMapPoints);
   }
+  MapConnectivityChanged(connected);
   emit connectivityChanged(connected);
   update();
 }

@@ -1,0 +1,130 @@
+// The map window: from the map button to the page loaded and the first point drawn, and
+// the GUI thread's cost of one SetMapPoint. Run under a display (xvfb-run):
+//   map_open [RUNS]
+// The first open of a process starts WebEngine on the profile's disk cache as it finds
+// it; run it once on an empty XDG_CACHE_HOME (cold) and again on the same one (warm).
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEnginePage>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "core/settings/viewer_settings.h"
+#include "gui/controls/prompts.h"
+#include "gui/map/map_dlg.h"
+#include "gui/map/web_browser.h"
+#include "gui/map/web_engine.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using direvovu::gui::CMapDlg;
+
+template <typename Done>
+bool Await(Done done, int limit_ms = 30000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > limit_ms) return false;
+    QEventLoop loop;
+    QTimer::singleShot(1, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+  return true;
+}
+
+double Ms(const QElapsedTimer& clock) { return static_cast<double>(clock.nsecsElapsed()) / 1e6; }
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+struct OpenTimes {
+  double loaded = -1;
+  double drawn = -1;
+  double set_point_us = -1;
+};
+
+bool MarkerDrawn(CMapDlg& window) {
+  bool answered = false;
+  bool drawn = false;
+  window.browser()->page()->runJavaScript(QStringLiteral("drawn.point !== null"), [&](const QVariant& v) {
+    drawn = v.toBool();
+    answered = true;
+  });
+  Await([&] { return answered; });
+  return drawn;
+}
+
+OpenTimes OpenOnce(const direvovu::WorkingFolders& folders, direvovu::gui::IPrompts& prompts) {
+  direvovu::gui::MapWindowFlags flags;
+  flags.open = true;
+  OpenTimes times;
+  QElapsedTimer clock;
+  clock.start();
+  CMapDlg window(flags, folders, prompts);
+  bool ready = false;
+  QObject::connect(&window, &CMapDlg::pageReady, [&](bool ok) { ready = ok; });
+  if (!Await([&] { return ready; })) return times;
+  times.loaded = Ms(clock);
+  direvovu::TrackState track;
+  track.currentLatitude = 37.4703;
+  track.currentLongitude = 127.0419;
+  window.SetMapPoint(track, false);
+  if (!Await([&] { return MarkerDrawn(window); })) return times;
+  times.drawn = Ms(clock);
+
+  // The GUI thread's share: the calls only queue their scripts.
+  constexpr int kCalls = 2000;
+  QElapsedTimer cost;
+  cost.start();
+  for (int i = 0; i < kCalls; ++i) {
+    track.currentLatitude = 37.4703 + i * 1e-5;
+    window.SetMapPoint(track, true);
+  }
+  times.set_point_us = Ms(cost) * 1000 / kCalls;
+  Await([&] { return MarkerDrawn(window); });  // let the page work them off
+  return times;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  direvovu::gui::PrepareWebEngine();
+  QApplication app(argc, argv);
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+  QTemporaryDir root;
+  const direvovu::WorkingFolders folders(fs::path(root.path().toStdString()));
+  fs::create_directories(folders.root / "tiles");
+  std::ofstream(folders.settings_file())
+      << "[VIEWER_SETUP]\r\nLANGUAGE=0\r\nMAP_TILE_URL=" << (folders.root / "tiles").string() << "\r\n";
+  direvovu::gui::DialogPrompts prompts;
+  std::vector<double> loaded, drawn, cost;
+  for (int run = 0; run < runs; ++run) {
+    const OpenTimes t = OpenOnce(folders, prompts);
+    if (t.drawn < 0) {
+      std::fprintf(stderr, "run %d: the page never loaded or drew\n", run + 1);
+      return 1;
+    }
+    std::printf("run %d%s: page loaded %.0f ms, first point drawn %.0f ms, SetMapPoint %.1f us\n", run + 1,
+                run == 0 ? " (first in the process)" : "", t.loaded, t.drawn, t.set_point_us);
+    if (run > 0) {
+      loaded.push_back(t.loaded);
+      drawn.push_back(t.drawn);
+    }
+    cost.push_back(t.set_point_us);
+  }
+  std::printf(
+      "median of the later opens: page loaded %.0f ms, first point drawn %.0f ms; SetMapPoint %.1f us\n",
+      Median(loaded), Median(drawn), Median(cost));
+  return 0;
+}

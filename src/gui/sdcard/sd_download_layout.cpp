@@ -120,6 +120,7 @@ void CSDDownLoad::BuildList() {
     headers << UiText(TextTable::RecordingKinds, row);
   }
   list_->setHeaderLabels(headers);
+  list_->header()->setStretchLastSection(false);
   for (int c = 0; c < 5; ++c) {
     list_->setColumnWidth(c, kColumnWidths[c]);
     list_->headerItem()->setTextAlignment(c, c < 4 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);

@@ -142,6 +142,16 @@ TEST_F(CardDownload, ReadOnlyDownloadFolderFailsEveryFile) {
   EXPECT_EQ(summary.failed, 8);
 }
 
+TEST_F(CardDownload, DownloadFolderThatCannotBeMadeFailsEveryFileAndLeavesNothing) {
+  // A file where the folder should be: no folder below it can exist, even for root.
+  Put(temp.path() / "pc", "not a folder");
+  const auto summary = RunCardDownload(PlanDownload(card, down, Checked(card)), Hooks());
+  EXPECT_EQ(summary.end, DownloadEnd::Finished);
+  EXPECT_EQ(summary.copied, 0);
+  EXPECT_EQ(summary.failed, 8);
+  EXPECT_EQ(ReadText(temp.path() / "pc"), "not a folder");
+}
+
 TEST_F(CardDownload, ProgressCountsRowsAndBytesToTheEnd) {
   std::vector<DownloadProgress> seen;
   DownloadHooks hooks = Hooks();

@@ -1,4 +1,5 @@
 // direvovu-cli card: the card walk and the download of the SD download window.
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -75,7 +76,7 @@ void PrintProgress(const DownloadProgress& p) {
                 static_cast<unsigned long long>(p.bytesDone >> 20),
                 static_cast<unsigned long long>(p.bytesTotal >> 20), p.currentFile.c_str());
   std::cerr << line;
-  if (p.secondsLeft >= 0) std::cerr << "  " << static_cast<long long>(p.secondsLeft + 0.5) << " s left";
+  if (p.secondsLeft >= 0) std::cerr << "  " << std::llround(p.secondsLeft) << " s left";
   std::cerr << '\n';
 }
 

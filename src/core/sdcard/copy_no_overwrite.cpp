@@ -1,7 +1,7 @@
 #include "core/sdcard/copy_no_overwrite.h"
 
 #include <fcntl.h>
-#include <stdio.h>  // renameat2
+#include <cstdio>  // renameat2
 #include <unistd.h>
 
 #include <cerrno>

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include <chrono>
+#include <cmath>
 #include <future>
 #include <mutex>
 
@@ -28,7 +29,7 @@ QString Megabytes(std::uint64_t bytes) {
 }
 
 QString TimeText(double seconds) {
-  const auto whole = static_cast<long long>(seconds + 0.5);
+  const long long whole = std::llround(seconds);
   return QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QChar('0'));
 }
 

@@ -5,19 +5,10 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
+
+#include "platform/runtime_folder.h"
 
 namespace direvovu::platform {
-namespace {
-
-QString RuntimeFolder() {
-  QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (dir.isEmpty()) dir = QDir::tempPath();
-  return dir;
-}
-
-}  // namespace
-
 SingleInstance::SingleInstance(const QString& key, QObject* parent) : QObject(parent) {
   const QByteArray hash = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
   server_name_ = QStringLiteral("direvovu-") + QString::fromLatin1(hash);
@@ -26,7 +17,7 @@ SingleInstance::SingleInstance(const QString& key, QObject* parent) : QObject(pa
 SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::Acquire() {
-  lock_ = std::make_unique<QLockFile>(RuntimeFolder() + QLatin1Char('/') + server_name_ +
+  lock_ = std::make_unique<QLockFile>(UserRuntimeFolder() + QLatin1Char('/') + server_name_ +
                                       QStringLiteral(".lock"));
   lock_->setStaleLockTime(0);  // a crashed viewer's lock is recognised by its dead process
   if (!lock_->tryLock(0)) {

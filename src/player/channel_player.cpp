@@ -302,10 +302,17 @@ PlayerState ChannelPlayer::GetState() const {
 
 bool ChannelPlayer::TakeSnapshot(const std::filesystem::path& file) {
   if (!IsPlaying()) return false;
-  // Width and height 0 keep the video's own size.
-  if (libvlc_video_take_snapshot(player_, 0, NarrowPath(file).c_str(), 0, 0) != 0) return false;
-  std::error_code error;
-  return std::filesystem::is_regular_file(file, error);
+  // libvlc waits only half a second for the next picture; a busy machine (or a paused
+  // player whose picture is being redrawn) misses that, so it gets a few tries.
+  constexpr int kAttempts = 4;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    // Width and height 0 keep the video's own size.
+    if (libvlc_video_take_snapshot(player_, 0, NarrowPath(file).c_str(), 0, 0) == 0) {
+      std::error_code error;
+      return std::filesystem::is_regular_file(file, error);
+    }
+  }
+  return false;
 }
 
 bool ChannelPlayer::CanPause() const {

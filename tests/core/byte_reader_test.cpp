@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <numeric>
 #include <string>
 
@@ -18,6 +19,29 @@ std::vector<std::uint8_t> Counting(std::size_t n) {
   std::vector<std::uint8_t> bytes(n);
   std::iota(bytes.begin(), bytes.end(), std::uint8_t{0});
   return bytes;
+}
+
+TEST(ByteReaderTest, WordsReadOnlyWhenWhollyInside) {
+  const std::vector<std::uint8_t> bytes{0x12, 0x34, 0x56, 0x78, 0x9A};
+  EXPECT_EQ(BigEndianAt(bytes, 0), 0x12345678u);
+  EXPECT_EQ(BigEndianAt(bytes, 1), 0x3456789Au);
+  EXPECT_EQ(LittleEndianAt(bytes, 1), 0x9A785634u);
+  EXPECT_FALSE(BigEndianAt(bytes, 2));  // three bytes left
+  EXPECT_FALSE(LittleEndianAt(bytes, 5));
+  EXPECT_FALSE(BigEndianAt(bytes, std::numeric_limits<std::size_t>::max()));  // no wrap-around
+
+  SpanReader reader(bytes);
+  EXPECT_EQ(reader.ReadBigEndian(1), 0x3456789Au);
+  EXPECT_FALSE(reader.ReadBigEndian(2));
+  EXPECT_FALSE(reader.ReadBigEndian(std::numeric_limits<std::uint64_t>::max()));
+}
+
+TEST(ByteReaderTest, PutWordWritesNothingThatDoesNotFit) {
+  std::vector<std::uint8_t> bytes(6, 0);
+  EXPECT_TRUE(PutBigEndianAt(bytes, 2, 0xA1B2C3D4));
+  EXPECT_EQ(bytes, (std::vector<std::uint8_t>{0, 0, 0xA1, 0xB2, 0xC3, 0xD4}));
+  EXPECT_FALSE(PutBigEndianAt(bytes, 3, 0xFFFFFFFF));
+  EXPECT_EQ(bytes[3], 0xB2);
 }
 
 TEST(ByteReaderTest, SpanReaderStopsAtTheEnd) {

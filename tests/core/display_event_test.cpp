@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "core/display/event_text.h"
 #include "display_track_fixture.h"
 #include "temp_folder.h"
@@ -26,6 +28,20 @@ TEST(DisplayEventText, ReadingStopsAtTheFirstMissingSection) {
   EXPECT_DOUBLE_EQ(entries[0].z, 1.6);
   EXPECT_DOUBLE_EQ(entries[1].x, 0);  // not a number
   EXPECT_DOUBLE_EQ(entries[1].y, 0);  // missing: "0.0"
+}
+
+TEST(DisplayEventText, AFileOfManySectionsIsReadWhole) {
+  // Each key is found through one index of the file: searching the file from the top
+  // per key made a crafted file like this one stall the load for minutes.
+  std::string text;
+  constexpr int kSections = 40000;
+  for (int n = 1; n <= kSections; ++n) {
+    text += "[Event" + std::to_string(n) +
+            "]\nDate=2009/08/07\nTime=14:25:42\nG_Sensor_X=" + std::to_string(n) + "\n";
+  }
+  const auto entries = Parse(text);
+  ASSERT_EQ(entries.size(), static_cast<std::size_t>(kSections));
+  EXPECT_DOUBLE_EQ(entries.back().x, kSections);
 }
 
 TEST(DisplayEventText, EmptyDateEndsTheList) {

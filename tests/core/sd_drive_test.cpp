@@ -73,7 +73,8 @@ TEST_F(SdDriveTest, ChooserOffersRemovableDrivesFromB) {
                          {'F', Folder("f"), true},
                          {'C', Folder("c"), false},
                          {'D', Folder("d"), true}};
-  EXPECT_EQ(ChooserDriveLabels(drives), (std::vector<std::string>{"D:", "F:"}));
+  EXPECT_EQ(ChooserDriveLabels(drives), (std::vector<std::string>{"D: (" + Folder("d").string() + ")",
+                                                                  "F: (" + Folder("f").string() + ")"}));
   EXPECT_EQ(FindSdDrive(drives).letter, 'A');  // the search does take A
   EXPECT_TRUE(ChooserDriveLabels({{'C', Folder("c"), false}}).empty());
 }

@@ -27,11 +27,23 @@ TEST_F(ViewerSettingsTest, FirstRunCreatesTheFiveFoldersAndAppliesDefaults) {
   EXPECT_FALSE(std::filesystem::exists(folders.settings_file()));
 
   const AppliedSettings s = LoadAppliedSettings(folders, AppliedSettings{});
-  EXPECT_EQ(s.language, 5);
+  EXPECT_EQ(s.language, kChineseTraditional);
   EXPECT_EQ(s.volume_step, 5);
-  EXPECT_EQ(s.marker_on, 1);
+  EXPECT_TRUE(s.marker_on);
   EXPECT_EQ(s.marker_interval_ms, 3000);
-  EXPECT_EQ(s.speed_unit, 1);
+  EXPECT_EQ(s.speed_unit, SpeedUnit::Kmh);
+}
+
+TEST_F(ViewerSettingsTest, SwitchesAndUnitReadAsTheirMeaning) {
+  Store("MARK_ROUTE_ONOFF=0\r\nSPEED_UNIT=0\r\nLANGUAGE=6\r\n");
+  AppliedSettings s = LoadAppliedSettings(folders, AppliedSettings{});
+  EXPECT_FALSE(s.marker_on);
+  EXPECT_EQ(s.speed_unit, SpeedUnit::Mph);
+  EXPECT_EQ(s.language, kPortugueseBrazil);
+  Store("MARK_ROUTE_ONOFF=1\r\nSPEED_UNIT=2\r\n");  // any non-zero unit is km/h
+  s = LoadAppliedSettings(folders, s);
+  EXPECT_TRUE(s.marker_on);
+  EXPECT_EQ(s.speed_unit, SpeedUnit::Kmh);
 }
 
 TEST_F(ViewerSettingsTest, NumbersAreReadFromTheFirstTwoCharactersThreeForVolume) {
@@ -46,9 +58,9 @@ TEST_F(ViewerSettingsTest, NumbersAreReadFromTheFirstTwoCharactersThreeForVolume
 TEST_F(ViewerSettingsTest, LanguageOutsideTheTablesFallsBackToTheDefault) {
   Store("LANGUAGE=10\r\n");
   EXPECT_EQ(ReadSettingNumber(folders, "LANGUAGE"), 10);
-  EXPECT_EQ(LoadAppliedSettings(folders, AppliedSettings{}).language, 5);
+  EXPECT_EQ(LoadAppliedSettings(folders, AppliedSettings{}).language, kChineseTraditional);
   Store("LANGUAGE=1\r\n");
-  EXPECT_EQ(LoadAppliedSettings(folders, AppliedSettings{}).language, 1);
+  EXPECT_EQ(LoadAppliedSettings(folders, AppliedSettings{}).language, kEnglish);
 }
 
 TEST_F(ViewerSettingsTest, RouteIntervalOutsideTheTableKeepsThePreviousInterval) {

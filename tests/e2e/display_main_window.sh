@@ -8,7 +8,7 @@ viewer_env
 rm -f "$build"/screenshots/display_main_window_*.png
 DIREVOVU_E2E_RECORDINGS="$tmp/rec" QT_QPA_PLATFORM=xcb timeout 180 "${xvfb[@]}" \
   "$build/tests/gui/gui_tests" --gtest_filter='DisplayMainWindow.*' 2>&1 | tee "$tmp/log" | grep -v '^\[0000\|VDPAU\|^\[h264'
-grep -q '\[  PASSED  \] 1 test' "$tmp/log" || fail "the main-window pictures were not taken"
+check_gtest_run "$tmp/log" 'DisplayMainWindow.*' "the main-window pictures were not taken"
 for f in gsensor speed enlarged; do
   check_picture "$build/screenshots/display_main_window_$f.png"
 done

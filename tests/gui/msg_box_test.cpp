@@ -158,7 +158,7 @@ TEST(SdDriveDialog, OkWithoutDrivesStaysOpenOnlyCancelCloses) {
 TEST(SdDriveDialog, OkChoosesTheSelectedDrive) {
   CSDDrive dialog(DriveList{{'A', "/a", true}, {'E', "/e", true}, {'G', "/g", true}}, nullptr);
   ASSERT_EQ(dialog.driveList()->count(), 2);
-  EXPECT_EQ(dialog.driveList()->itemText(0), QStringLiteral("E:"));
+  EXPECT_EQ(dialog.driveList()->itemText(0), QStringLiteral("E: (/e)"));  // letter and folder
   dialog.driveList()->setCurrentIndex(1);
   dialog.show();
   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);

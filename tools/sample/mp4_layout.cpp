@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <stdexcept>
+
+#include "core/io/byte_reader.h"
 
 namespace direvovu::sample {
 namespace {
@@ -90,16 +93,15 @@ void RescaleTrackBox(std::span<std::uint8_t> moov, const BoxHeader& trak, std::u
 
 }  // namespace
 
+// An encoder's file that is cut short must stop the tool, not be read past its end.
 std::uint32_t ReadBe32(std::span<const std::uint8_t> bytes, std::size_t at) {
-  return (std::uint32_t{bytes[at]} << 24) | (std::uint32_t{bytes[at + 1]} << 16) |
-         (std::uint32_t{bytes[at + 2]} << 8) | std::uint32_t{bytes[at + 3]};
+  const auto word = BigEndianAt(bytes, at);
+  if (!word) throw LayoutError("MP4 box runs past the end of the file");
+  return *word;
 }
 
 void WriteBe32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value) {
-  bytes[at] = static_cast<std::uint8_t>(value >> 24);
-  bytes[at + 1] = static_cast<std::uint8_t>(value >> 16);
-  bytes[at + 2] = static_cast<std::uint8_t>(value >> 8);
-  bytes[at + 3] = static_cast<std::uint8_t>(value);
+  if (!PutBigEndianAt(bytes, at, value)) throw LayoutError("MP4 box runs past the end of the file");
 }
 
 std::vector<BoxHeader> WalkTopLevelBoxes(const ReadAt& read, std::uint64_t file_size) {

@@ -19,13 +19,6 @@ std::optional<T> ParseNumber(std::string_view text) {
   return value;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 // "WxH": even sizes only, because yuv420p halves both dimensions.
 bool ParseSize(std::string_view text, RecordingOptions& options) {
   const auto x = text.find('x');
@@ -220,22 +213,8 @@ std::optional<CivilTime> ParseCivilTime(std::string_view text) {
   if (!std::regex_match(text.begin(), text.end(), m, kForm)) return std::nullopt;
   auto field = [&](int i) { return std::stoi(m[i].str()); };
   CivilTime t{field(1), field(2), field(3), field(4), field(5), field(6)};
-  if (t.year < 1970 || t.year > 2099 || t.month < 1 || t.month > 12) return std::nullopt;
-  if (t.day < 1 || t.day > DaysInMonth(t.year, t.month)) return std::nullopt;
-  if (t.hour > 23 || t.minute > 59 || t.second > 59) return std::nullopt;
+  if (t.year < 1970 || t.year > 2099 || !IsValidCivilTime(t)) return std::nullopt;
   return t;
-}
-
-std::int64_t SecondsSinceEpoch(const CivilTime& time) {
-  // Days from civil date (proleptic Gregorian), after H. Hinnant's algorithm.
-  const std::int64_t y = time.year - (time.month <= 2 ? 1 : 0);
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yoe = y - era * 400;
-  const std::int64_t mp = (time.month + 9) % 12;
-  const std::int64_t doy = (153 * mp + 2) / 5 + time.day - 1;
-  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  const std::int64_t days = era * 146097 + doe - 719468;
-  return days * 86400 + std::int64_t{time.hour} * 3600 + std::int64_t{time.minute} * 60 + time.second;
 }
 
 std::string RecordingFileName(int channel, const CivilTime& start) {

@@ -7,20 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/civil_time.h"
 #include "drive_simulation.h"
 
 namespace direvovu::sample {
 
-// A wall-clock moment as the camera writes it into names and its time table; the camera
-// keeps no time zone, so the same fields serve both.
-struct CivilTime {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
+using direvovu::CivilTime;
+using direvovu::SecondsSinceEpoch;
 
 // Longest clip the viewer accepts: its track holds at most 9000 records, one a second.
 inline constexpr int kMaxRecordingSeconds = 9000;
@@ -56,8 +49,6 @@ RecordingOptionsOutcome ParseRecordingOptions(std::span<const std::string_view> 
 
 // "2012-03-14T09:05:07" (or with a space instead of the T); nullopt when malformed or out of range.
 std::optional<CivilTime> ParseCivilTime(std::string_view text);
-// Seconds since 1970-01-01 00:00:00 of the fields taken as UTC.
-std::int64_t SecondsSinceEpoch(const CivilTime& time);
 // The camera's name: "drf0_YYYYMMDD_HHMMSS.mp4" for channel 0 (front), "drf1_…" for 1 (rear).
 std::string RecordingFileName(int channel, const CivilTime& start);
 

@@ -1,7 +1,6 @@
 #include "core/display/capture_names.h"
 
 #include <cstdio>
-#include <ctime>
 
 namespace direvovu::display {
 
@@ -22,18 +21,7 @@ std::filesystem::path VideoCaptureFile(const std::filesystem::path& folder,
   return folder / name;
 }
 
-LocalDateTime LocalNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
-}
-
-std::filesystem::path WindowCaptureFile(const std::filesystem::path& folder, const LocalDateTime& now) {
+std::filesystem::path WindowCaptureFile(const std::filesystem::path& folder, const CivilTime& now) {
   char name[96];
   std::snprintf(name, sizeof(name), "%d%02d%02d_%02d%02d%02d.bmp", now.year, now.month, now.day, now.hour,
                 now.minute, now.second);

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "core/civil_time.h"
+
 namespace direvovu::display {
 
 // Hours, minutes and seconds of a play time: "%02d%02d%02d" of s / 3600, (s mod 3600) / 60
@@ -15,20 +17,8 @@ std::string PlayTimeStamp(std::int64_t playMs);
 std::filesystem::path VideoCaptureFile(const std::filesystem::path& folder,
                                        const std::filesystem::path& recording, std::int64_t playMs);
 
-struct LocalDateTime {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
-
-// The local date and time now.
-LocalDateTime LocalNow();
-
 // "<folder>/YYYYMMDD_HHMMSS.bmp" for a capture of the map or the driving-log window.
-std::filesystem::path WindowCaptureFile(const std::filesystem::path& folder, const LocalDateTime& now);
+std::filesystem::path WindowCaptureFile(const std::filesystem::path& folder, const CivilTime& now);
 
 // The fixed picture file that printing goes through (deleted after each print).
 inline constexpr const char* kPrintPictureName = "BlackBox_Capture.png";

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string_view>
 
+#include "core/civil_time.h"
 #include "core/display/readout_texts.h"
 #include "core/io/atomic_file.h"
 #include "core/limits.h"
@@ -59,26 +60,11 @@ std::optional<std::array<int, 3>> ThreeFields(std::string_view text, std::size_t
   return std::nullopt;
 }
 
-// Days since 1970-01-01 of a proleptic Gregorian date.
-std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
-  y -= m <= 2 ? 1 : 0;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const auto yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
-
-std::int64_t CivilSeconds(int year, int month, int day, int hour, int minute, int second) {
-  const std::int64_t days = DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
-  return days * 86400 + std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
-}
-
 }  // namespace
 
 std::vector<EventEntry> ParseEventText(std::span<const std::uint8_t> bytes) {
   std::vector<EventEntry> entries;
-  const IniDocument ini = IniDocument::Parse(bytes);
+  const IniLookup ini(IniDocument::Parse(bytes));
   auto value = [&ini](const std::string& section, std::string_view key) {
     return ParseDecimal(ini.Get(section, key).value_or("0.0"));
   };
@@ -119,12 +105,12 @@ std::optional<std::int64_t> EventSeconds(const EventEntry& entry) {
   if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second > 60) {
     return std::nullopt;
   }
-  return CivilSeconds(year, month, day, hour, minute, second);
+  return SecondsSinceEpoch({year, month, day, hour, minute, second});
 }
 
 std::int64_t RecordSeconds(const TrackSecond& r) {
   if (r.month < 1 || r.month > 12) return 0;
-  return CivilSeconds(r.year, r.month, r.day, r.hour, r.minute, r.second);
+  return SecondsSinceEpoch({r.year, r.month, r.day, r.hour, r.minute, r.second});
 }
 
 std::vector<GraphEvent> GraphEventsOf(std::span<const EventEntry> entries, const TrackState& track) {

@@ -4,13 +4,11 @@
 #include <string>
 
 #include "core/display/graph_geometry.h"
+#include "core/settings/speed_unit.h"
 
 namespace direvovu::display {
 
-enum class SpeedUnit { Kmh, Mph };
-
-// The setting SPEED_UNIT: non-zero is km/h, 0 miles per hour.
-inline SpeedUnit SpeedUnitFromSetting(int value) { return value != 0 ? SpeedUnit::Kmh : SpeedUnit::Mph; }
+using direvovu::SpeedUnit;
 
 // The dial picture and where the needle and the number go, in main-window pixels.
 inline constexpr int kDialLeft = 403;

@@ -1,6 +1,7 @@
 #include "core/io/byte_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <system_error>
 #include <utility>
@@ -14,7 +15,35 @@ std::size_t Available(std::uint64_t offset, std::size_t wanted, std::uint64_t si
   return static_cast<std::size_t>(std::min<std::uint64_t>(wanted, size - offset));
 }
 
+bool Holds(std::span<const std::uint8_t> bytes, std::size_t at, std::size_t n) {
+  return at <= bytes.size() && bytes.size() - at >= n;
+}
+
 }  // namespace
+
+std::optional<std::uint32_t> BigEndianAt(std::span<const std::uint8_t> bytes, std::size_t at) {
+  if (!Holds(bytes, at, 4)) return std::nullopt;
+  return (std::uint32_t{bytes[at]} << 24) | (std::uint32_t{bytes[at + 1]} << 16) |
+         (std::uint32_t{bytes[at + 2]} << 8) | std::uint32_t{bytes[at + 3]};
+}
+
+std::optional<std::uint32_t> LittleEndianAt(std::span<const std::uint8_t> bytes, std::size_t at) {
+  if (!Holds(bytes, at, 4)) return std::nullopt;
+  return (std::uint32_t{bytes[at + 3]} << 24) | (std::uint32_t{bytes[at + 2]} << 16) |
+         (std::uint32_t{bytes[at + 1]} << 8) | std::uint32_t{bytes[at]};
+}
+
+bool PutBigEndianAt(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value) {
+  if (!Holds(bytes, at, 4)) return false;
+  for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
+  return true;
+}
+
+std::optional<std::uint32_t> ByteReader::ReadBigEndian(std::uint64_t offset) {
+  std::array<std::uint8_t, 4> word{};
+  if (!ReadExact(offset, word)) return std::nullopt;
+  return BigEndianAt(word, 0);
+}
 
 std::size_t SpanReader::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) {
   const std::size_t n = Available(offset, out.size(), bytes_.size());

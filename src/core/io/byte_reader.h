@@ -5,10 +5,19 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
 namespace direvovu {
+
+// 32-bit words read from bytes in memory. A word that does not lie wholly inside the
+// bytes reads as nothing, so a size field at the end of a cut file cannot read past it.
+[[nodiscard]] std::optional<std::uint32_t> BigEndianAt(std::span<const std::uint8_t> bytes, std::size_t at);
+[[nodiscard]] std::optional<std::uint32_t> LittleEndianAt(std::span<const std::uint8_t> bytes,
+                                                          std::size_t at);
+// Writes a big-endian word; false (and nothing written) when it does not fit.
+bool PutBigEndianAt(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value);
 
 // Random access to a bounded run of bytes. Parsers read through this so that they
 // can work on memory (tests, fuzzers) and on large files alike without loading them.
@@ -25,6 +34,9 @@ class ByteReader {
   bool ReadExact(std::uint64_t offset, std::span<std::uint8_t> out) {
     return ReadAt(offset, out) == out.size();
   }
+
+  // The big-endian word at offset; nothing when fewer than four bytes remain there.
+  [[nodiscard]] std::optional<std::uint32_t> ReadBigEndian(std::uint64_t offset);
 };
 
 // Reads from bytes held by the caller, who keeps them alive.

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <functional>
 
+#include "core/io/byte_reader.h"
 #include "core/recording/block_cipher_tables.h"
 
 namespace direvovu {
@@ -17,16 +18,13 @@ using Block = std::array<std::uint8_t, 16>;
 constexpr std::array<std::uint8_t, 32> kDefaultKey{'k', 'e', 's', 't', 'r', 'e', 'l',
                                                    'n', 'i', 'g', 'h', 't', 'l', 'y'};
 
-inline std::uint32_t LoadBig(const std::uint8_t* p) {
-  return (static_cast<std::uint32_t>(p[0]) << 24) | (static_cast<std::uint32_t>(p[1]) << 16) |
-         (static_cast<std::uint32_t>(p[2]) << 8) | p[3];
+// Key and block words: always inside the fixed-size arrays they come from.
+inline std::uint32_t LoadBig(std::span<const std::uint8_t> bytes, std::size_t at) {
+  return BigEndianAt(bytes, at).value_or(0);
 }
 
-inline void StoreBig(std::uint8_t* p, std::uint32_t w) {
-  p[0] = static_cast<std::uint8_t>(w >> 24);
-  p[1] = static_cast<std::uint8_t>(w >> 16);
-  p[2] = static_cast<std::uint8_t>(w >> 8);
-  p[3] = static_cast<std::uint8_t>(w);
+inline void StoreBig(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t w) {
+  PutBigEndianAt(bytes, at, w);
 }
 
 inline std::uint32_t Byte(std::uint32_t w, int shift) { return (w >> shift) & 0xFF; }
@@ -64,7 +62,7 @@ std::uint32_t ExpandKey(std::span<const std::uint8_t> key, KeySchedule& schedule
   const std::size_t total = 4 * (nk + 7);
   auto& w = schedule.roundKeys;
   schedule.keyWords = static_cast<std::uint32_t>(nk);
-  for (std::size_t i = 0; i < nk; ++i) w[i] = LoadBig(key.data() + 4 * i);
+  for (std::size_t i = 0; i < nk; ++i) w[i] = LoadBig(key, 4 * i);
   for (std::size_t i = nk; i < total; ++i) {
     std::uint32_t temp = w[i - 1];
     if (i % nk == 0) {
@@ -203,7 +201,7 @@ template <typename Round>
 inline const std::uint32_t* FullRounds(const KeySchedule& schedule, std::span<const std::uint8_t, 16> block,
                                        std::uint32_t (&s)[4], std::uint32_t (&u)[4], Round round) {
   const std::uint32_t* rk = schedule.roundKeys.data();
-  for (std::size_t i = 0; i < 4; ++i) s[i] = LoadBig(block.data() + 4 * i) ^ rk[i];
+  for (std::size_t i = 0; i < 4; ++i) s[i] = LoadBig(block, 4 * i) ^ rk[i];
   switch (schedule.keyWords) {
     case 8:  // NOLINT(bugprone-branch-clone): the cases are the unrolled rounds
       round(rk += 4, s, u);
@@ -267,7 +265,7 @@ void EncryptBlock(const KeySchedule& schedule, std::span<std::uint8_t, 16> block
                             (static_cast<std::uint32_t>(sb[Byte(u[(i + 1) & 3], 16)]) << 16) |
                             (static_cast<std::uint32_t>(sb[Byte(u[(i + 2) & 3], 8)]) << 8) |
                             sb[Byte(u[(i + 3) & 3], 0)];
-    StoreBig(block.data() + 4 * i, w ^ rk[i]);
+    StoreBig(block, 4 * i, w ^ rk[i]);
   }
 }
 
@@ -282,7 +280,7 @@ void DecryptBlock(const KeySchedule& schedule, std::span<std::uint8_t, 16> block
                             (static_cast<std::uint32_t>(ib[Byte(u[(i + 3) & 3], 16)]) << 16) |
                             (static_cast<std::uint32_t>(ib[Byte(u[(i + 2) & 3], 8)]) << 8) |
                             ib[Byte(u[(i + 1) & 3], 0)];
-    StoreBig(block.data() + 4 * i, w ^ rk[i]);
+    StoreBig(block, 4 * i, w ^ rk[i]);
   }
 }
 

@@ -21,12 +21,13 @@ constexpr std::uint32_t kGpsEntry = 28;
 
 TrackParseOutcome Refused(ParseResult result) { return {result, msg::kIllegalFile, 0}; }
 
-std::uint32_t BigEndian32(const std::uint8_t* p) {
-  return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+// Words of headers read whole beforehand: always in range, so 0 never stands for a short read.
+std::uint32_t BigEndian32(std::span<const std::uint8_t> bytes, std::size_t at) {
+  return BigEndianAt(bytes, at).value_or(0);
 }
 
-std::uint32_t LittleEndian32(const std::uint8_t* p) {
-  return (std::uint32_t{p[3]} << 24) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
+std::uint32_t LittleEndian32(std::span<const std::uint8_t> bytes, std::size_t at) {
+  return LittleEndianAt(bytes, at).value_or(0);
 }
 
 bool TypeIs(const std::uint8_t* p, std::string_view type) { return std::memcmp(p, type.data(), 4) == 0; }
@@ -52,7 +53,7 @@ struct Box {
 std::optional<Box> ReadBox(ByteReader& reader, std::uint64_t offset, std::uint32_t minSize = kBoxHeader) {
   std::array<std::uint8_t, 8> head{};
   if (!reader.ReadExact(offset, head)) return std::nullopt;
-  Box box{offset, BigEndian32(head.data()), {head[4], head[5], head[6], head[7]}};
+  Box box{offset, BigEndian32(head, 0), {head[4], head[5], head[6], head[7]}};
   if (box.size < minSize || box.size > reader.Size() - offset) return std::nullopt;
   return box;
 }
@@ -79,9 +80,9 @@ std::optional<MovieHeader> ReadMovieHeader(ByteReader& reader) {
 
   std::array<std::uint8_t, kMovieHeaderSize> mvhd{};
   if (!reader.ReadExact(moov->offset + kBoxHeader, mvhd)) return std::nullopt;
-  if (BigEndian32(mvhd.data()) != kMovieHeaderSize || !TypeIs(mvhd.data() + 4, "mvhd")) return std::nullopt;
-  const std::uint32_t timescale = BigEndian32(mvhd.data() + 20);
-  const std::uint32_t duration = BigEndian32(mvhd.data() + 24);
+  if (BigEndian32(mvhd, 0) != kMovieHeaderSize || !TypeIs(mvhd.data() + 4, "mvhd")) return std::nullopt;
+  const std::uint32_t timescale = BigEndian32(mvhd, 20);
+  const std::uint32_t duration = BigEndian32(mvhd, 24);
   if (duration == 0 || timescale == 0) return std::nullopt;
   return MovieHeader{moov->End(), std::uint64_t{duration} * 1000 / timescale,
                      static_cast<double>(duration) / timescale};
@@ -123,7 +124,7 @@ std::vector<std::uint8_t> ReadEntries(ByteReader& reader, std::uint64_t offset, 
 std::optional<Box> ReadDataBox(ByteReader& reader, std::uint64_t offset, std::string_view type) {
   std::array<std::uint8_t, 8> head{};
   if (!reader.ReadExact(offset, head)) return std::nullopt;
-  Box box{offset, BigEndian32(head.data()), {head[4], head[5], head[6], head[7]}};
+  Box box{offset, BigEndian32(head, 0), {head[4], head[5], head[6], head[7]}};
   if (box.size < kBoxHeader || (!type.empty() && !TypeIs(box.type.data(), type))) return std::nullopt;
   return box;
 }
@@ -131,11 +132,11 @@ std::optional<Box> ReadDataBox(ByteReader& reader, std::uint64_t offset, std::st
 void StoreSensor(std::span<const std::uint8_t> bytes, TrackState& track) {
   const std::size_t n = std::min<std::size_t>(bytes.size() / kSensorEntry, track.records.size());
   for (std::size_t i = 0; i < n; ++i) {
-    const std::uint8_t* p = bytes.data() + i * kSensorEntry;
+    const std::size_t at = i * kSensorEntry;
     TrackSecond& r = track.records[i];
-    r.accelX = std::bit_cast<float>(LittleEndian32(p));
-    r.accelY = std::bit_cast<float>(LittleEndian32(p + 4));
-    r.accelZ = std::bit_cast<float>(LittleEndian32(p + 8));
+    r.accelX = std::bit_cast<float>(LittleEndian32(bytes, at));
+    r.accelY = std::bit_cast<float>(LittleEndian32(bytes, at + 4));
+    r.accelZ = std::bit_cast<float>(LittleEndian32(bytes, at + 8));
   }
 }
 
@@ -148,7 +149,7 @@ void StoreGps(std::span<const std::uint8_t> bytes, TrackState& track) {
     std::memcpy(r.longitudeText, p + 12, 12);
     r.latitudeText[12] = '\0';
     r.longitudeText[12] = '\0';
-    r.speed = static_cast<std::int32_t>(LittleEndian32(p + 24) / 10);
+    r.speed = static_cast<std::int32_t>(LittleEndian32(bytes, i * kGpsEntry + 24) / 10);
   }
 }
 
@@ -175,8 +176,7 @@ TrackParseOutcome ReadSensorAndGps(ByteReader& reader, std::uint64_t offset, Tra
 TrackParseOutcome ReadTrackBox(ByteReader& reader, const MovieHeader& movie, TrackState& track) {
   // The track box's size only has to be there: nothing is located by it, and a copy
   // cut short in the GPS box still carries a usable track.
-  std::array<std::uint8_t, 4> trackSize{};
-  if (!reader.ReadExact(movie.trackOffset, trackSize) || BigEndian32(trackSize.data()) == 0) {
+  if (reader.ReadBigEndian(movie.trackOffset).value_or(0) == 0) {
     return Refused(ParseResult::TrackDamaged);
   }
   // The time table need not fit in the file: one that runs past its end leaves no
@@ -201,7 +201,7 @@ TrackParseOutcome ReadTrackBox(ByteReader& reader, const MovieHeader& movie, Tra
   std::vector<std::uint8_t> times(std::size_t{count} * kTimeEntry);
   if (!reader.ReadExact(table->offset + kBoxHeader, times)) return Refused(ParseResult::TrackDamaged);
   for (std::size_t i = 0; i < count; ++i)
-    SetRecordTime(track.records[i], LittleEndian32(&times[i * kTimeEntry]));
+    SetRecordTime(track.records[i], LittleEndian32(times, i * kTimeEntry));
   return ReadSensorAndGps(reader, table->End(), track);
 }
 

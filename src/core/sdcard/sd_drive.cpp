@@ -63,7 +63,7 @@ std::vector<std::string> ChooserDriveLabels(const DriveList& drives) {
   std::vector<std::string> labels;
   for (const auto& drive : InLetterOrder(drives)) {
     if (drive.removable && drive.letter >= 'B' && drive.letter <= 'Z')
-      labels.push_back(DriveLabel(drive.letter));
+      labels.push_back(DriveDescription(drive));
   }
   return labels;
 }

@@ -39,8 +39,9 @@ void CheckSdDrive(const DriveList& drives, SdCardState& card);
 // is known.
 int MissingCardMessage(const SdCardState& card);
 
-// The entries of the drive chooser: "X:" of every removable drive B..Z, in letter
-// order (A is never offered, and nothing is written).
+// The entries of the drive chooser: "X: (folder)" of every removable drive B..Z, in
+// letter order (A is never offered, and nothing is written). The folder is what tells
+// the drives apart on a system without letters; the entry still starts with the letter.
 std::vector<std::string> ChooserDriveLabels(const DriveList& drives);
 
 }  // namespace direvovu

@@ -191,6 +191,38 @@ void IniDocument::AppendSection(std::string_view section, const std::vector<std:
   for (const auto& line : lines) InsertLine(lines_.size(), OneLine(line));
 }
 
+namespace {
+std::string LowerCase(std::string_view text) {
+  std::string lower(TrimBlanks(text));
+  std::transform(lower.begin(), lower.end(), lower.begin(), LowerAscii);
+  return lower;
+}
+}  // namespace
+
+IniLookup::IniLookup(const IniDocument& document) {
+  // Only the first section of a name counts, and in it the first line of a key.
+  Keys* current = nullptr;
+  for (const auto& line : document.lines_) {
+    if (const auto name = SectionNameOf(line.text)) {
+      const auto [at, added] = sections_.try_emplace(LowerCase(*name));
+      current = added ? &at->second : nullptr;
+      continue;
+    }
+    const auto key = KeyOf(line.text);
+    if (current == nullptr || !key) continue;
+    const std::string_view text = line.text;
+    current->try_emplace(LowerCase(*key), StripQuotes(TrimBlanks(text.substr(text.find('=') + 1))));
+  }
+}
+
+std::optional<std::string> IniLookup::Get(std::string_view section, std::string_view key) const {
+  const auto s = sections_.find(LowerCase(section));
+  if (s == sections_.end()) return std::nullopt;
+  const auto k = s->second.find(LowerCase(key));
+  if (k == s->second.end()) return std::nullopt;
+  return k->second;
+}
+
 std::vector<std::string> IniDocument::SectionNames() const {
   std::vector<std::string> names;
   for (const auto& line : lines_) {

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace direvovu {
@@ -42,6 +43,7 @@ class IniDocument {
   [[nodiscard]] Encoding encoding() const { return encoding_; }
 
  private:
+  friend class IniLookup;
   struct Line {
     std::string text;  // UTF-8, without its line end
     std::string eol;   // "\r\n", "\n" or "" for an unterminated last line
@@ -60,6 +62,19 @@ class IniDocument {
   std::string newline_ = "\r\n";  // for new lines: what the file uses, CR LF in a new file
   Encoding encoding_ = Encoding::EightBit;
   bool utf8_bom_ = false;
+};
+
+// Every value of a document, indexed in one pass, for readers that look up many keys:
+// Get on the document searches from the top each time, which a file with thousands of
+// sections (an event file, say) turns into a stall. Answers exactly as the document's Get.
+class IniLookup {
+ public:
+  explicit IniLookup(const IniDocument& document);
+  [[nodiscard]] std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+
+ private:
+  using Keys = std::unordered_map<std::string, std::string>;  // lower-case key -> value
+  std::unordered_map<std::string, Keys> sections_;            // lower-case name -> keys
 };
 
 // Text helpers shared by the INI code.

@@ -115,14 +115,15 @@ int MarkerIntervalMs(int index) {
 
 AppliedSettings LoadAppliedSettings(const WorkingFolders& folders, const AppliedSettings& previous) {
   AppliedSettings s = previous;
-  s.language = ReadSettingNumber(folders, "LANGUAGE");
-  if (s.language < 0 || s.language >= kLanguageCount) s.language = kDefaultLanguage;
-  s.marker_on = ReadSettingNumber(folders, "MARK_ROUTE_ONOFF");
+  const int language = ReadSettingNumber(folders, "LANGUAGE");
+  s.language =
+      static_cast<Language>(language >= 0 && language < kLanguageCount ? language : kDefaultLanguage);
+  s.marker_on = ReadSettingNumber(folders, "MARK_ROUTE_ONOFF") != 0;
   if (const int interval = MarkerIntervalMs(ReadSettingNumber(folders, "ROUTE_INTERVAL")); interval > 0) {
     s.marker_interval_ms = interval;
   }
   s.volume_step = std::clamp(ReadSettingNumber(folders, "VOLUME"), 0, kMaxVolumeStep);
-  s.speed_unit = ReadSettingNumber(folders, "SPEED_UNIT");
+  s.speed_unit = SpeedUnitFromSetting(ReadSettingNumber(folders, "SPEED_UNIT"));
   return s;
 }
 

@@ -8,6 +8,8 @@
 
 #include "core/limits.h"
 #include "core/settings/ini_file.h"
+#include "core/settings/speed_unit.h"
+#include "core/settings/texts.h"
 
 namespace direvovu {
 
@@ -68,11 +70,11 @@ inline constexpr int kDefaultMarkerIntervalMs = 3000;
 
 // The values the main window keeps and applies.
 struct AppliedSettings {
-  int language = 5;
-  int marker_on = 1;
+  Language language = kChineseTraditional;
+  bool marker_on = true;  // the map draws the travelled route, not only the point
   int marker_interval_ms = kDefaultMarkerIntervalMs;
   int volume_step = 5;
-  int speed_unit = 1;  // 1 km/h, 0 miles per hour
+  SpeedUnit speed_unit = SpeedUnit::Kmh;
 };
 
 // Marker interval of a ROUTE_INTERVAL index, 0 for an index outside 0..6.

@@ -14,6 +14,7 @@
 #include "gui/display/graph_dlg.h"
 #include "gui/display/graph_panel.h"
 #include "gui/display/printing.h"
+#include "platform/runtime_folder.h"
 
 namespace direvovu::gui {
 
@@ -45,8 +46,7 @@ void CVantorDlg::SpeedGraphCommand() {
 void CVantorDlg::OpenEnlargedGraph() {
   IChannelPlayer* player = playback_->Leading();
   const double length = player != nullptr && loaded() ? static_cast<double>(player->GetLength()) / 1000.0 : 0;
-  CGraphDlg dialog(track(), graph_panel_->mode(), display::SpeedUnitFromSetting(settings_.speed_unit), length,
-                   this);
+  CGraphDlg dialog(track(), graph_panel_->mode(), settings_.speed_unit, length, this);
   dialog.exec();
 }
 
@@ -95,9 +95,16 @@ void CVantorDlg::CaptureCommand() {
 
 void CVantorDlg::PrintCommand() {
   if (!loaded()) return;
+  // The picture lives in this user's and this root's own folder: a second viewer must
+  // not delete it halfway through a print.
+  const std::filesystem::path folder = platform::ViewerRuntimeFolder(folders_.root);
+  if (folder.empty()) {
+    prompts_.Alert(QStringLiteral("Can't make printer file"));
+    return;
+  }
   PrintTarget target;
   target.prompts = &prompts_;
-  PrintVideo(CurrentPlayback(), display::PrintPictureFile(std::filesystem::temp_directory_path()), target);
+  PrintVideo(CurrentPlayback(), display::PrintPictureFile(folder), target);
 }
 
 }  // namespace direvovu::gui

@@ -39,7 +39,7 @@ ReadoutLabels CVantorDlg::Readouts() const {
 }
 
 void CVantorDlg::ApplyDisplaySettings() {
-  const display::SpeedUnit unit = display::SpeedUnitFromSetting(settings_.speed_unit);
+  const display::SpeedUnit unit = settings_.speed_unit;
   graph_panel_->SetUnit(unit);
   speedometer_->SetUnit(unit);
   // The volume well shows the step just loaded.

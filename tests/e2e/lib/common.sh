@@ -75,3 +75,16 @@ check_picture() {
   colours=$(convert "$1" -format '%k' info:)
   [ "$colours" -gt 50 ] || fail "$1 has only $colours colours"
 }
+
+# Checks a gtest run of the GUI tests: every test its filter lists must have run and
+# passed (a filter that matched nothing, or a test that was skipped or left out, fails).
+# check_gtest_run <log> <filter> <what failed>
+check_gtest_run() {
+  local log=$1 filter=$2 what=$3 listed
+  listed=$("$build/tests/gui/gui_tests" --gtest_list_tests --gtest_filter="$filter" | grep -c '^  ' || true)
+  [ "$listed" -gt 0 ] || fail "$what: no test matches $filter"
+  local plural="tests"
+  [ "$listed" -eq 1 ] && plural="test"
+  grep -q "^\[  PASSED  \] $listed $plural\.$" "$log" || fail "$what (wanted $listed $plural passed)"
+  if grep -q '^\[  SKIPPED \]\|^\[  FAILED  \]' "$log"; then fail "$what: a test was skipped or failed"; fi
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+namespace direvovu {
+
+// A wall-clock moment as the camera writes it into names, time tables and logs, and as
+// the viewer names its captures: the camera keeps no time zone, so the fields stand alone.
+struct CivilTime {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+
+  friend bool operator==(const CivilTime&, const CivilTime&) = default;
+};
+
+// The local date and time now.
+CivilTime LocalNow();
+
+[[nodiscard]] bool IsLeapYear(int year);
+// Days of a month 1..12 of the proleptic Gregorian calendar; 0 for a month outside that.
+[[nodiscard]] int DaysInMonth(int year, int month);
+// True when every field names a real moment (seconds 0..59, no leap second).
+[[nodiscard]] bool IsValidCivilTime(const CivilTime& time);
+
+// Seconds from 1970-01-01 00:00:00 to the moment, both read as the same zone.
+[[nodiscard]] std::int64_t SecondsSinceEpoch(const CivilTime& time);
+
+}  // namespace direvovu

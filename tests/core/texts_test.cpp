@@ -73,8 +73,8 @@ TEST_F(TextsTest, TablesHaveTheirRowCounts) {
   const std::vector<std::pair<TextTable, int>> expected{
       {TextTable::CommonButtons, 6},   {TextTable::LanguageNames, 7}, {TextTable::MapWindow, 2},
       {TextTable::ViewerSetup, 18},    {TextTable::FilePassword, 8},  {TextTable::BlackBoxSetup, 28},
-      {TextTable::DetailSearch, 6},    {TextTable::SdDownload, 23},   {TextTable::PasswordEntry, 3},
-      {TextTable::PasswordReentry, 3}, {TextTable::FileCopy, 4},      {TextTable::ProgramInfo, 5},
+      {TextTable::DetailSearch, 6},    {TextTable::SdDownload, 28},   {TextTable::PasswordEntry, 3},
+      {TextTable::PasswordReentry, 3}, {TextTable::FileCopy, 6},      {TextTable::ProgramInfo, 5},
       {TextTable::RecordingKinds, 13}, {TextTable::DrivingLog, 19},   {TextTable::MainWindow, 37},
       {TextTable::Messages, 45},       {TextTable::EventReport, 8},
   };
@@ -241,7 +241,8 @@ TEST_F(TextsTest, EnglishRowsOfTheOtherTables) {
        {"Wrong Password", "\nThe passowrd is incorrect.\n\nPlease input correct password.", "Password:"}},
       {TextTable::FileCopy,
        {"Downloading Files...", "\nThe selected file is copying.\n\nPlease wait ...",
-        "\nFiles are downloaded successfully.", "\nDownloading is stopping.\n\nPlease wait ..."}},
+        "\nFiles are downloaded successfully.", "\nDownloading is stopping.\n\nPlease wait ...",
+        "\n%1 file(s) could not be copied.\nThe files already copied are kept.", "%1 left"}},
       {TextTable::FilePassword,
        {"Setup File Password", "Password Folder:", "Input Password(English or Numeric, 4~6)",
         "Password:", "Confirm Password:", "File Encryption:", "Off", "On"}},

@@ -363,5 +363,19 @@ TEST_F(Playlist, PasswordButtonSearchesTheCardThenOpensTheDialogUnlessALoadRuns)
   EXPECT_TRUE(messages_.rows().empty());
 }
 
+TEST_F(Playlist, SdDownloadEmptiesThePlayListWhenItsFirstRowWasChecked) {
+  const PlaylistPairs& pairs = PlaylistPairs::Get();
+  list_->AppendRows({pairs.plain[2].string()});
+  dialog_->ApplySdDownload(PlaylistChange{{pairs.plain[0].string()}, false});
+  EXPECT_EQ(list_->RowCount(), 2);
+  dialog_->ApplySdDownload(PlaylistChange{{pairs.plain[1].string(), pairs.plain[0].string()}, true});
+  ASSERT_EQ(list_->RowCount(), 2);
+  EXPECT_EQ(list_->PathAt(0), pairs.plain[1].string());
+  EXPECT_EQ(list_->SelectedRow(), 0);
+  ASSERT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
+  dialog_->timers().Tick(timer::kPlayOpened);
+  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[1]);
+}
+
 }  // namespace
 }  // namespace direvovu::gui

@@ -39,6 +39,13 @@ class RecordingPrompts final : public gui::IPrompts {
   QString ChooseFolder(const QString& title, const QString& start) override;
   bool ChoosePrinter(QPrinter& printer) override;
   void Alert(const QString& text) override { alerts_.push_back(text); }
+  // Format confirmations are recorded and answered with `setFormatAnswer` (no by default).
+  bool ConfirmFormat(const gui::FormatQuestion& question) override {
+    format_questions_.push_back(question);
+    return format_answer_;
+  }
+  void setFormatAnswer(bool answer) { format_answer_ = answer; }
+  [[nodiscard]] const std::vector<gui::FormatQuestion>& formatQuestions() const { return format_questions_; }
 
  private:
   bool answer_;
@@ -49,6 +56,8 @@ class RecordingPrompts final : public gui::IPrompts {
   std::function<QStringList(const QString&)> files_;
   std::function<QString(const QString&)> folder_;
   int password_questions_ = 0;
+  std::vector<gui::FormatQuestion> format_questions_;
+  bool format_answer_ = false;
 };
 
 }  // namespace direvovu::test

@@ -32,5 +32,6 @@ int RunDecrypt(Args args);
 int RunPasswd(Args args);
 int RunInfo(Args args);
 int RunTrack(Args args);
+int RunCard(Args args);
 
 }  // namespace direvovu::cli

@@ -15,6 +15,7 @@ constexpr std::array kCommands{
     Command{"decrypt", "save the decrypted copy of an encrypted recording (and its rear)", RunDecrypt},
     Command{"passwd", "write the camera's password file Setup/passwd.bin to a card", RunPasswd},
     Command{"info", "name, kind, encryption and track summary of a recording", RunInfo},
+    Command{"card", "list a card's recordings by kind, or download them with their rear files", RunCard},
     Command{"track", "the embedded track of a recording as csv, json, gpx, kml, geojson", RunTrack},
 };
 

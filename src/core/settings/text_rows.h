@@ -116,7 +116,13 @@ inline constexpr int kDownloadButton = 16;
 inline constexpr int kFirstKind = 17;
 inline constexpr int kKindCount = 5;
 inline constexpr int kDownloadGroup = 22;
-inline constexpr int kRowCount = 23;
+// The format confirmation: its title and its text (%1 drive, %2 folder, %3 size, %4 label).
+inline constexpr int kFormatConfirmTitle = 23;
+inline constexpr int kFormatConfirmText = 24;
+inline constexpr int kFormatDone = 25;
+inline constexpr int kFormatFailed = 26;
+inline constexpr int kFormatUnavailable = 27;
+inline constexpr int kRowCount = 28;
 }  // namespace sd_download
 
 namespace password_entry {
@@ -139,7 +145,11 @@ inline constexpr int kTitle = 0;
 inline constexpr int kCopying = 1;
 inline constexpr int kDone = 2;
 inline constexpr int kStopping = 3;
-inline constexpr int kRowCount = 4;
+// The end text when files failed; %1 is their count.
+inline constexpr int kSomeFailed = 4;
+// "%1 left", %1 the time left as m:ss.
+inline constexpr int kTimeLeft = 5;
+inline constexpr int kRowCount = 6;
 }  // namespace file_copy
 
 namespace program_info {

@@ -44,6 +44,7 @@ class AnsweringPrompts final : public IPrompts {
   }
   bool ChoosePrinter(QPrinter& printer) override { return real_.ChoosePrinter(printer); }
   void Alert(const QString& text) override { real_.Alert(text); }
+  bool ConfirmFormat(const FormatQuestion& question) override { return real_.ConfirmFormat(question); }
 
  private:
   IPrompts& real_;

@@ -16,12 +16,15 @@
 #include <vector>
 
 #include "core/recording/track_state.h"
+#include "core/sdcard/card_tables.h"
+#include "core/sdcard/sd_download_rules.h"
 #include "core/sdcard/sd_drive.h"
 #include "core/settings/viewer_settings.h"
 #include "gui/app/pair_playback.h"
 #include "gui/app/timer_registry.h"
 #include "gui/controls/prompts.h"
 #include "gui/map/map_dlg.h"
+#include "platform/drive_format.h"
 #include "player/media_player.h"
 
 class QAbstractButton;
@@ -88,6 +91,16 @@ class CVantorDlg : public QDialog {
   void PlayListDoubleClicked();
   void DecryptCommand();
   void PasswordCommand();
+  // SD download button (vantor_dlg_sdcard.cpp): the SD search box, then the download dialog.
+  void SdDownloadCommand();
+  // What the download dialog did to the play list: emptied and filled, or rows added;
+  // the first row plays one second later.
+  void ApplySdDownload(const PlaylistChange& change);
+  // The format layer the download dialog uses; tests hand their own.
+  void SetDriveFormatter(std::unique_ptr<platform::IDriveFormatter> formatter) {
+    formatter_ = std::move(formatter);
+  }
+  [[nodiscard]] const CardWorkTables& cardTables() const { return card_tables_; }
 
   // Loads a front recording and its rear companion (PairPlayback::Load). False when the
   // load failed at once (message 33 has been shown).
@@ -257,6 +270,9 @@ class CVantorDlg : public QDialog {
   IPrompts& prompts_;
   AppliedSettings settings_;
   SdCardState card_;
+  // The card walks' work tables, shared by the windows that walk the card.
+  CardWorkTables card_tables_;
+  std::unique_ptr<platform::IDriveFormatter> formatter_ = std::make_unique<platform::SystemDriveFormatter>();
   TimerRegistry timers_;
   std::unique_ptr<PairPlayback> playback_;
 

@@ -13,12 +13,12 @@ void CVantorDlg::ConnectCommands() {
   };
   on(ctl::kClose, &CVantorDlg::CloseCommand);
   on(ctl::kMinimize, &CVantorDlg::MinimizeCommand);
+  on(ctl::kSdDownload, &CVantorDlg::SdDownloadCommand);
   ConnectDisplayCommands();
   ConnectTransport();
   ConnectMapCommands();
-  // The transport, the play list and the buttons of the other windows (setup, SD
-  // download, map, driving log, event log, information, detail search, OBD) are
-  // connected by the changes that bring those windows.
+  // The buttons of the windows still to come (setup, driving log, event log, information,
+  // detail search, OBD) are connected by the changes that bring those windows.
 }
 
 void CVantorDlg::MinimizeCommand() { showMinimized(); }

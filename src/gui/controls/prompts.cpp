@@ -9,6 +9,7 @@
 #include "gui/controls/msg_box.h"
 #include "gui/controls/show_message.h"
 #include "gui/recording/password_dialogs.h"
+#include "gui/sdcard/format_confirm.h"
 
 namespace direvovu::gui {
 
@@ -33,6 +34,11 @@ QStringList DialogPrompts::ChooseFiles(const QString& title, const QString& star
 
 QString DialogPrompts::ChooseFolder(const QString& title, const QString& start) {
   return QFileDialog::getExistingDirectory(parent_, title, start);
+}
+
+bool DialogPrompts::ConfirmFormat(const FormatQuestion& question) {
+  CFormatConfirm dialog(question, parent_);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 bool DialogPrompts::ChoosePrinter(QPrinter& printer) {

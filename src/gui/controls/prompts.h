@@ -24,6 +24,14 @@ struct MessageRequest {
   std::function<void()> search_action;
 };
 
+// The drive a format would erase, as the confirmation names it.
+struct FormatQuestion {
+  QString drive;   // "E:"
+  QString folder;  // where it is mounted (or the disk image)
+  QString size;    // "3.7 GB"
+  QString label;   // the volume label, "" when it has none
+};
+
 // Everything a window asks the user, in one place: the windows are handed one (as they are
 // handed the player factory), the program the real dialogs and the tests a recorder.
 class IPrompts {
@@ -43,8 +51,10 @@ class IPrompts {
   virtual QString ChooseFolder(const QString& title, const QString& start) = 0;
   // The print dialog for `printer`; false when cancelled.
   virtual bool ChoosePrinter(QPrinter& printer) = 0;
-  // The platform's plain alert (the printing path's own messages).
+  // The platform's plain alert (the printing path's own messages, the format outcome).
   virtual void Alert(const QString& text) = 0;
+  // Our confirmation before a drive is formatted; true only when the user said format.
+  virtual bool ConfirmFormat(const FormatQuestion& question) = 0;
 };
 
 // The real dialogs, over `parent`.
@@ -59,6 +69,7 @@ class DialogPrompts final : public IPrompts {
   QString ChooseFolder(const QString& title, const QString& start) override;
   bool ChoosePrinter(QPrinter& printer) override;
   void Alert(const QString& text) override;
+  bool ConfirmFormat(const FormatQuestion& question) override;
 
  private:
   QWidget* parent_;

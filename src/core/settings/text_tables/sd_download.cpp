@@ -7,7 +7,11 @@
 // was added after the others. The Japanese frame text, once missing, is
 // translated like the rest.
 //
-// File copy rows: title, the copying text, the success text, the stopping text.
+// Then the format confirmation (title, text with the drive's letter, folder, size and
+// label) and the format outcomes.
+//
+// File copy rows: title, the copying text, the success text, the stopping text, the
+// end text when files failed (with their count) and the time left.
 
 #include "core/settings/text_tables/text_table_data.h"
 
@@ -38,31 +42,42 @@ constexpr std::string_view kDownloadKo[] = {
     "주차 파일",                                 // 20
     "주차 이벤트 파일",                          // 21
     "SD 데이터 다운로드 또는 재생 목록 만들기",  // 22
+    "SD 카드 포맷",                              // 23
+    "드라이브 %1의 모든 데이터가 지워집니다.\n\n폴더: %2\n크기: %3\n레이블: %4\n\n지금 "
+    "포맷하시겠습니까?",                                    // 24
+    "\nSD 카드를 포맷했습니다.",                            // 25
+    "\nSD 카드를 포맷하지 못했습니다.",                     // 26
+    "\n이 시스템에서는 SD 카드를 포맷할 방법이 없습니다.",  // 27
 };
 constexpr std::string_view kDownloadEn[] = {
-    "Download SD Data",                    // 0
-    "SD memory Drive:",                    // 1
-    "Download Object:",                    // 2
-    "Download Folder:",                    // 3
-    "SD Format",                           // 4
-    "Format SD Drive:",                    // 5
-    "Format",                              // 6
-    "Download:",                           // 7
-    "On",                                  // 8
-    "Off",                                 // 9
-    "Copy to Play List:",                  // 10
-    "Copy",                                // 11
-    "No Copy",                             // 12
-    "Select All",                          // 13
-    "Deselect All",                        // 14
-    "Reverse",                             // 15
-    "Download",                            // 16
-    "All",                                 // 17
-    "Driving Files",                       // 18
-    "Event Files",                         // 19
-    "Parking Files",                       // 20
-    "Parking Event Files",                 // 21
-    "Download SD Data or Make Play List",  // 22
+    "Download SD Data",                                                                             // 0
+    "SD memory Drive:",                                                                             // 1
+    "Download Object:",                                                                             // 2
+    "Download Folder:",                                                                             // 3
+    "SD Format",                                                                                    // 4
+    "Format SD Drive:",                                                                             // 5
+    "Format",                                                                                       // 6
+    "Download:",                                                                                    // 7
+    "On",                                                                                           // 8
+    "Off",                                                                                          // 9
+    "Copy to Play List:",                                                                           // 10
+    "Copy",                                                                                         // 11
+    "No Copy",                                                                                      // 12
+    "Select All",                                                                                   // 13
+    "Deselect All",                                                                                 // 14
+    "Reverse",                                                                                      // 15
+    "Download",                                                                                     // 16
+    "All",                                                                                          // 17
+    "Driving Files",                                                                                // 18
+    "Event Files",                                                                                  // 19
+    "Parking Files",                                                                                // 20
+    "Parking Event Files",                                                                          // 21
+    "Download SD Data or Make Play List",                                                           // 22
+    "Format SD Card",                                                                               // 23
+    "Everything on drive %1 will be erased.\n\nFolder: %2\nSize: %3\nLabel: %4\n\nFormat it now?",  // 24
+    "\nThe SD card is formatted.",                                                                  // 25
+    "\nThe SD card could not be formatted.",                                                        // 26
+    "\nThis system offers no way to format the SD card.",                                           // 27
 };
 constexpr std::string_view kDownloadJa[] = {
     "SDデータのダウンロード",                        // 0
@@ -88,31 +103,43 @@ constexpr std::string_view kDownloadJa[] = {
     "駐車ファイル",                                  // 20
     "駐車イベントファイル",                          // 21
     "SDデータのダウンロードまたは再生リストの作成",  // 22
+    "SDカードのフォーマット",                        // 23
+    "ドライブ %1 "
+    "のデータはすべて消去されます。\n\nフォルダ：%2\nサイズ：%3\nラベル：%"
+    "4\n\n今すぐフォーマットしますか？",                               // 24
+    "\nSDカードをフォーマットしました。",                              // 25
+    "\nSDカードをフォーマットできませんでした。",                      // 26
+    "\nこのシステムにはSDカードをフォーマットする手段がありません。",  // 27
 };
 constexpr std::string_view kDownloadZhHans[] = {
-    "下载SD数据",                // 0
-    "SD存储卡驱动器：",          // 1
-    "下载对象：",                // 2
-    "下载文件夹：",              // 3
-    "格式化SD",                  // 4
-    "要格式化的SD驱动器：",      // 5
-    "格式化",                    // 6
-    "下载：",                    // 7
-    "开",                        // 8
-    "关",                        // 9
-    "复制到播放列表：",          // 10
-    "复制",                      // 11
-    "不复制",                    // 12
-    "全选",                      // 13
-    "取消全选",                  // 14
-    "反选",                      // 15
-    "下载",                      // 16
-    "全部",                      // 17
-    "行车文件",                  // 18
-    "事件文件",                  // 19
-    "停车文件",                  // 20
-    "停车事件文件",              // 21
-    "下载SD数据或创建播放列表",  // 22
+    "下载SD数据",                                                                              // 0
+    "SD存储卡驱动器：",                                                                        // 1
+    "下载对象：",                                                                              // 2
+    "下载文件夹：",                                                                            // 3
+    "格式化SD",                                                                                // 4
+    "要格式化的SD驱动器：",                                                                    // 5
+    "格式化",                                                                                  // 6
+    "下载：",                                                                                  // 7
+    "开",                                                                                      // 8
+    "关",                                                                                      // 9
+    "复制到播放列表：",                                                                        // 10
+    "复制",                                                                                    // 11
+    "不复制",                                                                                  // 12
+    "全选",                                                                                    // 13
+    "取消全选",                                                                                // 14
+    "反选",                                                                                    // 15
+    "下载",                                                                                    // 16
+    "全部",                                                                                    // 17
+    "行车文件",                                                                                // 18
+    "事件文件",                                                                                // 19
+    "停车文件",                                                                                // 20
+    "停车事件文件",                                                                            // 21
+    "下载SD数据或创建播放列表",                                                                // 22
+    "格式化SD卡",                                                                              // 23
+    "驱动器 %1 上的所有数据都将被清除。\n\n文件夹：%2\n大小：%3\n卷标：%4\n\n现在格式化吗？",  // 24
+    "\nSD卡已格式化。",                                                                        // 25
+    "\n无法格式化SD卡。",                                                                      // 26
+    "\n此系统没有格式化SD卡的方法。",                                                          // 27
 };
 constexpr std::string_view kDownloadRu[] = {
     "Загрузка данных с SD",                                      // 0
@@ -138,56 +165,72 @@ constexpr std::string_view kDownloadRu[] = {
     "Файлы парковки",                                            // 20
     "Файлы событий парковки",                                    // 21
     "Загрузка данных с SD или создание списка воспроизведения",  // 22
+    "Форматирование SD-карты",                                   // 23
+    "Все данные на диске %1 будут стерты.\n\nПапка: %2\nРазмер: %3\nМетка: %4\n\nФорматировать "
+    "сейчас?",                                                     // 24
+    "\nSD-карта отформатирована.",                                 // 25
+    "\nНе удалось отформатировать SD-карту.",                      // 26
+    "\nВ этой системе нет средства для форматирования SD-карты.",  // 27
 };
 constexpr std::string_view kDownloadZhHant[] = {
-    "下載SD資料",                // 0
-    "SD記憶卡磁碟機：",          // 1
-    "下載項目：",                // 2
-    "下載資料夾：",              // 3
-    "格式化SD",                  // 4
-    "要格式化的SD磁碟機：",      // 5
-    "格式化",                    // 6
-    "下載：",                    // 7
-    "開",                        // 8
-    "關",                        // 9
-    "複製到播放清單：",          // 10
-    "複製",                      // 11
-    "不複製",                    // 12
-    "全選",                      // 13
-    "取消全選",                  // 14
-    "反向選取",                  // 15
-    "下載",                      // 16
-    "全部",                      // 17
-    "行車檔案",                  // 18
-    "事件檔案",                  // 19
-    "停車檔案",                  // 20
-    "停車事件檔案",              // 21
-    "下載SD資料或建立播放清單",  // 22
+    "下載SD資料",                                                                              // 0
+    "SD記憶卡磁碟機：",                                                                        // 1
+    "下載項目：",                                                                              // 2
+    "下載資料夾：",                                                                            // 3
+    "格式化SD",                                                                                // 4
+    "要格式化的SD磁碟機：",                                                                    // 5
+    "格式化",                                                                                  // 6
+    "下載：",                                                                                  // 7
+    "開",                                                                                      // 8
+    "關",                                                                                      // 9
+    "複製到播放清單：",                                                                        // 10
+    "複製",                                                                                    // 11
+    "不複製",                                                                                  // 12
+    "全選",                                                                                    // 13
+    "取消全選",                                                                                // 14
+    "反向選取",                                                                                // 15
+    "下載",                                                                                    // 16
+    "全部",                                                                                    // 17
+    "行車檔案",                                                                                // 18
+    "事件檔案",                                                                                // 19
+    "停車檔案",                                                                                // 20
+    "停車事件檔案",                                                                            // 21
+    "下載SD資料或建立播放清單",                                                                // 22
+    "格式化SD卡",                                                                              // 23
+    "磁碟機 %1 上的所有資料都將被清除。\n\n資料夾：%2\n大小：%3\n標籤：%4\n\n現在格式化嗎？",  // 24
+    "\nSD卡已格式化。",                                                                        // 25
+    "\n無法格式化SD卡。",                                                                      // 26
+    "\n此系統沒有格式化SD卡的方法。",                                                          // 27
 };
 constexpr std::string_view kDownloadPtBr[] = {
-    "Baixar Dados do SD",                               // 0
-    "Unidade do Cartão SD:",                            // 1
-    "Arquivos a Baixar:",                               // 2
-    "Pasta de Download:",                               // 3
-    "Formatar SD",                                      // 4
-    "Unidade SD a Formatar:",                           // 5
-    "Formatar",                                         // 6
-    "Baixar:",                                          // 7
-    "Ligado",                                           // 8
-    "Desligado",                                        // 9
-    "Copiar para a Lista:",                             // 10
-    "Copiar",                                           // 11
-    "Não Copiar",                                       // 12
-    "Marcar Tudo",                                      // 13
-    "Desmarcar Tudo",                                   // 14
-    "Inverter",                                         // 15
-    "Baixar",                                           // 16
-    "Todos",                                            // 17
-    "Arquivos de Condução",                             // 18
-    "Arquivos de Evento",                               // 19
-    "Arquivos de Estacionamento",                       // 20
-    "Arquivos de Evento no Estacionamento",             // 21
-    "Baixar Dados do SD ou Criar Lista de Reprodução",  // 22
+    "Baixar Dados do SD",                                                                         // 0
+    "Unidade do Cartão SD:",                                                                      // 1
+    "Arquivos a Baixar:",                                                                         // 2
+    "Pasta de Download:",                                                                         // 3
+    "Formatar SD",                                                                                // 4
+    "Unidade SD a Formatar:",                                                                     // 5
+    "Formatar",                                                                                   // 6
+    "Baixar:",                                                                                    // 7
+    "Ligado",                                                                                     // 8
+    "Desligado",                                                                                  // 9
+    "Copiar para a Lista:",                                                                       // 10
+    "Copiar",                                                                                     // 11
+    "Não Copiar",                                                                                 // 12
+    "Marcar Tudo",                                                                                // 13
+    "Desmarcar Tudo",                                                                             // 14
+    "Inverter",                                                                                   // 15
+    "Baixar",                                                                                     // 16
+    "Todos",                                                                                      // 17
+    "Arquivos de Condução",                                                                       // 18
+    "Arquivos de Evento",                                                                         // 19
+    "Arquivos de Estacionamento",                                                                 // 20
+    "Arquivos de Evento no Estacionamento",                                                       // 21
+    "Baixar Dados do SD ou Criar Lista de Reprodução",                                            // 22
+    "Formatar Cartão SD",                                                                         // 23
+    "Tudo na unidade %1 será apagado.\n\nPasta: %2\nTamanho: %3\nRótulo: %4\n\nFormatar agora?",  // 24
+    "\nO cartão SD foi formatado.",                                                               // 25
+    "\nNão foi possível formatar o cartão SD.",                                                   // 26
+    "\nEste sistema não oferece meio de formatar o cartão SD.",                                   // 27
 };
 
 constexpr std::string_view kCopyKo[] = {
@@ -195,42 +238,56 @@ constexpr std::string_view kCopyKo[] = {
     "\n선택한 파일을 복사하고 있습니다.\n\n잠시 기다려 주십시오...",
     "\n파일을 다운로드했습니다.",
     "\n다운로드를 중지하고 있습니다.\n\n잠시 기다려 주십시오...",
+    "\n%1개 파일을 복사하지 못했습니다.\n이미 복사한 파일은 남아 있습니다.",
+    "%1 남음",
 };
 constexpr std::string_view kCopyEn[] = {
     "Downloading Files...",
     "\nThe selected file is copying.\n\nPlease wait ...",
     "\nFiles are downloaded successfully.",
     "\nDownloading is stopping.\n\nPlease wait ...",
+    "\n%1 file(s) could not be copied.\nThe files already copied are kept.",
+    "%1 left",
 };
 constexpr std::string_view kCopyJa[] = {
     "ファイルをダウンロード中...",
     "\n選択したファイルをコピーしています。\n\nしばらくお待ちください...",
     "\nファイルのダウンロードが完了しました。",
     "\nダウンロードを停止しています。\n\nしばらくお待ちください...",
+    "\n%1 個のファイルをコピーできませんでした。\nコピー済みのファイルは残ります。",
+    "残り %1",
 };
 constexpr std::string_view kCopyZhHans[] = {
     "正在下载文件...",
     "\n正在复制所选文件。\n\n请稍候...",
     "\n文件下载成功。",
     "\n正在停止下载。\n\n请稍候...",
+    "\n有 %1 个文件无法复制。\n已复制的文件会保留。",
+    "剩余 %1",
 };
 constexpr std::string_view kCopyRu[] = {
     "Загрузка файлов...",
     "\nВыбранные файлы копируются.\n\nПодождите...",
     "\nФайлы успешно загружены.",
     "\nЗагрузка останавливается.\n\nПодождите...",
+    "\nНе удалось скопировать файлов: %1.\nУже скопированные файлы сохранены.",
+    "осталось %1",
 };
 constexpr std::string_view kCopyZhHant[] = {
     "正在下載檔案...",
     "\n正在複製所選檔案。\n\n請稍候...",
     "\n檔案下載成功。",
     "\n正在停止下載。\n\n請稍候...",
+    "\n有 %1 個檔案無法複製。\n已複製的檔案會保留。",
+    "剩餘 %1",
 };
 constexpr std::string_view kCopyPtBr[] = {
     "Baixando Arquivos...",
     "\nO arquivo selecionado está sendo copiado.\n\nAguarde...",
     "\nOs arquivos foram baixados com sucesso.",
     "\nO download está sendo interrompido.\n\nAguarde...",
+    "\n%1 arquivo(s) não puderam ser copiados.\nOs arquivos já copiados são mantidos.",
+    "faltam %1",
 };
 
 }  // namespace

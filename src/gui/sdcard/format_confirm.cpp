@@ -1,0 +1,46 @@
+#include "gui/sdcard/format_confirm.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "core/settings/texts.h"
+#include "gui/controls/ui_text.h"
+
+namespace direvovu::gui {
+
+QString CFormatConfirm::QuestionText(const FormatQuestion& q) {
+  const QString label = q.label.isEmpty() ? QStringLiteral("-") : q.label;
+  return UiText(TextTable::SdDownload, rows::sd_download::kFormatConfirmText)
+      .arg(q.drive, q.folder, q.size, label);
+}
+
+CFormatConfirm::CFormatConfirm(const FormatQuestion& question, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(UiText(TextTable::SdDownload, rows::sd_download::kFormatConfirmTitle));
+  auto* icon = new QLabel(this);
+  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48));
+  text_ = new QLabel(QuestionText(question), this);
+  text_->setObjectName(QStringLiteral("formatQuestion"));
+  text_->setTextFormat(Qt::PlainText);
+  format_ = new QPushButton(UiText(TextTable::SdDownload, rows::sd_download::kFormat), this);
+  cancel_ = new QPushButton(UiText(TextTable::CommonButtons, rows::common::kCancel), this);
+  cancel_->setDefault(true);
+  cancel_->setFocus();
+  connect(format_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(icon, 0, Qt::AlignTop);
+  top->addWidget(text_, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(format_);
+  buttons->addWidget(cancel_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(buttons);
+}
+
+}  // namespace direvovu::gui

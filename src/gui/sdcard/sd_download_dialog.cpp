@@ -1,0 +1,206 @@
+#include "gui/sdcard/sd_download_dialog.h"
+
+#include <QButtonGroup>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "core/settings/texts.h"
+#include "gui/controls/show_message.h"
+#include "gui/controls/ui_text.h"
+#include "gui/sdcard/file_copy_dialog.h"
+
+namespace direvovu::gui {
+namespace {
+
+constexpr QRgb kRowBackground = 0xF1F1F1;
+
+QString SizeText(std::uint64_t bytes) {
+  const double gb = static_cast<double>(bytes) / (1024.0 * 1024.0 * 1024.0);
+  if (gb >= 1.0) return QStringLiteral("%1 GB").arg(gb, 0, 'f', 1);
+  return QStringLiteral("%1 MB").arg(static_cast<double>(bytes) / (1024.0 * 1024.0), 0, 'f', 1);
+}
+
+QTreeWidgetItem* RowItem(const CardRow& row, int number) {
+  const auto texts = CardRowTexts(row, number, CurrentLanguage());
+  auto* item = new QTreeWidgetItem;
+  for (int c = 0; c < 5; ++c) {
+    item->setText(c, QString::fromStdString(texts[static_cast<std::size_t>(c)]));
+    item->setTextAlignment(c, c < 4 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    item->setBackground(c, QColor::fromRgb(kRowBackground));
+    item->setForeground(c, Qt::black);
+  }
+  item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+  item->setCheckState(0, Qt::Checked);
+  return item;
+}
+
+}  // namespace
+
+CSDDownLoad::CSDDownLoad(SdDownloadContext context, IPrompts& prompts, platform::IDriveFormatter& formatter,
+                         QWidget* parent)
+    : QDialog(parent), context_(std::move(context)), prompts_(prompts), formatter_(formatter) {
+  if (context_.tables == nullptr) context_.tables = &own_tables_;
+  copy_runner_ = [](CFileCopy& copy) { copy.exec(); };
+  BuildControls();
+  const SdDownloadSettings settings = ReadSdDownloadSettings(context_.folders);
+  card_letter_ = context_.cardLetter;
+  location_->setText(
+      QString::fromStdString(InitialSdLocation(settings.location, card_letter_, context_.drives)));
+  folder_->setText(QString::fromStdString(settings.downloadFolder.string()));
+  download_radios_->button(settings.downloadUse)->setChecked(true);
+  copy_radios_->button(settings.copyToList)->setChecked(true);
+  FillFormatList();
+  ConnectControls();
+  WalkSdCard(0);
+}
+
+QRadioButton* CSDDownLoad::radio(int group, int index) const {
+  return qobject_cast<QRadioButton*>((group == 0 ? download_radios_ : copy_radios_)->button(index));
+}
+
+void CSDDownLoad::WalkSdCard(int kind) {
+  list_->clear();
+  const std::filesystem::path location = location_->text().toStdString();
+  rows_ = direvovu::WalkSdCard(location, static_cast<CardKind>(std::clamp(kind, 0, kCardKindCount - 1)),
+                               *context_.tables);
+  QList<QTreeWidgetItem*> items;
+  items.reserve(static_cast<qsizetype>(rows_.size()));
+  for (std::size_t i = 0; i < rows_.size(); ++i) items.push_back(RowItem(rows_[i], static_cast<int>(i) + 1));
+  list_->addTopLevelItems(items);
+}
+
+std::vector<bool> CSDDownLoad::checkedRows() const {
+  std::vector<bool> checked;
+  checked.reserve(static_cast<std::size_t>(list_->topLevelItemCount()));
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    checked.push_back(list_->topLevelItem(i)->checkState(0) == Qt::Checked);
+  }
+  return checked;
+}
+
+void CSDDownLoad::SetAllChecks(const std::function<bool(bool)>& change) {
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = list_->topLevelItem(i);
+    item->setCheckState(0, change(item->checkState(0) == Qt::Checked) ? Qt::Checked : Qt::Unchecked);
+  }
+}
+
+void CSDDownLoad::SelectAll() {
+  SetAllChecks([](bool) { return true; });
+}
+void CSDDownLoad::DeselectAll() {
+  SetAllChecks([](bool) { return false; });
+}
+void CSDDownLoad::Reverse() {
+  SetAllChecks([](bool was) { return !was; });
+}
+
+void CSDDownLoad::BrowseLocation() {
+  const QString chosen =
+      prompts_.ChooseFolder(UiLabel(TextTable::Messages, msg::kSelectSdDrive), location_->text());
+  if (chosen.isEmpty()) return;
+  location_->setText(chosen);
+  if (const auto drive = DriveOfPath(context_.drives, chosen.toStdString())) card_letter_ = drive->letter;
+  WalkSdCard(kind_->currentIndex());
+}
+
+void CSDDownLoad::BrowseDownloadFolder() {
+  const QString chosen =
+      prompts_.ChooseFolder(UiLabel(TextTable::Messages, msg::kSelectSdDataFolder), folder_->text());
+  if (!chosen.isEmpty()) folder_->setText(chosen);
+  if (download_radios_->checkedId() == 1 || !folder_->text().isEmpty()) {
+    [[maybe_unused]] const bool saved =
+        WriteSdDownloadFolder(context_.folders, folder_->text().toStdString());
+  } else {
+    ShowMessage(prompts_, msg::kSelectSdDataFolder);
+  }
+}
+
+SdDownloadSettings CSDDownLoad::CurrentChoices() const {
+  SdDownloadSettings s;
+  s.location = location_->text().toStdString();
+  s.downloadFolder = folder_->text().toStdString();
+  s.downloadUse = download_radios_->checkedId() == 0 ? 0 : 1;
+  s.copyToList = copy_radios_->checkedId() == 1 ? 1 : 0;
+  return s;
+}
+
+void CSDDownLoad::DownloadCommand() {
+  const SdDownloadSettings choices = CurrentChoices();
+  const bool download_on = choices.downloadUse == 0;
+  if (download_on && choices.downloadFolder.empty()) {
+    ShowMessage(prompts_, msg::kSelectSdDataFolder);
+    return;
+  }
+  // The choices are a convenience for next time; a settings file we cannot write stops nothing.
+  [[maybe_unused]] const bool saved = WriteSdDownloadChoices(context_.folders, choices);
+  if (rows_.empty()) {
+    accept();
+    return;
+  }
+  const std::vector<bool> checked = checkedRows();
+  const std::vector<std::filesystem::path> paths = CheckedPaths(rows_, checked);
+  if (paths.empty()) {
+    ShowMessage(prompts_, msg::kNoFileToDownload);
+    accept();
+    return;
+  }
+  playlist_change_ = PlaylistFromChecked(rows_, checked, choices.copyToList == 0);
+  if (download_on) {
+    [[maybe_unused]] const bool folder_saved =
+        WriteSdDownloadFolder(context_.folders, choices.downloadFolder);
+    RunCopy(paths);
+  }
+  start_playback_ = choices.copyToList == 0;
+  accept();
+}
+
+void CSDDownLoad::RunCopy(const std::vector<std::filesystem::path>& checked) {
+  CFileCopy copy(PlanDownload(location_->text().toStdString(), folder_->text().toStdString(), checked),
+                 prompts_, this);
+  if (free_space_) copy.SetFreeSpaceQuery(free_space_);
+  copy_runner_(copy);
+  copy_summary_ = copy.summary();
+}
+
+void CSDDownLoad::FormatCommand() {
+  if (format_drives_.empty()) {
+    ShowMessage(prompts_, msg::kConnectSd);
+    return;
+  }
+  if (FormatBlockedByPlayback(context_.played)) {
+    ShowMessage(prompts_, msg::kCantFormatSd);
+    return;
+  }
+  const int selected = format_list_->currentIndex();
+  if (selected < 0 || selected >= static_cast<int>(format_drives_.size())) return;
+  FormatDrive(format_drives_[static_cast<std::size_t>(selected)]);
+}
+
+void CSDDownLoad::FormatDrive(const Drive& drive) {
+  namespace sd = rows::sd_download;
+  const platform::FormatTarget target = platform::DescribeFormatTarget(drive);
+  if (formatter_.BackendFor(target) == platform::FormatBackend::None) {
+    prompts_.Alert(UiLabel(TextTable::SdDownload, sd::kFormatUnavailable) + QStringLiteral("\n\n") +
+                   QString::fromStdString(DriveDescription(drive)));
+    return;
+  }
+  const FormatQuestion question{QString::fromStdString(DriveLabel(drive.letter)),
+                                QString::fromStdString(drive.root.string()), SizeText(target.sizeBytes),
+                                QString::fromStdString(target.label)};
+  if (!prompts_.ConfirmFormat(question)) return;
+  const platform::FormatResult result = formatter_.Format(target);
+  if (result.ok) {
+    prompts_.Alert(UiLabel(TextTable::SdDownload, sd::kFormatDone));
+  } else {
+    prompts_.Alert(UiLabel(TextTable::SdDownload, sd::kFormatFailed) + QStringLiteral("\n\n") +
+                   QString::fromStdString(result.detail));
+  }
+  WalkSdCard(kind_->currentIndex());
+}
+
+}  // namespace direvovu::gui

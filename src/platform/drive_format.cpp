@@ -31,6 +31,7 @@ std::string MkfsFatPath() {
   return found.toStdString();
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the device, then the label it gets
 FormatResult FormatWithMkfs(const std::string& device, const std::string& label) {
   const std::string mkfs = MkfsFatPath();
   if (mkfs.empty()) return {false, "mkfs.fat is not installed (package dosfstools)"};

@@ -56,6 +56,7 @@ bool UDisksAvailable() {
   return registered.isValid() && registered.value();
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): interface before method, as D-Bus names them
 FormatResult CallUDisks(const QString& object, const char* interface, const char* method,
                         const QVariantList& args) {
   QDBusInterface target(QString::fromLatin1(kUDisksService), object, QString::fromLatin1(interface),

@@ -109,6 +109,7 @@ int CardRowType(const fs::path& relative) {
   return kKindDriving;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the row number, then the language
 std::array<std::string, 5> CardRowTexts(const CardRow& row, int number, int language) {
   std::array<std::string, 5> texts;
   char numbered[32];

@@ -7,12 +7,14 @@ namespace {
 
 constexpr std::size_t kSectorBytes = 512;
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): offset before size, as reads go
 std::uint32_t Le(std::span<const std::uint8_t> b, std::size_t at, std::size_t size) {
   std::uint32_t value = 0;
   for (std::size_t i = 0; i < size; ++i) value |= static_cast<std::uint32_t>(b[at + i]) << (8 * i);
   return value;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): offset before size, as reads go
 std::string Trimmed(std::span<const std::uint8_t> b, std::size_t at, std::size_t size) {
   std::string text;
   for (std::size_t i = 0; i < size; ++i) {

@@ -29,7 +29,7 @@ std::optional<std::filesystem::path> CMapDlg::CaptureMap() {
   const std::filesystem::path folder = SettingFolder(folders_, FolderKind::Capture);
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  const std::filesystem::path file = display::WindowCaptureFile(folder, display::LocalNow());
+  const std::filesystem::path file = display::WindowCaptureFile(folder, LocalNow());
   const QImage picture = MapAreaPicture();
   if (picture.isNull() || !display::SaveBmpFile(file, BmpOfImage(picture, CaptureBitsPerPixel(this)))) {
     ShowMessage(prompts_, msg::kSelectCaptureFolder, QString::fromStdString(folder.string()));

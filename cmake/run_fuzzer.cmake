@@ -1,20 +1,67 @@
-# Runs one fuzzer for a few seconds over a fresh copy of its seed corpus.
-file(REMOVE_RECURSE ${CORPUS})
+# Runs one fuzzer for SECONDS over its corpus (seeded from SEEDS), prints its executions
+# and coverage, and on a finding minimises the input and, with KEEP_FINDINGS, adds it to
+# the seed corpus under a name saying what it caught, so the corpus replay test of the
+# normal build runs it from then on.
+if(FRESH)
+  file(REMOVE_RECURSE ${CORPUS})
+endif()
 file(MAKE_DIRECTORY ${CORPUS})
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
 if(EXISTS ${SEEDS})
   file(GLOB seed_files ${SEEDS}/*)
   if(seed_files)
     file(COPY ${seed_files} DESTINATION ${CORPUS})
   endif()
 endif()
-if(SEED_COMMAND)
-  execute_process(COMMAND ${SEED_COMMAND} ${CORPUS} RESULT_VARIABLE rc)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "seed command failed: ${rc}")
-  endif()
+set(options -max_total_time=${SECONDS} -max_len=262144 -rss_limit_mb=2048 -timeout=30
+            -print_final_stats=1 -artifact_prefix=${WORK}/)
+if(DICT)
+  list(APPEND options -dict=${DICT})
 endif()
-execute_process(COMMAND ${FUZZER} -max_total_time=${SECONDS} -max_len=262144 -rss_limit_mb=2048 ${CORPUS}
-                RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "fuzzer ${FUZZER} found a failure (exit ${rc})")
+execute_process(COMMAND ${FUZZER} ${options} ${CORPUS}
+                RESULT_VARIABLE rc ERROR_VARIABLE log OUTPUT_VARIABLE out)
+file(WRITE ${WORK}/log.txt "${out}${log}")
+
+# The summary: libFuzzer's last status line and its final statistics.
+# (Found as strings, not lists: the fuzzer's lines may hold unbalanced brackets.)
+string(REGEX MATCH "#[0-9]+[ \t]+DONE[^\n]*" last "${log}")
+string(REGEX MATCH "stat::number_of_executed_units: *[0-9]+" runs "${log}")
+string(REGEX MATCH "stat::average_exec_per_sec: *[0-9]+" speed "${log}")
+string(REGEX REPLACE "[^0-9]" "" runs "${runs}")
+string(REGEX REPLACE "[^0-9]" "" speed "${speed}")
+message(STATUS "${NAME}: ${runs} executions, ${speed}/s over ${SECONDS} s; ${last}")
+
+if(rc EQUAL 0)
+  return()
 endif()
+message("${log}")
+file(GLOB artifacts ${WORK}/crash-* ${WORK}/leak-* ${WORK}/timeout-* ${WORK}/oom-*)
+if(NOT artifacts)
+  message(FATAL_ERROR "${NAME} failed (exit ${rc}) without leaving an input; log in ${WORK}/log.txt")
+endif()
+list(GET artifacts 0 artifact)
+set(minimised ${WORK}/minimised)
+execute_process(COMMAND ${FUZZER} -minimize_crash=1 -runs=20000 -exact_artifact_path=${minimised} ${artifact}
+                OUTPUT_QUIET ERROR_QUIET)
+if(NOT EXISTS ${minimised})
+  set(minimised ${artifact})
+endif()
+# "SUMMARY: AddressSanitizer: heap-buffer-overflow file.cpp:12:3 in Function" names it
+# heap-buffer-overflow-in-Function.
+string(REGEX MATCH "SUMMARY: [A-Za-z]+: ([^ \n]+)[^\n]* in ([A-Za-z0-9_:]+)" summary "${log}")
+if(summary)
+  set(caught "${CMAKE_MATCH_1}-in-${CMAKE_MATCH_2}")
+else()
+  get_filename_component(caught ${artifact} NAME)
+  string(REGEX REPLACE "-[0-9a-f]+$" "" caught "${caught}")
+endif()
+string(REGEX REPLACE "[^A-Za-z0-9_.-]" "_" caught "${caught}")
+file(SHA1 ${minimised} hash)
+string(SUBSTRING ${hash} 0 8 hash)
+if(KEEP_FINDINGS)
+  file(MAKE_DIRECTORY ${SEEDS})
+  file(COPY_FILE ${minimised} ${SEEDS}/${caught}-${hash})
+  message(FATAL_ERROR "${NAME} caught ${caught}; the minimised input is ${SEEDS}/${caught}-${hash}")
+endif()
+message(FATAL_ERROR "${NAME} caught ${caught}; the minimised input is ${minimised}")

@@ -1,24 +1,18 @@
-// Fuzzes the handling of (possibly) scrambled recordings: recognition, the trailer's
-// password block, header decryption, the plain checks, the working-copy step on a real
-// file, and the streaming cipher against its one-shot form.
-#include <unistd.h>
-
+// Fuzzes the handling of (possibly) scrambled recordings in memory: recognition, the
+// trailer's password block, header decryption, the plain checks, and the streaming cipher
+// against its one-shot form. The file path through the working copies has its own target
+// (working_copies_fuzz), so this one is not held back by the disk.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "core/recording/block_cipher.h"
 #include "core/recording/encrypted_recording.h"
-#include "core/recording/working_copies.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace direvovu;
 
 void Check(bool condition) {
@@ -70,7 +64,9 @@ void CheckStreaming(std::span<const std::uint8_t> data) {
   const std::uint32_t mode = data[0] % 4 + 1;
   const std::size_t piece = data[1] % 32 + 1;  // chosen by the data itself
   const auto key = data.subspan(2, 16);
-  const auto body = data.subspan(18, std::min<std::size_t>(data.size() - 18, 4096));
+  // Six blocks cross every piece boundary (pieces are 1 to 32 bytes); more only slows the
+  // header checks down.
+  const auto body = data.subspan(18, std::min<std::size_t>(data.size() - 18, 96));
   KeySchedule enc;
   KeySchedule dec;
   Check(MakeEncryptSchedule(key, enc) == kCipherOk && MakeDecryptSchedule(key, dec) == kCipherOk);
@@ -98,39 +94,11 @@ void CheckStreaming(std::span<const std::uint8_t> data) {
   Check(rc == kCipherOk && std::equal(opened.begin(), opened.end(), body.begin(), body.end()));
 }
 
-// The working-copy step on the bytes as a file, with a user who always knows the password.
-void CheckWorkingCopies(std::span<const std::uint8_t> data) {
-  // One folder per fuzzing process, removed when the process ends.
-  struct Folder {
-    fs::path path = fs::temp_directory_path() / ("direvovu-fuzz-" + std::to_string(::getpid()));
-    Folder() { fs::create_directories(path); }
-    ~Folder() {
-      std::error_code ec;
-      fs::remove_all(path, ec);
-    }
-  };
-  static const Folder folder;
-  const fs::path& dir = folder.path;
-  const fs::path front = dir / "drf0_20090807_142530.mp4";
-  {
-    std::ofstream out(front, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-  }
-  PasswordState passwords;
-  const auto r = MakeWorkingCopies(front, dir / "front.dat", dir / "rear.dat", passwords,
-                                   [](const PasswordQuestion&) { return true; });
-  if (r.status == LoadStatus::Ready && r.frontPresent) {
-    // A working copy is always exactly as long as its recording.
-    Check(fs::file_size(dir / "front.dat") == data.size());
-  }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);
   CheckInMemory(bytes);
   CheckStreaming(bytes);
-  CheckWorkingCopies(bytes);
   return 0;
 }

@@ -22,10 +22,11 @@ bool AllZero(std::span<const std::uint8_t> bytes) {
 
 // The plain checks over any reader: read(offset, out) returns the bytes it read, or
 // nullopt on an error. The "mdat" search walks windows that overlap by 7 bytes so a
-// size and its "mdat" are never split.
+// size and its "mdat" are never split; a window is no larger than the file, so checking
+// a short file does not clear a megabyte first.
 template <typename Read>
-bool VerifyPlain(Read read) {
-  std::vector<std::uint8_t> window(kScanWindow);
+bool VerifyPlain(std::uint64_t fileSize, Read read) {
+  std::vector<std::uint8_t> window(std::clamp<std::uint64_t>(fileSize, kPlainMarkEnd, kScanWindow));
   const auto first = read(0, std::span(window).first(kPlainMarkEnd));
   if (!first || *first < kPlainMarkEnd) return false;
   if (AllZero(std::span(window).first(4)) || !HasPlainMark(window)) return false;
@@ -158,16 +159,18 @@ std::optional<std::vector<std::uint8_t>> ScrambleRecording(std::span<const std::
 }
 
 bool VerifyPlainRecording(std::span<const std::uint8_t> file) {
-  return VerifyPlain([file](std::uint64_t offset, std::span<std::uint8_t> out) -> std::optional<std::size_t> {
-    if (offset >= file.size()) return 0;
-    const std::size_t n = std::min<std::size_t>(out.size(), file.size() - offset);
-    std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(offset), n, out.begin());
-    return n;
-  });
+  return VerifyPlain(file.size(),
+                     [file](std::uint64_t offset, std::span<std::uint8_t> out) -> std::optional<std::size_t> {
+                       if (offset >= file.size()) return 0;
+                       const std::size_t n = std::min<std::size_t>(out.size(), file.size() - offset);
+                       std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(offset), n, out.begin());
+                       return n;
+                     });
 }
 
 bool VerifyPlainRecording(const BinaryFile& file) {
   return VerifyPlain(
+      file.Size().value_or(kScanWindow),
       [&file](std::uint64_t offset, std::span<std::uint8_t> out) { return file.ReadAt(offset, out); });
 }
 

@@ -28,5 +28,8 @@ CivilTime LocalNow();
 
 // Seconds from 1970-01-01 00:00:00 to the moment, both read as the same zone.
 [[nodiscard]] std::int64_t SecondsSinceEpoch(const CivilTime& time);
+// The moment a count of seconds since 1970-01-01 00:00:00 names (the camera's clocks),
+// without the C library's time-zone machinery.
+[[nodiscard]] CivilTime CivilTimeOfEpochSeconds(std::uint32_t seconds);
 
 }  // namespace direvovu

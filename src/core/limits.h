@@ -15,6 +15,13 @@ inline constexpr std::size_t kIniValueChars = 254;
 // A recording's track holds at most this many one-second records (two and a half hours).
 inline constexpr std::uint32_t kMaxTrackRecords = 9000;
 
+// A driving log holds one 32-byte record per fix; a year of driving is about 100 MB.
+// Larger files are refused before anything is allocated for them.
+inline constexpr std::uint64_t kMaxDrivingLogBytes = std::uint64_t{512} * 1024 * 1024;
+
+// Replies of the address service are a few kilobytes; anything larger is not read.
+inline constexpr std::size_t kMaxAddressReplyBytes = std::size_t{1} * 1024 * 1024;
+
 }  // namespace direvovu::limits
 
 namespace direvovu {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/settings/utf.h"
+#include "core/xml_text.h"
 
 namespace direvovu::cli {
 namespace {
@@ -39,37 +40,6 @@ double Rounded(double value, double scale) { return std::round(value * scale) / 
 std::string ValidUtf8(std::string_view text) {
   const auto utf16 = Utf8ToUtf16Le(text);
   return Utf16LeToUtf8(utf16);
-}
-
-// XML 1.0 has no place for control characters other than tab and line breaks.
-std::string XmlEscaped(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-      out += "\xEF\xBF\xBD";
-      continue;
-    }
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&apos;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
 }
 
 // The records that have a fix, with their positions.

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <system_error>
 
+#include "core/xml_text.h"
+
 namespace direvovu::map {
 namespace {
 
@@ -48,36 +50,13 @@ std::string HostOf(std::string_view url) {
   return std::string(url.substr(0, url.find_first_of("/?#")));
 }
 
-std::string EscapeHtml(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 TileSource Remote(std::string_view url) {
   TileSource source;
   source.url_template = std::string(url);
   const std::string host = HostOf(url);
   source.attribution = host.find("openstreetmap.org") != std::string::npos
                            ? std::string(kOsmAttribution)
-                           : "Tiles &copy; " + EscapeHtml(host);
+                           : "Tiles &copy; " + XmlEscaped(host);
   return source;
 }
 
@@ -109,7 +88,7 @@ TileSource ReadTileSource(std::string_view setting) {
   std::error_code ec;
   const std::filesystem::path path{std::string(text)};
   const std::string local_note =
-      "Tiles &copy; OpenStreetMap contributors (local copy: " + EscapeHtml(path.filename().string()) + ")";
+      "Tiles &copy; OpenStreetMap contributors (local copy: " + XmlEscaped(path.filename().string()) + ")";
   if (std::filesystem::is_directory(path, ec)) {
     return TileSource{TileKind::Folder, {}, path, local_note, {}};
   }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/civil_time.h"
 #include "core/limits.h"
 #include "core/settings/texts.h"
 
@@ -88,24 +89,14 @@ std::optional<MovieHeader> ReadMovieHeader(ByteReader& reader) {
                      static_cast<double>(duration) / timescale};
 }
 
-// Civil date from days since 1970-01-01 (proleptic Gregorian), without the C library's
-// time-zone machinery.
 void SetRecordTime(TrackSecond& r, std::uint32_t secondsSince1970) {
-  const std::int64_t days = secondsSince1970 / 86400;
-  const auto secondOfDay = static_cast<std::int32_t>(secondsSince1970 % 86400);
-  const std::int64_t z = days + 719468;
-  const std::int64_t era = z / 146097;
-  const std::int64_t dayOfEra = z - era * 146097;
-  const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const std::int64_t mp = (5 * dayOfYear + 2) / 153;
-  const auto month = static_cast<std::int32_t>(mp < 10 ? mp + 3 : mp - 9);
-  r.year = static_cast<std::int32_t>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
-  r.month = month;
-  r.day = static_cast<std::int32_t>(dayOfYear - (153 * mp + 2) / 5 + 1);
-  r.hour = secondOfDay / 3600;
-  r.minute = secondOfDay / 60 % 60;
-  r.second = secondOfDay % 60;
+  const CivilTime time = CivilTimeOfEpochSeconds(secondsSince1970);
+  r.year = time.year;
+  r.month = time.month;
+  r.day = time.day;
+  r.hour = time.hour;
+  r.minute = time.minute;
+  r.second = time.second;
 }
 
 // Reads up to `wanted` entries of entrySize bytes that start at offset. A payload that

@@ -48,6 +48,8 @@ const std::vector<SettingKey>& ViewerSettingKeys() {
       {"DOWNLOAD_USE", ReadRule::Number2},
       {"SD_FILE_COPY_TO_LIST", ReadRule::Number2},
       {"MAP_TILE_URL", ReadRule::Text},
+      {"ADDRESS_SERVICE_URL", ReadRule::Text},
+      {"ADDRESS_SERVICE_KIND", ReadRule::Text},
   };
   return keys;
 }
@@ -80,6 +82,10 @@ std::string DefaultSettingText(const WorkingFolders& folders, std::string_view k
   // The map's tiles: the OpenStreetMap standard layer unless a template, folder or
   // MBTiles file is named.
   if (key == "MAP_TILE_URL") return "https://tile.openstreetmap.org/{z}/{x}/{y}.png";
+  // The route window's addresses: OpenStreetMap's Nominatim unless another service is
+  // named; a blank address turns the lookup off.
+  if (key == "ADDRESS_SERVICE_URL") return "https://nominatim.openstreetmap.org";
+  if (key == "ADDRESS_SERVICE_KIND") return "nominatim";
   return "";
 }
 

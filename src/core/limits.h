@@ -12,6 +12,10 @@ inline constexpr std::uintmax_t kMaxIniFileBytes = std::uintmax_t{4} * 1024 * 10
 // Callers read values through a buffer of 255 characters: 254 and the terminator.
 inline constexpr std::size_t kIniValueChars = 254;
 
+// Sections of one event file read at most: the camera writes a handful, and a crafted
+// file must not make the viewer count on for minutes.
+inline constexpr int kMaxEventSections = 10000;
+
 // A recording's track holds at most this many one-second records (two and a half hours).
 inline constexpr std::uint32_t kMaxTrackRecords = 9000;
 

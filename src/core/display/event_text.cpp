@@ -68,8 +68,7 @@ std::vector<EventEntry> ParseEventText(std::span<const std::uint8_t> bytes) {
   auto value = [&ini](const std::string& section, std::string_view key) {
     return ParseDecimal(ini.Get(section, key).value_or("0.0"));
   };
-  // A file cannot hold more sections than it has lines; the bound only stops a runaway loop.
-  for (int n = 1; n <= 100000; ++n) {
+  for (int n = 1; n <= limits::kMaxEventSections; ++n) {
     const std::string section = "Event" + std::to_string(n);
     const std::optional<std::string> date = ini.Get(section, "Date");
     if (!date || date->empty()) break;

@@ -21,8 +21,8 @@ struct EventEntry {
   double z = 0;
 };
 
-// Sections Event1, Event2, … up to the first whose Date is missing or empty. Values that
-// are missing read as 0.0.
+// Sections Event1, Event2, … up to the first whose Date is missing or empty, and at most
+// limits::kMaxEventSections of them. Values that are missing or not numbers read as 0.0.
 std::vector<EventEntry> ParseEventText(std::span<const std::uint8_t> bytes);
 
 // The event file of a recording: in its file name "mp4" becomes "txt" and "drf0" becomes

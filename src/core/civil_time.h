@@ -32,4 +32,16 @@ CivilTime LocalNow();
 // without the C library's time-zone machinery.
 [[nodiscard]] CivilTime CivilTimeOfEpochSeconds(std::uint32_t seconds);
 
+// Copies a moment into a record that keeps its own year .. second fields (the track's
+// seconds, the driving log's records).
+template <typename Record>
+void CopyCivilFields(const CivilTime& time, Record& r) {
+  r.year = time.year;
+  r.month = time.month;
+  r.day = time.day;
+  r.hour = time.hour;
+  r.minute = time.minute;
+  r.second = time.second;
+}
+
 }  // namespace direvovu

@@ -39,12 +39,7 @@ std::optional<LogRecord> DecodeLogRecord(std::span<const std::uint8_t, kLogRecor
   const CivilTime time = CivilTimeOfEpochSeconds(seconds);
   if (time.year < kMinYear || time.year > kMaxYear) return std::nullopt;
   LogRecord r;
-  r.year = time.year;
-  r.month = time.month;
-  r.day = time.day;
-  r.hour = time.hour;
-  r.minute = time.minute;
-  r.second = time.second;
+  CopyCivilFields(time, r);
   std::memcpy(r.latitudeText, bytes.data() + 4, 12);
   std::memcpy(r.longitudeText, bytes.data() + 16, 12);
   r.speed = static_cast<std::int32_t>(*LittleEndianAt(bytes, 28) / 10);

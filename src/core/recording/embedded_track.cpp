@@ -90,13 +90,7 @@ std::optional<MovieHeader> ReadMovieHeader(ByteReader& reader) {
 }
 
 void SetRecordTime(TrackSecond& r, std::uint32_t secondsSince1970) {
-  const CivilTime time = CivilTimeOfEpochSeconds(secondsSince1970);
-  r.year = time.year;
-  r.month = time.month;
-  r.day = time.day;
-  r.hour = time.hour;
-  r.minute = time.minute;
-  r.second = time.second;
+  CopyCivilFields(CivilTimeOfEpochSeconds(secondsSince1970), r);
 }
 
 // Reads up to `wanted` entries of entrySize bytes that start at offset. A payload that

@@ -33,5 +33,7 @@ int RunPasswd(Args args);
 int RunInfo(Args args);
 int RunTrack(Args args);
 int RunCard(Args args);
+int RunSetup(Args args);
+int RunSearch(Args args);
 
 }  // namespace direvovu::cli

@@ -33,5 +33,7 @@ int RunPasswd(Args args);
 int RunInfo(Args args);
 int RunTrack(Args args);
 int RunCard(Args args);
+int RunTrips(Args args);
+int RunAddress(Args args);
 
 }  // namespace direvovu::cli

@@ -17,6 +17,8 @@ constexpr std::array kCommands{
     Command{"info", "name, kind, encryption and track summary of a recording", RunInfo},
     Command{"card", "list a card's recordings by kind, or download them with their rear files", RunCard},
     Command{"track", "the embedded track of a recording as csv, json, gpx, kml, geojson", RunTrack},
+    Command{"trips", "the trips of a driving log, or one trip as csv, gpx, kml, geojson", RunTrips},
+    Command{"address", "the two address lines of a point, through the address service", RunAddress},
 };
 
 void PrintHelp() {

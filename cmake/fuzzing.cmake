@@ -12,9 +12,12 @@ set(DIREVOVU_FUZZ_CORPUS_ROOT "" CACHE PATH
     "Where the grown corpora are kept between runs (empty: a fresh one in the build folder each run)")
 option(DIREVOVU_FUZZ_KEEP_FINDINGS "Minimise a crashing input and add it to fuzz/corpus/<target>/" OFF)
 
-# direvovu_add_fuzzer(<name> SOURCES <files...> [DICT <file>])
+# direvovu_add_fuzzer(<name> SOURCES <files...> [DICT <file>] [MAX_LEN <bytes>])
 function(direvovu_add_fuzzer name)
-  cmake_parse_arguments(F "" "DICT" "SOURCES" ${ARGN})
+  cmake_parse_arguments(F "" "DICT;MAX_LEN" "SOURCES" ${ARGN})
+  if(NOT F_MAX_LEN)
+    set(F_MAX_LEN 262144)
+  endif()
   add_executable(${name} ${F_SOURCES})
   target_link_libraries(${name} PRIVATE direvovu_core direvovu_warnings)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
@@ -31,7 +34,7 @@ function(direvovu_add_fuzzer name)
   endif()
   add_test(NAME ${name}
     COMMAND ${CMAKE_COMMAND} -DFUZZER=$<TARGET_FILE:${name}> -DNAME=${name} -DCORPUS=${corpus}
-            -DFRESH=${fresh} -DSEEDS=${CMAKE_CURRENT_SOURCE_DIR}/corpus/${name} -DDICT=${dict}
+            -DFRESH=${fresh} -DMAX_LEN=${F_MAX_LEN} -DSEEDS=${CMAKE_CURRENT_SOURCE_DIR}/corpus/${name} -DDICT=${dict}
             -DSECONDS=${DIREVOVU_FUZZ_SECONDS} -DKEEP_FINDINGS=${DIREVOVU_FUZZ_KEEP_FINDINGS}
             -DWORK=${CMAKE_CURRENT_BINARY_DIR}/${name}_work
             -P ${PROJECT_SOURCE_DIR}/cmake/run_fuzzer.cmake)

@@ -14,7 +14,7 @@ if(EXISTS ${SEEDS})
     file(COPY ${seed_files} DESTINATION ${CORPUS})
   endif()
 endif()
-set(options -max_total_time=${SECONDS} -max_len=262144 -rss_limit_mb=2048 -timeout=30
+set(options -max_total_time=${SECONDS} -max_len=${MAX_LEN} -rss_limit_mb=2048 -timeout=30
             -print_final_stats=1 -artifact_prefix=${WORK}/)
 if(DICT)
   list(APPEND options -dict=${DICT})

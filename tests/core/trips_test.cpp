@@ -56,8 +56,10 @@ TEST(Trips, TwoDatesGiveTwoRowsAndTheSecondTracesFromTheFirstOnesLastRecord) {
   EXPECT_EQ(trips[1].endIndex, 3);
   EXPECT_EQ(trips[1].number, "   002");
   EXPECT_EQ(trips[1].date, "2012-03-15");
-  // The row starts at the record after the first trip's end.
+  // The row (and the trip's own records) start at the record after the first trip's end.
   EXPECT_EQ(trips[1].times, "8:0:0~8:0:10");
+  EXPECT_EQ(trips[0].firstRecord, 0);
+  EXPECT_EQ(trips[1].firstRecord, 2);
 }
 
 TEST(Trips, ADayWithoutDistanceCountsIntoTheNextTrip) {

@@ -35,5 +35,7 @@ int RunTrack(Args args);
 int RunCard(Args args);
 int RunSetup(Args args);
 int RunSearch(Args args);
+int RunTrips(Args args);
+int RunAddress(Args args);
 
 }  // namespace direvovu::cli

@@ -59,6 +59,12 @@ std::vector<FixedRecord> FixedRecords(const TrackState& track) {
   return fixed;
 }
 
+void AddSensor(nlohmann::ordered_json& record, const TrackSecond& r) {
+  record["accel_x"] = Rounded(r.accelX, 1e3);
+  record["accel_y"] = Rounded(r.accelY, 1e3);
+  record["accel_z"] = Rounded(r.accelZ, 1e3);
+}
+
 nlohmann::ordered_json Coordinate(const Position& p) {
   return {Rounded(p.longitude, 1e6), Rounded(p.latitude, 1e6)};
 }
@@ -87,7 +93,7 @@ void WriteTrack(std::ostream& out, TrackFormat format, const TrackState& track,
   info.name = ValidUtf8(given.name);
   switch (format) {
     case TrackFormat::Csv:
-      WriteTrackCsv(out, track);
+      WriteTrackCsv(out, track, info);
       break;
     case TrackFormat::Json:
       WriteTrackJson(out, track, info);
@@ -104,14 +110,18 @@ void WriteTrack(std::ostream& out, TrackFormat format, const TrackState& track,
   }
 }
 
-void WriteTrackCsv(std::ostream& out, const TrackState& track) {
-  out << "index,utc,accel_x,accel_y,accel_z,latitude,longitude,speed_kmh\n";
+void WriteTrackCsv(std::ostream& out, const TrackState& track, const TrackDocumentInfo& info) {
+  out << (info.hasSensor ? "index,utc,accel_x,accel_y,accel_z,latitude,longitude,speed_kmh\n"
+                         : "index,utc,latitude,longitude,speed_kmh\n");
   const auto records = track.Records();
   for (std::size_t i = 0; i < records.size(); ++i) {
     const TrackSecond& r = records[i];
     const Position p = PositionOf(r);
-    out << i << ',' << UtcText(r) << ',' << Format("%.3f", r.accelX) << ',' << Format("%.3f", r.accelY) << ','
-        << Format("%.3f", r.accelZ) << ',' << (p.latitude != 0 ? Format("%.6f", p.latitude) : "") << ','
+    out << info.firstIndex + i << ',' << UtcText(r) << ',';
+    if (info.hasSensor)
+      out << Format("%.3f", r.accelX) << ',' << Format("%.3f", r.accelY) << ',' << Format("%.3f", r.accelZ)
+          << ',';
+    out << (p.latitude != 0 ? Format("%.6f", p.latitude) : "") << ','
         << (p.longitude != 0 ? Format("%.6f", p.longitude) : "") << ',' << r.speed << '\n';
   }
 }
@@ -122,15 +132,12 @@ void WriteTrackJson(std::ostream& out, const TrackState& track, const TrackDocum
   for (std::size_t i = 0; i < all.size(); ++i) {
     const TrackSecond& r = all[i];
     const Position p = PositionOf(r);
-    records.push_back(
-        {{"index", i},
-         {"utc", UtcText(r)},
-         {"accel_x", Rounded(r.accelX, 1e3)},
-         {"accel_y", Rounded(r.accelY, 1e3)},
-         {"accel_z", Rounded(r.accelZ, 1e3)},
-         {"latitude", p.latitude != 0 ? nlohmann::ordered_json(Rounded(p.latitude, 1e6)) : nullptr},
-         {"longitude", p.longitude != 0 ? nlohmann::ordered_json(Rounded(p.longitude, 1e6)) : nullptr},
-         {"speed_kmh", r.speed}});
+    nlohmann::ordered_json record = {{"index", info.firstIndex + i}, {"utc", UtcText(r)}};
+    if (info.hasSensor) AddSensor(record, r);
+    record["latitude"] = p.latitude != 0 ? nlohmann::ordered_json(Rounded(p.latitude, 1e6)) : nullptr;
+    record["longitude"] = p.longitude != 0 ? nlohmann::ordered_json(Rounded(p.longitude, 1e6)) : nullptr;
+    record["speed_kmh"] = r.speed;
+    records.push_back(std::move(record));
   }
   const nlohmann::ordered_json doc = {{"file", info.name},
                                       {"duration_ms", info.durationMs},
@@ -203,15 +210,13 @@ void WriteTrackGeoJson(std::ostream& out, const TrackState& track, const TrackDo
   }
   for (const auto& f : fixed) {
     const TrackSecond& r = *f.record;
+    nlohmann::ordered_json properties = {{"index", info.firstIndex + static_cast<std::size_t>(f.index)},
+                                         {"utc", UtcText(r)},
+                                         {"speed_kmh", r.speed}};
+    if (info.hasSensor) AddSensor(properties, r);
     features.push_back({{"type", "Feature"},
                         {"geometry", {{"type", "Point"}, {"coordinates", Coordinate(f.position)}}},
-                        {"properties",
-                         {{"index", f.index},
-                          {"utc", UtcText(r)},
-                          {"speed_kmh", r.speed},
-                          {"accel_x", Rounded(r.accelX, 1e3)},
-                          {"accel_y", Rounded(r.accelY, 1e3)},
-                          {"accel_z", Rounded(r.accelZ, 1e3)}}}});
+                        {"properties", properties}});
   }
   out << nlohmann::ordered_json({{"type", "FeatureCollection"}, {"features", features}}).dump(2) << '\n';
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -19,13 +20,17 @@ std::optional<TrackFormat> ParseTrackFormat(std::string_view name);
 struct TrackDocumentInfo {
   std::string name;  // the recording's file name
   std::uint64_t durationMs = 0;
+  // A driving log carries no G-sensor: its exports leave the accel fields out.
+  bool hasSensor = true;
+  // The index of the first record in the file it came from (a trip of a driving log).
+  std::size_t firstIndex = 0;
 };
 
 // CSV and JSON carry every record; GPX, KML and GeoJSON only the records with a fix.
 void WriteTrack(std::ostream& out, TrackFormat format, const TrackState& track,
                 const TrackDocumentInfo& info);
 
-void WriteTrackCsv(std::ostream& out, const TrackState& track);
+void WriteTrackCsv(std::ostream& out, const TrackState& track, const TrackDocumentInfo& info);
 void WriteTrackJson(std::ostream& out, const TrackState& track, const TrackDocumentInfo& info);
 void WriteTrackGpx(std::ostream& out, const TrackState& track, const TrackDocumentInfo& info);
 void WriteTrackKml(std::ostream& out, const TrackState& track, const TrackDocumentInfo& info);

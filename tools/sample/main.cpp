@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/io/atomic_file.h"
+#include "drive_log.h"
 #include "ffmpeg_encode.h"
 #include "mp4_layout.h"
 #include "recording_options.h"
@@ -56,8 +58,24 @@ int RunRecording(Args args) {
   }
 }
 
+int RunDriveLog(Args args) {
+  const DriveLogOptionsOutcome parsed = ParseDriveLogOptions(args);
+  if (parsed.help_requested) {
+    std::cout << DriveLogUsage();
+    return kExitOk;
+  }
+  if (!parsed.options) return UsageError(parsed.error + " (try drivelog --help)");
+  const std::filesystem::path& out = parsed.options->out;
+  std::error_code ec;
+  if (out.has_parent_path()) std::filesystem::create_directories(out.parent_path(), ec);
+  if (!WriteFileAtomically(out, MakeDriveLog(*parsed.options))) return Failed("cannot write " + out.string());
+  std::cout << out.string() << '\n';
+  return kExitOk;
+}
+
 constexpr std::array kCommands{
     Command{"recording", "a front and rear recording with an embedded sensor and GPS track", RunRecording},
+    Command{"drivelog", "a driving log of several days of driving (Setup/*.dat)", RunDriveLog},
 };
 
 void PrintHelp() {

@@ -31,17 +31,6 @@ bool ParseSize(std::string_view text, RecordingOptions& options) {
   return true;
 }
 
-bool ParseGeoPoint(std::string_view text, GeoPoint& point) {
-  const auto comma = text.find(',');
-  if (comma == std::string_view::npos) return false;
-  auto lat = ParseNumber<double>(text.substr(0, comma));
-  auto lon = ParseNumber<double>(text.substr(comma + 1));
-  // The route runs a few kilometres from its start; keep it clear of the poles and the date line.
-  if (!lat || !lon || *lat < -85 || *lat > 85 || *lon < -179.9 || *lon > 179.9) return false;
-  point = {*lat, *lon};
-  return true;
-}
-
 bool IsValidBitrate(std::string_view text) {
   static const std::regex kRate("[1-9][0-9]*(\\.[0-9]+)?[kKmM]?");
   return std::regex_match(text.begin(), text.end(), kRate);
@@ -205,6 +194,17 @@ RecordingOptionsOutcome ParseRecordingOptions(std::span<const std::string_view> 
   RecordingOptionsOutcome outcome;
   outcome.options = std::move(options);
   return outcome;
+}
+
+bool ParseGeoPoint(std::string_view text, GeoPoint& point) {
+  const auto comma = text.find(',');
+  if (comma == std::string_view::npos) return false;
+  auto lat = ParseNumber<double>(text.substr(0, comma));
+  auto lon = ParseNumber<double>(text.substr(comma + 1));
+  // The route runs a few kilometres from its start; keep it clear of the poles and the date line.
+  if (!lat || !lon || *lat < -85 || *lat > 85 || *lon < -179.9 || *lon > 179.9) return false;
+  point = {*lat, *lon};
+  return true;
 }
 
 std::optional<CivilTime> ParseCivilTime(std::string_view text) {

@@ -49,6 +49,8 @@ RecordingOptionsOutcome ParseRecordingOptions(std::span<const std::string_view> 
 
 // "2012-03-14T09:05:07" (or with a space instead of the T); nullopt when malformed or out of range.
 std::optional<CivilTime> ParseCivilTime(std::string_view text);
+// "LAT,LON" in decimal degrees, clear of the poles and the date line.
+bool ParseGeoPoint(std::string_view text, GeoPoint& point);
 // The camera's name: "drf0_YYYYMMDD_HHMMSS.mp4" for channel 0 (front), "drf1_…" for 1 (rear).
 std::string RecordingFileName(int channel, const CivilTime& start);
 

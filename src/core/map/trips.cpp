@@ -48,6 +48,7 @@ TripSummary CloseTrip(const Running& run, const std::vector<LogRecord>& records,
   TripSummary trip;
   trip.startIndex = start;
   trip.endIndex = end;
+  trip.firstRecord = first_row;
   trip.distance = run.distance;
   trip.drivingSeconds = run.moving * kSampleSeconds;
   trip.stoppedSeconds = run.stopped * kSampleSeconds;

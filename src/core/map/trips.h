@@ -13,6 +13,7 @@ namespace direvovu::map {
 struct TripSummary {
   int startIndex = 0;       // where tracing starts: the last record of the trip before
   int endIndex = 0;         // the trip's last record
+  int firstRecord = 0;      // the first record of the trip's own (its row's first time)
   double averageSpeed = 0;  // km/h over the moving samples; 0 with none
   double maximumSpeed = 0;  // km/h
   double distance = 0;      // km

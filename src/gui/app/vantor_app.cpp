@@ -78,6 +78,8 @@ void CloseWhenAsked(const platform::TerminationSignals& termination, CVantorDlg&
 CVantorApp::CVantorApp(int& argc, char** argv) : app_(MakeApplication(argc, argv)) {
   QApplication::setApplicationName(QStringLiteral("direvovu"));
   QApplication::setApplicationDisplayName(QStringLiteral("DirevOvu"));
+  // Lets the desktop match the window to its launcher and icon (Wayland app id too).
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.direvovu.Viewer"));
 }
 
 CVantorApp::~CVantorApp() = default;

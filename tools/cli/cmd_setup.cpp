@@ -92,8 +92,10 @@ int RunSetup(Args args) {
     return kExitOk;
   }
   for (const auto& [key, value] : parsed.values) {
-    if (!SetCameraSetupValue(form, key, value))
-      return UsageError("setup: " + key + " cannot be '" + value + "'");
+    if (!SetCameraSetupValue(form, key, value)) {
+      std::string reason = "setup: ";
+      return UsageError(reason.append(key).append(" cannot be '").append(value).append("'"));
+    }
   }
   if (!parsed.values.empty()) {
     if (const int rc = Report(SaveCameraSetup(setup, parsed.card, form)); rc != kExitOk) return rc;

@@ -61,6 +61,7 @@ void VisitEntry(Walk& walk, const fs::directory_entry& entry, const fs::path& ca
   }
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the folder as reached, then its canonical name
 void WalkFolder(Walk& walk, const fs::path& folder, const fs::path& canonical, int depth) {
   if (depth > kMaxWalkDepth || !walk.seen.insert(canonical).second) return;
   const bool descend =

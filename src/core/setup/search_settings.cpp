@@ -38,6 +38,7 @@ CivilTime WithTime(CivilTime moment, std::string_view text) {
   return IsValidCivilTime(timed) ? timed : moment;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): date key, then time key, as stored
 CivilTime ReadMoment(const WorkingFolders& folders, const CivilTime& fallback, std::string_view date_key,
                      std::string_view time_key) {
   const std::string today = DateText(fallback);

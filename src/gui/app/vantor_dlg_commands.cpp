@@ -17,8 +17,9 @@ void CVantorDlg::ConnectCommands() {
   ConnectDisplayCommands();
   ConnectTransport();
   ConnectMapCommands();
-  // The buttons of the windows still to come (setup, driving log, event log, information,
-  // detail search, OBD) are connected by the changes that bring those windows.
+  ConnectSetupCommands();
+  // The buttons of the windows still to come (driving log, event log, information, OBD) are connected by the
+  // changes that bring those windows.
 }
 
 void CVantorDlg::MinimizeCommand() { showMinimized(); }

@@ -19,7 +19,7 @@ offered=$(completions "")
 for command in $commands; do
   echo "$offered" | grep -x "$command" >/dev/null || fail "command '$command' is not offered"
 done
-[ "$(completions tr)" = track ] || fail "'tr' completes to: $(completions tr)"
+[ "$(completions tra)" = track ] || fail "'tra' completes to: $(completions tra)"
 completions track --f | grep -x -- --format >/dev/null || fail "track's --format is not offered"
 [ "$(completions track --format g | sort | tr '\n' ' ')" = "geojson gpx " ] || fail "--format values"
 completions card "" | grep -x download >/dev/null || fail "card's sub-commands"

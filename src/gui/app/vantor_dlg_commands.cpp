@@ -17,6 +17,7 @@ void CVantorDlg::ConnectCommands() {
   ConnectDisplayCommands();
   ConnectTransport();
   ConnectMapCommands();
+  ConnectRouteCommands();
   // The buttons of the windows still to come (setup, driving log, event log, information,
   // detail search, OBD) are connected by the changes that bring those windows.
 }
@@ -30,6 +31,7 @@ void CVantorDlg::CloseCommand() {
   if (!playback_->Close()) return;
   SaveVolume(folders_, settings_.volume_step);
   timers_.StopEverything();
+  DestroyRouteWindow();
   DestroyMapWindow();
   done(QDialog::Accepted);
 }

@@ -59,7 +59,8 @@ CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, IPromp
 CVantorDlg::~CVantorDlg() {
   // libvlc's X11 output must let go of the video windows before they are destroyed.
   timers_.StopEverything();
-  DestroyMapWindow();  // it refers to this window's flags and prompts
+  DestroyRouteWindow();  // they refer to this window's flags and prompts
+  DestroyMapWindow();
   playback_.reset();
 }
 

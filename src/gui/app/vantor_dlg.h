@@ -24,6 +24,7 @@
 #include "gui/app/timer_registry.h"
 #include "gui/controls/prompts.h"
 #include "gui/map/map_dlg.h"
+#include "gui/map/router_dlg.h"
 #include "platform/drive_format.h"
 #include "player/media_player.h"
 
@@ -177,6 +178,16 @@ class CVantorDlg : public QDialog {
   [[nodiscard]] CMapDlg* mapWindow() const { return map_; }
   [[nodiscard]] const MapWindowFlags& mapFlags() const { return map_flags_; }
 
+  // The route window (vantor_dlg_route.cpp). The route button pauses what plays, runs
+  // the SD search, and opens the window (made once, shown again later); its Close plays
+  // on what the button paused.
+  void RouteCommand();
+  // The language changed (the viewer setup): the route window takes the new language's
+  // texts, and its page when it is next shown.
+  void RouteLanguageChanged(int language);
+  [[nodiscard]] CRouter* routeWindow() const { return route_; }
+  [[nodiscard]] const RouteWindowFlags& routeFlags() const { return route_flags_; }
+
  signals:
   // Both channels run after a load (the synchronised start is over).
   void playbackStarted();
@@ -236,6 +247,11 @@ class CVantorDlg : public QDialog {
   void MapConnectivityChanged(bool connected);
   void PrepareMapOnce();
   void DestroyMapWindow();
+
+  // vantor_dlg_route.cpp
+  void ConnectRouteCommands();
+  void RouteWindowClosed();
+  void DestroyRouteWindow();
 
   // vantor_dlg_playback.cpp: what the pair's playback reports.
   void ConnectPlayback();
@@ -313,6 +329,11 @@ class CVantorDlg : public QDialog {
   CMapDlg* map_ = nullptr;
   MapWindowFlags map_flags_;
   bool map_prepared_ = false;  // the first playback after start-up cleared the map
+
+  // The route window, made by the route button and kept until the window closes.
+  CRouter* route_ = nullptr;
+  RouteWindowFlags route_flags_;
+  bool route_resume_mark_ = false;  // the route button paused the playing pair
 
   // Connectivity: unknown until the first check.
   std::optional<bool> online_;

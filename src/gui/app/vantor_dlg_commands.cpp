@@ -18,8 +18,9 @@ void CVantorDlg::ConnectCommands() {
   ConnectTransport();
   ConnectMapCommands();
   ConnectSetupCommands();
-  // The buttons of the windows still to come (driving log, event log, information, OBD) are connected by the
-  // changes that bring those windows.
+  ConnectRouteCommands();
+  // The buttons of the windows still to come (event log, information, OBD) are connected
+  // by the changes that bring those windows.
 }
 
 void CVantorDlg::MinimizeCommand() { showMinimized(); }
@@ -31,6 +32,7 @@ void CVantorDlg::CloseCommand() {
   if (!playback_->Close()) return;
   SaveVolume(folders_, settings_.volume_step);
   timers_.StopEverything();
+  DestroyRouteWindow();
   DestroyMapWindow();
   done(QDialog::Accepted);
 }

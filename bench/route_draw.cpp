@@ -1,0 +1,123 @@
+// The route window: from selecting a trip of 10 000 points to its route drawn on the page,
+// and the GUI thread's share of it. Run under a display (xvfb-run):
+//   route_draw [RUNS]
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QWebEnginePage>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "core/settings/viewer_settings.h"
+#include "gui/controls/prompts.h"
+#include "gui/map/router_dlg.h"
+#include "gui/map/web_browser.h"
+#include "gui/map/web_engine.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using direvovu::gui::CRouter;
+
+constexpr int kPoints = 10000;
+constexpr std::uint32_t kStart = 1765180800;  // 2025-12-08 08:00:00 UTC
+
+template <typename Done>
+bool Await(Done done, int limit_ms = 60000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > limit_ms) return false;
+    QEventLoop loop;
+    QTimer::singleShot(1, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+  return true;
+}
+
+void Le32(std::ofstream& out, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) out.put(static_cast<char>(v >> (8 * i)));
+}
+
+// One day of 10 000 records winding north-east, every one a point of its own.
+void WriteLog(const fs::path& file) {
+  std::ofstream out(file, std::ios::binary);
+  for (int i = 0; i < kPoints; ++i) {
+    char lat[12] = {}, lon[12] = {};
+    std::snprintf(lat, sizeof lat, "37%07.4f", 10.0 + 0.002 * i);
+    std::snprintf(lon, sizeof lon, "127%07.4f", 10.0 + 0.002 * (i % 500) + 0.0005 * i);
+    Le32(out, kStart + static_cast<std::uint32_t>(i) * 5);
+    out.write(lat, 12);
+    out.write(lon, 12);
+    Le32(out, 300);
+  }
+}
+
+int DrawnPoints(CRouter& window) {
+  bool answered = false;
+  int points = 0;
+  window.browser()->page()->runJavaScript(QStringLiteral("drawn.trip ? drawn.trip.getLatLngs().length : 0"),
+                                          [&](const QVariant& v) {
+                                            points = v.toInt();
+                                            answered = true;
+                                          });
+  Await([&] { return answered; });
+  return points;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  direvovu::gui::PrepareWebEngine();
+  QApplication app(argc, argv);
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+  QTemporaryDir root;
+  const direvovu::WorkingFolders folders(fs::path(root.path().toStdString()));
+  fs::create_directories(folders.root / "tiles");
+  std::ofstream(folders.settings_file())
+      << "[VIEWER_SETUP]\r\nLANGUAGE=1\r\nADDRESS_SERVICE_URL=\r\nMAP_TILE_URL="
+      << (folders.root / "tiles").string() << "\r\n";
+  const fs::path log = folders.root / "year.dat";
+  WriteLog(log);
+  direvovu::gui::DialogPrompts prompts;
+  direvovu::gui::RouteWindowFlags flags;
+  flags.open = true;
+  direvovu::SdCardState card;
+  CRouter window(flags, folders, card, prompts);
+  bool ready = false;
+  QObject::connect(&window, &CRouter::pageReady, [&](bool ok) { ready = ok; });
+  if (!Await([&] { return ready; }) || !window.ParseDrivingLog(log) || window.trips().empty()) {
+    std::fprintf(stderr, "the page never loaded or the log was not read\n");
+    return 1;
+  }
+  std::vector<double> drawn, gui;
+  for (int run = 0; run < runs; ++run) {
+    window.tripList()->topLevelItem(0)->setSelected(true);
+    QElapsedTimer clock;
+    clock.start();
+    window.SelectTrip();
+    window.DrawSelectedTrip();
+    const double gui_ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    if (!Await([&] { return DrawnPoints(window) == kPoints; })) {
+      std::fprintf(stderr, "run %d: the route was not drawn\n", run + 1);
+      return 1;
+    }
+    const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    std::printf("run %d: %d points drawn %.0f ms after the selection (GUI thread %.1f ms)\n", run + 1,
+                kPoints, ms, gui_ms);
+    drawn.push_back(ms);
+    gui.push_back(gui_ms);
+  }
+  std::sort(drawn.begin(), drawn.end());
+  std::sort(gui.begin(), gui.end());
+  std::printf("median: drawn %.0f ms, GUI thread %.1f ms\n", drawn[drawn.size() / 2], gui[gui.size() / 2]);
+  return 0;
+}

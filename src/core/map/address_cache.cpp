@@ -11,7 +11,7 @@ namespace direvovu::map {
 namespace {
 
 constexpr std::string_view kCacheMagic = "direvovu-address 1";
-constexpr std::uintmax_t kMaxCacheFileBytes = 8 * 1024;
+constexpr std::uintmax_t kMaxCacheFileBytes = std::uintmax_t{8} * 1024;
 
 // FNV-1a: a short, stable name for the folder of a service and language.
 std::string NameOf(std::string_view text) {
@@ -49,6 +49,7 @@ std::int64_t AddressIntervalMs(AddressServiceKind kind) {
   return kind == AddressServiceKind::Nominatim ? 1000 : 0;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): latitude before longitude, as everywhere
 std::string AddressCacheKey(double latitude, double longitude) {
   // Rounded first, so that -0.00001 and 0.00001 share the key "0.0000".
   const double lat = std::round(latitude * 1e4) / 1e4 + 0.0;
@@ -76,7 +77,7 @@ std::optional<AddressReply> ReadAddressCacheText(std::string_view text) {
   return reply;
 }
 
-AddressCache::AddressCache(std::filesystem::path root, const AddressService& service, int language) {
+AddressCache::AddressCache(const std::filesystem::path& root, const AddressService& service, int language) {
   if (root.empty()) return;
   const std::string kind = service.kind == AddressServiceKind::Rgc ? "rgc" : "nominatim";
   folder_ = root / (kind + "-" + NameOf(service.baseUrl + "|" + std::string(AddressLanguageTag(language))));

@@ -55,7 +55,7 @@ std::optional<AddressReply> ReadAddressCacheText(std::string_view text);
 class AddressCache {
  public:
   // An empty root keeps answers in memory only.
-  AddressCache(std::filesystem::path root, const AddressService& service, int language);
+  AddressCache(const std::filesystem::path& root, const AddressService& service, int language);
 
   [[nodiscard]] std::optional<AddressReply> Find(double latitude, double longitude);
   void Store(double latitude, double longitude, const AddressReply& reply);

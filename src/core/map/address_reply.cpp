@@ -89,6 +89,7 @@ std::optional<AddressReply> ReadNominatim(const pugi::xml_document& doc) {
 
 }  // namespace
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the two settings in the order of their keys
 AddressService ReadAddressService(std::string_view url_setting, std::string_view kind_setting) {
   AddressService service;
   const std::string_view kind = TrimmedSetting(kind_setting);

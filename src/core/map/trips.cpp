@@ -43,6 +43,7 @@ std::string Printed(const char* format, int a, int b, int c) {
 
 std::string TimeOfDay(const LogRecord& r) { return Printed("%d:%d:%d", r.hour, r.minute, r.second); }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the list row, then the record indices in file order
 TripSummary CloseTrip(const Running& run, const std::vector<LogRecord>& records, int number, int first_row,
                       int start, int end) {
   TripSummary trip;

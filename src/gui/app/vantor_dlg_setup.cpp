@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 
 #include "core/app/main_window_layout.h"
+#include "core/settings/texts.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/sdcard/sd_search.h"
 #include "gui/setup/detail_search_dialog.h"
@@ -42,8 +43,9 @@ void CVantorDlg::ViewerSetupCommand() {
 
 void CVantorDlg::ApplyViewerSettings(bool language_changed) {
   ReloadSettings();
-  if (language_changed) MapLanguageChanged();
-  // The route window joins here: it reloads now, or is marked to reload when next shown.
+  if (!language_changed) return;
+  MapLanguageChanged();
+  RouteLanguageChanged(CurrentLanguage());
 }
 
 void CVantorDlg::CameraSetupCommand() {

@@ -33,5 +33,6 @@ int RunPasswd(Args args);
 int RunInfo(Args args);
 int RunTrack(Args args);
 int RunCard(Args args);
+int RunEvents(Args args);
 
 }  // namespace direvovu::cli

@@ -17,6 +17,7 @@ constexpr std::array kCommands{
     Command{"info", "name, kind, encryption and track summary of a recording", RunInfo},
     Command{"card", "list a card's recordings by kind, or download them with their rear files", RunCard},
     Command{"track", "the embedded track of a recording as csv, json, gpx, kml, geojson", RunTrack},
+    Command{"events", "list an event folder's events and write the event report", RunEvents},
 };
 
 void PrintHelp() {

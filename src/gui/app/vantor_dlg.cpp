@@ -60,6 +60,7 @@ CVantorDlg::~CVantorDlg() {
   // libvlc's X11 output must let go of the video windows before they are destroyed.
   timers_.StopEverything();
   DestroyMapWindow();  // it refers to this window's flags and prompts
+  DestroyCarInfoWindow();
   playback_.reset();
 }
 

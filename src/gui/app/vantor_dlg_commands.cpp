@@ -17,8 +17,9 @@ void CVantorDlg::ConnectCommands() {
   ConnectDisplayCommands();
   ConnectTransport();
   ConnectMapCommands();
-  // The buttons of the windows still to come (setup, driving log, event log, information,
-  // detail search, OBD) are connected by the changes that bring those windows.
+  ConnectReportCommands();
+  // The buttons of the windows still to come (setup, driving log, detail search) are
+  // connected by the changes that bring those windows.
 }
 
 void CVantorDlg::MinimizeCommand() { showMinimized(); }
@@ -31,6 +32,7 @@ void CVantorDlg::CloseCommand() {
   SaveVolume(folders_, settings_.volume_step);
   timers_.StopEverything();
   DestroyMapWindow();
+  DestroyCarInfoWindow();
   done(QDialog::Accepted);
 }
 

@@ -451,5 +451,15 @@ TEST_F(TextsTest, TableNamesAreShortUniqueAndRoundTrip) {
   EXPECT_FALSE(TextTableFromName("").has_value());
 }
 
+TEST(Texts, TheProgramNoticeNamesEveryLibraryAndMapSourceWithItsLicenceInEveryLanguage) {
+  for (int language = 0; language < kLanguageCount; ++language) {
+    const std::string_view notice = Text(TextTable::ProgramInfo, rows::program_info::kNotice, language);
+    for (const char* name :
+         {"Qt", "LGPL 3", "libvlc", "LGPL 2.1", "Leaflet", "BSD", "Natural Earth", "OpenStreetMap", "ODbL"}) {
+      EXPECT_NE(notice.find(name), std::string_view::npos) << language << " lacks " << name;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace direvovu

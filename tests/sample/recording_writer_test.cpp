@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "core/display/event_text.h"
 #include "ffmpeg_encode.h"
 #include "mp4_layout.h"
 #include "synthetic_mp4.h"
@@ -136,6 +138,30 @@ TEST_F(RecordingWriterTest, FrontOnlyWhenRearIsOff) {
   const auto written = WriteRecordings(options_, warnings_);
   EXPECT_EQ(written.size(), 1u);
   EXPECT_EQ(Listing(), std::vector<fs::path>{"drf0_20120314_090507.mp4"});
+}
+
+TEST_F(RecordingWriterTest, AnImpactIsLoggedInAnEventTextTheViewerReads) {
+  FakeFfmpeg(testing::SyntheticMp4(), 0);
+  options_.impact = true;
+  const auto written = WriteRecordings(options_, warnings_);
+  ASSERT_EQ(written.size(), 3u);
+  EXPECT_EQ(written[2], options_.out_dir / "drf_20120314_090507.txt");
+  std::ifstream file(written[2], std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const auto entries =
+      display::ParseEventText(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  ASSERT_EQ(entries.size(), 1u);
+  // The impact is in the middle of the five seconds.
+  EXPECT_EQ(entries[0].date, "2012-03-14");
+  EXPECT_EQ(entries[0].time, "09:05:09");
+  EXPECT_GT(std::max(std::fabs(entries[0].x), std::fabs(entries[0].z)), 1.4);
+}
+
+TEST_F(RecordingWriterTest, NoEventTextWithoutAnImpact) {
+  FakeFfmpeg(testing::SyntheticMp4(), 0);
+  options_.rear = false;
+  WriteRecordings(options_, warnings_);
+  EXPECT_FALSE(fs::exists(options_.out_dir / "drf_20120314_090507.txt"));
 }
 
 }  // namespace

@@ -1,14 +1,13 @@
 // direvovu-cli texts: the string tables, one row per line.
-#include <charconv>
 #include <cstddef>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "command.h"
 #include "core/settings/texts.h"
+#include "options.h"
 
 namespace direvovu::cli {
 namespace {
@@ -58,24 +57,6 @@ std::string Escaped(std::string_view text) {
     }
   }
   return out;
-}
-
-std::optional<int> ParseLanguage(std::string_view text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (value < 0 || value >= kLanguageCount) return std::nullopt;
-  return value;
-}
-
-// Splits "--name=value" and "--name value"; returns the value or nullopt when missing.
-std::optional<std::string_view> OptionValue(Args args, std::size_t& i, std::string_view name) {
-  const std::string_view arg = args[i];
-  if (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=') {
-    return arg.substr(name.size() + 1);
-  }
-  if (i + 1 >= args.size()) return std::nullopt;
-  return args[++i];
 }
 
 // Returns an empty text on success, else the reason for a usage error.

@@ -37,5 +37,6 @@ int RunSetup(Args args);
 int RunSearch(Args args);
 int RunTrips(Args args);
 int RunAddress(Args args);
+int RunEvents(Args args);
 
 }  // namespace direvovu::cli

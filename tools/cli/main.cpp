@@ -21,6 +21,7 @@ constexpr std::array kCommands{
     Command{"track", "the embedded track of a recording as csv, json, gpx, kml, geojson", RunTrack},
     Command{"trips", "the trips of a driving log, or one trip as csv, gpx, kml, geojson", RunTrips},
     Command{"address", "the two address lines of a point, through the address service", RunAddress},
+    Command{"events", "list an event folder's events and write the event report", RunEvents},
 };
 
 void PrintHelp() {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "drive_simulation.h"
+#include "event_text.h"
 #include "ffmpeg_encode.h"
 #include "mp4_layout.h"
 #include "scramble.h"
@@ -47,7 +48,7 @@ class TemporaryFiles {
   std::vector<fs::path> paths_;
 };
 
-std::vector<std::uint8_t> MakeTrackBox(const RecordingOptions& options) {
+std::vector<DriveSecond> MakeDrive(const RecordingOptions& options) {
   DriveOptions drive;
   drive.seconds = options.seconds;
   drive.seed = options.seed;
@@ -56,8 +57,21 @@ std::vector<std::uint8_t> MakeTrackBox(const RecordingOptions& options) {
   drive.impact = options.impact;
   drive.parked = options.parked;
   drive.offset_seconds = options.drive_offset_seconds;
+  return SimulateDrive(drive);
+}
+
+std::vector<std::uint8_t> MakeTrackBox(const RecordingOptions& options,
+                                       const std::vector<DriveSecond>& drive) {
   const auto first_second = static_cast<std::uint32_t>(SecondsSinceEpoch(options.start));
-  return BuildTrackBox(MakeTrackRecords(SimulateDrive(drive), first_second));
+  return BuildTrackBox(MakeTrackRecords(drive, first_second));
+}
+
+// The camera logs an impact in an event text file beside the recording.
+void WriteEventText(const RecordingOptions& options, const std::vector<DriveSecond>& drive) {
+  const fs::path file = options.out_dir / EventTextFileName(options.start);
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out << EventTextOf(options.start, drive, options.seconds / 2);
+  if (!out) throw WriteError("writing " + file.string() + " failed");
 }
 
 void MakeChannel(const RecordingOptions& options, int channel, bool draw_text,
@@ -105,7 +119,8 @@ std::uint32_t ApplyCameraLayoutToFile(const fs::path& path, std::span<const std:
 
 std::vector<fs::path> WriteRecordings(const RecordingOptions& options, std::ostream& warnings) {
   fs::create_directories(options.out_dir);
-  const std::vector<std::uint8_t> track_box = MakeTrackBox(options);
+  const std::vector<DriveSecond> drive = MakeDrive(options);
+  const std::vector<std::uint8_t> track_box = MakeTrackBox(options, drive);
   const bool draw_text = CanDrawText(FfmpegProgram());
   if (!draw_text)
     warnings << "direvovu-sample: warning: drawtext or " << kLabelFont << " missing; no labels drawn\n";
@@ -122,6 +137,10 @@ std::vector<fs::path> WriteRecordings(const RecordingOptions& options, std::ostr
   }
   for (std::size_t i = 0; i < finals.size(); ++i) fs::rename(partials[i], finals[i]);
   temporaries.Release();
+  if (options.impact) {
+    WriteEventText(options, drive);
+    finals.push_back(options.out_dir / EventTextFileName(options.start));
+  }
   if (const fs::path rear = options.out_dir / RecordingFileName(1, options.start);
       !options.rear && fs::exists(rear)) {
     warnings << "direvovu-sample: warning: " << rear.string() << " from an earlier run is still there\n";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdio>
 
 #include "core/io/atomic_file.h"
@@ -64,10 +65,14 @@ std::string ObdReportFileName(const ObdStamp& t) {
   return "OBD_" + t.year + "." + t.month + "." + t.day + "_" + t.hour + "." + t.minute + ".txt";
 }
 
-std::optional<std::size_t> ObdRecordIndex(std::int64_t play_ms, int records_per_second, std::size_t count) {
+std::optional<std::size_t> ObdRecordIndex(std::int64_t play_ms, double records_per_second,
+                                          std::size_t count) {
   if (count == 0) return std::nullopt;
-  const std::int64_t index = play_ms < 0 ? 0 : play_ms / 1000 * std::max(records_per_second, 1);
-  return std::min(static_cast<std::size_t>(index), count - 1);
+  // A track without a rate of its own has one record a second.
+  const double rate = records_per_second > 0 && std::isfinite(records_per_second) ? records_per_second : 1.0;
+  const double index = play_ms < 0 ? 0.0 : static_cast<double>(play_ms / 1000) * rate;
+  if (index >= static_cast<double>(count - 1)) return count - 1;
+  return static_cast<std::size_t>(index);
 }
 
 std::vector<std::uint8_t> ObdReportBytes(const ObdStamp& stamp, const DrivingSecond& second) {

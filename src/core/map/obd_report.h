@@ -51,9 +51,9 @@ std::optional<ObdStamp> ObdStampOf(const std::filesystem::path& recording);
 // "OBD_2011.03.05_09.07.txt"
 std::string ObdReportFileName(const ObdStamp& stamp);
 
-// The record of the play position: play ms / 1000 x records per second, truncated, at
-// most count - 1; nullopt without records.
-std::optional<std::size_t> ObdRecordIndex(std::int64_t play_ms, int records_per_second, std::size_t count);
+// The record of the play position: whole seconds played x records per second, truncated,
+// at most count - 1 (a rate that is not positive counts as 1); nullopt without records.
+std::optional<std::size_t> ObdRecordIndex(std::int64_t play_ms, double records_per_second, std::size_t count);
 
 // The report's bytes: the byte-order mark, then UTF-16 LE text with Korean headings in
 // every language and no line break after the data line.

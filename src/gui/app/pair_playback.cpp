@@ -140,6 +140,7 @@ void PairPlayback::Stop(StopKind kind) {
   if (rear_) rear_->Stop();
   if (front_) front_->Stop();
   ResetTrack(track_);
+  driving_.Reset();
   started_count_ = 0;
   emit stopped(kind);
 }
@@ -169,6 +170,7 @@ bool PairPlayback::Close() {
   if (rear_) rear_->Release();
   if (front_) front_->Release();
   ResetTrack(track_);
+  driving_.Reset();
   std::error_code ignored;
   std::filesystem::remove(folders_.front_copy(), ignored);
   std::filesystem::remove(folders_.rear_copy(), ignored);

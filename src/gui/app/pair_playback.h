@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/app/playback_state.h"
+#include "core/map/obd_report.h"
 #include "core/recording/embedded_track.h"
 #include "core/recording/track_state.h"
 #include "core/recording/working_copies.h"
@@ -105,6 +106,9 @@ class PairPlayback : public QObject {
   [[nodiscard]] const std::filesystem::path& recording() const { return front_path_; }
   [[nodiscard]] const TrackState& track() const { return track_; }
   TrackState& track() { return track_; }
+  // The vehicle data beside the track, emptied with it; nothing fills it yet.
+  [[nodiscard]] const DrivingData& driving() const { return driving_; }
+  DrivingData& driving() { return driving_; }
   [[nodiscard]] IChannelPlayer* front() const { return front_.get(); }
   [[nodiscard]] IChannelPlayer* rear() const { return rear_.get(); }
   // The front player when the front channel is present, else the rear one.
@@ -206,6 +210,7 @@ class PairPlayback : public QObject {
   std::optional<PasswordState> prepared_passwords_;
   std::uint64_t prepare_generation_ = 0;
   TrackState track_;
+  DrivingData driving_;
   PasswordState passwords_;
 
   PlaybackState state_ = PlaybackState::Idle;

@@ -31,6 +31,7 @@ bool PairPlayback::Load(const std::filesystem::path& front_path) {
   SetState(PlaybackState::Loading);
   front_path_ = front_path;
   ResetTrack(track_);
+  driving_.Reset();
   started_count_ = 0;
   front_reported_ = rear_reported_ = false;
   front_present_ = rear_present_ = false;

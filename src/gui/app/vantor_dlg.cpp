@@ -61,6 +61,7 @@ CVantorDlg::~CVantorDlg() {
   timers_.StopEverything();
   DestroyRouteWindow();  // they refer to this window's flags and prompts
   DestroyMapWindow();
+  DestroyCarInfoWindow();
   playback_.reset();
 }
 

@@ -35,6 +35,7 @@ class QWidget;
 namespace direvovu::gui {
 
 class CBitmapSlider;
+class CCarInfo;
 class PlaylistView;
 class GraphPanel;
 class SpeedometerWidget;
@@ -94,6 +95,13 @@ class CVantorDlg : public QDialog {
   void PasswordCommand();
   // SD download button (vantor_dlg_sdcard.cpp): the SD search box, then the download dialog.
   void SdDownloadCommand();
+  // vantor_dlg_reports.cpp: the event report, the program information and the driving
+  // information (a new window at each press, kept while it is open).
+  void EventLogCommand();
+  void ProgramInfoCommand();
+  void DrivingInfoCommand();
+  [[nodiscard]] CCarInfo* carInfoWindow() const { return car_info_; }
+  [[nodiscard]] bool obdWindowOpen() const { return obd_window_open_; }
   // What the download dialog did to the play list: emptied and filled, or rows added;
   // the first row plays one second later.
   void ApplySdDownload(const PlaylistChange& change);
@@ -252,6 +260,9 @@ class CVantorDlg : public QDialog {
   void ConnectRouteCommands();
   void RouteWindowClosed();
   void DestroyRouteWindow();
+  // vantor_dlg_reports.cpp
+  void ConnectReportCommands();
+  void DestroyCarInfoWindow();
 
   // vantor_dlg_playback.cpp: what the pair's playback reports.
   void ConnectPlayback();
@@ -334,6 +345,9 @@ class CVantorDlg : public QDialog {
   CRouter* route_ = nullptr;
   RouteWindowFlags route_flags_;
   bool route_resume_mark_ = false;  // the route button paused the playing pair
+  // The driving-information window of the last press, while it is open.
+  CCarInfo* car_info_ = nullptr;
+  bool obd_window_open_ = false;
 
   // Connectivity: unknown until the first check.
   std::optional<bool> online_;

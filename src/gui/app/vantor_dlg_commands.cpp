@@ -19,8 +19,7 @@ void CVantorDlg::ConnectCommands() {
   ConnectMapCommands();
   ConnectSetupCommands();
   ConnectRouteCommands();
-  // The buttons of the windows still to come (event log, information, OBD) are connected
-  // by the changes that bring those windows.
+  ConnectReportCommands();
 }
 
 void CVantorDlg::MinimizeCommand() { showMinimized(); }
@@ -34,6 +33,7 @@ void CVantorDlg::CloseCommand() {
   timers_.StopEverything();
   DestroyRouteWindow();
   DestroyMapWindow();
+  DestroyCarInfoWindow();
   done(QDialog::Accepted);
 }
 

@@ -6,6 +6,7 @@
 #include "core/app/main_window_layout.h"
 #include "gui/app/main_timers.h"
 #include "gui/app/vantor_dlg.h"
+#include "gui/map/car_info.h"
 
 namespace direvovu::gui {
 
@@ -25,6 +26,7 @@ void CVantorDlg::DefineTimers() {
 }
 
 void CVantorDlg::StartPlaybackTimers() {
+  if (obd_window_open_ && car_info_ != nullptr) car_info_->StartPlaybackTimer();
   for (const int id : timer::kStartSet) {
     if (id == timer::kMapPoints) {
       if (MapWindowExists()) timers_.Start(id, settings_.marker_interval_ms);
@@ -34,7 +36,10 @@ void CVantorDlg::StartPlaybackTimers() {
   }
 }
 
-void CVantorDlg::StopPlaybackTimers() { timers_.StopAll(timer::kPlaybackTimers); }
+void CVantorDlg::StopPlaybackTimers() {
+  if (obd_window_open_ && car_info_ != nullptr) car_info_->StopPageTimers();
+  timers_.StopAll(timer::kPlaybackTimers);
+}
 
 // Timer 1001: play time, total time and the seek slider follow the leading player.
 void CVantorDlg::TimeDisplayTick() {

@@ -6,7 +6,7 @@
 //
 // Program information rows: the window title (a plain product caption), the
 // viewer version line, the firmware label (the version read from the card
-// follows after a blank), the copyright notice, and the upgrade link. The
+// follows after a blank), the notice of the libraries and map data used, and the upgrade link. The
 // version lines keep their "◈" bullet in every language.
 
 #include "core/settings/text_tables/text_table_data.h"
@@ -85,10 +85,14 @@ constexpr std::string_view kEventPtBr[] = {
     "Imprimir",                   // 7
 };
 
-// The copyright notice is one text; the literal is split only to fit the lines.
+// The notice names the free software and map data the viewer is built on, with their
+// licences; it is one text, the literal is split only to fit the lines.
 constexpr std::string_view kNoticeKo =
-    "경고: 이 프로그램은 저작권법 및 국제 조약의 보호를 받습니다. 이 프로그램의 전부 또는 일부를 무단으로 "
-    "복제하거나 배포하면 민사 및 형사상의 처벌을 받을 수 있습니다.";
+    "DirevOvu PC 뷰어는 다음 자유 소프트웨어를 사용합니다: Qt(LGPL 3), libvlc(LGPL 2.1 이상), Leaflet(BSD "
+    "2조항 "
+    "라이선스), Natural Earth 지도 데이터(퍼블릭 도메인). 지도 타일과 데이터 © OpenStreetMap 기여자, "
+    "ODbL(Open "
+    "Database License)에 따라 제공됩니다.";
 constexpr std::string_view kInfoKo[] = {
     "DirevOvu PC 뷰어",        // 0
     "◈ PC 뷰어 버전: 2.6.1",   // 1
@@ -97,9 +101,9 @@ constexpr std::string_view kInfoKo[] = {
     "◈ 업그레이드 버전 확인",  // 4
 };
 constexpr std::string_view kNoticeEn =
-    "Warning: This program is protected by copyright law and international treaties. Unauthorized "
-    "reproduction or distribution of this program, or any portion of it, may result in civil and criminal "
-    "penalties.";
+    "DirevOvu PC Viewer is built on free software: Qt (LGPL 3), libvlc (LGPL 2.1 or later), Leaflet (BSD "
+    "2-clause licence) and Natural Earth map data (public domain). Map tiles and data © OpenStreetMap "
+    "contributors, available under the Open Database License (ODbL).";
 constexpr std::string_view kInfoEn[] = {
     "DirevOvu PC Viewer",          // 0
     "◈ PC Viewer Version: 2.6.1",  // 1
@@ -108,8 +112,9 @@ constexpr std::string_view kInfoEn[] = {
     "◈ Check upgrade version",     // 4
 };
 constexpr std::string_view kNoticeJa =
-    "警告: このプログラムは著作権法および国際条約によって保護されています。このプログラムの全部または一部を"
-    "無断で複製または配布すると、民事上および刑事上の責任を問われる場合があります。";
+    "DirevOvu PCビューアは次のフリーソフトウェアを使用しています: Qt (LGPL 3)、libvlc (LGPL 2.1 以降)、"
+    "Leaflet (BSD 2条項ライセンス)、Natural Earth の地図データ (パブリックドメイン)。地図タイルとデータ © "
+    "OpenStreetMap 寄稿者、Open Database License (ODbL) の下で提供されています。";
 constexpr std::string_view kInfoJa[] = {
     "DirevOvu PCビューア",               // 0
     "◈ PCビューアのバージョン: 2.6.1",   // 1
@@ -118,7 +123,10 @@ constexpr std::string_view kInfoJa[] = {
     "◈ アップグレードバージョンの確認",  // 4
 };
 constexpr std::string_view kNoticeZhHans =
-    "警告：本程序受著作权法和国际条约保护。未经授权复制或传播本程序或其任何部分，可能导致民事和刑事处罚。";
+    "DirevOvu PC播放器使用以下自由软件：Qt（LGPL 3）、libvlc（LGPL 2.1 或更高版本）、Leaflet（BSD 2 "
+    "条款许可证）"
+    "及 Natural Earth 地图数据（公有领域）。地图图块和数据 © OpenStreetMap "
+    "贡献者，依据开放数据库许可协议（ODbL）提供。";
 constexpr std::string_view kInfoZhHans[] = {
     "DirevOvu PC播放器",      // 0
     "◈ PC播放器版本: 2.6.1",  // 1
@@ -127,9 +135,11 @@ constexpr std::string_view kInfoZhHans[] = {
     "◈ 检查升级版本",         // 4
 };
 constexpr std::string_view kNoticeRu =
-    "Предупреждение: эта программа защищена законом об авторском праве и международными договорами. "
-    "Незаконное воспроизведение или распространение этой программы или любой её части может повлечь "
-    "гражданскую и уголовную ответственность.";
+    "Программа просмотра DirevOvu использует свободное программное обеспечение: Qt (LGPL 3), libvlc (LGPL "
+    "2.1 "
+    "или более поздняя), Leaflet (лицензия BSD из 2 пунктов) и картографические данные Natural Earth "
+    "(общественное достояние). Картографические плитки и данные © участники OpenStreetMap, доступны по "
+    "лицензии Open Database License (ODbL).";
 constexpr std::string_view kInfoRu[] = {
     "Программа просмотра DirevOvu",         // 0
     "◈ Версия программы просмотра: 2.6.1",  // 1
@@ -138,7 +148,10 @@ constexpr std::string_view kInfoRu[] = {
     "◈ Проверить наличие обновлений",       // 4
 };
 constexpr std::string_view kNoticeZhHant =
-    "警告：本程式受著作權法及國際條約保護。未經授權重製或散布本程式或其任何部分，可能導致民事及刑事責任。";
+    "DirevOvu PC播放器使用下列自由軟體：Qt（LGPL 3）、libvlc（LGPL 2.1 或更新版本）、Leaflet（BSD 2 "
+    "條款授權）"
+    "及 Natural Earth 地圖資料（公有領域）。地圖圖磚與資料 © OpenStreetMap "
+    "貢獻者，依開放資料庫授權條款（ODbL）提供。";
 constexpr std::string_view kInfoZhHant[] = {
     "DirevOvu PC播放器",      // 0
     "◈ PC播放器版本: 2.6.1",  // 1
@@ -147,9 +160,10 @@ constexpr std::string_view kInfoZhHant[] = {
     "◈ 檢查升級版本",         // 4
 };
 constexpr std::string_view kNoticePtBr =
-    "Aviso: este programa é protegido por leis de direitos autorais e tratados internacionais. A reprodução "
-    "ou distribuição não autorizada deste programa, ou de qualquer parte dele, pode resultar em penalidades "
-    "civis e criminais.";
+    "O Visualizador DirevOvu para PC usa software livre: Qt (LGPL 3), libvlc (LGPL 2.1 ou posterior), "
+    "Leaflet "
+    "(licença BSD de 2 cláusulas) e dados de mapa Natural Earth (domínio público). Blocos e dados de mapa © "
+    "colaboradores do OpenStreetMap, disponíveis sob a Open Database License (ODbL).";
 constexpr std::string_view kInfoPtBr[] = {
     "Visualizador DirevOvu para PC",            // 0
     "◈ Versão do Visualizador para PC: 2.6.1",  // 1

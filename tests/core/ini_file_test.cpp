@@ -158,5 +158,21 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
   EXPECT_EQ(LeadingNumber("99999999999999999999"), 2147483647);
 }
 
+TEST_F(IniFileTest, BatchWriteKeepsOrderOldLinesAndTheLastValueOfARepeatedKey) {
+  WriteText(file, "; camera\r\n[USER_SETUP]\r\nMUTE_ONOFF=1\r\nOTHER=x\r\n");
+  ASSERT_TRUE(CBIniFile(file).WriteStrings(
+      "USER_SETUP", {{"DRIVER", "Kim"}, {"IMPACT_X", "0.9"}, {"MUTE_ONOFF", "0"}, {"IMPACT_X", "1.2 G"}}));
+  EXPECT_EQ(ReadText(file),
+            "; camera\r\n[USER_SETUP]\r\nMUTE_ONOFF=0\r\nOTHER=x\r\nDRIVER=Kim\r\nIMPACT_X=1.2 G\r\n");
+}
+
+TEST_F(IniFileTest, BatchWriteToAReadOnlyFileChangesNothing) {
+  WriteText(file, "[USER_SETUP]\r\nDRIVER=old\r\n");
+  std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  EXPECT_FALSE(CBIniFile(file).WriteStrings("USER_SETUP", {{"DRIVER", "new"}, {"CAR_NO", "1"}}));
+  EXPECT_EQ(ReadText(file), "[USER_SETUP]\r\nDRIVER=old\r\n");
+}
+
 }  // namespace
 }  // namespace direvovu

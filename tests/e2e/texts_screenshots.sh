@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The main window, two message boxes and the card password dialog in each of the seven
+# The main window, two message boxes, the card password dialog and the setup dialogs in each of the seven
 # languages on a real X server, after the check that every caption fits its button,
 # saved under the build folder for people to look at.
 source "$(dirname "$0")/lib/common.sh"
@@ -8,7 +8,7 @@ QT_QPA_PLATFORM=xcb "${xvfb[@]}" "$build/tests/gui/gui_tests" --gtest_filter='Bu
   tee "$tmp/log" | grep -v '^\[0000'
 grep -q '\[  PASSED  \] 4 tests' "$tmp/log" || fail "the captions do not fit, or the pictures were not taken"
 for language in ko en ja zh_hans ru zh_hant pt_br; do
-  for window in main question notice card_password; do
+  for window in main question notice card_password viewer_setup camera_setup detail_search; do
     check_picture "$build/screenshots/texts_${language}_${window}.png"
   done
 done

@@ -24,6 +24,9 @@
 #include "gui/recording/password_dialogs.h"
 #include "gui/recording/sd_password_dialog.h"
 #include "gui/sdcard/sd_drive_dialog.h"
+#include "gui/setup/detail_search_dialog.h"
+#include "gui/setup/env_set_dialog.h"
+#include "gui/setup/user_setup_dialog.h"
 #include "recording_prompts.h"
 #include "text_fit_support.h"
 
@@ -66,6 +69,19 @@ const std::vector<WindowCase>& Windows() {
       {"password_again", [](WindowContext&) { return std::make_unique<gui::CReInputPwd>(nullptr); }},
       {"card_password",
        [](WindowContext& c) { return std::make_unique<gui::CInputSDPwd>('E', c.drives, c.prompts); }},
+      {"viewer_setup",
+       [](WindowContext& c) { return std::make_unique<gui::CEnvSet>(c.folders, 5, c.prompts, nullptr); }},
+      {"camera_setup",
+       [](WindowContext& c) {
+         gui::UserSetupContext setup{'E', c.drives, -32400, [] { return CivilTime{2012, 3, 14, 9, 5, 7}; }};
+         return std::make_unique<gui::CUserSetup>(std::move(setup), c.prompts);
+       }},
+      {"detail_search",
+       [](WindowContext& c) {
+         gui::DetailSearchContext search{
+             c.folders, c.drives[0].root, c.drives, nullptr, {2012, 3, 14, 0, 0, 0}};
+         return std::make_unique<gui::CDetailSearch>(std::move(search), c.prompts);
+       }},
   };
   return windows;
 }
@@ -171,7 +187,7 @@ TEST(ButtonTextsScreenshots, MainWindowAndDialogsInEveryLanguage) {
     LanguageScope scope(language);
     for (const WindowCase& window : Windows()) {
       const std::string name = window.name;
-      if (name != "main" && name != "question" && name != "notice" && name != "card_password") continue;
+      if (name == "drive_chooser" || name == "password" || name == "password_again") continue;
       const std::unique_ptr<QWidget> widget = Shown(window, context);
       const QString file =
           out +

@@ -33,6 +33,8 @@ int RunPasswd(Args args);
 int RunInfo(Args args);
 int RunTrack(Args args);
 int RunCard(Args args);
+int RunSetup(Args args);
+int RunSearch(Args args);
 int RunTrips(Args args);
 int RunAddress(Args args);
 

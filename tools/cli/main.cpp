@@ -16,6 +16,8 @@ constexpr std::array kCommands{
     Command{"passwd", "write the camera's password file Setup/passwd.bin to a card", RunPasswd},
     Command{"info", "name, kind, encryption and track summary of a recording", RunInfo},
     Command{"card", "list a card's recordings by kind, or download them with their rear files", RunCard},
+    Command{"setup", "read or write the camera's Setup/setup.ini and date.txt on a card", RunSetup},
+    Command{"search", "the recordings of a folder tree in a date and time range, in play order", RunSearch},
     Command{"track", "the embedded track of a recording as csv, json, gpx, kml, geojson", RunTrack},
     Command{"trips", "the trips of a driving log, or one trip as csv, gpx, kml, geojson", RunTrips},
     Command{"address", "the two address lines of a point, through the address service", RunAddress},

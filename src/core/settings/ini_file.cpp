@@ -106,6 +106,13 @@ bool CBIniFile::WriteString(std::string_view section, std::string_view key, std:
   return Rewrite([&](IniDocument& doc) { doc.Set(section, key, value); });
 }
 
+bool CBIniFile::WriteStrings(std::string_view section,
+                             const std::vector<std::pair<std::string, std::string>>& pairs) const {
+  return Rewrite([&](IniDocument& doc) {
+    for (const auto& [key, value] : pairs) doc.Set(section, key, value);
+  });
+}
+
 bool CBIniFile::WriteSection(std::string_view section, const std::vector<std::string>& lines) const {
   return Rewrite([&](IniDocument& doc) { doc.SetSection(section, lines); });
 }

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace direvovu {
@@ -40,6 +41,10 @@ class CBIniFile {
   // must exist. False when the file cannot be read back or written.
   [[nodiscard]] bool WriteString(std::string_view section, std::string_view key,
                                  std::string_view value) const;
+  // Several keys of one section in one rewrite, in the given order (a key given twice
+  // keeps its first place and its last value): a reader never sees half of them.
+  [[nodiscard]] bool WriteStrings(std::string_view section,
+                                  const std::vector<std::pair<std::string, std::string>>& pairs) const;
   [[nodiscard]] bool WriteSection(std::string_view section, const std::vector<std::string>& lines) const;
   [[nodiscard]] bool WriteStruct(std::string_view section, std::string_view key,
                                  std::span<const std::uint8_t> data) const;

@@ -119,6 +119,16 @@ class CVantorDlg : public QDialog {
   // (at start-up and after the viewer setup saved).
   void ReloadSettings();
 
+  // The setup buttons (vantor_dlg_setup.cpp): the viewer setup, the camera setup and the
+  // detail search, each a modal dialog.
+  void ViewerSetupCommand();
+  void CameraSetupCommand();
+  void DetailSearchCommand();
+  // What the viewer setup's Save makes the window do at once: the settings read again and
+  // applied (texts, speed unit, marker interval) and, when the language changed, the
+  // other windows' texts and pages in the new language.
+  void ApplyViewerSettings(bool language_changed);
+
   // Where the window goes on `screen` (available geometry), by the placement rule.
   static QPoint PlacementOn(const QRect& screen);
 
@@ -267,6 +277,7 @@ class CVantorDlg : public QDialog {
 
   // vantor_dlg_commands.cpp
   void ConnectCommands();
+  void ConnectSetupCommands();
   void MinimizeCommand();
 
   // vantor_dlg_capture.cpp

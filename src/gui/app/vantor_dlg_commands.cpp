@@ -17,9 +17,10 @@ void CVantorDlg::ConnectCommands() {
   ConnectDisplayCommands();
   ConnectTransport();
   ConnectMapCommands();
+  ConnectSetupCommands();
   ConnectRouteCommands();
-  // The buttons of the windows still to come (setup, driving log, event log, information,
-  // detail search, OBD) are connected by the changes that bring those windows.
+  // The buttons of the windows still to come (event log, information, OBD) are connected
+  // by the changes that bring those windows.
 }
 
 void CVantorDlg::MinimizeCommand() { showMinimized(); }

@@ -1,0 +1,29 @@
+// The camera's setup.ini over arbitrary bytes: every value read lies in its control's
+// range, and what a save writes reads back as the same numbers.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+
+#include "core/settings/ini_document.h"
+#include "core/setup/camera_settings.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace direvovu;
+  const CameraSettings s = ParseCameraSettings(std::span(data, size));
+  if (s.impact_x_index < 0 || s.impact_x_index >= kThresholdCount || s.fps_index < 0 ||
+      s.fps_index >= kFrameRateCount || s.cutoff_volt < 0 || s.cutoff_volt >= kCutOffVoltCount ||
+      s.impact_val_index < 0 || s.impact_val_index >= kSensitivityCount || s.buzzer_off < 0 ||
+      s.buzzer_off > 1) {
+    std::abort();
+  }
+  IniDocument doc = IniDocument::Parse(std::span(data, size));
+  for (const auto& [key, value] : CameraSettingsToSave(s)) doc.Set(kCameraSection, key, value);
+  const auto bytes = doc.Serialize();
+  CameraSettings again = ParseCameraSettings(bytes);
+  again.driver = s.driver;
+  again.car_no = s.car_no;
+  again.time_zone = s.time_zone;
+  if (!(again == s)) std::abort();
+  return 0;
+}

@@ -42,8 +42,10 @@ void CVantorDlg::ViewerSetupCommand() {
 
 void CVantorDlg::ApplyViewerSettings(bool language_changed) {
   ReloadSettings();
-  if (language_changed) MapLanguageChanged();
-  // The route window joins here: it reloads now, or is marked to reload when next shown.
+  if (!language_changed) return;
+  MapLanguageChanged();
+  // The route window reloads now, or is marked to reload when next shown.
+  RouteLanguageChanged(settings_.language);
 }
 
 void CVantorDlg::CameraSetupCommand() {

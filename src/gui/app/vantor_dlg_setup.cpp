@@ -2,7 +2,6 @@
 #include <QAbstractButton>
 
 #include "core/app/main_window_layout.h"
-#include "core/settings/texts.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/sdcard/sd_search.h"
 #include "gui/setup/detail_search_dialog.h"
@@ -45,7 +44,8 @@ void CVantorDlg::ApplyViewerSettings(bool language_changed) {
   ReloadSettings();
   if (!language_changed) return;
   MapLanguageChanged();
-  RouteLanguageChanged(CurrentLanguage());
+  // The route window reloads now, or is marked to reload when next shown.
+  RouteLanguageChanged(settings_.language);
 }
 
 void CVantorDlg::CameraSetupCommand() {

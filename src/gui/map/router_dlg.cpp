@@ -14,8 +14,8 @@
 #include "core/map/map_page.h"
 #include "core/map/route_window_layout.h"
 #include "core/map/tile_source.h"
-#include "core/settings/ini_file.h"
 #include "core/settings/texts.h"
+#include "core/setup/camera_settings.h"
 #include "gui/controls/bitmap_slider.h"
 #include "gui/controls/show_message.h"
 #include "gui/controls/skin_button.h"
@@ -219,9 +219,9 @@ void CRouter::ReadCardOwner() {
   if (card_.letter == 0) return;
   const auto drive = DriveByLetter(platform::CurrentDrives(), card_.letter);
   if (!drive) return;
-  const CBIniFile setup(drive->root / "Setup" / "setup.ini");
-  driver_name_ = Utf8(setup.GetString("USER_SETUP", "DRIVER", "", 256));
-  car_number_ = Utf8(setup.GetString("USER_SETUP", "CAR_NO", "", 256));
+  const CameraSettings setup = ReadCameraSettings(drive->root / "Setup" / kCameraSettingsFile);
+  driver_name_ = Utf8(setup.driver);
+  car_number_ = Utf8(setup.car_no);
 }
 
 QAbstractButton* CRouter::button(int id) const {

@@ -70,7 +70,8 @@ std::optional<std::size_t> ObdRecordIndex(std::int64_t play_ms, double records_p
   if (count == 0) return std::nullopt;
   // A track without a rate of its own has one record a second.
   const double rate = records_per_second > 0 && std::isfinite(records_per_second) ? records_per_second : 1.0;
-  const double index = play_ms < 0 ? 0.0 : static_cast<double>(play_ms / 1000) * rate;
+  const std::int64_t whole_seconds = play_ms < 0 ? 0 : play_ms / 1000;
+  const double index = static_cast<double>(whole_seconds) * rate;
   if (index >= static_cast<double>(count - 1)) return count - 1;
   return static_cast<std::size_t>(index);
 }
@@ -82,6 +83,7 @@ std::vector<std::uint8_t> ObdReportBytes(const ObdStamp& stamp, const DrivingSec
   return bytes;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): where to, then of which recording
 std::optional<std::filesystem::path> WriteObdReport(const std::filesystem::path& folder,
                                                     const std::filesystem::path& recording,
                                                     const DrivingSecond& second) {

@@ -158,7 +158,7 @@ std::optional<std::filesystem::path> CCarInfo::WriteObdReport() {
   const auto index = ObdRecordIndex(at.playMs, at.recordsPerSecond, at.recordCount);
   // A table shorter than the track has no record for this second.
   if (!index || *index >= context_.driving->seconds.size()) return std::nullopt;
-  const auto file =
+  auto file =
       direvovu::WriteObdReport(context_.folders.obd(), at.recording, context_.driving->seconds[*index]);
   if (file) ShowMessage(prompts_, msg::kDrivingInfoSaved, QString::fromStdString(file->string()));
   return file;

@@ -31,7 +31,10 @@ int ValidLanguage(int language) {
   return language >= 0 && language < kLanguageCount ? language : kDefaultLanguage;
 }
 
+// Braces here would pick std::string's list-of-characters constructor.
+// NOLINTNEXTLINE(modernize-return-braced-init-list)
 std::string Blanks(int count) { return std::string(static_cast<std::size_t>(count), ' '); }
+// NOLINTNEXTLINE(modernize-return-braced-init-list)
 std::string Dashes(int count) { return std::string(static_cast<std::size_t>(count), '-'); }
 
 std::string HeaderLine(int language) {

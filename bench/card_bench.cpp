@@ -15,23 +15,14 @@
 
 #include "core/sdcard/card_download.h"
 #include "core/sdcard/card_walk.h"
+#include "bench_timing.h"
 
 namespace fs = std::filesystem;
 using namespace direvovu;
+using direvovu::bench::Best;
+using direvovu::bench::Seconds;
 
 namespace {
-
-double Seconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Best(int runs, const std::function<void()>& work) {
-  double best = 1e9;
-  for (int i = 0; i < runs; ++i) best = std::min(best, Seconds(work));
-  return best;
-}
 
 void Shell(const std::string& command) {
   if (std::system(command.c_str()) != 0) std::cerr << "card_bench: failed: " << command << '\n';

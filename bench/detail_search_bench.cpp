@@ -15,23 +15,14 @@
 
 #include "core/sdcard/card_tables.h"
 #include "core/setup/detail_search.h"
+#include "bench_timing.h"
 
 namespace fs = std::filesystem;
 using namespace direvovu;
+using direvovu::bench::Best;
+using direvovu::bench::Seconds;
 
 namespace {
-
-double Seconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Best(int runs, const std::function<void()>& work) {
-  double best = 1e9;
-  for (int i = 0; i < runs; ++i) best = std::min(best, Seconds(work));
-  return best;
-}
 
 // 200 day folders of 35 pairs each, below Blackbox as the camera lays them out.
 void MakeTree(const fs::path& card) {

@@ -21,32 +21,17 @@
 #include "gui/controls/prompts.h"
 #include "gui/map/map_dlg.h"
 #include "gui/map/web_browser.h"
+#include "bench_timing.h"
 #include "gui/map/web_engine.h"
+#include "gui_bench_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using direvovu::bench::Await;
+using direvovu::bench::Median;
+using direvovu::bench::Ms;
 using direvovu::gui::CMapDlg;
-
-template <typename Done>
-bool Await(Done done, int limit_ms = 30000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > limit_ms) return false;
-    QEventLoop loop;
-    QTimer::singleShot(1, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-  return true;
-}
-
-double Ms(const QElapsedTimer& clock) { return static_cast<double>(clock.nsecsElapsed()) / 1e6; }
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
-}
 
 struct OpenTimes {
   double loaded = -1;
@@ -104,9 +89,7 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   QTemporaryDir root;
   const direvovu::WorkingFolders folders(fs::path(root.path().toStdString()));
-  fs::create_directories(folders.root / "tiles");
-  std::ofstream(folders.settings_file())
-      << "[VIEWER_SETUP]\r\nLANGUAGE=0\r\nMAP_TILE_URL=" << (folders.root / "tiles").string() << "\r\n";
+  direvovu::bench::WriteOfflineMapSettings(folders, 0);
   direvovu::gui::DialogPrompts prompts;
   std::vector<double> loaded, drawn, cost;
   for (int run = 0; run < runs; ++run) {

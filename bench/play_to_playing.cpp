@@ -33,6 +33,7 @@
 #include "gui/map/map_dlg.h"
 #include "gui/map/web_engine.h"
 #include "player/channel_player.h"
+#include "bench_timing.h"
 
 namespace {
 
@@ -43,13 +44,9 @@ namespace fs = std::filesystem;
 using direvovu::Channel;
 using direvovu::ChannelPlayer;
 using direvovu::gui::CVantorDlg;
+using direvovu::bench::Median;
 
 const QStringList kOptions{QStringLiteral("--aout=dummy")};
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
-}
 
 // Waits (running the event loop) until `done` holds or 20 s pass.
 template <typename Done>

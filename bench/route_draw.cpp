@@ -20,28 +20,20 @@
 #include "gui/controls/prompts.h"
 #include "gui/map/router_dlg.h"
 #include "gui/map/web_browser.h"
+#include "bench_timing.h"
 #include "gui/map/web_engine.h"
+#include "gui_bench_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using direvovu::bench::Await;
+using direvovu::bench::Median;
+using direvovu::bench::Ms;
 using direvovu::gui::CRouter;
 
 constexpr int kPoints = 10000;
 constexpr std::uint32_t kStart = 1765180800;  // 2025-12-08 08:00:00 UTC
-
-template <typename Done>
-bool Await(Done done, int limit_ms = 60000) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > limit_ms) return false;
-    QEventLoop loop;
-    QTimer::singleShot(1, &loop, &QEventLoop::quit);
-    loop.exec();
-  }
-  return true;
-}
 
 void Le32(std::ofstream& out, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) out.put(static_cast<char>(v >> (8 * i)));
@@ -81,10 +73,7 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   QTemporaryDir root;
   const direvovu::WorkingFolders folders(fs::path(root.path().toStdString()));
-  fs::create_directories(folders.root / "tiles");
-  std::ofstream(folders.settings_file())
-      << "[VIEWER_SETUP]\r\nLANGUAGE=1\r\nADDRESS_SERVICE_URL=\r\nMAP_TILE_URL="
-      << (folders.root / "tiles").string() << "\r\n";
+  direvovu::bench::WriteOfflineMapSettings(folders, 1);
   const fs::path log = folders.root / "year.dat";
   WriteLog(log);
   direvovu::gui::DialogPrompts prompts;
@@ -105,19 +94,17 @@ int main(int argc, char** argv) {
     clock.start();
     window.SelectTrip();
     window.DrawSelectedTrip();
-    const double gui_ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    const double gui_ms = Ms(clock);
     if (!Await([&] { return DrawnPoints(window) == kPoints; })) {
       std::fprintf(stderr, "run %d: the route was not drawn\n", run + 1);
       return 1;
     }
-    const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    const double ms = Ms(clock);
     std::printf("run %d: %d points drawn %.0f ms after the selection (GUI thread %.1f ms)\n", run + 1,
                 kPoints, ms, gui_ms);
     drawn.push_back(ms);
     gui.push_back(gui_ms);
   }
-  std::sort(drawn.begin(), drawn.end());
-  std::sort(gui.begin(), gui.end());
-  std::printf("median: drawn %.0f ms, GUI thread %.1f ms\n", drawn[drawn.size() / 2], gui[gui.size() / 2]);
+  std::printf("median: drawn %.0f ms, GUI thread %.1f ms\n", Median(drawn), Median(gui));
   return 0;
 }

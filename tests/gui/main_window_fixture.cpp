@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <fstream>
 
 #include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
@@ -35,6 +36,11 @@ void MainWindowTest::SetUp() {
       messages_);
   dialog_->playback().SetPacing(0);
   dialog_->SetConnectivityProbe([this] { return connected_; });
+}
+
+void MainWindowTest::WriteViewerSettings(const std::string& lines) {
+  std::filesystem::create_directories(folders_->root);
+  std::ofstream(folders_->settings_file(), std::ios::binary) << "[VIEWER_SETUP]\r\n" << lines;
 }
 
 void MainWindowTest::TearDown() { SetCurrentLanguage(kDefaultLanguage); }

@@ -50,6 +50,8 @@ class MainWindowTest : public ::testing::Test {
   void StartPair(const std::filesystem::path& front);
   // The PLAY button is shown, not PAUSE: nothing plays.
   bool PlayShown() const;
+  // The viewer's settings file holds its section with `lines` (each ending in CR LF).
+  void WriteViewerSettings(const std::string& lines);
 
   QTemporaryDir root_;
   std::unique_ptr<WorkingFolders> folders_;

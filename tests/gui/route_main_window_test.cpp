@@ -4,8 +4,8 @@
 
 #include <QAbstractButton>
 #include <QSignalSpy>
+#include <QTest>
 
-#include <fstream>
 
 #include "core/app/main_window_layout.h"
 #include "core/map/route_window_layout.h"
@@ -25,9 +25,7 @@ class RouteMainWindowTest : public MainWindowTest {
     MainWindowTest::SetUp();
     if (HasFatalFailure()) return;
     SetCurrentLanguage(kEnglish);
-    fs::create_directories(folders_->root);
-    std::ofstream(folders_->settings_file(), std::ios::binary)
-        << "[VIEWER_SETUP]\r\nMAP_TILE_URL=" << RootPath().string() << "\r\nADDRESS_SERVICE_URL=\r\n";
+    WriteViewerSettings("MAP_TILE_URL=" + RootPath().string() + "\r\nADDRESS_SERVICE_URL=\r\n");
   }
   ScopedEnvironment drives_{"DIREVOVU_DRIVES", "C=/:fixed"};
   SampleRecordings recordings_;
@@ -69,6 +67,29 @@ TEST_F(RouteMainWindowTest, TheRouteButtonPausesSearchesOpensOneWindowAndCloseRe
   EXPECT_FALSE(dialog_->routeFlags().reload_mark);
   EXPECT_EQ(window->labelText(map::route_ctl::kDistanceUnit), QStringLiteral("km"));
   EXPECT_EQ(dialog_->routeWindow(), window);
+}
+
+// The route button's pause is the route window's only while nothing else touched the
+// pair: a play and a pause of the user's in between are not undone by the close.
+TEST_F(RouteMainWindowTest, APauseOfTheUsersWhileTheRouteWindowIsOpenIsKeptAfterItsClose) {
+  Initialise();
+  const fs::path pair = recordings_.MakePair("2012-03-14T09:05:07");
+  ASSERT_FALSE(pair.empty());
+  StartPair(pair);
+  dialog_->button(ctl::kDrivingLogMode)->click();
+  gui::CRouter* window = dialog_->routeWindow();
+  ASSERT_NE(window, nullptr);
+  QSignalSpy ready(window, &gui::CRouter::pageReady);
+  ASSERT_TRUE(ready.wait(20000));
+  ASSERT_EQ(dialog_->playback().state(), PlaybackState::Paused);
+  dialog_->PlayCommand();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog_->playback().state() == PlaybackState::Playing; }, 5000));
+  dialog_->PauseCommand();
+  ASSERT_EQ(dialog_->playback().state(), PlaybackState::Paused);
+
+  window->button(map::route_ctl::kClose)->click();
+  QTest::qWait(300);
+  EXPECT_EQ(dialog_->playback().state(), PlaybackState::Paused);
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <fstream>
 
 #include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
@@ -36,8 +35,7 @@ class SetupEndToEnd : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     if (HasFatalFailure()) return;
-    fs::create_directories(folders_->root);
-    std::ofstream(folders_->settings_file(), std::ios::binary) << "[VIEWER_SETUP]\r\nLANGUAGE=1\r\n";
+    WriteViewerSettings("LANGUAGE=1\r\n");
     Initialise();
     dialog_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));

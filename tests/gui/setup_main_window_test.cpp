@@ -12,7 +12,6 @@
 #include <QTimeEdit>
 #include <QTimer>
 
-#include <fstream>
 
 #include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
@@ -35,8 +34,7 @@ class SetupMainWindowTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     if (HasFatalFailure()) return;
-    fs::create_directories(folders_->root);
-    std::ofstream(folders_->settings_file(), std::ios::binary) << "[VIEWER_SETUP]\r\nLANGUAGE=1\r\n";
+    WriteViewerSettings("LANGUAGE=1\r\n");
     Initialise();
   }
   // Runs `act` on the modal dialog of type T that the button opens.

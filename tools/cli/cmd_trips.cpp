@@ -43,6 +43,7 @@ std::optional<int> ParseTripNumber(std::string_view text) {
 }
 
 // Takes one option's value: kExitOk, or the usage error's code after printing why.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the option, then its value
 int TakeOption(std::string_view name, std::string_view value, TripsArgs& out) {
   if (name == "--format") {
     out.format = std::string(value);

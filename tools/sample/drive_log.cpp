@@ -45,7 +45,7 @@ void PutDay(std::vector<std::uint8_t>& out, const DriveLogOptions& options, int 
   const auto first = static_cast<std::uint32_t>(SecondsSinceEpoch(options.start) + day * kSecondsPerDay);
   const int records = static_cast<int>(drive.size()) / kLogIntervalSeconds;
   for (int r = 0; r < records; ++r) {
-    const DriveSecond& second = drive[static_cast<std::size_t>(r * kLogIntervalSeconds)];
+    const DriveSecond& second = drive[static_cast<std::size_t>(r) * kLogIntervalSeconds];
     std::optional<GeoPoint> at = second.position;
     if (options.gps_jump && day == 0 && r == records / 2 && at) at->latitude += kJumpDegrees;
     PutRecord(out, first + static_cast<std::uint32_t>(r * kLogIntervalSeconds), at, second.speed_kmh);

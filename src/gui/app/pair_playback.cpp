@@ -47,6 +47,7 @@ void PairPlayback::DefineTimers() {
   });
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): front before rear, as everywhere
 bool PairPlayback::CreatePlayers(const PlayerFactory& make, QWidget* front_area, QWidget* rear_area,
                                  std::string* error) {
   front_area_ = front_area;
@@ -86,6 +87,7 @@ bool PairPlayback::Transition(PlaybackEvent event) {
 void PairPlayback::SetState(PlaybackState state) {
   if (state == state_) return;
   state_ = state;
+  if (state_ != PlaybackState::Paused && state_ != PlaybackState::SeekingPaused) held_for_window_ = false;
   emit stateChanged(state_);
 }
 

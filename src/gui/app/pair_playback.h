@@ -75,6 +75,10 @@ class PairPlayback : public QObject {
   // there is none, and `pick` has said so). Waits, bounded, for the players to settle.
   void Play(const std::function<std::optional<std::filesystem::path>()>& pick);
   void Pause();
+  // Another window pauses a playing pair and has it play on when it closes; a command
+  // in between that leaves the pause (play, stop, a load) drops the hold.
+  void PauseForWindow();
+  void ResumeAfterWindow();
   void TogglePause(const std::function<std::optional<std::filesystem::path>()>& pick);
   // Stops the pair; a load under way is given up and its copies emptied.
   void Stop(StopKind kind);
@@ -220,6 +224,7 @@ class PairPlayback : public QObject {
   bool front_reported_ = false;
   bool rear_reported_ = false;
   bool auto_advance_ = false;
+  bool held_for_window_ = false;
   int started_count_ = 0;
   // Bumped by each load and stop, so steps scheduled for an older load do nothing.
   std::uint64_t generation_ = 0;

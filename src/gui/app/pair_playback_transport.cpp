@@ -74,6 +74,20 @@ void PairPlayback::Pause() {
   ForEachPresent([](IChannelPlayer& player) { player.Pause(); });
 }
 
+void PairPlayback::PauseForWindow() {
+  if (!playing()) return;
+  Pause();
+  held_for_window_ = true;
+}
+
+void PairPlayback::ResumeAfterWindow() {
+  if (!held_for_window_) return;
+  held_for_window_ = false;
+  // Through the play command, so that it waits for the players to settle; a paused
+  // pair is loaded, so no row is picked.
+  if (state_ == PlaybackState::Paused) Play([] { return std::optional<std::filesystem::path>(); });
+}
+
 void PairPlayback::TogglePause(const std::function<std::optional<std::filesystem::path>()>& pick) {
   if (Running(state_)) {
     Pause();

@@ -113,6 +113,7 @@ bool PlaylistView::SelectNext() {
   return true;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): row before column, as tables index
 QString PlaylistView::CellText(int row, int column) const {
   const QTreeWidgetItem* item = topLevelItem(row);
   return item != nullptr ? item->text(column) : QString();

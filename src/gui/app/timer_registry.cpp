@@ -8,6 +8,7 @@ TimerRegistry::TimerRegistry(QObject* parent) : QObject(parent) {}
 
 TimerRegistry::~TimerRegistry() = default;
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the id, then the period
 void TimerRegistry::Define(int id, int period_ms, bool one_shot, Handler handler) {
   Slot& slot = slots_[id];
   slot.period_ms = period_ms;
@@ -29,6 +30,7 @@ bool TimerRegistry::Start(int id) {
   return found != slots_.end() && Start(id, found->second.period_ms);
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the id, then the period
 bool TimerRegistry::Start(int id, int period_ms) {
   const auto found = slots_.find(id);
   if (found == slots_.end() || period_ms <= 0) return false;

@@ -101,7 +101,7 @@ class CVantorDlg : public QDialog {
   void ProgramInfoCommand();
   void DrivingInfoCommand();
   [[nodiscard]] CCarInfo* carInfoWindow() const { return car_info_; }
-  [[nodiscard]] bool obdWindowOpen() const { return obd_window_open_; }
+  [[nodiscard]] bool obdWindowOpen() const { return car_info_ != nullptr; }
   // What the download dialog did to the play list: emptied and filled, or rows added;
   // the first row plays one second later.
   void ApplySdDownload(const PlaylistChange& change);
@@ -344,10 +344,8 @@ class CVantorDlg : public QDialog {
   // The route window, made by the route button and kept until the window closes.
   CRouter* route_ = nullptr;
   RouteWindowFlags route_flags_;
-  bool route_resume_mark_ = false;  // the route button paused the playing pair
   // The driving-information window of the last press, while it is open.
   CCarInfo* car_info_ = nullptr;
-  bool obd_window_open_ = false;
 
   // Connectivity: unknown until the first check.
   std::optional<bool> online_;

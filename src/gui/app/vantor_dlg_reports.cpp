@@ -45,7 +45,6 @@ void CVantorDlg::ProgramInfoCommand() {
 
 void CVantorDlg::DrivingInfoCommand() {
   if (closing()) return;
-  obd_window_open_ = true;
   DestroyCarInfoWindow();
   CarInfoContext context;
   context.folders = folders_;
@@ -59,7 +58,6 @@ void CVantorDlg::DrivingInfoCommand() {
     at.recordCount = static_cast<std::size_t>(std::max(track().count, 0));
     return at;
   };
-  context.closed = [this] { obd_window_open_ = false; };
   car_info_ = new CCarInfo(std::move(context), prompts_, this);
   // Closed by its button, it goes; the next press makes a new one anyway.
   connect(car_info_, &QDialog::finished, this, [this] {

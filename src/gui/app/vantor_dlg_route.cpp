@@ -16,10 +16,7 @@ void CVantorDlg::ConnectRouteCommands() {
 
 void CVantorDlg::RouteCommand() {
   if (route_flags_.open || closing()) return;
-  if (isPlaying()) {
-    PauseCommand();
-    route_resume_mark_ = true;
-  }
+  playback_->PauseForWindow();
   RunSdSearchBox(prompts_, card_);
   if (const int missing = MissingCardMessage(card_); missing >= 0) ShowMessage(prompts_, missing);
   route_flags_.open = true;
@@ -38,11 +35,7 @@ void CVantorDlg::RouteCommand() {
 }
 
 // Close plays on what the route button paused.
-void CVantorDlg::RouteWindowClosed() {
-  if (!route_resume_mark_) return;
-  route_resume_mark_ = false;
-  if (playback_->state() == PlaybackState::Paused) PlayCommand();
-}
+void CVantorDlg::RouteWindowClosed() { playback_->ResumeAfterWindow(); }
 
 void CVantorDlg::RouteLanguageChanged(int language) {
   if (route_ != nullptr) route_->RetranslateTexts(language);

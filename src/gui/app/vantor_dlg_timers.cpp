@@ -26,7 +26,7 @@ void CVantorDlg::DefineTimers() {
 }
 
 void CVantorDlg::StartPlaybackTimers() {
-  if (obd_window_open_ && car_info_ != nullptr) car_info_->StartPlaybackTimer();
+  if (car_info_ != nullptr) car_info_->StartPlaybackTimer();
   for (const int id : timer::kStartSet) {
     if (id == timer::kMapPoints) {
       if (MapWindowExists()) timers_.Start(id, settings_.marker_interval_ms);
@@ -37,7 +37,7 @@ void CVantorDlg::StartPlaybackTimers() {
 }
 
 void CVantorDlg::StopPlaybackTimers() {
-  if (obd_window_open_ && car_info_ != nullptr) car_info_->StopPageTimers();
+  if (car_info_ != nullptr) car_info_->StopPageTimers();
   timers_.StopAll(timer::kPlaybackTimers);
 }
 

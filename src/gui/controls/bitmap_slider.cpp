@@ -87,6 +87,7 @@ void CBitmapSlider::SetPos(int position) {
   update();
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): left, top, right, bottom, as margins go
 void CBitmapSlider::SetMargin(int left, int top, int right, int bottom) {
   margin_left_ = left;
   margin_top_ = top;

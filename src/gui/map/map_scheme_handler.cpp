@@ -23,6 +23,7 @@ QByteArray MimeOf(const QString& path) {
   return "application/octet-stream";
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the type, then the content
 void Reply(QWebEngineUrlRequestJob* job, const QByteArray& mime, const QByteArray& data) {
   auto* buffer = new QBuffer(job);
   buffer->setData(data);

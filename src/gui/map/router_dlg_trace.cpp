@@ -133,6 +133,7 @@ void CRouter::DrawSelectedTrip() {
   ShowTripInfo();
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the record, what it is, how far the trace is
 void CRouter::SendRoutePoint(int record, int kind, int progress) {
   if (record < 0 || static_cast<std::size_t>(record) >= records_.size()) return;
   const map::LogRecord& r = records_[static_cast<std::size_t>(record)];

@@ -2,6 +2,8 @@
 
 #include <QWebEnginePage>
 
+#include <utility>
+
 #include "core/map/map_page.h"
 #include "core/map/script_call.h"
 
@@ -61,7 +63,7 @@ bool CWebPage::CallScript(const std::string& name, const std::vector<std::string
   const std::string script = map::ScriptCallText(name, arguments);
   if (script.empty()) return false;
   if (result) {
-    document_->runJavaScript(QString::fromStdString(script), [result](const QVariant& value) {
+    document_->runJavaScript(QString::fromStdString(script), [result = std::move(result)](const QVariant& value) {
       result(value.isNull() ? QString() : value.toString());
     });
   } else {

@@ -49,14 +49,14 @@ const NumberKey* FindNumberKey(std::string_view name) {
 
 // The viewer's rule for numbers in settings files: the number at the start of the first
 // two characters. A number the control cannot show is replaced by the default.
-int ReadNumber(const IniDocument& doc, const NumberKey& key) {
+int ReadNumber(const IniLookup& doc, const NumberKey& key) {
   const auto text = doc.Get(kCameraSection, key.name);
   if (!text) return key.default_value;
   const int value = LeadingNumber(std::string_view(*text).substr(0, 2));
   return value >= 0 && value < key.count ? value : key.default_value;
 }
 
-std::string ReadText(const IniDocument& doc, std::string_view key) {
+std::string ReadText(const IniLookup& doc, std::string_view key) {
   const auto text = doc.Get(kCameraSection, key);
   return text ? TruncateUtf8(*text, kCameraTextChars) : std::string();
 }
@@ -86,7 +86,8 @@ std::string_view ListText(std::span<const std::string_view> list, int index) {
 }  // namespace
 
 CameraSettings ParseCameraSettings(std::span<const std::uint8_t> bytes) {
-  const IniDocument doc = IniDocument::Parse(bytes);
+  // Indexed once: a file padded with thousands of lines must not cost a search per key.
+  const IniLookup doc(IniDocument::Parse(bytes));
   CameraSettings s;
   s.driver = ReadText(doc, "DRIVER");
   s.car_no = ReadText(doc, "CAR_NO");

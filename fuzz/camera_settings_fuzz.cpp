@@ -17,6 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       s.buzzer_off > 1) {
     std::abort();
   }
+  // The save's round trip costs three times the read; while fuzzing, one input in four
+  // (chosen by its length, so a finding replays) takes it and the reader gets the rest of
+  // the time. The corpus replay of the normal build takes it for every input.
+#ifndef DIREVOVU_FUZZ_REPLAY
+  if (size % 4 != 0) return 0;
+#endif
   IniDocument doc = IniDocument::Parse(std::span(data, size));
   for (const auto& [key, value] : CameraSettingsToSave(s)) doc.Set(kCameraSection, key, value);
   const auto bytes = doc.Serialize();

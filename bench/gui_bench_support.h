@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <QVariant>
+#include <QWebEnginePage>
 
 #include <filesystem>
 #include <fstream>
@@ -24,6 +26,18 @@ bool Await(Done done, int limit_ms = 60000) {
     loop.exec();
   }
   return true;
+}
+
+// What `script` gives in `page`, once the page has answered.
+inline QVariant PageValue(QWebEnginePage* page, const QString& script) {
+  QVariant value;
+  bool answered = false;
+  page->runJavaScript(script, [&](const QVariant& v) {
+    value = v;
+    answered = true;
+  });
+  Await([&] { return answered; });
+  return value;
 }
 
 inline double Ms(const QElapsedTimer& clock) { return static_cast<double>(clock.nsecsElapsed()) / 1e6; }

@@ -40,14 +40,7 @@ struct OpenTimes {
 };
 
 bool MarkerDrawn(CMapDlg& window) {
-  bool answered = false;
-  bool drawn = false;
-  window.browser()->page()->runJavaScript(QStringLiteral("drawn.point !== null"), [&](const QVariant& v) {
-    drawn = v.toBool();
-    answered = true;
-  });
-  Await([&] { return answered; });
-  return drawn;
+  return direvovu::bench::PageValue(window.browser()->page(), QStringLiteral("drawn.point !== null")).toBool();
 }
 
 OpenTimes OpenOnce(const direvovu::WorkingFolders& folders, direvovu::gui::IPrompts& prompts) {

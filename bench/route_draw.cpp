@@ -54,15 +54,9 @@ void WriteLog(const fs::path& file) {
 }
 
 int DrawnPoints(CRouter& window) {
-  bool answered = false;
-  int points = 0;
-  window.browser()->page()->runJavaScript(QStringLiteral("drawn.trip ? drawn.trip.getLatLngs().length : 0"),
-                                          [&](const QVariant& v) {
-                                            points = v.toInt();
-                                            answered = true;
-                                          });
-  Await([&] { return answered; });
-  return points;
+  return direvovu::bench::PageValue(window.browser()->page(),
+                                    QStringLiteral("drawn.trip ? drawn.trip.getLatLngs().length : 0"))
+      .toInt();
 }
 
 }  // namespace

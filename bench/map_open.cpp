@@ -5,9 +5,7 @@
 // it; run it once on an empty XDG_CACHE_HOME (cold) and again on the same one (warm).
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWebEnginePage>
 
 #include <algorithm>

@@ -3,9 +3,7 @@
 //   route_draw [RUNS]
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QWebEnginePage>
 

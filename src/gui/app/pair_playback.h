@@ -17,7 +17,7 @@
 #include "core/recording/working_copies.h"
 #include "core/settings/viewer_settings.h"
 #include "gui/app/pair_load.h"
-#include "gui/app/timer_registry.h"
+#include "gui/controls/timer_registry.h"
 #include "gui/controls/prompts.h"
 #include "player/media_player.h"
 

@@ -21,7 +21,7 @@
 #include "core/sdcard/sd_drive.h"
 #include "core/settings/viewer_settings.h"
 #include "gui/app/pair_playback.h"
-#include "gui/app/timer_registry.h"
+#include "gui/controls/timer_registry.h"
 #include "gui/controls/prompts.h"
 #include "gui/map/map_dlg.h"
 #include "gui/map/router_dlg.h"

@@ -11,7 +11,7 @@
 
 #include "core/map/obd_report.h"
 #include "core/settings/viewer_settings.h"
-#include "gui/app/timer_registry.h"
+#include "gui/controls/timer_registry.h"
 #include "gui/controls/prompts.h"
 
 class QComboBox;

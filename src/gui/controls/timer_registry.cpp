@@ -1,4 +1,4 @@
-#include "gui/app/timer_registry.h"
+#include "gui/controls/timer_registry.h"
 
 #include <QTimer>
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "core/settings/viewer_settings.h"
-#include "gui/controls/prompts.h"
+#include "gui/app/dialog_prompts.h"
 #include "gui/map/map_dlg.h"
 #include "gui/map/web_browser.h"
 #include "bench_timing.h"
@@ -42,12 +42,11 @@ bool MarkerDrawn(CMapDlg& window) {
 }
 
 OpenTimes OpenOnce(const direvovu::WorkingFolders& folders, direvovu::gui::IPrompts& prompts) {
-  direvovu::gui::MapWindowFlags flags;
-  flags.open = true;
   OpenTimes times;
   QElapsedTimer clock;
   clock.start();
-  CMapDlg window(flags, folders, prompts);
+  CMapDlg window(folders, prompts);
+  window.SetOpen(true);
   bool ready = false;
   QObject::connect(&window, &CMapDlg::pageReady, [&](bool ok) { ready = ok; });
   if (!Await([&] { return ready; })) return times;

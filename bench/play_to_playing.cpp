@@ -28,7 +28,10 @@
 #include "core/recording/recording_name.h"
 #include "core/recording/working_copies.h"
 #include "core/settings/viewer_settings.h"
+#include "core/app/main_window_layout.h"
+#include "gui/app/dialog_prompts.h"
 #include "gui/app/playlist_view.h"
+#include "gui/app/map_follower.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/map/map_dlg.h"
 #include "gui/map/web_engine.h"
@@ -45,6 +48,10 @@ using direvovu::Channel;
 using direvovu::ChannelPlayer;
 using direvovu::gui::CVantorDlg;
 using direvovu::bench::Median;
+
+direvovu::gui::PlaylistView* PlaylistOf(const CVantorDlg& dialog) {
+  return qobject_cast<direvovu::gui::PlaylistView*>(dialog.control(direvovu::ctl::kPlayList));
+}
 
 const QStringList kOptions{QStringLiteral("--aout=dummy")};
 
@@ -153,11 +160,11 @@ ViewerTimes Viewer(const fs::path& front, const fs::path& root) {
   }
   dialog.show();
   if (g_with_map) {
-    dialog.MapCommand();
-    Await([&] { return dialog.mapFlags().page_loaded; });
+    dialog.maps().MapCommand();
+    Await([&] { return dialog.maps().pageLoaded(); });
   }
-  dialog.playlist()->AppendRows({front.string()});
-  dialog.playlist()->SelectRow(0);
+  PlaylistOf(dialog)->AppendRows({front.string()});
+  PlaylistOf(dialog)->SelectRow(0);
   bool settled = false;  // the window is on screen before the clock starts
   QTimer::singleShot(300, [&] { settled = true; });
   Await([&] { return settled; });
@@ -167,8 +174,8 @@ ViewerTimes Viewer(const fs::path& front, const fs::path& root) {
   const auto count = [&] {
     if (++reported == 2) times.both_reported = static_cast<double>(clock.nsecsElapsed()) / 1e6;
   };
-  QObject::connect(dialog.frontPlayer(), &direvovu::IChannelPlayer::playing, count);
-  QObject::connect(dialog.rearPlayer(), &direvovu::IChannelPlayer::playing, count);
+  QObject::connect(dialog.playback().front(), &direvovu::IChannelPlayer::playing, count);
+  QObject::connect(dialog.playback().rear(), &direvovu::IChannelPlayer::playing, count);
   QObject::connect(&dialog, &CVantorDlg::playbackStarted,
                    [&] { times.released = static_cast<double>(clock.nsecsElapsed()) / 1e6; });
   StallWatch stalls;
@@ -177,7 +184,7 @@ ViewerTimes Viewer(const fs::path& front, const fs::path& root) {
   dialog.PlayCommand();
   Await([&] { return times.released >= 0; });
   times.longest_stall = stalls.Longest();
-  Await([&] { return !dialog.loadPending(); });
+  Await([&] { return !dialog.playback().loadPending(); });
   dialog.CloseCommand();
   return times;
 }
@@ -252,7 +259,7 @@ double RowToRowGap(const fs::path& front, const fs::path& folder, bool ahead) {
   if (ahead && !Await([&] { return dialog.playback().preparedRecording() == rows[1]; })) return -1;
   dialog.SeekCommand(9990);
   Await([&] { return gap >= 0; });
-  Await([&] { return !dialog.loadPending(); });
+  Await([&] { return !dialog.playback().loadPending(); });
   dialog.CloseCommand();
   return gap;
 }
@@ -300,8 +307,8 @@ int OpenRows(int count) {
     clock.start();
     dialog.OpenFiles(files);
     ms.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-    if (dialog.playlist()->RowCount() != count)
-      std::fprintf(stderr, "rows: %d\n", dialog.playlist()->RowCount());
+    if (PlaylistOf(dialog)->RowCount() != count)
+      std::fprintf(stderr, "rows: %d\n", PlaylistOf(dialog)->RowCount());
   }
   std::printf("opening %d recordings into the play list: median %.0f ms (best %.0f ms)\n", count, Median(ms),
               *std::min_element(ms.begin(), ms.end()));

@@ -15,7 +15,8 @@
 #include <vector>
 
 #include "core/settings/viewer_settings.h"
-#include "gui/controls/prompts.h"
+#include "gui/app/card_session.h"
+#include "gui/app/dialog_prompts.h"
 #include "gui/map/router_dlg.h"
 #include "gui/map/web_browser.h"
 #include "bench_timing.h"
@@ -69,10 +70,9 @@ int main(int argc, char** argv) {
   const fs::path log = folders.root / "year.dat";
   WriteLog(log);
   direvovu::gui::DialogPrompts prompts;
-  direvovu::gui::RouteWindowFlags flags;
-  flags.open = true;
-  direvovu::SdCardState card;
-  CRouter window(flags, folders, card, prompts);
+  direvovu::gui::CardSession card(folders, prompts);
+  CRouter window(folders, card, prompts);
+  window.SetOpen(true);
   bool ready = false;
   QObject::connect(&window, &CRouter::pageReady, [&](bool ok) { ready = ok; });
   if (!Await([&] { return ready; }) || !window.ParseDrivingLog(log) || window.trips().empty()) {

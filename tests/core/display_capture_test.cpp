@@ -20,7 +20,7 @@ BmpImage Image(int width, int height, std::uint16_t bits) {
   image.width = width;
   image.height = height;
   image.bitsPerPixel = bits;
-  image.pixels.assign(static_cast<std::size_t>(BmpRowStride(width, bits)) * height, 0x5A);
+  image.pixels.assign(static_cast<std::size_t>(BmpRowStride(width, bits)) * static_cast<std::size_t>(height), 0x5A);
   return image;
 }
 

@@ -50,7 +50,9 @@ TEST(RouteWindowLayout, TheStaticsOfTheLeftColumnStandApartBelowTheList) {
     EXPECT_LE(s.rect.left + s.rect.width, kRouteBrowserRect.left) << s.id;
     EXPECT_GE(s.rect.top, kRouteListRect.top + kRouteListRect.height) << s.id;
     for (const RouteStatic& other : statics) {
-      if (other.id != s.id) EXPECT_FALSE(Overlap(s.rect, other.rect)) << s.id << " over " << other.id;
+      if (other.id != s.id) {
+        EXPECT_FALSE(Overlap(s.rect, other.rect)) << s.id << " over " << other.id;
+      }
     }
   }
   int width = 0;

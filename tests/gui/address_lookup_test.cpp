@@ -14,6 +14,7 @@
 #include "address_server.h"
 #include "core/map/route_window_layout.h"
 #include "core/settings/texts.h"
+#include "gui/app/card_session.h"
 #include "gui/map/router_dlg.h"
 #include "platform/address_lookup.h"
 #include "recording_prompts.h"
@@ -175,10 +176,9 @@ TEST(RouterAddress, TheStartPointsAddressReachesTheLines) {
       .write(reinterpret_cast<const char*>(log.bytes().data()),
              static_cast<std::streamsize>(log.bytes().size()));
 
-  gui::RouteWindowFlags flags;
-  SdCardState card;
   test::RecordingPrompts prompts;
-  gui::CRouter window(flags, folders, card, prompts);
+  gui::CardSession card(folders, prompts);
+  gui::CRouter window(folders, card, prompts);
   window.SetPageCaller([](const map::PageCall&) { return true; });
   prompts.setFileAnswer([&](const QString&) { return QStringList{QString::fromStdString(file)}; });
   window.OpenDrivingLog();

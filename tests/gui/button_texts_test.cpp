@@ -23,7 +23,7 @@
 #include "gui/controls/show_message.h"
 #include "gui/recording/password_dialogs.h"
 #include "gui/recording/sd_password_dialog.h"
-#include "gui/sdcard/sd_drive_dialog.h"
+#include "gui/controls/sd_drive_dialog.h"
 #include "gui/setup/detail_search_dialog.h"
 #include "gui/setup/env_set_dialog.h"
 #include "gui/setup/user_setup_dialog.h"

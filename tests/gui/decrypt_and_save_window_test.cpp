@@ -26,7 +26,7 @@ TEST_F(DecryptAndSaveWindow, RearFailureStillReportsTheFrontCopyThatWasSaved) {
   list_->AppendRows({pairs.scrambled[0].string()});
   list_->SelectRow(0);
   messages_.clear();
-  dialog_->DecryptCommand();
+  dialog_->playlist().DecryptSelected();
 
   ASSERT_EQ(messages_.rows(), (std::vector<int>{msg::kDecrypted, msg::kCantOpenFile}));
   EXPECT_EQ(messages_.requests()[0].detail, QString::fromStdString(front_out.string()));

@@ -12,6 +12,7 @@
 #include "core/settings/texts.h"
 #include "display_test_support.h"
 #include "gui/controls/show_message.h"
+#include "gui/controls/picture_capture.h"
 #include "gui/display/capture.h"
 #include "gui/display/printing.h"
 #include "recording_prompts.h"

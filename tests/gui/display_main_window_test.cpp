@@ -77,17 +77,17 @@ TEST(DisplayMainWindow, PicturesWhileABrakingRecordingPlays) {
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   QSignalSpy started(&window, &CVantorDlg::playbackStarted);
-  ASSERT_TRUE(window.PlayPair(front));
+  ASSERT_TRUE(window.playback().Load(front));
   ASSERT_TRUE(started.wait(20000)) << "the pair never started";
-  ASSERT_GT(window.track().count, 0);
+  ASSERT_GT(window.playback().track().count, 0);
 
-  GraphPanel* panel = window.graphPanel();
+  GraphPanel* panel = window.findChild<GraphPanel*>();
   ASSERT_NE(panel, nullptr);
-  WriteEventFile(front, window.track());
-  if (panel->events().empty()) panel->SetEvents(display::EventsOfRecording(front, window.track()));
+  WriteEventFile(front, window.playback().track());
+  if (panel->events().empty()) panel->SetEvents(display::EventsOfRecording(front, window.playback().track()));
   ASSERT_EQ(panel->events().size(), 1U);
 
-  IChannelPlayer* player = window.frontPlayer();
+  IChannelPlayer* player = window.playback().front();
   const int past_spike_ms = (panel->events()[0].offsetSeconds + 2) * 1000;
   ASSERT_TRUE(QTest::qWaitFor([&] { return player->GetTime() > past_spike_ms; }, 30000));
   QTest::qWait(1200);  // one more graph tick
@@ -103,7 +103,7 @@ TEST(DisplayMainWindow, PicturesWhileABrakingRecordingPlays) {
   SaveScreen(area, "display_main_window_speed.png");
   EXPECT_EQ(panel->curves().size(), 1U);
 
-  CGraphDlg enlarged(window.track(), display::GraphMode::GSensor, display::SpeedUnit::Kmh,
+  CGraphDlg enlarged(window.playback().track(), display::GraphMode::GSensor, display::SpeedUnit::Kmh,
                      static_cast<double>(player->GetLength()) / 1000.0, &window);
   enlarged.move(area.x() + 70, area.y() + 280);
   enlarged.show();

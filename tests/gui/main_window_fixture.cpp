@@ -9,7 +9,13 @@
 #include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
 #include "gui/app/main_timers.h"
+#include "gui/app/map_follower.h"
+#include "gui/app/playback_display.h"
+#include "gui/app/playlist_controller.h"
 #include "gui/app/playlist_view.h"
+#include "gui/controls/bitmap_slider.h"
+#include "gui/display/graph_panel.h"
+#include "gui/display/speedometer_widget.h"
 
 namespace direvovu::test {
 
@@ -35,7 +41,7 @@ void MainWindowTest::SetUp() {
       },
       messages_);
   dialog_->playback().SetPacing(0);
-  dialog_->SetConnectivityProbe([this] { return connected_; });
+  dialog_->maps().SetConnectivityProbe([this] { return connected_; });
 }
 
 void MainWindowTest::WriteViewerSettings(const std::string& lines) {
@@ -65,21 +71,63 @@ void MainWindowTest::WaitForCopies() {
 
 void MainWindowTest::CompleteLoad() {
   WaitForCopies();
-  ASSERT_TRUE(dialog_->loadPending());
+  ASSERT_TRUE(dialog_->playback().loadPending());
   const long plays = Count("front Play");
-  dialog_->timers().Tick(gui::timer::kOpenAndStart);
+  dialog_->playback().timers().Tick(gui::timer::kOpenAndStart);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Count("front Play") > plays; }, 5000));
   front_->ReportPlaying();
-  if (dialog_->rearPresent()) rear_->ReportPlaying();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+  if (dialog_->playback().rearPresent()) rear_->ReportPlaying();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().loadPending(); }, 5000));
 }
 
 void MainWindowTest::StartPair(const fs::path& front) {
-  ASSERT_TRUE(dialog_->PlayPair(front));
+  ASSERT_TRUE(dialog_->playback().Load(front));
   CompleteLoad();
 }
 
 bool MainWindowTest::PlayShown() const { return !dialog_->button(ctl::kPlay)->isHidden(); }
+
+gui::TimerRegistry& MainWindowTest::Timers(int id) const {
+  switch (id) {
+    case gui::timer::kPlayOpened:
+      return dialog_->playlist().timers();
+    case gui::timer::kMapPoints:
+    case gui::timer::kMapRefresh:
+    case gui::timer::kConnectivity:
+      return dialog_->maps().timers();
+    case gui::timer::kTimeDisplay:
+    case gui::timer::kGraphs:
+    case gui::timer::kReadouts:
+    case gui::timer::kSettle:
+      return dialog_->display().timers();
+    default:
+      return dialog_->playback().timers();
+  }
+}
+
+std::vector<int> MainWindowTest::ActiveTimers() const {
+  std::vector<int> active;
+  for (gui::TimerRegistry* timers : {&dialog_->playback().timers(), &dialog_->playlist().timers(),
+                                     &dialog_->display().timers(), &dialog_->maps().timers()}) {
+    for (const int id : timers->ActiveIds()) active.push_back(id);
+  }
+  std::sort(active.begin(), active.end());
+  return active;
+}
+
+gui::CBitmapSlider* MainWindowTest::Slider() const {
+  return qobject_cast<gui::CBitmapSlider*>(dialog_->control(ctl::kSeekSlider));
+}
+
+gui::PlaylistView* MainWindowTest::ListView() const {
+  return qobject_cast<gui::PlaylistView*>(dialog_->control(ctl::kPlayList));
+}
+
+gui::GraphPanel* MainWindowTest::Graphs() const { return dialog_->findChild<gui::GraphPanel*>(); }
+
+gui::SpeedometerWidget* MainWindowTest::Speedometer() const {
+  return dialog_->findChild<gui::SpeedometerWidget*>();
+}
 
 const PlaylistPairs& PlaylistPairs::Get() {
   static const PlaylistPairs made;
@@ -105,19 +153,19 @@ void PlaylistTest::SetUp() {
   if (HasFatalFailure()) return;
   SetCurrentLanguage(kEnglish);
   dialog_->RefreshTexts();
-  list_ = dialog_->playlist();
+  list_ = ListView();
 }
 
 void PlaylistTest::FinishLoad() {
   CompleteLoad();
   if (HasFatalFailure()) return;
-  dialog_->timers().Tick(gui::timer::kApplyRate);
+  dialog_->playback().timers().Tick(gui::timer::kApplyRate);
   QTest::qWait(5);  // the rear's rate follows a paced step later
 }
 
 void PlaylistTest::OpenAndPlay(const std::vector<fs::path>& paths) {
   dialog_->OpenFiles(PathTexts(paths));
-  dialog_->timers().Tick(gui::timer::kPlayOpened);
+  dialog_->playlist().timers().Tick(gui::timer::kPlayOpened);
   FinishLoad();
 }
 

@@ -11,12 +11,19 @@
 #include <vector>
 
 #include "fake_player.h"
+#include "gui/app/map_follower.h"
+#include "gui/app/playback_display.h"
+#include "gui/app/playlist_controller.h"
 #include "gui/app/vantor_dlg.h"
 #include "recording_prompts.h"
 #include "sample_recordings.h"
 
 namespace direvovu::gui {
+class CBitmapSlider;
+class GraphPanel;
 class PlaylistView;
+class SpeedometerWidget;
+class TimerRegistry;
 }
 
 namespace direvovu::test {
@@ -52,6 +59,15 @@ class MainWindowTest : public ::testing::Test {
   bool PlayShown() const;
   // The viewer's settings file holds its section with `lines` (each ending in CR LF).
   void WriteViewerSettings(const std::string& lines);
+  // The timers of the window's controllers, by the ids of main_timers.h: the registry
+  // that holds `id`, and every id that runs.
+  gui::TimerRegistry& Timers(int id) const;
+  std::vector<int> ActiveTimers() const;
+  // Controls the window keeps.
+  gui::PlaylistView* ListView() const;
+  gui::CBitmapSlider* Slider() const;
+  gui::GraphPanel* Graphs() const;
+  gui::SpeedometerWidget* Speedometer() const;
 
   QTemporaryDir root_;
   std::unique_ptr<WorkingFolders> folders_;

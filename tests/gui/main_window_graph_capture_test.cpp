@@ -53,12 +53,12 @@ TEST_F(MainWindowGraphCapture, EventsComeFromThePairsEventFileEvenWhenOnlyTheRea
   // The front is gone: the rear plays alone and its track is the one shown, but the
   // camera's event file is still the one named after the front (drf_…txt).
   fs::remove(front_path_);
-  ASSERT_TRUE(dialog_->PlayPair(front_path_));
+  ASSERT_TRUE(dialog_->playback().Load(front_path_));
   WaitForCopies();
-  ASSERT_FALSE(dialog_->frontPresent());
-  ASSERT_TRUE(dialog_->rearPresent());
-  ASSERT_GT(dialog_->track().count, 0);
-  const auto& events = dialog_->graphPanel()->events();
+  ASSERT_FALSE(dialog_->playback().frontPresent());
+  ASSERT_TRUE(dialog_->playback().rearPresent());
+  ASSERT_GT(dialog_->playback().track().count, 0);
+  const auto& events = Graphs()->events();
   ASSERT_EQ(events.size(), 1U);
   EXPECT_EQ(events[0].offsetSeconds, 1);
   EXPECT_DOUBLE_EQ(events[0].x, -1.25);
@@ -75,7 +75,7 @@ TEST_F(MainWindowGraphCapture, DoubleClickOnTheGraphOpensTheEnlargedGraphEvenWit
       graph->closeButton()->click();
     }
   });
-  QTest::mouseDClick(dialog_->graphPanel(), Qt::LeftButton, {}, QPoint(100, 50));
+  QTest::mouseDClick(Graphs(), Qt::LeftButton, {}, QPoint(100, 50));
   EXPECT_TRUE(opened);
   EXPECT_EQ(curves_with_points, 0U);
 }
@@ -83,8 +83,8 @@ TEST_F(MainWindowGraphCapture, DoubleClickOnTheGraphOpensTheEnlargedGraphEvenWit
 TEST_F(MainWindowGraphCapture, CaptureShowsPlayWhileItsMessageIsOpenThenPlaysOn) {
   StartPair(front_path_);
   if (HasFatalFailure()) return;
-  dialog_->timers().Tick(timer::kApplyRate);  // loaded and playing
-  ASSERT_TRUE(dialog_->loaded());
+  dialog_->playback().timers().Tick(timer::kApplyRate);  // loaded and playing
+  ASSERT_TRUE(dialog_->playback().loaded());
   ASSERT_FALSE(PlayShown());
 
   bool play_shown_during_message = false;
@@ -102,19 +102,19 @@ TEST_F(MainWindowGraphCapture, CaptureShowsPlayWhileItsMessageIsOpenThenPlaysOn)
 
 TEST_F(MainWindowGraphCapture, PairStoppedWhileTheCaptureMessageIsOpenIsNotStartedAgain) {
   // The row stays selected in the list, as after a double click.
-  dialog_->playlist()->AppendRows({front_path_.string()});
-  dialog_->playlist()->SelectRow(0);
+  ListView()->AppendRows({front_path_.string()});
+  ListView()->SelectRow(0);
   StartPair(front_path_);
   if (HasFatalFailure()) return;
-  dialog_->timers().Tick(timer::kApplyRate);
-  ASSERT_TRUE(dialog_->loaded());
+  dialog_->playback().timers().Tick(timer::kApplyRate);
+  ASSERT_TRUE(dialog_->playback().loaded());
 
   messages_.doWhileNextShown([&] { dialog_->StopCommand(); });
   const long plays = Count("front Play");
   dialog_->button(ctl::kCapture)->click();
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kCaptureSaved});
   QTest::qWait(50);
-  EXPECT_FALSE(dialog_->loadPending()) << "the stopped row was loaded again";
+  EXPECT_FALSE(dialog_->playback().loadPending()) << "the stopped row was loaded again";
   EXPECT_EQ(Count("front Play"), plays);
   EXPECT_TRUE(PlayShown());
 }

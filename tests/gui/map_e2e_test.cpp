@@ -19,6 +19,7 @@
 
 #include "display_test_support.h"
 #include "gui/app/main_timers.h"
+#include "gui/app/map_follower.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/map/map_dlg.h"
 #include "gui/map/web_browser.h"
@@ -54,19 +55,19 @@ int WriteTilesAlong(const TrackState& track, const fs::path& folder) {
 bool MarkerAtTrack(CMapDlg& map, const CVantorDlg& window) {
   const test::PageDrawing drawing = test::ReadDrawing(map.browser()->page());
   if (drawing.markers.size() != 1) return false;
-  return std::fabs(drawing.markers[0].first - window.track().currentLatitude) < 1e-7 &&
-         std::fabs(drawing.markers[0].second - window.track().currentLongitude) < 1e-7;
+  return std::fabs(drawing.markers[0].first - window.playback().track().currentLatitude) < 1e-7 &&
+         std::fabs(drawing.markers[0].second - window.playback().track().currentLongitude) < 1e-7;
 }
 
 // With the route drawn, the map's timer and the track's second tick apart: the one marker
 // may stand at the track's position or at the one just before it, never elsewhere.
 bool MarkerAtTrackOrOneStepBehind(CMapDlg& map, const CVantorDlg& window, int milliseconds) {
-  std::pair<double, double> now{window.track().currentLatitude, window.track().currentLongitude};
+  std::pair<double, double> now{window.playback().track().currentLatitude, window.playback().track().currentLongitude};
   std::pair<double, double> before = now;
   return QTest::qWaitFor(
       [&] {
-        const std::pair<double, double> position{window.track().currentLatitude,
-                                                 window.track().currentLongitude};
+        const std::pair<double, double> position{window.playback().track().currentLatitude,
+                                                 window.playback().track().currentLongitude};
         if (position != now) {
           before = now;
           now = position;
@@ -109,14 +110,14 @@ TEST(MapEndToEnd, TheMapFollowsThePlayingRecordingAndItsRouteGrows) {
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   QSignalSpy started(&window, &CVantorDlg::playbackStarted);
-  ASSERT_TRUE(window.PlayPair(front));
+  ASSERT_TRUE(window.playback().Load(front));
   ASSERT_TRUE(started.wait(20000)) << "the pair never started";
-  ASSERT_GT(WriteTilesAlong(window.track(), tiles), 0);
+  ASSERT_GT(WriteTilesAlong(window.playback().track(), tiles), 0);
 
   // Opened while the recording plays: it follows at once. (The connection watch may reload
   // the page once when it first sees the network; the waits outlast that.)
-  window.MapCommand();
-  CMapDlg* map = window.mapWindow();
+  window.maps().MapCommand();
+  CMapDlg* map = window.maps().mapWindow();
   ASSERT_NE(map, nullptr);
   ASSERT_TRUE(test::WaitForPage(*map));
   map->move(window.frameGeometry().right() + 4, 0);

@@ -38,15 +38,15 @@ class MapMainWindowTest : public MainWindowTest {
         << "[VIEWER_SETUP]\r\nMAP_TILE_URL=" << tiles << "\r\n";
   }
   CMapDlg* OpenMap() {
-    dialog_->MapCommand();
-    CMapDlg* window = dialog_->mapWindow();
+    dialog_->maps().MapCommand();
+    CMapDlg* window = dialog_->maps().mapWindow();
     EXPECT_NE(window, nullptr);
     if (window != nullptr) {
       EXPECT_TRUE(WaitForPage(*window));
     }
     return window;
   }
-  PageDrawing Drawing() { return ReadDrawing(dialog_->mapWindow()->browser()->page()); }
+  PageDrawing Drawing() { return ReadDrawing(dialog_->maps().mapWindow()->browser()->page()); }
 
   SampleRecordings recordings_;
   fs::path pair_;
@@ -55,28 +55,28 @@ class MapMainWindowTest : public MainWindowTest {
 TEST_F(MapMainWindowTest, TheMapButtonOpensOneWindowAndAPressWhileOpenDoesNothing) {
   UseTiles(true);
   Initialise();
-  EXPECT_EQ(dialog_->mapWindow(), nullptr);
+  EXPECT_EQ(dialog_->maps().mapWindow(), nullptr);
   CMapDlg* window = OpenMap();
   ASSERT_NE(window, nullptr);
-  EXPECT_TRUE(dialog_->mapFlags().open);
-  EXPECT_TRUE(dialog_->mapFlags().page_loaded);
+  EXPECT_TRUE(dialog_->maps().mapOpen());
+  EXPECT_TRUE(dialog_->maps().pageLoaded());
   EXPECT_TRUE(window->isVisible());
-  dialog_->MapCommand();
-  EXPECT_EQ(dialog_->mapWindow(), window);
+  dialog_->maps().MapCommand();
+  EXPECT_EQ(dialog_->maps().mapWindow(), window);
 
   // Closed with Escape, the button only sets the flag; the main window's next activation
   // shows the same window with the same page.
   QWebEnginePage* page = window->browser()->page();
   QTest::keyClick(window, Qt::Key_Escape);
   EXPECT_FALSE(window->isVisible());
-  EXPECT_FALSE(dialog_->mapFlags().open);
-  dialog_->MapCommand();
-  EXPECT_TRUE(dialog_->mapFlags().open);
+  EXPECT_FALSE(dialog_->maps().mapOpen());
+  dialog_->maps().MapCommand();
+  EXPECT_TRUE(dialog_->maps().mapOpen());
   EXPECT_FALSE(window->isVisible());
   dialog_->show();
   QApplication::setActiveWindow(dialog_.get());
   ASSERT_TRUE(QTest::qWaitFor([&] { return window->isVisible(); }, 3000));
-  EXPECT_EQ(dialog_->mapWindow(), window);
+  EXPECT_EQ(dialog_->maps().mapWindow(), window);
   EXPECT_EQ(window->browser()->page(), page);
 }
 
@@ -85,19 +85,19 @@ TEST_F(MapMainWindowTest, AWindowOpenedWhileARecordingPlaysFollowsItAtOnce) {
   Initialise();
   dialog_->ReloadSettings();
   StartPair(pair_);
-  ASSERT_TRUE(dialog_->isPlaying());
-  EXPECT_FALSE(dialog_->timers().IsActive(gui::timer::kMapPoints));  // no map window yet
+  ASSERT_TRUE(dialog_->playback().playing());
+  EXPECT_FALSE(dialog_->maps().timers().IsActive(gui::timer::kMapPoints));  // no map window yet
   OpenMap();
-  ASSERT_TRUE(dialog_->timers().IsActive(gui::timer::kMapPoints));
+  ASSERT_TRUE(dialog_->maps().timers().IsActive(gui::timer::kMapPoints));
 
   // Two seconds in, the track has a position; each tick draws it (route marking is on by
   // default, so the route grows).
   front_->SetClock(1500, 2000);
-  dialog_->timers().Tick(gui::timer::kTimeDisplay);
-  const double lat = dialog_->track().currentLatitude;
-  const double lon = dialog_->track().currentLongitude;
+  dialog_->display().timers().Tick(gui::timer::kTimeDisplay);
+  const double lat = dialog_->playback().track().currentLatitude;
+  const double lon = dialog_->playback().track().currentLongitude;
   ASSERT_NE(lat, 0);
-  dialog_->timers().Tick(gui::timer::kMapPoints);
+  dialog_->maps().timers().Tick(gui::timer::kMapPoints);
   PageDrawing drawing = Drawing();
   ASSERT_EQ(drawing.markers.size(), 1u);
   EXPECT_NEAR(drawing.markers[0].first, lat, 1e-9);
@@ -116,7 +116,7 @@ TEST_F(MapMainWindowTest, TheFirstPlaybackAfterStartUpStartsOnAnEmptyMapTheNextO
   ASSERT_TRUE(window->SetMapPoint(somewhere, false));
   StartPair(pair_);
   EXPECT_TRUE(Drawing().markers.empty());
-  dialog_->StopPlayback(gui::StopKind::Command);
+  dialog_->playback().Stop(gui::StopKind::Command);
   ASSERT_TRUE(window->SetMapPoint(somewhere, false));
   StartPair(pair_);
   EXPECT_EQ(Drawing().markers.size(), 1u);
@@ -129,17 +129,17 @@ TEST_F(MapMainWindowTest, WithoutAConnectionTheOfflinePictureCoversTheMapUntilIt
   CMapDlg* window = OpenMap();
   ASSERT_NE(window, nullptr);
   connected_ = false;
-  dialog_->timers().Tick(gui::timer::kConnectivity);
+  dialog_->maps().timers().Tick(gui::timer::kConnectivity);
   EXPECT_TRUE(window->offline());
   EXPECT_EQ(window->browser()->geometry(), QRect(5, 5, 1, 1));
-  EXPECT_FALSE(dialog_->timers().IsActive(gui::timer::kMapPoints));
+  EXPECT_FALSE(dialog_->maps().timers().IsActive(gui::timer::kMapPoints));
 
   connected_ = true;
-  dialog_->timers().Tick(gui::timer::kConnectivity);
+  dialog_->maps().timers().Tick(gui::timer::kConnectivity);
   EXPECT_FALSE(window->offline());
   EXPECT_EQ(window->browser()->geometry(), QRect(5, 5, 535, 520));
-  ASSERT_TRUE(dialog_->timers().IsActive(gui::timer::kMapRefresh));
-  dialog_->timers().Tick(gui::timer::kMapRefresh);  // reloads the page and resumes the points
+  ASSERT_TRUE(dialog_->maps().timers().IsActive(gui::timer::kMapRefresh));
+  dialog_->maps().timers().Tick(gui::timer::kMapRefresh);  // reloads the page and resumes the points
   EXPECT_TRUE(WaitForPage(*window));
 }
 
@@ -150,10 +150,10 @@ TEST_F(MapMainWindowTest, LocalTilesKeepTheMapWhenTheNetworkGoes) {
   CMapDlg* window = OpenMap();
   ASSERT_NE(window, nullptr);
   connected_ = false;
-  dialog_->timers().Tick(gui::timer::kConnectivity);
+  dialog_->maps().timers().Tick(gui::timer::kConnectivity);
   EXPECT_FALSE(window->offline());
   EXPECT_EQ(window->browser()->geometry(), QRect(5, 5, 535, 520));
-  EXPECT_TRUE(dialog_->timers().IsActive(gui::timer::kMapPoints));
+  EXPECT_TRUE(dialog_->maps().timers().IsActive(gui::timer::kMapPoints));
 }
 
 TEST_F(MapMainWindowTest, ALanguageChangeReloadsAnOpenMapAndMarksAClosedOne) {
@@ -162,7 +162,7 @@ TEST_F(MapMainWindowTest, ALanguageChangeReloadsAnOpenMapAndMarksAClosedOne) {
   CMapDlg* window = OpenMap();
   ASSERT_NE(window, nullptr);
   SetCurrentLanguage(kJapanese);
-  dialog_->MapLanguageChanged();
+  dialog_->maps().LanguageChanged(CurrentLanguage());
   ASSERT_TRUE(WaitForPage(*window));
   EXPECT_EQ(window->browser()->url().path(), QStringLiteral("/map/googlemap_jpn.html"));
   EXPECT_NEAR(Drawing().centre_lat, 35.68951, 1e-5);
@@ -170,10 +170,10 @@ TEST_F(MapMainWindowTest, ALanguageChangeReloadsAnOpenMapAndMarksAClosedOne) {
 
   window->reject();
   SetCurrentLanguage(kRussian);
-  dialog_->MapLanguageChanged();
-  EXPECT_TRUE(dialog_->mapFlags().reload_mark);
-  dialog_->MapCommand();
-  EXPECT_FALSE(dialog_->mapFlags().reload_mark);
+  dialog_->maps().LanguageChanged(CurrentLanguage());
+  EXPECT_TRUE(dialog_->maps().mapReloadMarked());
+  dialog_->maps().MapCommand();
+  EXPECT_FALSE(dialog_->maps().mapReloadMarked());
   EXPECT_TRUE(window->isVisible());
   ASSERT_TRUE(WaitForPage(*window));
   EXPECT_EQ(window->browser()->url().path(), QStringLiteral("/map/googlemap_russia.html"));

@@ -41,8 +41,9 @@ class MapWindowTest : public ::testing::Test {
     std::ofstream(folders_.settings_file(), std::ios::binary) << "[VIEWER_SETUP]\r\n" << line << "\r\n";
   }
   std::unique_ptr<CMapDlg> Open() {
-    flags_.open = true;
-    auto window = std::make_unique<CMapDlg>(flags_, folders_, prompts_);
+    auto window = std::make_unique<CMapDlg>(folders_, prompts_);
+    window->SetOpen(true);
+    QObject::connect(window.get(), &CMapDlg::pageLoaded, [this] { page_loaded_ = true; });
     return window;
   }
   test::PageDrawing Drawing(CMapDlg& window) { return test::ReadDrawing(window.browser()->page()); }
@@ -50,7 +51,7 @@ class MapWindowTest : public ::testing::Test {
   QTemporaryDir root_;
   WorkingFolders folders_{root_.path().toStdString() + "/DirevOvu"};
   fs::path tiles_;
-  MapWindowFlags flags_;
+  bool page_loaded_ = false;
   test::RecordingPrompts prompts_;
 };
 
@@ -70,7 +71,7 @@ TEST_F(MapWindowTest, LooksAsDesignedAndShowsItselfOnceThePageHasLoaded) {
   EXPECT_EQ(window->palette().color(QPalette::ButtonText), QColor(32, 0, 32));
   ASSERT_TRUE(test::WaitForPage(*window));
   EXPECT_TRUE(window->isVisible());
-  EXPECT_TRUE(flags_.page_loaded);
+  EXPECT_TRUE(page_loaded_);
   EXPECT_TRUE(window->WorksOffline());
   EXPECT_TRUE(prompts_.requests().empty());
 
@@ -120,13 +121,13 @@ TEST_F(MapWindowTest, ClosingOnlyHidesAndThePageAndItsDrawingSurvive) {
   QWebEnginePage* page = window->browser()->page();
   QTest::keyClick(window.get(), Qt::Key_Escape);
   EXPECT_FALSE(window->isVisible());
-  EXPECT_FALSE(flags_.open);
+  EXPECT_FALSE(window->isOpen());
   window->show();
   EXPECT_EQ(window->browser()->page(), page);
   EXPECT_TRUE(window->page().attached());
   EXPECT_EQ(Drawing(*window).markers.size(), 1u);
   window->accept();
-  EXPECT_FALSE(flags_.open);
+  EXPECT_FALSE(window->isOpen());
 }
 
 TEST_F(MapWindowTest, OfflineItShowsTheSkinPictureOfItsLanguage) {

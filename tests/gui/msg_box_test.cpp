@@ -13,8 +13,8 @@
 
 #include "core/settings/texts.h"
 #include "gui/controls/show_message.h"
-#include "gui/sdcard/sd_drive_dialog.h"
-#include "gui/sdcard/sd_search.h"
+#include "gui/controls/sd_drive_dialog.h"
+#include "gui/controls/sd_search.h"
 #include "recording_prompts.h"
 #include "scoped_environment.h"
 

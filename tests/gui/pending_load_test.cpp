@@ -45,15 +45,15 @@ class PendingLoad : public test::MainWindowTest {
   void OpenBoth() {
     const PendingLoadPairs& pairs = PendingLoadPairs::Get();
     dialog_->OpenFiles(test::PathTexts({pairs.first, pairs.second}));
-    dialog_->timers().Tick(timer::kPlayOpened);
-    ASSERT_EQ(dialog_->currentRecording(), pairs.first);
+    dialog_->playlist().timers().Tick(timer::kPlayOpened);
+    ASSERT_EQ(dialog_->playback().recording(), pairs.first);
   }
   // Timer 1004: both players opened and started; the test decides who reports.
   void OpenPlayers() {
     WaitForCopies();
-    ASSERT_TRUE(dialog_->loadPending());
+    ASSERT_TRUE(dialog_->playback().loadPending());
     const long plays = Count("front Play");
-    dialog_->timers().Tick(timer::kOpenAndStart);
+    dialog_->playback().timers().Tick(timer::kOpenAndStart);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Count("front Play") > plays; }, 5000));
   }
   const std::vector<MessageRequest>& shown() const { return messages_.requests(); }
@@ -61,15 +61,15 @@ class PendingLoad : public test::MainWindowTest {
 
 TEST_F(PendingLoad, StopWhileTheStartAwaitsTheRearEndsTheLoadAndTheWindowStillCloses) {
   dialog_->playback().SetSyncWait(50);
-  ASSERT_TRUE(dialog_->PlayPair(PendingLoadPairs::Get().first));
+  ASSERT_TRUE(dialog_->playback().Load(PendingLoadPairs::Get().first));
   OpenPlayers();
   front_->ReportPlaying();  // the front holds at its first picture; the rear is late
-  dialog_->timers().Tick(timer::kApplyRate);
-  ASSERT_TRUE(dialog_->loaded());
-  ASSERT_TRUE(dialog_->loadPending());
+  dialog_->playback().timers().Tick(timer::kApplyRate);
+  ASSERT_TRUE(dialog_->playback().loaded());
+  ASSERT_TRUE(dialog_->playback().loadPending());
 
   dialog_->StopCommand();
-  EXPECT_FALSE(dialog_->loadPending());
+  EXPECT_FALSE(dialog_->playback().loadPending());
   EXPECT_FALSE(dialog_->button(ctl::kPlay)->isHidden());
   EXPECT_EQ(front_->GetState(), PlayerState::kStopped);
   // The abandoned start does not come back to play the front alone.
@@ -77,16 +77,16 @@ TEST_F(PendingLoad, StopWhileTheStartAwaitsTheRearEndsTheLoadAndTheWindowStillCl
   EXPECT_EQ(front_->GetState(), PlayerState::kStopped);
   EXPECT_EQ(Count("front Play"), 1);
   // The commands answer again: play starts the selected row anew, and close works.
-  dialog_->playlist()->AppendRows({PendingLoadPairs::Get().second.string()});
-  dialog_->playlist()->SelectRow(0);
+  ListView()->AppendRows({PendingLoadPairs::Get().second.string()});
+  ListView()->SelectRow(0);
   dialog_->PlayCommand();
-  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_TRUE(dialog_->playback().loadPending());
   OpenPlayers();
   front_->ReportPlaying();
   rear_->ReportPlaying();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().loadPending(); }, 5000));
   dialog_->CloseCommand();
-  EXPECT_TRUE(dialog_->closing());
+  EXPECT_TRUE(dialog_->playback().closed());
   EXPECT_TRUE(shown().empty());
 }
 
@@ -99,14 +99,14 @@ TEST_F(PendingLoad, LeadingChannelThatNeverShowsAPictureFailsTheLoadAndTheNextRo
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
   EXPECT_EQ(shown().front().detail.toStdString(), PendingLoadPairs::Get().first.string());
   EXPECT_TRUE(shown().front().auto_close);
-  EXPECT_EQ(dialog_->currentRecording(), PendingLoadPairs::Get().second);
-  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_EQ(dialog_->playback().recording(), PendingLoadPairs::Get().second);
+  EXPECT_TRUE(dialog_->playback().loadPending());
 
   // The next one starts normally: its reports end the load and the bound does nothing.
   OpenPlayers();
   front_->ReportPlaying();
   rear_->ReportPlaying();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().loadPending(); }, 5000));
   QTest::qWait(150);
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
   EXPECT_EQ(front_->GetState(), PlayerState::kPlaying);
@@ -115,7 +115,7 @@ TEST_F(PendingLoad, LeadingChannelThatNeverShowsAPictureFailsTheLoadAndTheNextRo
 TEST_F(PendingLoad, OtherChannelsErrorDuringTheNoticeDoesNotFailTheNextRowToo) {
   OpenBoth();
   OpenPlayers();
-  dialog_->timers().Tick(timer::kApplyRate);  // loaded: an error of either channel counts
+  dialog_->playback().timers().Tick(timer::kApplyRate);  // loaded: an error of either channel counts
   // While the notice of the front's failure is up, the rear fails as well.
   // (The rear's report was on its way before the stop: its state does not change.)
   bool rear_failed = false;
@@ -126,11 +126,11 @@ TEST_F(PendingLoad, OtherChannelsErrorDuringTheNoticeDoesNotFailTheNextRowToo) {
   front_->ReportError(QStringLiteral("front"));
   ASSERT_TRUE(rear_failed);
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
-  EXPECT_EQ(dialog_->currentRecording(), PendingLoadPairs::Get().second);
-  EXPECT_EQ(dialog_->playlist()->SelectedRow(), 1);
-  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_EQ(dialog_->playback().recording(), PendingLoadPairs::Get().second);
+  EXPECT_EQ(ListView()->SelectedRow(), 1);
+  EXPECT_TRUE(dialog_->playback().loadPending());
   WaitForCopies();
-  EXPECT_TRUE(dialog_->timers().IsActive(timer::kOpenAndStart));
+  EXPECT_TRUE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
 }
 
 // Recordings handed over (a second start, a drop) while a load is pending: the load of
@@ -141,13 +141,13 @@ TEST_F(PendingLoad, FilesHandedOverDuringALoadPlayFromTheirFirstRow) {
   OpenBoth();
   OpenPlayers();
   dialog_->OpenFiles(test::PathTexts({pairs.second, pairs.first}));
-  EXPECT_FALSE(dialog_->loadPending());
+  EXPECT_FALSE(dialog_->playback().loadPending());
   front_->ReportError(QStringLiteral("late failure of the pair that went"));
   EXPECT_TRUE(messages_.rows().empty());
-  ASSERT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
-  EXPECT_EQ(dialog_->playlist()->SelectedRow(), 0);
-  dialog_->timers().Tick(timer::kPlayOpened);
-  EXPECT_EQ(dialog_->currentRecording(), pairs.first);
+  ASSERT_TRUE(dialog_->playlist().timers().IsActive(timer::kPlayOpened));
+  EXPECT_EQ(ListView()->SelectedRow(), 0);
+  dialog_->playlist().timers().Tick(timer::kPlayOpened);
+  EXPECT_EQ(dialog_->playback().recording(), pairs.first);
 }
 
 // Rows added by another window while a load runs wait for it; when that load fails, its
@@ -156,15 +156,15 @@ TEST_F(PendingLoad, RowsAddedDuringALoadThatFailsStillStartFromTheFirstRow) {
   const PendingLoadPairs& pairs = PendingLoadPairs::Get();
   OpenBoth();
   OpenPlayers();
-  dialog_->AddRows({pairs.second.string()});
-  ASSERT_EQ(dialog_->playlist()->SelectedRow(), 0);
+  dialog_->playlist().AddRows({pairs.second.string()});
+  ASSERT_EQ(ListView()->SelectedRow(), 0);
   front_->ReportError(QStringLiteral("undecodable"));
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
-  EXPECT_FALSE(dialog_->loadPending());
-  ASSERT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
-  EXPECT_EQ(dialog_->playlist()->SelectedRow(), 0);
-  dialog_->timers().Tick(timer::kPlayOpened);
-  EXPECT_EQ(dialog_->currentRecording(), pairs.first);
+  EXPECT_FALSE(dialog_->playback().loadPending());
+  ASSERT_TRUE(dialog_->playlist().timers().IsActive(timer::kPlayOpened));
+  EXPECT_EQ(ListView()->SelectedRow(), 0);
+  dialog_->playlist().timers().Tick(timer::kPlayOpened);
+  EXPECT_EQ(dialog_->playback().recording(), pairs.first);
 }
 
 }  // namespace

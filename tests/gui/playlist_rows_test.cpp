@@ -69,22 +69,22 @@ TEST_F(Playlist, OpenDialogListsFrontRecordingsInOrderAndPlaysTheFirstASecondLat
     return PathTexts({pairs.plain[2], RearCompanionPath(pairs.plain[0]), pairs.plain[0],
                       pairs.folder / "x.txt", pairs.plain[1]});
   });
-  dialog_->OpenCommand();
+  dialog_->playlist().OpenCommand();
   ASSERT_EQ(list_->RowCount(), 3);
   for (int row = 0; row < 3; ++row)
     EXPECT_EQ(list_->PathAt(row), pairs.plain[static_cast<std::size_t>(row)].string());
   EXPECT_EQ(Numbers(), (std::vector<std::string>{"   001", "   002", "   003"}));
   EXPECT_EQ(list_->SelectedRow(), 0);
-  EXPECT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
-  EXPECT_EQ(dialog_->timers().Period(timer::kPlayOpened), 1000);
-  EXPECT_FALSE(dialog_->loadPending());   // not before the second is over
+  EXPECT_TRUE(dialog_->playlist().timers().IsActive(timer::kPlayOpened));
+  EXPECT_EQ(dialog_->playlist().timers().Period(timer::kPlayOpened), 1000);
+  EXPECT_FALSE(dialog_->playback().loadPending());   // not before the second is over
   EXPECT_TRUE(messages_.rows().empty());  // a name that is not a recording is left out silently
   // Several files: their folder is where the dialog starts next time.
   const CBIniFile settings(folders_->settings_file());
   EXPECT_EQ(settings.GetString("VIEWER_SETUP", "OPEN_PATH", ""), pairs.folder.string());
-  dialog_->timers().Tick(timer::kPlayOpened);
-  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[0]);
-  EXPECT_TRUE(dialog_->loadPending());
+  dialog_->playlist().timers().Tick(timer::kPlayOpened);
+  EXPECT_EQ(dialog_->playback().recording(), pairs.plain[0]);
+  EXPECT_TRUE(dialog_->playback().loadPending());
 
   // While the load is pending the dialog does not open.
   bool asked = false;
@@ -92,7 +92,7 @@ TEST_F(Playlist, OpenDialogListsFrontRecordingsInOrderAndPlaysTheFirstASecondLat
     asked = true;
     return QStringList();
   });
-  dialog_->OpenCommand();
+  dialog_->playlist().OpenCommand();
   EXPECT_FALSE(asked);
   FinishLoad();
   // One file: its own path is remembered; rear files only leave the list empty.
@@ -100,11 +100,11 @@ TEST_F(Playlist, OpenDialogListsFrontRecordingsInOrderAndPlaysTheFirstASecondLat
     offered_start = start;
     return PathTexts({pairs.plain[1]});
   });
-  dialog_->OpenCommand();
+  dialog_->playlist().OpenCommand();
   EXPECT_EQ(offered_start, QString::fromStdString(pairs.folder.string()));
   EXPECT_EQ(settings.GetString("VIEWER_SETUP", "OPEN_PATH", ""), pairs.plain[1].string());
   messages_.setFileAnswer([&](const QString&) { return PathTexts({RearCompanionPath(pairs.plain[1])}); });
-  dialog_->OpenCommand();
+  dialog_->playlist().OpenCommand();
   EXPECT_EQ(list_->RowCount(), 0);
 }
 
@@ -117,20 +117,20 @@ TEST_F(Playlist, DeletingRowsRenumbersAndDeleteAllAsksFirst) {
   list_->AppendRows(paths);
   list_->topLevelItem(1)->setSelected(true);
   list_->topLevelItem(2)->setSelected(true);
-  dialog_->DeleteItemCommand();
+  dialog_->playlist().DeleteSelected();
   EXPECT_EQ(Numbers(), (std::vector<std::string>{"   001", "   002", "   003"}));
   EXPECT_EQ(list_->PathAt(1), paths[3]);
 
   messages_.setAnswer(false);
-  dialog_->DeleteAllCommand();
+  dialog_->playlist().DeleteAll();
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kRemoveAll});
   EXPECT_TRUE(messages_.requests().front().cancel_shown);
   EXPECT_EQ(list_->RowCount(), 3);
   messages_.setAnswer(true);
-  dialog_->DeleteAllCommand();
+  dialog_->playlist().DeleteAll();
   EXPECT_EQ(list_->RowCount(), 0);
   messages_.clear();
-  dialog_->DeleteAllCommand();  // nothing to remove: nothing asked
+  dialog_->playlist().DeleteAll();  // nothing to remove: nothing asked
   EXPECT_TRUE(messages_.rows().empty());
 }
 
@@ -153,7 +153,7 @@ TEST_F(Playlist, PlayWithoutARowSaysSoAndAFailedLoadGoesOnWithTheNextRow) {
   list_->clearSelection();
   dialog_->PlayCommand();
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kSelectPlaylistItem});
-  EXPECT_FALSE(dialog_->loadPending());
+  EXPECT_FALSE(dialog_->playback().loadPending());
 
   // A broken recording among good ones: reported, and the next row plays.
   messages_.clear();
@@ -164,18 +164,18 @@ TEST_F(Playlist, PlayWithoutARowSaysSoAndAFailedLoadGoesOnWithTheNextRow) {
   fs::copy_file(pairs.plain[1], good);
   fs::copy_file(RearCompanionPath(pairs.plain[1]), RearCompanionPath(good));
   dialog_->OpenFiles(PathTexts({good, broken}));
-  dialog_->timers().Tick(timer::kPlayOpened);
+  dialog_->playlist().timers().Tick(timer::kPlayOpened);
   ASSERT_FALSE(messages_.rows().empty());
   EXPECT_EQ(messages_.rows().back(), msg::kIllegalFile);
   EXPECT_EQ(list_->SelectedRow(), 1);
-  EXPECT_EQ(dialog_->currentRecording(), good);
-  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_EQ(dialog_->playback().recording(), good);
+  EXPECT_TRUE(dialog_->playback().loadPending());
   FinishLoad();
 
   // At the last row a failed load leaves the transport at rest.
   dialog_->OpenFiles(PathTexts({broken}));
-  dialog_->timers().Tick(timer::kPlayOpened);
-  EXPECT_FALSE(dialog_->loadPending());
+  dialog_->playlist().timers().Tick(timer::kPlayOpened);
+  EXPECT_FALSE(dialog_->playback().loadPending());
   EXPECT_TRUE(PlayShown());
 }
 
@@ -184,16 +184,16 @@ TEST_F(Playlist, EndOfEachRecordingPlaysTheNextRowUntilTheLast) {
   OpenAndPlay(pairs.plain);
   for (std::size_t next = 1; next < 3; ++next) {
     front_->ReportEnd();
-    ASSERT_TRUE(dialog_->timers().IsActive(timer::kEndOfFile));
-    dialog_->timers().Tick(timer::kEndOfFile);
+    ASSERT_TRUE(dialog_->playback().timers().IsActive(timer::kEndOfFile));
+    dialog_->playback().timers().Tick(timer::kEndOfFile);
     EXPECT_EQ(list_->SelectedRow(), static_cast<int>(next));
-    EXPECT_EQ(dialog_->currentRecording(), pairs.plain[next]);
+    EXPECT_EQ(dialog_->playback().recording(), pairs.plain[next]);
     log_->clear();
     FinishLoad();
   }
   front_->ReportEnd();
-  dialog_->timers().Tick(timer::kEndOfFile);
-  EXPECT_FALSE(dialog_->loadPending());
+  dialog_->playback().timers().Tick(timer::kEndOfFile);
+  EXPECT_FALSE(dialog_->playback().loadPending());
   EXPECT_TRUE(PlayShown());
   EXPECT_EQ(list_->SelectedRow(), 2);
 }
@@ -202,31 +202,31 @@ TEST_F(Playlist, DoubleClickPlaysTheChosenRowAtOnce) {
   const PlaylistPairs& pairs = PlaylistPairs::Get();
   OpenAndPlay(pairs.plain);
   list_->SelectRow(2);
-  dialog_->PlayListDoubleClicked();
-  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[2]);
-  EXPECT_TRUE(dialog_->loadPending());
-  EXPECT_FALSE(dialog_->autoAdvance());
+  dialog_->playlist().RowActivated();
+  EXPECT_EQ(dialog_->playback().recording(), pairs.plain[2]);
+  EXPECT_TRUE(dialog_->playback().loadPending());
+  EXPECT_FALSE(dialog_->playback().autoAdvance());
   // A second double click while that load runs is ignored.
   list_->SelectRow(0);
-  dialog_->PlayListDoubleClicked();
-  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[2]);
+  dialog_->playlist().RowActivated();
+  EXPECT_EQ(dialog_->playback().recording(), pairs.plain[2]);
 }
 
 TEST_F(Playlist, RowsAddedByOtherWindowsFollowTheListAndTheFirstRowPlays) {
   const PlaylistPairs& pairs = PlaylistPairs::Get();
   list_->AppendRows({pairs.plain[2].string()});
-  dialog_->AddRows({pairs.plain[0].string(), pairs.plain[1].string()});
+  dialog_->playlist().AddRows({pairs.plain[0].string(), pairs.plain[1].string()});
   EXPECT_EQ(Numbers(), (std::vector<std::string>{"   001", "   002", "   003"}));
   EXPECT_EQ(list_->PathAt(1), pairs.plain[0].string());  // appended as given, not sorted in
   EXPECT_EQ(list_->SelectedRow(), 0);
-  ASSERT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
-  dialog_->timers().Tick(timer::kPlayOpened);
-  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[2]);
+  ASSERT_TRUE(dialog_->playlist().timers().IsActive(timer::kPlayOpened));
+  dialog_->playlist().timers().Tick(timer::kPlayOpened);
+  EXPECT_EQ(dialog_->playback().recording(), pairs.plain[2]);
   // A second batch while that load runs: its tick waits for the load to end.
-  dialog_->AddRows({pairs.scrambled[0].string()});
-  dialog_->timers().Tick(timer::kPlayOpened);
-  EXPECT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
-  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[2]);
+  dialog_->playlist().AddRows({pairs.scrambled[0].string()});
+  dialog_->playlist().timers().Tick(timer::kPlayOpened);
+  EXPECT_TRUE(dialog_->playlist().timers().IsActive(timer::kPlayOpened));
+  EXPECT_EQ(dialog_->playback().recording(), pairs.plain[2]);
 }
 
 TEST_F(Playlist, DroppedFolderBecomesThePlayList) {
@@ -241,7 +241,7 @@ TEST_F(Playlist, DroppedFolderBecomesThePlayList) {
   ASSERT_EQ(list_->RowCount(), 6);
   EXPECT_EQ(list_->PathAt(0), pairs.plain[0].string());
   EXPECT_EQ(list_->PathAt(5), pairs.scrambled[2].string());
-  EXPECT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
+  EXPECT_TRUE(dialog_->playlist().timers().IsActive(timer::kPlayOpened));
 }
 
 TEST_F(Playlist, SamePasswordIsNotAskedAgainAnotherIs) {
@@ -254,15 +254,15 @@ TEST_F(Playlist, SamePasswordIsNotAskedAgainAnotherIs) {
   OpenAndPlay({pairs.scrambled[0], pairs.scrambled[1], pairs.scrambled[2]});
   EXPECT_EQ(asked.size(), 1U);
   front_->ReportEnd();
-  dialog_->timers().Tick(timer::kEndOfFile);
-  EXPECT_EQ(dialog_->currentRecording(), pairs.scrambled[1]);
+  dialog_->playback().timers().Tick(timer::kEndOfFile);
+  EXPECT_EQ(dialog_->playback().recording(), pairs.scrambled[1]);
   EXPECT_EQ(asked.size(), 1U);  // the same password: not asked
   FinishLoad();
   front_->ReportEnd();
-  dialog_->timers().Tick(timer::kEndOfFile);
+  dialog_->playback().timers().Tick(timer::kEndOfFile);
   EXPECT_EQ(asked.size(), 2U);  // another password: asked
   EXPECT_EQ(asked.back(), pairs.scrambled[2].filename().string());
-  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_TRUE(dialog_->playback().loadPending());
   EXPECT_TRUE(messages_.rows().empty());
 }
 
@@ -285,8 +285,8 @@ TEST_F(Playlist, WrongPasswordThenCancelFailsTheLoadThroughTheRealDialogs) {
       [this](const PasswordQuestion& question) { return AskPasswordWithDialogs(question, dialog_.get()); });
   AnswerDialogs({"wrong1", "wrong2"});  // first dialog, one retry, then Cancel
   dialog_->OpenFiles(PathTexts({pairs.scrambled[0]}));
-  dialog_->timers().Tick(timer::kPlayOpened);
-  EXPECT_FALSE(dialog_->loadPending());
+  dialog_->playlist().timers().Tick(timer::kPlayOpened);
+  EXPECT_FALSE(dialog_->playback().loadPending());
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
   EXPECT_EQ(fs::file_size(folders_->front_copy()), 0U);
   EXPECT_TRUE(PlayShown());
@@ -294,7 +294,7 @@ TEST_F(Playlist, WrongPasswordThenCancelFailsTheLoadThroughTheRealDialogs) {
   AnswerDialogs({"abc123"});
   messages_.clear();
   dialog_->PlayCommand();
-  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_TRUE(dialog_->playback().loadPending());
   EXPECT_TRUE(messages_.rows().empty());
   FinishLoad();
 }
@@ -307,29 +307,29 @@ TEST_F(Playlist, DecryptionAndSaveChecksItsCaseAndAsksEveryTime) {
     asked += question.saveMode ? 1 : 0;
     return answer_right && question.matches("abc123");
   });
-  dialog_->DecryptCommand();
+  dialog_->playlist().DecryptSelected();
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kNoFileForDecryption});
   list_->AppendRows({pairs.plain[0].string(), pairs.scrambled[0].string()});
   list_->clearSelection();
   messages_.clear();
-  dialog_->DecryptCommand();
+  dialog_->playlist().DecryptSelected();
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kSelectPlaylistItem});
   list_->SelectRow(0);
   messages_.clear();
-  dialog_->DecryptCommand();
+  dialog_->playlist().DecryptSelected();
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kNotEncrypted});
 
   // Given up: nothing written, nothing said.
   list_->SelectRow(1);
   messages_.clear();
-  dialog_->DecryptCommand();
+  dialog_->playlist().DecryptSelected();
   EXPECT_EQ(asked, 1);
   EXPECT_TRUE(messages_.rows().empty());
   const fs::path out = folders_->decryption() / pairs.scrambled[0].filename();
   EXPECT_FALSE(fs::exists(out));
 
   answer_right = true;
-  dialog_->DecryptCommand();
+  dialog_->playlist().DecryptSelected();
   EXPECT_EQ(asked, 2);
   ASSERT_EQ(messages_.rows(), std::vector<int>{msg::kDecrypted});
   EXPECT_TRUE(messages_.requests().back().detail.contains(QString::fromStdString(out.string())));
@@ -339,7 +339,7 @@ TEST_F(Playlist, DecryptionAndSaveChecksItsCaseAndAsksEveryTime) {
   // While a recording plays: "stop first".
   OpenAndPlay({pairs.scrambled[0]});
   messages_.clear();
-  dialog_->DecryptCommand();
+  dialog_->playlist().DecryptSelected();
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kStopPlaying});
 }
 
@@ -348,7 +348,7 @@ TEST_F(Playlist, PasswordButtonSearchesTheCardThenOpensTheDialogUnlessALoadRuns)
   QTimer::singleShot(100, [] {
     if (QWidget* open = QApplication::activeModalWidget()) open->close();
   });
-  dialog_->PasswordCommand();
+  dialog_->button(ctl::kPassword)->click();
   const std::vector<int> rows = messages_.rows();
   ASSERT_GE(rows.size(), 2U);
   EXPECT_EQ(rows[0], msg::kSearchingSd);
@@ -356,25 +356,25 @@ TEST_F(Playlist, PasswordButtonSearchesTheCardThenOpensTheDialogUnlessALoadRuns)
 
   OpenAndPlay({PlaylistPairs::Get().plain[0]});
   list_->SelectRow(0);
-  dialog_->PlayListDoubleClicked();
-  ASSERT_TRUE(dialog_->loadPending());
+  dialog_->playlist().RowActivated();
+  ASSERT_TRUE(dialog_->playback().loadPending());
   messages_.clear();
-  dialog_->PasswordCommand();
+  dialog_->button(ctl::kPassword)->click();
   EXPECT_TRUE(messages_.rows().empty());
 }
 
 TEST_F(Playlist, SdDownloadEmptiesThePlayListWhenItsFirstRowWasChecked) {
   const PlaylistPairs& pairs = PlaylistPairs::Get();
   list_->AppendRows({pairs.plain[2].string()});
-  dialog_->ApplySdDownload(PlaylistChange{{pairs.plain[0].string()}, false});
+  dialog_->playlist().Apply(PlaylistChange{{pairs.plain[0].string()}, false});
   EXPECT_EQ(list_->RowCount(), 2);
-  dialog_->ApplySdDownload(PlaylistChange{{pairs.plain[1].string(), pairs.plain[0].string()}, true});
+  dialog_->playlist().Apply(PlaylistChange{{pairs.plain[1].string(), pairs.plain[0].string()}, true});
   ASSERT_EQ(list_->RowCount(), 2);
   EXPECT_EQ(list_->PathAt(0), pairs.plain[1].string());
   EXPECT_EQ(list_->SelectedRow(), 0);
-  ASSERT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
-  dialog_->timers().Tick(timer::kPlayOpened);
-  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[1]);
+  ASSERT_TRUE(dialog_->playlist().timers().IsActive(timer::kPlayOpened));
+  dialog_->playlist().timers().Tick(timer::kPlayOpened);
+  EXPECT_EQ(dialog_->playback().recording(), pairs.plain[1]);
 }
 
 }  // namespace

@@ -26,13 +26,13 @@ TEST_F(Playlist, PauseHoldsBothChannelsAndPlayResumesRearFirst) {
   log_->clear();
   dialog_->PauseCommand();
   EXPECT_EQ(*log_, (std::vector<std::string>{"front Pause", "rear Pause"}));
-  EXPECT_FALSE(dialog_->isPlaying());
+  EXPECT_FALSE(dialog_->playback().playing());
   EXPECT_TRUE(PlayShown());
   log_->clear();
   dialog_->PlayCommand();
   ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 2000));
   EXPECT_EQ(*log_, (std::vector<std::string>{"rear Play", "front Play"}));
-  EXPECT_TRUE(dialog_->isPlaying());
+  EXPECT_TRUE(dialog_->playback().playing());
   EXPECT_FALSE(PlayShown());
   // Play while playing: the players never settle, the command is dropped after its tries.
   log_->clear();
@@ -44,9 +44,9 @@ TEST_F(Playlist, PauseHoldsBothChannelsAndPlayResumesRearFirst) {
 TEST_F(Playlist, StopDoesNotWaitForAPlayerThatNeverSettles) {
   OpenAndPlay({PlaylistPairs::Get().plain[0]});
   dialog_->StopCommand();
-  EXPECT_FALSE(dialog_->loaded());
+  EXPECT_FALSE(dialog_->playback().loaded());
   EXPECT_TRUE(PlayShown());
-  EXPECT_FALSE(dialog_->stopSettling());  // the fakes stop at once
+  EXPECT_FALSE(dialog_->playback().stopSettling());  // the fakes stop at once
   EXPECT_EQ(front_->GetState(), PlayerState::kStopped);
 
   // A player stuck "playing": the window goes on and gives up after its bound.
@@ -55,20 +55,20 @@ TEST_F(Playlist, StopDoesNotWaitForAPlayerThatNeverSettles) {
   dialog_->StopCommand();
   EXPECT_EQ(front_->GetState(), PlayerState::kPlaying);
   EXPECT_TRUE(PlayShown());
-  EXPECT_TRUE(dialog_->stopSettling());
+  EXPECT_TRUE(dialog_->playback().stopSettling());
   // The window keeps answering while it waits: a timer of its own still fires.
   bool answered = false;
   QTimer::singleShot(50, dialog_.get(), [&] { answered = true; });
   ASSERT_TRUE(QTest::qWaitFor([&] { return answered; }, 1000));
-  EXPECT_TRUE(dialog_->stopSettling());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->stopSettling(); }, 6000));
+  EXPECT_TRUE(dialog_->playback().stopSettling());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().stopSettling(); }, 6000));
   front_->IgnoreStop(false);
   // Play cannot start over a player that is still busy.
   dialog_->PlayCommand();
-  EXPECT_FALSE(dialog_->loadPending());
+  EXPECT_FALSE(dialog_->playback().loadPending());
   front_->SetState(PlayerState::kStopped);
   dialog_->PlayCommand();
-  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_TRUE(dialog_->playback().loadPending());
 }
 
 TEST_F(Playlist, SliderReleaseSeeksBothChannelsToTheShareOfTheLength) {
@@ -103,20 +103,20 @@ TEST_F(Playlist, NextRowIsPreparedAheadAndTheAdvanceUsesIt) {
   ASSERT_TRUE(
       QTest::qWaitFor([&] { return dialog_->playback().preparedRecording() == pairs.plain[1]; }, 5000));
   front_->ReportEnd();
-  dialog_->timers().Tick(timer::kEndOfFile);
-  EXPECT_EQ(dialog_->currentRecording(), pairs.plain[1]);
+  dialog_->playback().timers().Tick(timer::kEndOfFile);
+  EXPECT_EQ(dialog_->playback().recording(), pairs.plain[1]);
   // No copy to wait for: the players open at the next tick.
   EXPECT_EQ(dialog_->playback().state(), PlaybackState::Opening);
-  EXPECT_TRUE(dialog_->timers().IsActive(timer::kOpenAndStart));
+  EXPECT_TRUE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
   EXPECT_EQ(fs::file_size(folders_->front_copy()), fs::file_size(pairs.plain[1]));
-  EXPECT_GT(dialog_->track().count, 0);
+  EXPECT_GT(dialog_->playback().track().count, 0);
   FinishLoad();
   ASSERT_TRUE(
       QTest::qWaitFor([&] { return dialog_->playback().preparedRecording() == pairs.plain[2]; }, 5000));
   const fs::path ahead = folders_->front_copy().string() + ".next";
   EXPECT_TRUE(fs::exists(ahead));
   list_->SelectRow(2);
-  dialog_->DeleteItemCommand();
+  dialog_->playlist().DeleteSelected();
   EXPECT_TRUE(dialog_->playback().preparedRecording().empty());
   EXPECT_FALSE(fs::exists(ahead));
 }
@@ -129,40 +129,40 @@ TEST_F(Playlist, KeysToggleSeekAndChangeTheRate) {
   front_->SetClock(10'000, 60'000);
   log_->clear();
   // The focused slider takes its arrows as a slider does: one step.
-  dialog_->seekSlider()->setFocus();
-  dialog_->seekSlider()->SetPos(1000);
+  Slider()->setFocus();
+  Slider()->SetPos(1000);
   QTest::keyClick(dialog_.get(), Qt::Key_Right);
-  EXPECT_EQ(dialog_->seekSlider()->GetPos(), 1001);
+  EXPECT_EQ(Slider()->GetPos(), 1001);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear SetTime(6006)"); }, 2000));
   EXPECT_FALSE(Logged("rear SetTime(15000)"));
   // Elsewhere they seek five seconds.
-  dialog_->playlist()->setFocus();
+  ListView()->setFocus();
   front_->SetClock(10'000, 60'000);
   log_->clear();
   QTest::keyClick(dialog_.get(), Qt::Key_Right);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear SetTime(15000)"); }, 2000));
   QTest::keyClick(dialog_.get(), Qt::Key_Space);
-  EXPECT_FALSE(dialog_->isPlaying());
+  EXPECT_FALSE(dialog_->playback().playing());
   QTest::keyClick(dialog_.get(), Qt::Key_Space);
-  EXPECT_TRUE(dialog_->isPlaying());
+  EXPECT_TRUE(dialog_->playback().playing());
   QTest::keyClick(dialog_.get(), Qt::Key_BracketRight);
-  EXPECT_FLOAT_EQ(dialog_->currentRate(), 2.0F);
+  EXPECT_FLOAT_EQ(dialog_->playback().rate(), 2.0F);
   QTest::keyClick(dialog_.get(), Qt::Key_BracketLeft);
   QTest::keyClick(dialog_.get(), Qt::Key_BracketLeft);
-  EXPECT_FLOAT_EQ(dialog_->currentRate(), 0.5F);
+  EXPECT_FLOAT_EQ(dialog_->playback().rate(), 0.5F);
 }
 
 TEST_F(Playlist, RateStopsAtItsBoundsAndAChosenRateAppliesAtTheNextStart) {
   // Nothing plays: the rate is only remembered.
   for (int i = 0; i < 4; ++i) dialog_->RateUpCommand();
-  EXPECT_FLOAT_EQ(dialog_->currentRate(), 8.0F);
+  EXPECT_FLOAT_EQ(dialog_->playback().rate(), 8.0F);
   EXPECT_FALSE(Logged("front RateUp"));
   OpenAndPlay({PlaylistPairs::Get().plain[0]});
   ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear SetRate(8)"); }, 2000));
   EXPECT_TRUE(Logged("front SetRate(8)"));
   log_->clear();
   for (int i = 0; i < 8; ++i) dialog_->RateDownCommand();
-  EXPECT_FLOAT_EQ(dialog_->currentRate(), 0.125F);
+  EXPECT_FLOAT_EQ(dialog_->playback().rate(), 0.125F);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Count("rear RateDown") == 6; }, 2000));
   EXPECT_EQ(Count("front RateDown"), 6);
 }
@@ -183,14 +183,14 @@ TEST_F(Playlist, RearChannelAloneSeeksWithoutPausing) {
   const fs::path front = here / pairs.plain[0].filename();
   fs::copy_file(RearCompanionPath(pairs.plain[0]), RearCompanionPath(front));
   dialog_->OpenFiles(test::PathTexts({front}));
-  dialog_->timers().Tick(timer::kPlayOpened);
-  ASSERT_TRUE(dialog_->loadPending());
+  dialog_->playlist().timers().Tick(timer::kPlayOpened);
+  ASSERT_TRUE(dialog_->playback().loadPending());
   WaitForCopies();
-  ASSERT_FALSE(dialog_->frontPresent());
-  dialog_->timers().Tick(timer::kOpenAndStart);
+  ASSERT_FALSE(dialog_->playback().frontPresent());
+  dialog_->playback().timers().Tick(timer::kOpenAndStart);
   rear_->ReportPlaying();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
-  dialog_->timers().Tick(timer::kApplyRate);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().loadPending(); }, 5000));
+  dialog_->playback().timers().Tick(timer::kApplyRate);
   QTest::qWait(5);
   rear_->SetClock(1'000, 60'000);
   log_->clear();

@@ -74,7 +74,7 @@ TEST_F(ReportsMainWindowTest, TheEventLogButtonSearchesTheCardThenListsItsEvents
   ASSERT_FALSE(messages_.rows().empty());
   EXPECT_EQ(messages_.rows().front(), msg::kSearchingSd);
   // The event folder went through the window's work tables.
-  EXPECT_EQ(dialog_->cardTables().recordings().size(), 1U);
+  EXPECT_EQ(dialog_->card().tables().recordings().size(), 1U);
 }
 
 TEST_F(ReportsMainWindowTest, TheInfoButtonShowsTheCardsFirmware) {
@@ -99,7 +99,7 @@ TEST_F(ReportsMainWindowTest, EachDrivingInfoPressMakesANewWindow) {
   QPointer<gui::CCarInfo> first = dialog_->carInfoWindow();
   ASSERT_NE(first, nullptr);
   EXPECT_TRUE(first->isVisible());
-  EXPECT_TRUE(dialog_->obdWindowOpen());
+  EXPECT_TRUE((dialog_->carInfoWindow() != nullptr));
   first->SelectPageAt(300);
   dialog_->button(ctl::kDrivingInfo)->click();
   gui::CCarInfo* second = dialog_->carInfoWindow();
@@ -107,7 +107,7 @@ TEST_F(ReportsMainWindowTest, EachDrivingInfoPressMakesANewWindow) {
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(second->page(), 0);
   second->CloseCommand();
-  EXPECT_FALSE(dialog_->obdWindowOpen());
+  EXPECT_FALSE((dialog_->carInfoWindow() != nullptr));
   QTest::qWait(10);  // the closed window goes at the next turn of the event loop
   EXPECT_EQ(dialog_->carInfoWindow(), nullptr);
 }
@@ -125,7 +125,7 @@ TEST_F(ReportsMainWindowTest, ThePageTimersGoWithPlaybackAndKoreanHearsThereIsNo
   EXPECT_TRUE(messages_.rows().empty());
   window->StopPageTimers();
   StartPair(pair);
-  ASSERT_TRUE(dialog_->isPlaying());
+  ASSERT_TRUE(dialog_->playback().playing());
   EXPECT_TRUE(window->timers().IsActive(gui::car_timer::kStart));  // started with playback
   window->timers().Tick(gui::car_timer::kStart);
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kNoObdInformation});

@@ -20,6 +20,7 @@
 #include "core/map/route_window_layout.h"
 #include "core/settings/texts.h"
 #include "display_test_support.h"
+#include "gui/app/card_session.h"
 #include "gui/map/router_dlg.h"
 #include "gui/map/web_browser.h"
 #include "map_test_support.h"
@@ -73,10 +74,8 @@ void TraceTheFirstTrip(const Service& service, const fs::path& log, bool screens
   QTemporaryDir root;
   const WorkingFolders folders(root.path().toStdString() + "/DirevOvu");
   ASSERT_TRUE(CreateWorkingFolders(folders));
-  RouteWindowFlags flags;
-  flags.open = true;
-  SdCardState card;
   test::RecordingPrompts prompts;
+  CardSession card(folders, prompts);
   prompts.setFileAnswer([&](const QString&) { return QStringList{QString::fromStdString(log.string())}; });
   WriteSettings(folders, root.path().toStdString() + "/tiles", service, server);
   {
@@ -87,7 +86,8 @@ void TraceTheFirstTrip(const Service& service, const fs::path& log, bool screens
     ASSERT_GT(parsed.records.size(), 10U);
     WriteTiles(root.path().toStdString() + "/tiles", parsed.records[5]);
   }
-  CRouter window(flags, folders, card, prompts);
+  CRouter window(folders, card, prompts);
+  window.SetOpen(true);
   QSignalSpy ready(&window, &CRouter::pageReady);
   ASSERT_TRUE(ready.wait(30000));
   ASSERT_TRUE(ready.first().first().toBool());

@@ -36,37 +36,37 @@ TEST_F(RouteMainWindowTest, TheRouteButtonPausesSearchesOpensOneWindowAndCloseRe
   const fs::path pair = recordings_.MakePair("2012-03-14T09:05:07");
   ASSERT_FALSE(pair.empty());
   StartPair(pair);
-  ASSERT_TRUE(dialog_->isPlaying());
+  ASSERT_TRUE(dialog_->playback().playing());
   messages_.clear();
   dialog_->button(ctl::kDrivingLogMode)->click();
-  gui::CRouter* window = dialog_->routeWindow();
+  gui::CRouter* window = dialog_->maps().routeWindow();
   ASSERT_NE(window, nullptr);
-  EXPECT_FALSE(dialog_->isPlaying());
-  EXPECT_TRUE(dialog_->routeFlags().open);
+  EXPECT_FALSE(dialog_->playback().playing());
+  EXPECT_TRUE(dialog_->maps().routeOpen());
   // The SD search box, then "Please connect SD card." without a removable drive.
   EXPECT_EQ(messages_.rows(), (std::vector<int>{msg::kSearchingSd, msg::kConnectSd}));
   QSignalSpy ready(window, &gui::CRouter::pageReady);
   ASSERT_TRUE(ready.wait(20000));
   EXPECT_TRUE(window->isVisible());
-  EXPECT_TRUE(dialog_->mapFlags().page_loaded);
+  EXPECT_TRUE(dialog_->maps().pageLoaded());
 
   messages_.clear();
-  dialog_->RouteCommand();  // open: nothing happens
+  dialog_->maps().RouteCommand();  // open: nothing happens
   EXPECT_TRUE(messages_.rows().empty());
-  EXPECT_EQ(dialog_->routeWindow(), window);
+  EXPECT_EQ(dialog_->maps().routeWindow(), window);
 
   window->button(map::route_ctl::kClose)->click();
   EXPECT_FALSE(window->isVisible());
-  EXPECT_FALSE(dialog_->routeFlags().open);
-  EXPECT_TRUE(dialog_->isPlaying());
+  EXPECT_FALSE(dialog_->maps().routeOpen());
+  EXPECT_TRUE(dialog_->playback().playing());
 
   // A language change while closed: the next press shows the new texts and page.
-  dialog_->RouteLanguageChanged(kKorean);
-  EXPECT_TRUE(dialog_->routeFlags().reload_mark);
-  dialog_->RouteCommand();
-  EXPECT_FALSE(dialog_->routeFlags().reload_mark);
+  dialog_->maps().LanguageChanged(kKorean);
+  EXPECT_TRUE(dialog_->maps().routeWindow()->reloadMarked());
+  dialog_->maps().RouteCommand();
+  EXPECT_FALSE(dialog_->maps().routeWindow()->reloadMarked());
   EXPECT_EQ(window->labelText(map::route_ctl::kDistanceUnit), QStringLiteral("km"));
-  EXPECT_EQ(dialog_->routeWindow(), window);
+  EXPECT_EQ(dialog_->maps().routeWindow(), window);
 }
 
 // The route button's pause is the route window's only while nothing else touched the
@@ -77,7 +77,7 @@ TEST_F(RouteMainWindowTest, APauseOfTheUsersWhileTheRouteWindowIsOpenIsKeptAfter
   ASSERT_FALSE(pair.empty());
   StartPair(pair);
   dialog_->button(ctl::kDrivingLogMode)->click();
-  gui::CRouter* window = dialog_->routeWindow();
+  gui::CRouter* window = dialog_->maps().routeWindow();
   ASSERT_NE(window, nullptr);
   QSignalSpy ready(window, &gui::CRouter::pageReady);
   ASSERT_TRUE(ready.wait(20000));

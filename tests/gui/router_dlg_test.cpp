@@ -15,6 +15,7 @@
 #include "../core/driving_log_bytes.h"
 #include "core/map/route_window_layout.h"
 #include "core/settings/texts.h"
+#include "gui/app/card_session.h"
 #include "gui/controls/bitmap_slider.h"
 #include "gui/map/router_dlg.h"
 #include "gui/map/web_browser.h"
@@ -55,8 +56,8 @@ class RouterTest : public ::testing::Test {
   void TearDown() override { SetCurrentLanguage(kDefaultLanguage); }
 
   std::unique_ptr<CRouter> Open() {
-    flags_.open = true;
-    auto window = std::make_unique<CRouter>(flags_, folders_, sd_, prompts_);
+    auto window = std::make_unique<CRouter>(folders_, sd_, prompts_);
+    window->SetOpen(true);
     window->SetPageCaller([this](const map::PageCall& call) {
       calls_.push_back(call);
       return true;
@@ -89,9 +90,8 @@ class RouterTest : public ::testing::Test {
   fs::path card_ = root_.path().toStdString() + "/card";
   test::ScopedEnvironment drives_{"DIREVOVU_DRIVES",
                                   QByteArray("E=") + QByteArray::fromStdString(card_.string())};
-  RouteWindowFlags flags_;
-  SdCardState sd_;
   test::RecordingPrompts prompts_;
+  CardSession sd_{folders_, prompts_};
   std::vector<map::PageCall> calls_;
 };
 
@@ -128,13 +128,13 @@ TEST_F(RouterTest, LooksAsDesignedInEnglishAndKorean) {
   window->RetranslateTexts(kKorean);
   EXPECT_EQ(window->labelText(ctl::kDistanceUnit), QStringLiteral("km"));
   EXPECT_EQ(window->labelText(1043), QString::fromUtf8("운전자"));
-  EXPECT_TRUE(flags_.reload_mark);  // hidden: the page follows when it is shown
+  EXPECT_TRUE(window->reloadMarked());  // hidden: the page follows when it is shown
 }
 
 TEST_F(RouterTest, ReadsTheDriverAndTheCarFromTheCardsSetup) {
   std::ofstream(card_ / "Setup" / "setup.ini", std::ios::binary)
       << "[USER_SETUP]\r\nDRIVER=Kim Minsu\r\nCAR_NO=12가3456\r\n";
-  sd_.letter = 'E';
+  ASSERT_EQ(sd_.SearchCard(), 'E');
   auto window = Open();
   EXPECT_EQ(window->labelText(ctl::kDriverName), QStringLiteral("Kim Minsu"));
   EXPECT_EQ(window->labelText(ctl::kCarNumber), QString::fromUtf8("12가3456"));
@@ -152,7 +152,7 @@ TEST_F(RouterTest, TheFirstOpenStartsInTheCardsSetupFolderAndLaterOnesWhereTheDi
   ASSERT_EQ(starts.size(), 2U);
   EXPECT_EQ(starts[0], QString::fromStdString((card_ / "Setup").string()));
   EXPECT_TRUE(starts[1].isEmpty());
-  EXPECT_EQ(sd_.letter, 'E');  // found by the SD search the first open ran
+  EXPECT_EQ(sd_.CardLetter(), 'E');  // found by the SD search the first open ran
   // Cancelling still clears the page.
   EXPECT_EQ(CallsOf("clear_overlay").size(), 2U);
 }
@@ -309,7 +309,7 @@ TEST_F(RouterTest, CloseResetsEverythingHidesAndSaysSo) {
   QSignalSpy closed(window.get(), &CRouter::closed);
   window->CloseWindow();
   EXPECT_EQ(closed.count(), 1);
-  EXPECT_FALSE(flags_.open);
+  EXPECT_FALSE(window->isOpen());
   EXPECT_FALSE(window->isVisible());
   EXPECT_FALSE(window->timerRunning());
   EXPECT_TRUE(window->records().empty());

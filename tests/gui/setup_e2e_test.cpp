@@ -42,7 +42,7 @@ class SetupEndToEnd : public MainWindowTest {
     ASSERT_TRUE(QDir().mkpath(out_));
   }
   [[nodiscard]] QString FileNameHeading() const {
-    return dialog_->playlist()->headerItem()->text(rows::recording_kinds::kFileName -
+    return ListView()->headerItem()->text(rows::recording_kinds::kFileName -
                                                    rows::recording_kinds::kNumber);
   }
   void Save(QWidget& widget, const QString& name) const {

@@ -80,8 +80,8 @@ TEST_F(SetupMainWindowTest, ViewerSetupChangesTheLanguageAndIntervalAtOnce) {
 
 TEST_F(SetupMainWindowTest, DetailSearchReplacesThePlayListAndPlaysOneSecondLater) {
   dialog_->OpenFiles(PathTexts({card_.card() / "Parking/drf0_20261208_214000.mp4"}));
-  dialog_->StopPlayback(gui::StopKind::Internal);
-  dialog_->timers().Stop(gui::timer::kPlayOpened);
+  dialog_->playback().Stop(gui::StopKind::Internal);
+  dialog_->playlist().timers().Stop(gui::timer::kPlayOpened);
   const bool opened = WithDialog<gui::CDetailSearch>(ctl::kDetailSearch, [](gui::CDetailSearch& d) {
     d.startDate()->setDate(QDate(2026, 12, 8));
     d.endDate()->setDate(QDate(2026, 12, 8));
@@ -89,12 +89,12 @@ TEST_F(SetupMainWindowTest, DetailSearchReplacesThePlayListAndPlaysOneSecondLate
     d.okButton()->click();
   });
   ASSERT_TRUE(opened);
-  ASSERT_EQ(dialog_->playlist()->RowCount(), 2);
-  EXPECT_EQ(fs::path(dialog_->playlist()->PathAt(0)).filename(), "drf0_20261208_081500.mp4");
-  EXPECT_EQ(fs::path(dialog_->playlist()->PathAt(1)).filename(), "drf0_20261208_081530.mp4");
-  EXPECT_EQ(dialog_->playlist()->SelectedRow(), 0);
-  EXPECT_TRUE(dialog_->timers().IsActive(gui::timer::kPlayOpened));
-  EXPECT_EQ(dialog_->cardTables().recordings().size(), 2U);
+  ASSERT_EQ(ListView()->RowCount(), 2);
+  EXPECT_EQ(fs::path(ListView()->PathAt(0)).filename(), "drf0_20261208_081500.mp4");
+  EXPECT_EQ(fs::path(ListView()->PathAt(1)).filename(), "drf0_20261208_081530.mp4");
+  EXPECT_EQ(ListView()->SelectedRow(), 0);
+  EXPECT_TRUE(dialog_->playlist().timers().IsActive(gui::timer::kPlayOpened));
+  EXPECT_EQ(dialog_->card().tables().recordings().size(), 2U);
 }
 
 TEST_F(SetupMainWindowTest, ASearchThatTakesNothingLeavesThePlayListAsItWas) {
@@ -107,8 +107,8 @@ TEST_F(SetupMainWindowTest, ASearchThatTakesNothingLeavesThePlayListAsItWas) {
   });
   ASSERT_TRUE(opened);
   EXPECT_EQ(messages_.rows(), (std::vector<int>{msg::kSearchingSd, msg::kNoSearchedFile}));
-  ASSERT_EQ(dialog_->playlist()->RowCount(), 1);
-  EXPECT_EQ(fs::path(dialog_->playlist()->PathAt(0)).filename(), "drf0_20261208_214000.mp4");
+  ASSERT_EQ(ListView()->RowCount(), 1);
+  EXPECT_EQ(fs::path(ListView()->PathAt(0)).filename(), "drf0_20261208_214000.mp4");
 }
 
 TEST_F(SetupMainWindowTest, CameraSetupOpensOnTheCardTheSearchFound) {

@@ -10,6 +10,7 @@
 #include <map>
 
 #include "core/app/main_window_layout.h"
+#include "gui/app/main_window_buttons.h"
 #include "gui/controls/skin_button.h"
 #include "gui/skin/skin_icons.h"
 
@@ -108,10 +109,10 @@ TEST(SkinIcons, DimIconsStayInTheirOneColour) {
 
 TEST(SkinButtons, EveryMainWindowButtonHasFourDistinctPictures) {
   for (const ButtonPlace& place : MainWindowButtons()) {
-    const ButtonPictures pictures = Skin::MainWindowButton(place.id);
+    const ButtonPictures pictures = MainWindowButton(place.id);
     ASSERT_FALSE(pictures.isNull()) << place.id;
-    EXPECT_TRUE(skin::HasIcon(Skin::MainWindowIcon(place.id))) << place.id;
-    const QSize size = Skin::MainWindowButtonSize(place.id);
+    EXPECT_TRUE(skin::HasIcon(MainWindowIcon(place.id))) << place.id;
+    const QSize size = MainWindowButtonSize(place.id);
     for (const QPixmap* picture : {&pictures.up, &pictures.down, &pictures.focus, &pictures.disabled}) {
       EXPECT_EQ(LogicalSize(*picture), size) << place.id;
     }
@@ -120,7 +121,7 @@ TEST(SkinButtons, EveryMainWindowButtonHasFourDistinctPictures) {
     EXPECT_NE(up, pictures.focus.toImage()) << place.id;
     EXPECT_NE(up, pictures.disabled.toImage()) << place.id;
   }
-  EXPECT_TRUE(Skin::MainWindowButton(4242).isNull());
+  EXPECT_TRUE(MainWindowButton(4242).isNull());
 }
 
 // The sizes of the pictures decide the buttons' sizes: they must not cover each other
@@ -129,19 +130,19 @@ TEST(SkinButtons, MainWindowButtonsFitTheLayout) {
   const auto places = MainWindowButtons();
   const QRect frame(5, 5, 937, 740);
   for (std::size_t i = 0; i < places.size(); ++i) {
-    const QRect a(QPoint(places[i].left, places[i].top), Skin::MainWindowButtonSize(places[i].id));
+    const QRect a(QPoint(places[i].left, places[i].top), MainWindowButtonSize(places[i].id));
     EXPECT_TRUE(frame.contains(a)) << places[i].id;
     for (std::size_t j = i + 1; j < places.size(); ++j) {
       if (places[i].left == places[j].left && places[i].top == places[j].top) continue;
-      const QRect b(QPoint(places[j].left, places[j].top), Skin::MainWindowButtonSize(places[j].id));
+      const QRect b(QPoint(places[j].left, places[j].top), MainWindowButtonSize(places[j].id));
       EXPECT_FALSE(a.intersects(b)) << places[i].id << " covers " << places[j].id;
     }
   }
 }
 
 TEST(SkinButtonWidget, SizesToItsPicturesAndShowsTheFaceOfItsState) {
-  SkinButton button(Skin::MainWindowButton(ctl::kPlay));
-  EXPECT_EQ(button.size(), Skin::MainWindowButtonSize(ctl::kPlay));
+  SkinButton button(MainWindowButton(ctl::kPlay));
+  EXPECT_EQ(button.size(), MainWindowButtonSize(ctl::kPlay));
   EXPECT_EQ(button.CurrentFace(), SkinButton::Face::kUp);
   button.setDown(true);
   EXPECT_EQ(button.CurrentFace(), SkinButton::Face::kDown);
@@ -165,7 +166,7 @@ TEST(SkinButtonWidget, DrawsItsCaption) {
 // so people can look at them.
 TEST(Skin, DumpsEveryPictureForPeopleToLookAt) {
   const QString folder = QStringLiteral(DIREVOVU_BINARY_DIR "/skin");
-  const int written = Skin::DumpAll(folder);
+  const int written = Skin::DumpAll(folder, MainWindowButtonFaces());
   const int buttons = static_cast<int>(MainWindowButtons().size());
   EXPECT_EQ(written, Skin::PixmapNames().size() + 4 * buttons);
   EXPECT_TRUE(QImage(folder + "/main_background.png").size() == QSize(947, 750) ||
@@ -176,7 +177,7 @@ TEST(Skin, DumpsEveryPictureForPeopleToLookAt) {
   QPainter painter(&sheet);
   int row = 0;
   for (const ButtonPlace& place : MainWindowButtons()) {
-    const ButtonPictures pictures = Skin::MainWindowButton(place.id);
+    const ButtonPictures pictures = MainWindowButton(place.id);
     int column = 0;
     for (const QPixmap* picture : {&pictures.up, &pictures.down, &pictures.focus, &pictures.disabled}) {
       painter.drawPixmap(10 + column++ * 80, 10 + row * 64, *picture);
@@ -199,7 +200,7 @@ TEST(Skin, DumpsEveryPictureForPeopleToLookAt) {
   for (const ButtonPlace& place : MainWindowButtons()) {
     if (placed.contains({place.left, place.top})) continue;
     placed.insert({place.left, place.top});
-    painter.drawPixmap(place.left, place.top, Skin::MainWindowButton(place.id).up);
+    painter.drawPixmap(place.left, place.top, MainWindowButton(place.id).up);
   }
   painter.end();
   EXPECT_TRUE(preview.save(folder + "/main_window_preview.png"));

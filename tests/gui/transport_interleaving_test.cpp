@@ -41,24 +41,24 @@ TEST_F(TransportInterleaving, PauseBetweenTheRearAndTheFrontOfAResumeHoldsBoth) 
   QTest::qWait(20);
   EXPECT_EQ(front_->GetState(), PlayerState::kPaused);
   EXPECT_EQ(rear_->GetState(), PlayerState::kPaused);
-  EXPECT_FALSE(dialog_->isPlaying());
+  EXPECT_FALSE(dialog_->playback().playing());
   EXPECT_TRUE(PlayShown());
 }
 
 TEST_F(TransportInterleaving, RateChosenWhileTheStartAwaitsTheRearReachesBothPlayers) {
   dialog_->OpenFiles(PathTexts({PlaylistPairs::Get().plain[0]}));
-  dialog_->timers().Tick(gui::timer::kPlayOpened);
+  dialog_->playlist().timers().Tick(gui::timer::kPlayOpened);
   WaitForCopies();
-  dialog_->timers().Tick(gui::timer::kOpenAndStart);
+  dialog_->playback().timers().Tick(gui::timer::kOpenAndStart);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 2000));
   front_->ReportPlaying();                         // the front holds at its first picture; the rear is slow
-  dialog_->timers().Tick(gui::timer::kApplyRate);  // the rate of the start is applied already
+  dialog_->playback().timers().Tick(gui::timer::kApplyRate);  // the rate of the start is applied already
   QTest::qWait(5);                                 // (the rear's a paced step later)
-  ASSERT_TRUE(dialog_->loadPending());
+  ASSERT_TRUE(dialog_->playback().loadPending());
   dialog_->RateUpCommand();
-  EXPECT_EQ(dialog_->currentRate(), 2.0F);
+  EXPECT_EQ(dialog_->playback().rate(), 2.0F);
   rear_->ReportPlaying();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 2000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().loadPending(); }, 2000));
   ASSERT_TRUE(QTest::qWaitFor([&] { return rear_->rate() == 2.0F; }, 2000));
   EXPECT_EQ(front_->rate(), 2.0F);
 }

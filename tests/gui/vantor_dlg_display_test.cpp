@@ -28,17 +28,17 @@ TEST_F(MainWindowDisplay, GraphButtonsShareOnePlaceAndSwitchTheGraph) {
   ASSERT_NE(gravity, nullptr);
   ASSERT_NE(speed, nullptr);
   EXPECT_EQ(gravity->geometry().topLeft(), speed->geometry().topLeft());
-  EXPECT_EQ(dialog_->graphPanel()->mode(), display::GraphMode::GSensor);
+  EXPECT_EQ(Graphs()->mode(), display::GraphMode::GSensor);
   EXPECT_TRUE(speed->isVisibleTo(dialog_.get()));
   EXPECT_FALSE(gravity->isVisibleTo(dialog_.get()));
 
   speed->click();
-  EXPECT_EQ(dialog_->graphPanel()->mode(), display::GraphMode::Speed);
+  EXPECT_EQ(Graphs()->mode(), display::GraphMode::Speed);
   EXPECT_TRUE(gravity->isVisibleTo(dialog_.get()));
   EXPECT_FALSE(speed->isVisibleTo(dialog_.get()));
 
   gravity->click();
-  EXPECT_EQ(dialog_->graphPanel()->mode(), display::GraphMode::GSensor);
+  EXPECT_EQ(Graphs()->mode(), display::GraphMode::GSensor);
   EXPECT_TRUE(speed->isVisibleTo(dialog_.get()));
 }
 

@@ -81,14 +81,14 @@ TEST_F(MainWindow, EveryControlSitsAtItsPlace) {
     EXPECT_EQ(pressed->pos(), QPoint(place.left, place.top)) << place.id;
     EXPECT_GT(pressed->width(), 0) << place.id;
   }
-  EXPECT_EQ(dialog_->frontVideo()->geometry(), QRect(34, 70, 437, 328));
-  EXPECT_EQ(dialog_->rearVideo()->geometry(), QRect(479, 70, 437, 328));
-  EXPECT_TRUE(dialog_->frontVideo()->testAttribute(Qt::WA_NativeWindow));
-  EXPECT_TRUE(dialog_->rearVideo()->testAttribute(Qt::WA_NativeWindow));
-  EXPECT_EQ(dialog_->seekSlider()->pos(), QPoint(110, 406));
-  EXPECT_EQ(dialog_->seekSlider()->width(), 287);
-  EXPECT_EQ(dialog_->seekSlider()->GetRangeMax(), 10000);
-  EXPECT_EQ(dialog_->seekSlider()->GetPos(), 0);
+  EXPECT_EQ(dialog_->control(ctl::kFrontVideo)->geometry(), QRect(34, 70, 437, 328));
+  EXPECT_EQ(dialog_->control(ctl::kRearVideo)->geometry(), QRect(479, 70, 437, 328));
+  EXPECT_TRUE(dialog_->control(ctl::kFrontVideo)->testAttribute(Qt::WA_NativeWindow));
+  EXPECT_TRUE(dialog_->control(ctl::kRearVideo)->testAttribute(Qt::WA_NativeWindow));
+  EXPECT_EQ(Slider()->pos(), QPoint(110, 406));
+  EXPECT_EQ(Slider()->width(), 287);
+  EXPECT_EQ(Slider()->GetRangeMax(), 10000);
+  EXPECT_EQ(Slider()->GetPos(), 0);
   for (const LabelPlace& place : MainWindowLabels()) EXPECT_NE(dialog_->label(place.id), nullptr) << place.id;
   // Of each pair sharing a place one is shown: nothing plays, so PLAY.
   EXPECT_FALSE(dialog_->button(ctl::kPlay)->isHidden());
@@ -132,8 +132,8 @@ TEST_F(MainWindow, InitialisationEmptiesTheCopiesCreatesFoldersAndAppliesTheSett
   EXPECT_NE(front_->Drawable(), 0U);
   EXPECT_NE(rear_->Drawable(), 0U);
   EXPECT_NE(front_->Drawable(), rear_->Drawable());
-  EXPECT_EQ(dialog_->timers().ActiveIds(), std::vector<int>{timer::kConnectivity});
-  EXPECT_EQ(dialog_->timers().Period(timer::kConnectivity), 3000);
+  EXPECT_EQ(ActiveTimers(), std::vector<int>{timer::kConnectivity});
+  EXPECT_EQ(dialog_->maps().timers().Period(timer::kConnectivity), 3000);
 }
 
 TEST_F(MainWindow, SavedSettingsApplyAtOnceWhenReloaded) {
@@ -145,7 +145,7 @@ TEST_F(MainWindow, SavedSettingsApplyAtOnceWhenReloaded) {
   EXPECT_EQ(dialog_->button(ctl::kPlay)->toolTip(), QStringLiteral("Play"));
   EXPECT_TRUE(Logged("front SetVolume(3)"));
   EXPECT_EQ(dialog_->settings().marker_interval_ms, 10000);
-  EXPECT_EQ(dialog_->speedometer()->unit(), display::SpeedUnit::Mph);
+  EXPECT_EQ(Speedometer()->unit(), display::SpeedUnit::Mph);
 }
 
 TEST_F(MainWindow, PlayerThatCannotStartFailsTheStartUpWithTheReason) {
@@ -165,12 +165,12 @@ TEST_F(MainWindow, TimerTableHasItsPeriodsAndOneShots) {
        {Row{1001, 1000, false}, Row{1003, 1000, true}, Row{1004, 10, true}, Row{1005, 1000, false},
         Row{1007, 1000, false}, Row{1009, 3000, false}, Row{1010, 1000, true}, Row{1011, 500, true},
         Row{1012, 1000, true}, Row{1015, 1000, true}, Row{1016, 2000, false}}) {
-    EXPECT_TRUE(dialog_->timers().IsDefined(row.id)) << row.id;
-    EXPECT_EQ(dialog_->timers().Period(row.id), row.period) << row.id;
-    EXPECT_EQ(dialog_->timers().IsOneShot(row.id), row.one_shot) << row.id;
+    EXPECT_TRUE(Timers(row.id).IsDefined(row.id)) << row.id;
+    EXPECT_EQ(Timers(row.id).Period(row.id), row.period) << row.id;
+    EXPECT_EQ(Timers(row.id).IsOneShot(row.id), row.one_shot) << row.id;
   }
-  EXPECT_TRUE(dialog_->timers().IsDefined(timer::kMapPoints));
-  EXPECT_FALSE(dialog_->timers().IsOneShot(timer::kMapPoints));
+  EXPECT_TRUE(dialog_->maps().timers().IsDefined(timer::kMapPoints));
+  EXPECT_FALSE(dialog_->maps().timers().IsOneShot(timer::kMapPoints));
 }
 
 TEST_F(MainWindow, SynchronisedStartHoldsBothChannelsAndReleasesThemTogether) {
@@ -178,17 +178,17 @@ TEST_F(MainWindow, SynchronisedStartHoldsBothChannelsAndReleasesThemTogether) {
   ASSERT_TRUE(recordings.ok);
   Initialise();
   QSignalSpy started(dialog_.get(), &CVantorDlg::playbackStarted);
-  ASSERT_TRUE(dialog_->PlayPair(recordings.first));
+  ASSERT_TRUE(dialog_->playback().Load(recordings.first));
   WaitForCopies();
-  EXPECT_TRUE(dialog_->loadPending());
-  EXPECT_TRUE(dialog_->frontPresent());
-  EXPECT_TRUE(dialog_->rearPresent());
+  EXPECT_TRUE(dialog_->playback().loadPending());
+  EXPECT_TRUE(dialog_->playback().frontPresent());
+  EXPECT_TRUE(dialog_->playback().rearPresent());
   EXPECT_GT(fs::file_size(folders_->front_copy()), 0U);
-  EXPECT_TRUE(dialog_->timers().IsActive(timer::kOpenAndStart));
+  EXPECT_TRUE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
   EXPECT_FALSE(dialog_->button(ctl::kPause)->isHidden());
 
   log_->clear();
-  dialog_->timers().Tick(timer::kOpenAndStart);
+  dialog_->playback().timers().Tick(timer::kOpenAndStart);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 5000));
   EXPECT_EQ(front_->file(), folders_->front_copy());
   EXPECT_EQ(rear_->file(), folders_->rear_copy());
@@ -202,26 +202,26 @@ TEST_F(MainWindow, SynchronisedStartHoldsBothChannelsAndReleasesThemTogether) {
   log_->clear();
   front_->ReportPlaying();
   EXPECT_EQ(front_->GetState(), PlayerState::kPaused);
-  EXPECT_TRUE(dialog_->loadPending());
-  EXPECT_EQ(dialog_->startedCount(), 1);
+  EXPECT_TRUE(dialog_->playback().loadPending());
+  EXPECT_EQ(dialog_->playback().startedCount(), 1);
   rear_->ReportPlaying();
-  EXPECT_EQ(dialog_->startedCount(), 2);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+  EXPECT_EQ(dialog_->playback().startedCount(), 2);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().loadPending(); }, 5000));
   EXPECT_EQ(*log_, (std::vector<std::string>{"front Pause", "rear Pause", "rear Play", "front Play"}));
   EXPECT_EQ(started.count(), 1);
-  EXPECT_TRUE(dialog_->autoAdvance());
+  EXPECT_TRUE(dialog_->playback().autoAdvance());
   EXPECT_EQ(front_->GetState(), PlayerState::kPlaying);
   EXPECT_EQ(rear_->GetState(), PlayerState::kPlaying);
 
   // The start set runs; without a map window the map points do not.
   for (int id :
        {timer::kTimeDisplay, timer::kReadouts, timer::kGraphs, timer::kSettle, timer::kStartVolume}) {
-    EXPECT_TRUE(dialog_->timers().IsActive(id)) << id;
+    EXPECT_TRUE(Timers(id).IsActive(id)) << id;
   }
-  EXPECT_FALSE(dialog_->timers().IsActive(timer::kMapPoints));
-  dialog_->timers().Tick(timer::kApplyRate);
-  EXPECT_TRUE(dialog_->loaded());
-  EXPECT_TRUE(dialog_->isPlaying());
+  EXPECT_FALSE(dialog_->maps().timers().IsActive(timer::kMapPoints));
+  dialog_->playback().timers().Tick(timer::kApplyRate);
+  EXPECT_TRUE(dialog_->playback().loaded());
+  EXPECT_TRUE(dialog_->playback().playing());
 }
 
 TEST_F(MainWindow, SynchronisedStartPlaysTheFrontAloneWhenTheRearNeverComes) {
@@ -229,14 +229,14 @@ TEST_F(MainWindow, SynchronisedStartPlaysTheFrontAloneWhenTheRearNeverComes) {
   ASSERT_TRUE(recordings.ok);
   Initialise();
   dialog_->playback().SetSyncWait(50);
-  ASSERT_TRUE(dialog_->PlayPair(recordings.first));
+  ASSERT_TRUE(dialog_->playback().Load(recordings.first));
   WaitForCopies();
-  dialog_->timers().Tick(timer::kOpenAndStart);
+  dialog_->playback().timers().Tick(timer::kOpenAndStart);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 5000));
   front_->ReportPlaying();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
-  EXPECT_FALSE(dialog_->rearPresent());
-  EXPECT_TRUE(dialog_->rearVideo()->isHidden());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().loadPending(); }, 5000));
+  EXPECT_FALSE(dialog_->playback().rearPresent());
+  EXPECT_TRUE(dialog_->control(ctl::kRearVideo)->isHidden());
   EXPECT_EQ(rear_->GetState(), PlayerState::kStopped);
   EXPECT_EQ(front_->GetState(), PlayerState::kPlaying);
   // A late rear report changes nothing.
@@ -254,21 +254,21 @@ TEST_F(MainWindow, RearChannelAloneStartsByItsOwnReport) {
   fs::create_directories(folder);
   const fs::path rear_name = RearCompanionPath(recordings.first).filename();
   fs::copy_file(RearCompanionPath(recordings.first), folder / rear_name);
-  ASSERT_TRUE(dialog_->PlayPair(folder / recordings.first.filename()));
+  ASSERT_TRUE(dialog_->playback().Load(folder / recordings.first.filename()));
   WaitForCopies();
-  EXPECT_FALSE(dialog_->frontPresent());
-  EXPECT_TRUE(dialog_->rearPresent());
-  EXPECT_TRUE(dialog_->frontVideo()->isHidden());
-  dialog_->timers().Tick(timer::kOpenAndStart);
+  EXPECT_FALSE(dialog_->playback().frontPresent());
+  EXPECT_TRUE(dialog_->playback().rearPresent());
+  EXPECT_TRUE(dialog_->control(ctl::kFrontVideo)->isHidden());
+  dialog_->playback().timers().Tick(timer::kOpenAndStart);
   EXPECT_FALSE(Logged("front Open"));
   log_->clear();
   rear_->ReportPlaying();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().loadPending(); }, 5000));
   EXPECT_EQ(*log_, (std::vector<std::string>{"rear Pause", "rear Play"}));
-  EXPECT_TRUE(dialog_->autoAdvance());
+  EXPECT_TRUE(dialog_->playback().autoAdvance());
   // The time display follows the rear player.
   rear_->SetClock(5'000, 60'000);
-  dialog_->timers().Tick(timer::kTimeDisplay);
+  dialog_->display().timers().Tick(timer::kTimeDisplay);
   EXPECT_EQ(dialog_->label(ctl::kElapsedTime)->text(), QStringLiteral("00:05"));
   EXPECT_EQ(dialog_->label(ctl::kTotalTime)->text(), QStringLiteral("01:00"));
 }
@@ -279,24 +279,24 @@ TEST_F(MainWindow, TimeDisplayShowsMinutesAndSecondsOfTheFrontPlayer) {
   Initialise();
   StartPair(recordings.first);
   front_->SetClock(61'500, 75'000);
-  dialog_->timers().Tick(timer::kTimeDisplay);
+  dialog_->display().timers().Tick(timer::kTimeDisplay);
   EXPECT_EQ(dialog_->label(ctl::kElapsedTime)->text(), QStringLiteral("01:01"));
   EXPECT_EQ(dialog_->label(ctl::kTotalTime)->text(), QStringLiteral("01:15"));
-  EXPECT_EQ(dialog_->seekSlider()->GetPos(), 8200);
-  EXPECT_EQ(dialog_->playSecond(), 61);
+  EXPECT_EQ(Slider()->GetPos(), 8200);
+  EXPECT_EQ(dialog_->display().playSecond(), 61);
   // Hours are dropped; the total is taken once per recording.
   front_->SetClock(3'725'000, 4'000'000);
-  dialog_->timers().Tick(timer::kTimeDisplay);
+  dialog_->display().timers().Tick(timer::kTimeDisplay);
   EXPECT_EQ(dialog_->label(ctl::kElapsedTime)->text(), QStringLiteral("02:05"));
   EXPECT_EQ(dialog_->label(ctl::kTotalTime)->text(), QStringLiteral("01:15"));
   // Unknown length: nothing changes.
   front_->SetClock(1'000, 0);
-  dialog_->timers().Tick(timer::kTimeDisplay);
+  dialog_->display().timers().Tick(timer::kTimeDisplay);
   EXPECT_EQ(dialog_->label(ctl::kElapsedTime)->text(), QStringLiteral("02:05"));
   // Nothing plays any more: the timer stops itself.
   front_->SetState(PlayerState::kStopped);
-  dialog_->timers().Tick(timer::kTimeDisplay);
-  EXPECT_FALSE(dialog_->timers().IsActive(timer::kTimeDisplay));
+  dialog_->display().timers().Tick(timer::kTimeDisplay);
+  EXPECT_FALSE(dialog_->display().timers().IsActive(timer::kTimeDisplay));
 }
 
 TEST_F(MainWindow, GraphsAndReadoutsFollowThePlayerAndResetAtStop) {
@@ -304,25 +304,25 @@ TEST_F(MainWindow, GraphsAndReadoutsFollowThePlayerAndResetAtStop) {
   ASSERT_TRUE(recordings.ok);
   Initialise();
   StartPair(recordings.first);
-  ASSERT_GT(dialog_->track().count, 0);
+  ASSERT_GT(dialog_->playback().track().count, 0);
   front_->SetClock(1'500, 2'000);
-  dialog_->timers().Tick(timer::kTimeDisplay);
-  dialog_->timers().Tick(timer::kGraphs);
-  dialog_->timers().Tick(timer::kReadouts);
-  EXPECT_TRUE(dialog_->graphPanel()->cursorX().has_value());
-  EXPECT_TRUE(dialog_->speedometer()->shownSpeed().has_value());
+  dialog_->display().timers().Tick(timer::kTimeDisplay);
+  dialog_->display().timers().Tick(timer::kGraphs);
+  dialog_->display().timers().Tick(timer::kReadouts);
+  EXPECT_TRUE(Graphs()->cursorX().has_value());
+  EXPECT_TRUE(Speedometer()->shownSpeed().has_value());
   EXPECT_TRUE(dialog_->label(ctl::kRecordTime)->text().startsWith(QStringLiteral("2012.03.14")));
   EXPECT_TRUE(dialog_->label(ctl::kReadoutX)->text().startsWith(QStringLiteral("X: ")));
 
-  dialog_->StopPlayback(StopKind::Command);
-  EXPECT_EQ(dialog_->track().count, 0);
-  EXPECT_FALSE(dialog_->speedometer()->shownSpeed().has_value());
+  dialog_->playback().Stop(StopKind::Command);
+  EXPECT_EQ(dialog_->playback().track().count, 0);
+  EXPECT_FALSE(Speedometer()->shownSpeed().has_value());
   EXPECT_TRUE(dialog_->label(ctl::kRecordTime)->text().isEmpty());
   EXPECT_EQ(dialog_->label(ctl::kElapsedTime)->text(), QStringLiteral("00:00"));
-  EXPECT_EQ(dialog_->seekSlider()->GetPos(), 0);
-  EXPECT_FALSE(dialog_->autoAdvance());
-  for (int id : timer::kPlaybackTimers) EXPECT_FALSE(dialog_->timers().IsActive(id)) << id;
-  EXPECT_TRUE(dialog_->timers().IsActive(timer::kConnectivity));  // not a playback timer
+  EXPECT_EQ(Slider()->GetPos(), 0);
+  EXPECT_FALSE(dialog_->playback().autoAdvance());
+  for (int id : timer::kPlaybackTimers) EXPECT_FALSE(Timers(id).IsActive(id)) << id;
+  EXPECT_TRUE(dialog_->maps().timers().IsActive(timer::kConnectivity));  // not a playback timer
   EXPECT_FALSE(dialog_->button(ctl::kPlay)->isHidden());
 }
 
@@ -343,7 +343,7 @@ TEST_F(MainWindow, EnterDoesNotCloseAndEscapeGoesThroughTheCloseCommand) {
   QTest::keyClick(dialog_.get(), Qt::Key_Return);
   EXPECT_TRUE(dialog_->isVisible());
   QTest::keyClick(dialog_.get(), Qt::Key_Escape);
-  EXPECT_TRUE(dialog_->closing());
+  EXPECT_TRUE(dialog_->playback().closed());
   EXPECT_FALSE(dialog_->isVisible());
   EXPECT_FALSE(fs::exists(folders_->front_copy()));
 }
@@ -356,10 +356,10 @@ TEST_F(MainWindow, CloseSavesTheVolumeStopsEverythingAndDeletesTheCopies) {
   dialog_->show();
   log_->clear();
   dialog_->CloseCommand();
-  EXPECT_TRUE(dialog_->closing());
+  EXPECT_TRUE(dialog_->playback().closed());
   EXPECT_TRUE(dialog_->isHidden());
   EXPECT_EQ(dialog_->result(), QDialog::Accepted);
-  EXPECT_TRUE(dialog_->timers().ActiveIds().empty());
+  EXPECT_TRUE(ActiveTimers().empty());
   EXPECT_LT(Position("rear Stop"), Position("front Stop"));
   EXPECT_LT(Position("front Stop"), Position("front Release"));
   EXPECT_TRUE(Logged("rear Release"));
@@ -382,12 +382,12 @@ TEST_F(MainWindow, CloseWhileThePlayersOpenDoesNothing) {
   const Recordings& recordings = Recordings::Get();
   ASSERT_TRUE(recordings.ok);
   Initialise();
-  ASSERT_TRUE(dialog_->PlayPair(recordings.first));
+  ASSERT_TRUE(dialog_->playback().Load(recordings.first));
   WaitForCopies();
   dialog_->CloseCommand();
-  EXPECT_FALSE(dialog_->closing());
+  EXPECT_FALSE(dialog_->playback().closed());
   EXPECT_TRUE(fs::exists(folders_->front_copy()));
-  EXPECT_TRUE(dialog_->timers().IsActive(timer::kOpenAndStart));
+  EXPECT_TRUE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
   EXPECT_FALSE(Logged("front Release"));
 }
 
@@ -398,7 +398,7 @@ TEST_F(MainWindow, StopWhileTheCopiesAreMadeGivesTheLoadUpAndEmptiesThem) {
   const Recordings& recordings = Recordings::Get();
   ASSERT_TRUE(recordings.ok);
   Initialise();
-  ASSERT_TRUE(dialog_->PlayPair(recordings.first));
+  ASSERT_TRUE(dialog_->playback().Load(recordings.first));
   ASSERT_EQ(dialog_->playback().state(), PlaybackState::Loading);
   dialog_->PauseCommand();  // refused like every other command but stop and close
   dialog_->SeekCommand(5000);
@@ -410,7 +410,7 @@ TEST_F(MainWindow, StopWhileTheCopiesAreMadeGivesTheLoadUpAndEmptiesThem) {
   EXPECT_TRUE(PlayShown());
   // The worker's late report changes nothing.
   QTest::qWait(50);
-  EXPECT_FALSE(dialog_->timers().IsActive(timer::kOpenAndStart));
+  EXPECT_FALSE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
   EXPECT_FALSE(Logged("front Open"));
   EXPECT_TRUE(messages_.rows().empty());
 }
@@ -419,10 +419,10 @@ TEST_F(MainWindow, CloseWhileTheCopiesAreMadeClosesAndRemovesThem) {
   const Recordings& recordings = Recordings::Get();
   ASSERT_TRUE(recordings.ok);
   Initialise();
-  ASSERT_TRUE(dialog_->PlayPair(recordings.first));
+  ASSERT_TRUE(dialog_->playback().Load(recordings.first));
   ASSERT_EQ(dialog_->playback().state(), PlaybackState::Loading);
   dialog_->CloseCommand();
-  EXPECT_TRUE(dialog_->closing());
+  EXPECT_TRUE(dialog_->playback().closed());
   EXPECT_FALSE(fs::exists(folders_->front_copy()));
   EXPECT_FALSE(fs::exists(folders_->rear_copy()));
   QTest::qWait(50);
@@ -433,8 +433,8 @@ TEST_F(MainWindow, RecordingThatIsNotOneIsReportedAndNothingPlays) {
   Initialise();
   const fs::path bad = RootPath() / "drf0_20120314_090507.mp4";
   std::ofstream(bad) << "not a recording at all";
-  dialog_->PlayPair(bad);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog_->loadPending(); }, 5000));
+  dialog_->playback().Load(bad);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().loadPending(); }, 5000));
   const std::vector<int> rows = messages_.rows();
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows.back(), msg::kIllegalFile);
@@ -442,7 +442,7 @@ TEST_F(MainWindow, RecordingThatIsNotOneIsReportedAndNothingPlays) {
   EXPECT_EQ(std::count(rows.begin(), rows.end(), msg::kIllegalFile), 1);
   EXPECT_FALSE(dialog_->button(ctl::kPlay)->isHidden());
   EXPECT_TRUE(dialog_->button(ctl::kPause)->isHidden());
-  EXPECT_FALSE(dialog_->timers().IsActive(timer::kOpenAndStart));
+  EXPECT_FALSE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
 }
 
 TEST_F(MainWindow, HandedOverFilesPlayInPathOrderAndAdvanceAtTheEnd) {
@@ -451,24 +451,24 @@ TEST_F(MainWindow, HandedOverFilesPlayInPathOrderAndAdvanceAtTheEnd) {
   Initialise();
   const fs::path rear = RearCompanionPath(recordings.first);
   dialog_->OpenFiles(test::PathTexts({recordings.second, rear, "/nowhere/notes.txt", recordings.first}));
-  ASSERT_EQ(dialog_->playlist()->RowCount(), 2);
-  EXPECT_EQ(dialog_->playlist()->PathAt(0), recordings.first.string());
-  EXPECT_EQ(dialog_->playlist()->PathAt(1), recordings.second.string());
-  ASSERT_TRUE(dialog_->timers().IsActive(timer::kPlayOpened));
-  dialog_->timers().Tick(timer::kPlayOpened);
-  EXPECT_EQ(dialog_->currentRecording(), recordings.first);
+  ASSERT_EQ(ListView()->RowCount(), 2);
+  EXPECT_EQ(ListView()->PathAt(0), recordings.first.string());
+  EXPECT_EQ(ListView()->PathAt(1), recordings.second.string());
+  ASSERT_TRUE(dialog_->playlist().timers().IsActive(timer::kPlayOpened));
+  dialog_->playlist().timers().Tick(timer::kPlayOpened);
+  EXPECT_EQ(dialog_->playback().recording(), recordings.first);
   CompleteLoad();
 
   // The rear's end is not the recording's end; the front's is.
   rear_->ReportEnd();
-  EXPECT_FALSE(dialog_->timers().IsActive(timer::kEndOfFile));
+  EXPECT_FALSE(dialog_->playback().timers().IsActive(timer::kEndOfFile));
   front_->ReportEnd();
-  ASSERT_TRUE(dialog_->timers().IsActive(timer::kEndOfFile));
-  dialog_->timers().Tick(timer::kEndOfFile);
-  EXPECT_EQ(dialog_->currentRecording(), recordings.second);
-  EXPECT_TRUE(dialog_->loadPending());
+  ASSERT_TRUE(dialog_->playback().timers().IsActive(timer::kEndOfFile));
+  dialog_->playback().timers().Tick(timer::kEndOfFile);
+  EXPECT_EQ(dialog_->playback().recording(), recordings.second);
+  EXPECT_TRUE(dialog_->playback().loadPending());
   WaitForCopies();
-  EXPECT_TRUE(dialog_->timers().IsActive(timer::kOpenAndStart));
+  EXPECT_TRUE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
 }
 
 TEST_F(MainWindow, PlayerErrorFailsTheLoadAndTheNextRecordingPlays) {
@@ -476,14 +476,14 @@ TEST_F(MainWindow, PlayerErrorFailsTheLoadAndTheNextRecordingPlays) {
   ASSERT_TRUE(recordings.ok);
   Initialise();
   dialog_->OpenFiles(test::PathTexts({recordings.first, recordings.second}));
-  dialog_->timers().Tick(timer::kPlayOpened);
+  dialog_->playlist().timers().Tick(timer::kPlayOpened);
   WaitForCopies();
-  dialog_->timers().Tick(timer::kOpenAndStart);
+  dialog_->playback().timers().Tick(timer::kOpenAndStart);
   front_->ReportError(QStringLiteral("undecodable"));
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
   EXPECT_TRUE(messages_.requests().front().auto_close);
-  EXPECT_EQ(dialog_->currentRecording(), recordings.second);
-  EXPECT_TRUE(dialog_->loadPending());
+  EXPECT_EQ(dialog_->playback().recording(), recordings.second);
+  EXPECT_TRUE(dialog_->playback().loadPending());
 }
 
 // A seek shows where it landed at once: time, slider, graph cursor and readouts do not
@@ -495,13 +495,13 @@ TEST_F(MainWindow, SeekRefreshesTheTimeTheCursorAndTheReadoutsAtOnce) {
   StartPair(recordings.first);
   front_->SetClock(1'000, 4'000);
   rear_->SetClock(1'000, 4'000);
-  for (int id : {timer::kTimeDisplay, timer::kGraphs, timer::kReadouts}) dialog_->timers().Stop(id);
+  for (int id : {timer::kTimeDisplay, timer::kGraphs, timer::kReadouts}) Timers(id).Stop(id);
   dialog_->SeekCommand(5000);
   // Well inside the second the time display's own tick would take.
   ASSERT_TRUE(QTest::qWaitFor([&] { return dialog_->label(ctl::kElapsedTime)->text() == "00:02"; }, 500));
-  EXPECT_EQ(dialog_->seekSlider()->GetPos(), 5000);
-  EXPECT_TRUE(dialog_->graphPanel()->cursorX().has_value());
-  EXPECT_TRUE(dialog_->speedometer()->shownSpeed().has_value());
+  EXPECT_EQ(Slider()->GetPos(), 5000);
+  EXPECT_TRUE(Graphs()->cursorX().has_value());
+  EXPECT_TRUE(Speedometer()->shownSpeed().has_value());
   EXPECT_TRUE(dialog_->label(ctl::kRecordTime)->text().startsWith(QStringLiteral("2012.03.14")));
 }
 
@@ -510,17 +510,17 @@ TEST_F(MainWindow, ConnectivityCheckFollowsTheConnectionWhilePlaying) {
   ASSERT_TRUE(recordings.ok);
   Initialise();
   QSignalSpy changes(dialog_.get(), &CVantorDlg::connectivityChanged);
-  dialog_->timers().Tick(timer::kConnectivity);  // nothing plays: not even looked at
-  EXPECT_FALSE(dialog_->online().has_value());
+  dialog_->maps().timers().Tick(timer::kConnectivity);  // nothing plays: not even looked at
+  EXPECT_FALSE(dialog_->maps().online().has_value());
   StartPair(recordings.first);
   connected_ = false;
-  dialog_->timers().Tick(timer::kConnectivity);
-  EXPECT_EQ(dialog_->online(), std::optional<bool>(false));
-  dialog_->timers().Tick(timer::kConnectivity);  // no change, no signal
+  dialog_->maps().timers().Tick(timer::kConnectivity);
+  EXPECT_EQ(dialog_->maps().online(), std::optional<bool>(false));
+  dialog_->maps().timers().Tick(timer::kConnectivity);  // no change, no signal
   connected_ = true;
-  dialog_->timers().Tick(timer::kConnectivity);
-  EXPECT_EQ(dialog_->online(), std::optional<bool>(true));
-  EXPECT_TRUE(dialog_->timers().IsActive(timer::kMapRefresh));
+  dialog_->maps().timers().Tick(timer::kConnectivity);
+  EXPECT_EQ(dialog_->maps().online(), std::optional<bool>(true));
+  EXPECT_TRUE(dialog_->maps().timers().IsActive(timer::kMapRefresh));
   ASSERT_EQ(changes.count(), 2);
   EXPECT_FALSE(changes.at(0).at(0).toBool());
   EXPECT_TRUE(changes.at(1).at(0).toBool());

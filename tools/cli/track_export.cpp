@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/settings/utf.h"
+#include "core/printf_text.h"
 #include "core/xml_text.h"
 
 namespace direvovu::cli {
@@ -23,10 +24,8 @@ Position PositionOf(const TrackSecond& r) {
 }
 
 // printf's fixed-point text, without the sign of a value that rounds to zero.
-std::string Format(const char* format, double value) {
-  char text[64];
-  std::snprintf(text, sizeof(text), format, value);
-  std::string out = text;
+std::string FixedText(double value, int decimals) {
+  std::string out = PrintfText("%.*f", decimals, value);
   if (out.starts_with('-') && out.find_first_not_of("0.", 1) == std::string::npos) out.erase(0, 1);
   return out;
 }
@@ -119,10 +118,10 @@ void WriteTrackCsv(std::ostream& out, const TrackState& track, const TrackDocume
     const Position p = PositionOf(r);
     out << info.firstIndex + i << ',' << UtcText(r) << ',';
     if (info.hasSensor)
-      out << Format("%.3f", r.accelX) << ',' << Format("%.3f", r.accelY) << ',' << Format("%.3f", r.accelZ)
+      out << FixedText(r.accelX, 3) << ',' << FixedText(r.accelY, 3) << ',' << FixedText(r.accelZ, 3)
           << ',';
-    out << (p.latitude != 0 ? Format("%.6f", p.latitude) : "") << ','
-        << (p.longitude != 0 ? Format("%.6f", p.longitude) : "") << ',' << r.speed << '\n';
+    out << (p.latitude != 0 ? FixedText(p.latitude, 6) : "") << ','
+        << (p.longitude != 0 ? FixedText(p.longitude, 6) : "") << ',' << r.speed << '\n';
   }
 }
 
@@ -158,11 +157,11 @@ void WriteTrackGpx(std::ostream& out, const TrackState& track, const TrackDocume
          "http://www.topografix.com/GPX/1/1/gpx.xsd\">\n"
       << "  <trk>\n    <name>" << XmlEscaped(info.name) << "</name>\n    <trkseg>\n";
   for (const auto& f : FixedRecords(track)) {
-    out << "      <trkpt lat=\"" << Format("%.6f", f.position.latitude) << "\" lon=\""
-        << Format("%.6f", f.position.longitude) << "\">\n"
+    out << "      <trkpt lat=\"" << FixedText(f.position.latitude, 6) << "\" lon=\""
+        << FixedText(f.position.longitude, 6) << "\">\n"
         << "        <time>" << UtcText(*f.record) << "</time>\n"
         << "        <extensions><gpxtpx:TrackPointExtension><gpxtpx:speed>"
-        << Format("%.2f", f.record->speed / 3.6)
+        << FixedText(f.record->speed / 3.6, 2)
         << "</gpxtpx:speed></gpxtpx:TrackPointExtension></extensions>\n"
         << "      </trkpt>\n";
   }
@@ -183,8 +182,8 @@ void WriteTrackKml(std::ostream& out, const TrackState& track, const TrackDocume
                               : "      <LineString>\n        <tessellate>1</tessellate>\n")
         << "        <coordinates>";
     for (std::size_t i = 0; i < fixed.size(); ++i) {
-      out << (i ? " " : "") << Format("%.6f", fixed[i].position.longitude) << ','
-          << Format("%.6f", fixed[i].position.latitude) << ",0";
+      out << (i ? " " : "") << FixedText(fixed[i].position.longitude, 6) << ','
+          << FixedText(fixed[i].position.latitude, 6) << ",0";
     }
     out << "</coordinates>\n"
         << (fixed.size() == 1 ? "      </Point>\n" : "      </LineString>\n") << "    </Placemark>\n";

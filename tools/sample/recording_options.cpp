@@ -211,7 +211,7 @@ std::optional<CivilTime> ParseCivilTime(std::string_view text) {
   static const std::regex kForm("([0-9]{4})-([0-9]{2})-([0-9]{2})[T ]([0-9]{2}):([0-9]{2}):([0-9]{2})");
   std::match_results<std::string_view::const_iterator> m;
   if (!std::regex_match(text.begin(), text.end(), m, kForm)) return std::nullopt;
-  auto field = [&](int i) { return std::stoi(m[i].str()); };
+  auto field = [&](std::size_t i) { return std::stoi(m[i].str()); };
   CivilTime t{field(1), field(2), field(3), field(4), field(5), field(6)};
   if (t.year < 1970 || t.year > 2099 || !IsValidCivilTime(t)) return std::nullopt;
   return t;

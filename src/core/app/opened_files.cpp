@@ -49,4 +49,9 @@ std::vector<std::string> ExpandDroppedPaths(const std::vector<std::string>& path
   return files;
 }
 
+std::string FrontPathOfRow(const std::string& row) {
+  const std::size_t at = row.find("drf0");
+  return at != std::string::npos && at > 0 ? row : std::string();
+}
+
 }  // namespace direvovu

@@ -21,4 +21,8 @@ std::vector<std::string> FrontRecordingsInOrder(const std::vector<std::string>& 
 // kMaxOpenedRecordings in all).
 std::vector<std::string> ExpandDroppedPaths(const std::vector<std::string>& paths);
 
+// The front recording a play-list row names, or an empty path when it names none ("drf0"
+// past the path's first character): such a row plays nothing rather than a wrong pair.
+std::string FrontPathOfRow(const std::string& row);
+
 }  // namespace direvovu

@@ -46,7 +46,7 @@ std::vector<std::uint8_t> EncodeBmp(const BmpImage& image) {
   const std::uint32_t entries = BmpColourTableEntries(image.bitsPerPixel);
   if (image.colourTable.size() > entries) return out;
   const std::uint64_t image_bytes =
-      static_cast<std::uint64_t>(BmpRowStride(image.width, image.bitsPerPixel)) * image.height;
+      static_cast<std::uint64_t>(BmpRowStride(image.width, image.bitsPerPixel)) * static_cast<std::uint64_t>(image.height);
   if (image.pixels.size() != image_bytes) return out;
   const std::uint32_t dib_bytes = kBmpInfoHeaderBytes + 4 * entries + static_cast<std::uint32_t>(image_bytes);
 

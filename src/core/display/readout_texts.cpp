@@ -5,25 +5,22 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/printf_text.h"
+
 namespace direvovu::display {
 namespace {
 
-std::string Format3(const char* format, double value) {
-  char text[64];
-  std::snprintf(text, sizeof(text), format, value);
-  return text;
-}
 
 }  // namespace
 
 std::string AxisText(Axis axis, double g) {
   switch (axis) {
     case Axis::X:
-      return Format3("X: %.03f", g);
+      return PrintfText("X: %.03f", g);
     case Axis::Y:
-      return Format3("Y: %.03f", g);
+      return PrintfText("Y: %.03f", g);
     case Axis::Z:
-      return Format3("Z: %.03f", g);
+      return PrintfText("Z: %.03f", g);
   }
   return {};
 }
@@ -48,7 +45,7 @@ std::string RecordTimeText(const TrackSecond& r) {
   return text;
 }
 
-std::string PeakText(double peak) { return Format3("%.03f", peak); }
+std::string PeakText(double peak) { return PrintfText("%.03f", peak); }
 
 double ParseDecimal(std::string_view text) {
   std::size_t i = 0;

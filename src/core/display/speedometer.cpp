@@ -2,7 +2,8 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
+
+#include "core/printf_text.h"
 
 namespace direvovu::display {
 namespace {
@@ -57,10 +58,8 @@ std::string SpeedNumberText(int displaySpeed, SpeedUnit unit) {
   // The mph padding keeps its own thresholds (17 and 170), not the digit counts.
   const int one_digit = unit == SpeedUnit::Kmh ? 10 : 17;
   const int two_digits = unit == SpeedUnit::Kmh ? 100 : 170;
-  const char* format = displaySpeed < one_digit ? "  %d" : displaySpeed < two_digits ? " %d" : "%d";
-  char text[32];
-  std::snprintf(text, sizeof(text), format, displaySpeed);
-  return text;
+  const char* padding = displaySpeed < one_digit ? "  " : displaySpeed < two_digits ? " " : "";
+  return PrintfText("%s%d", padding, displaySpeed);
 }
 
 double NeedleAngleDegrees(Point end) {

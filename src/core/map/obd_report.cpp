@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/io/atomic_file.h"
+#include "core/printf_text.h"
 #include "core/settings/utf.h"
 
 namespace direvovu {
@@ -15,12 +16,6 @@ constexpr std::size_t kStampChars = 19;
 const std::string kS(5, ' ');
 const std::string kDashes(122, '-');
 
-std::string Format(const char* format, double value) {
-  // A float in fixed notation fits in 60 characters.
-  char text[96];
-  std::snprintf(text, sizeof(text), format, value);
-  return text;
-}
 
 std::string HeadingLines() {
   std::string text = kDashes + "\r\n";
@@ -34,10 +29,10 @@ std::string DataLine(const ObdStamp& t, const DrivingSecond& s) {
   std::string line = t.year + "/" + t.month + "/" + t.day + kS + "\t";
   line += t.hour + ":" + t.minute + kS + "\t";
   line += std::to_string(seconds / 3600) + "시간 " + std::to_string((seconds % 3600) / 60) + "분" + kS + " ";
-  line += Format("%.02fKm", s.Float(DrivingSecond::kDistanceKm)) + kS + "\t    ";
-  line += Format("%.02fL", s.Float(DrivingSecond::kFuelLitres)) + kS + "\t   ";
-  line += Format("%.02fL", s.Float(DrivingSecond::kAverageEconomy)) + kS + "\t";
-  line += Format("%.02fKgCO2", s.Float(DrivingSecond::kCarbonKg)) + kS + "\t     ";
+  line += PrintfText("%.02fKm", s.Float(DrivingSecond::kDistanceKm)) + kS + "\t    ";
+  line += PrintfText("%.02fL", s.Float(DrivingSecond::kFuelLitres)) + kS + "\t   ";
+  line += PrintfText("%.02fL", s.Float(DrivingSecond::kAverageEconomy)) + kS + "\t";
+  line += PrintfText("%.02fKgCO2", s.Float(DrivingSecond::kCarbonKg)) + kS + "\t     ";
   line += std::to_string(s.Int(DrivingSecond::kSuddenStarts)) + "/" +
           std::to_string(s.Int(DrivingSecond::kSuddenAccelerations)) + kS;
   return line;
@@ -45,13 +40,13 @@ std::string DataLine(const ObdStamp& t, const DrivingSecond& s) {
 
 }  // namespace
 
-std::int32_t DrivingSecond::Int(int index) const { return std::bit_cast<std::int32_t>(words.at(index)); }
-float DrivingSecond::Float(int index) const { return std::bit_cast<float>(words.at(index)); }
+std::int32_t DrivingSecond::Int(int index) const { return std::bit_cast<std::int32_t>(words.at(static_cast<std::size_t>(index))); }
+float DrivingSecond::Float(int index) const { return std::bit_cast<float>(words.at(static_cast<std::size_t>(index))); }
 void DrivingSecond::SetInt(int index, std::int32_t value) {
-  words.at(index) = std::bit_cast<std::uint32_t>(value);
+  words.at(static_cast<std::size_t>(index)) = std::bit_cast<std::uint32_t>(value);
 }
 void DrivingSecond::SetFloat(int index, float value) {
-  words.at(index) = std::bit_cast<std::uint32_t>(value);
+  words.at(static_cast<std::size_t>(index)) = std::bit_cast<std::uint32_t>(value);
 }
 
 std::optional<ObdStamp> ObdStampOf(const std::filesystem::path& recording) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/printf_text.h"
 #include "core/settings/texts.h"
 
 namespace direvovu::map {
@@ -35,13 +36,8 @@ void CountSample(Running& run, const LogRecord& record, const LogRecord& next) {
   }
 }
 
-std::string Printed(const char* format, int a, int b, int c) {
-  char text[64];
-  std::snprintf(text, sizeof(text), format, a, b, c);
-  return text;
-}
 
-std::string TimeOfDay(const LogRecord& r) { return Printed("%d:%d:%d", r.hour, r.minute, r.second); }
+std::string TimeOfDay(const LogRecord& r) { return PrintfText("%d:%d:%d", r.hour, r.minute, r.second); }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the list row, then the record indices in file order
 TripSummary CloseTrip(const Running& run, const std::vector<LogRecord>& records, int number, int first_row,
@@ -59,7 +55,7 @@ TripSummary CloseTrip(const Running& run, const std::vector<LogRecord>& records,
   std::snprintf(text, sizeof(text), "   %03d", number);
   trip.number = text;
   const LogRecord& last = records[static_cast<std::size_t>(end)];
-  trip.date = Printed("%04d-%02d-%02d", last.year, last.month, last.day);
+  trip.date = PrintfText("%04d-%02d-%02d", last.year, last.month, last.day);
   trip.times = TimeOfDay(records[static_cast<std::size_t>(first_row)]) + "~" + TimeOfDay(last);
   return trip;
 }
@@ -110,7 +106,7 @@ std::string DurationText(int seconds) {
   const int h = seconds / 3600;
   const int m = (seconds - 3600 * h) / 60;
   const int s = seconds - 3600 * h - 60 * m;
-  return Printed("%02d:%02d:%02d", h, m, s);
+  return PrintfText("%02d:%02d:%02d", h, m, s);
 }
 
 TripInfoTexts TripInfo(const TripSummary& trip, int language) {
@@ -120,9 +116,9 @@ TripInfoTexts TripInfo(const TripSummary& trip, int language) {
           OneDecimal(trip.maximumSpeed * scale)};
 }
 
-std::string RecordDateText(const LogRecord& r) { return Printed("%04d.%02d.%02d", r.year, r.month, r.day); }
+std::string RecordDateText(const LogRecord& r) { return PrintfText("%04d.%02d.%02d", r.year, r.month, r.day); }
 std::string RecordTimeText(const LogRecord& r) {
-  return Printed("%02d:%02d:%02d", r.hour, r.minute, r.second);
+  return PrintfText("%02d:%02d:%02d", r.hour, r.minute, r.second);
 }
 
 std::string DistanceUnitLabel(int language) { return language == kEnglish ? "mile" : "km"; }

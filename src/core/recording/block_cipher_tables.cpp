@@ -15,14 +15,14 @@ AesTables BuildTables() {
   std::array<std::uint8_t, 256> pow{};
   std::array<std::uint8_t, 256> log{};
   std::uint8_t x = 1;
-  for (int i = 0; i < 256; ++i) {
+  for (std::size_t i = 0; i < 256; ++i) {
     pow[i] = x;
     log[x] = static_cast<std::uint8_t>(i);
     x = static_cast<std::uint8_t>(x ^ XTime(x));  // x * 3
   }
   auto mul = [&](std::uint8_t a, std::uint8_t b) -> std::uint8_t {
     if (a == 0 || b == 0) return 0;
-    return pow[(log[a] + log[b]) % 255];
+    return pow[static_cast<std::size_t>((log[a] + log[b]) % 255)];
   };
 
   x = 1;
@@ -32,8 +32,8 @@ AesTables BuildTables() {
   }
 
   // S-box: multiplicative inverse followed by the affine map with constant 0x63.
-  for (int i = 0; i < 256; ++i) {
-    std::uint8_t inv = i == 0 ? 0 : pow[255 - log[i]];
+  for (std::size_t i = 0; i < 256; ++i) {
+    std::uint8_t inv = i == 0 ? 0 : pow[255U - log[i]];
     std::uint8_t s = inv;
     std::uint8_t r = inv;
     for (int k = 0; k < 4; ++k) {
@@ -45,7 +45,7 @@ AesTables BuildTables() {
     t.inverseSbox[s] = static_cast<std::uint8_t>(i);
   }
 
-  for (int i = 0; i < 256; ++i) {
+  for (std::size_t i = 0; i < 256; ++i) {
     const std::uint8_t s = t.sbox[i];
     const std::uint32_t f = (static_cast<std::uint32_t>(mul(s, 2)) << 24) |
                             (static_cast<std::uint32_t>(s) << 16) | (static_cast<std::uint32_t>(s) << 8) |
@@ -56,7 +56,7 @@ AesTables BuildTables() {
                             (static_cast<std::uint32_t>(mul(v, 13)) << 8) | mul(v, 11);
     t.forward[0][i] = f;
     t.inverse[0][i] = r;
-    for (int k = 1; k < 4; ++k) {
+    for (std::size_t k = 1; k < 4; ++k) {
       t.forward[k][i] = Rotr8(t.forward[k - 1][i]);
       t.inverse[k][i] = Rotr8(t.inverse[k - 1][i]);
     }

@@ -20,9 +20,8 @@ void EmptyWorkingCopies(const WorkingFolders& folders) {
   }
 }
 
-PairPlayback::PairPlayback(const WorkingFolders& folders, IPrompts& prompts, TimerRegistry& timers,
-                           QObject* parent)
-    : QObject(parent), folders_(folders), prompts_(prompts), timers_(timers) {
+PairPlayback::PairPlayback(const WorkingFolders& folders, IPrompts& prompts, QObject* parent)
+    : QObject(parent), folders_(folders), prompts_(prompts), timers_(this) {
   DefineTimers();
 }
 

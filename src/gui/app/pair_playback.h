@@ -56,8 +56,7 @@ class PairPlayback : public QObject {
   // A copy that takes longer than this shows how far it is.
   static constexpr int kProgressAfterMs = 500;
 
-  PairPlayback(const WorkingFolders& folders, IPrompts& prompts, TimerRegistry& timers,
-               QObject* parent = nullptr);
+  PairPlayback(const WorkingFolders& folders, IPrompts& prompts, QObject* parent = nullptr);
   ~PairPlayback() override;
   PairPlayback(const PairPlayback&) = delete;
   PairPlayback& operator=(const PairPlayback&) = delete;
@@ -138,6 +137,7 @@ class PairPlayback : public QObject {
   void SetPacing(double scale) { pacing_ = scale; }
   void SetSyncWait(int ms) { sync_wait_ms_ = ms; }
   void SetFirstPictureWait(int ms) { first_picture_wait_ms_ = ms; }
+  TimerRegistry& timers() { return timers_; }
 
  signals:
   void stateChanged(PlaybackState state);
@@ -200,7 +200,8 @@ class PairPlayback : public QObject {
 
   const WorkingFolders& folders_;
   IPrompts& prompts_;
-  TimerRegistry& timers_;
+  // Its own steps (ids of main_timers.h), apart from the window's timers.
+  TimerRegistry timers_;
   std::unique_ptr<IChannelPlayer> front_;
   std::unique_ptr<IChannelPlayer> rear_;
   QWidget* front_area_ = nullptr;

@@ -82,7 +82,7 @@ void TestHook::Started() {
   ++starts_;
   if (tour_at_ > 0)
     PrintLine(QStringLiteral("started %1")
-                  .arg(QString::fromStdString(dialog_->currentRecording().filename().string())));
+                  .arg(QString::fromStdString(dialog_->playback().recording().filename().string())));
   // With a tour, the pictures and the rest wait for its recording.
   if (done_ || (tour_at_ > 0 && starts_ != tour_at_)) return;
   front_reported_ = rear_reported_ = false;
@@ -95,10 +95,10 @@ void TestHook::Poll() {
     reported = true;
     if (report_) PrintLine(QStringLiteral("playing %1").arg(QLatin1String(name)));
   };
-  if (dialog_->frontPresent()) report(front_reported_, dialog_->frontPlayer(), "front");
-  if (dialog_->rearPresent()) report(rear_reported_, dialog_->rearPlayer(), "rear");
+  if (dialog_->playback().frontPresent()) report(front_reported_, dialog_->playback().front(), "front");
+  if (dialog_->playback().rearPresent()) report(rear_reported_, dialog_->playback().rear(), "rear");
   const bool all =
-      (!dialog_->frontPresent() || front_reported_) && (!dialog_->rearPresent() || rear_reported_);
+      (!dialog_->playback().frontPresent() || front_reported_) && (!dialog_->playback().rearPresent() || rear_reported_);
   if (all && (front_reported_ || rear_reported_)) {
     watch_.stop();
     done_ = true;
@@ -126,7 +126,7 @@ void TestHook::AllPlaying() {
 // Each step is given time to take effect under a real player, then what the player
 // reports is printed for the script to judge.
 std::vector<TestHook::TourStep> TestHook::Tour() {
-  IChannelPlayer* front = dialog_->frontPlayer();
+  IChannelPlayer* front = dialog_->playback().front();
   auto paused_at = std::make_shared<std::int64_t>(0);
   return {
       {0, [this] { dialog_->SeekCommand(5000); }},
@@ -165,7 +165,7 @@ void TestHook::RunTour(std::vector<TourStep> steps, std::size_t next) {
 
 void TestHook::Finish() {
   dialog_->CloseCommand();
-  if (!dialog_->closing()) {
+  if (!dialog_->playback().closed()) {
     QTimer::singleShot(kWatchMs, this, &TestHook::Finish);  // a start was under way
     return;
   }

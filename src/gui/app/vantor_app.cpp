@@ -11,7 +11,7 @@
 
 #include "core/settings/viewer_settings.h"
 #include "gui/app/vantor_dlg.h"
-#include "gui/controls/prompts.h"
+#include "gui/app/dialog_prompts.h"
 #include "gui/map/web_engine.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
@@ -65,11 +65,11 @@ void CloseWhenAsked(const platform::TerminationSignals& termination, CVantorDlg&
   retry->setInterval(100);
   QObject::connect(retry, &QTimer::timeout, &dialog, [&dialog, retry] {
     dialog.CloseCommand();
-    if (dialog.closing()) retry->stop();
+    if (dialog.playback().closed()) retry->stop();
   });
   QObject::connect(&termination, &platform::TerminationSignals::requested, &dialog, [&dialog, retry] {
     dialog.CloseCommand();
-    if (!dialog.closing()) retry->start();
+    if (!dialog.playback().closed()) retry->start();
   });
 }
 

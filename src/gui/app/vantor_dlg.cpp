@@ -6,16 +6,24 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QNetworkInformation>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
 #include <QScreen>
 #include <QWindow>
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
 #include "core/app/main_window_geometry.h"
+#include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
-#include "gui/app/main_timers.h"
+#include "gui/app/map_follower.h"
+#include "gui/app/playback_display.h"
+#include "gui/app/playlist_controller.h"
+#include "gui/map/car_info.h"
 
 namespace direvovu::gui {
 namespace {
@@ -38,8 +46,8 @@ CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, IPromp
       folders_(std::move(folders)),
       make_player_(std::move(make_player)),
       prompts_(prompts),
-      timers_(this),
-      playback_(std::make_unique<PairPlayback>(folders_, prompts_, timers_, this)) {
+      card_(folders_, prompts_),
+      playback_(std::make_unique<PairPlayback>(folders_, prompts_, this)) {
   setWindowTitle(QString::fromUtf8(kWindowTitle));
   // No title bar and no border: the skin draws the whole window and a click drags it.
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
@@ -49,18 +57,21 @@ CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, IPromp
   // The video areas are native windows for libvlc; their siblings (readouts, graph strip)
   // must stay alien so that they are drawn over the skin and not as black boxes.
   QApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
-  DefineTimers();
   BuildControls();
-  BuildPlaylist();
+  maps_ = std::make_unique<MapFollower>(folders_, prompts_, *playback_, card_, this);
+  connect(maps_.get(), &MapFollower::connectivityChanged, this, [this](bool online) {
+    emit connectivityChanged(online);
+    update();
+  });
   ConnectCommands();
   ConnectPlayback();
 }
 
 CVantorDlg::~CVantorDlg() {
   // libvlc's X11 output must let go of the video windows before they are destroyed.
-  timers_.StopEverything();
-  DestroyRouteWindow();  // they refer to this window's flags and prompts
-  DestroyMapWindow();
+  display_->Stop();
+  playlist_->Stop();
+  maps_->Stop();  // its windows refer to this window's prompts
   DestroyCarInfoWindow();
   playback_.reset();
 }
@@ -69,14 +80,13 @@ bool CVantorDlg::Initialise(std::string* error) {
   move(PlacementOn(screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024)));
   // The folders first: on a first run the working copies have nowhere to go otherwise.
   CreateWorkingFolders(folders_);
-  EmptyWorkingCopies();
-  if (!playback_->CreatePlayers(make_player_, front_video_, rear_video_, error)) return false;
-  ReloadSettings();
-  if (!connectivity_probe_ && QNetworkInformation::instance() == nullptr &&
-      !QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)) {
-    QNetworkInformation::loadDefaultBackend();
+  // Whatever a previous run left is of no use and may be large.
+  EmptyWorkingCopies(folders_);
+  if (!playback_->CreatePlayers(make_player_, control(ctl::kFrontVideo), control(ctl::kRearVideo), error)) {
+    return false;
   }
-  timers_.Start(timer::kConnectivity);
+  ReloadSettings();
+  maps_->StartWatching();
   return true;
 }
 
@@ -84,10 +94,29 @@ void CVantorDlg::ReloadSettings() {
   settings_ = LoadAppliedSettings(folders_, settings_);
   SetCurrentLanguage(settings_.language);
   playback_->SetVolume(settings_.volume_step);
-  ApplyDisplaySettings();
+  display_->SetSpeedUnit(settings_.speed_unit);
+  // The volume well shows the step just loaded.
+  update();
   RefreshTexts();
-  // A new marker interval applies at once to a map that follows a recording.
-  if (timers_.IsActive(timer::kMapPoints)) timers_.Start(timer::kMapPoints, settings_.marker_interval_ms);
+  maps_->SetMarkers({settings_.marker_interval_ms, settings_.marker_on});
+}
+
+void CVantorDlg::ApplyViewerSettings(bool language_changed) {
+  ReloadSettings();
+  if (language_changed) maps_->LanguageChanged(settings_.language);
+}
+
+void CVantorDlg::CloseCommand() {
+  if (playback_->closed()) return;
+  // A load whose players are on their way to the first pictures finishes that first
+  // (bounded); a copy under way is given up.
+  if (!playback_->Close()) return;
+  SaveVolume(folders_, settings_.volume_step);
+  display_->Stop();
+  playlist_->Stop();
+  maps_->Stop();
+  DestroyCarInfoWindow();
+  done(QDialog::Accepted);
 }
 
 QPoint CVantorDlg::PlacementOn(const QRect& screen) {
@@ -135,8 +164,30 @@ void CVantorDlg::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+void CVantorDlg::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CVantorDlg::dropEvent(QDropEvent* event) {
+  QStringList files;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) files.push_back(url.toLocalFile());
+  }
+  if (files.isEmpty()) return;
+  event->acceptProposedAction();
+  // The drop is the user's choice of what to play, like the open-file dialog.
+  if (playback_->loadPending()) return;
+  playlist_->OpenFiles(files);
+}
+
+// The map window comes back with the main window while it is meant to be open.
+void CVantorDlg::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) maps_->WindowActivated();
+  QDialog::changeEvent(event);
+}
+
 void CVantorDlg::closeEvent(QCloseEvent* event) {
-  if (closing()) {
+  if (playback_->closed()) {
     event->accept();
     return;
   }
@@ -147,21 +198,20 @@ void CVantorDlg::closeEvent(QCloseEvent* event) {
 void CVantorDlg::reject() {
   // Escape (and the window manager's close) go through the close command, which stops
   // the players before their windows go.
-  if (closing()) {
+  if (playback_->closed()) {
     QDialog::reject();
     return;
   }
   CloseCommand();
 }
 
-QAbstractButton* CVantorDlg::button(int id) const {
-  const auto found = buttons_.find(id);
-  return found == buttons_.end() ? nullptr : found->second;
+QWidget* CVantorDlg::control(int id) const {
+  const auto found = controls_.find(id);
+  return found == controls_.end() ? nullptr : found->second;
 }
 
-QLabel* CVantorDlg::label(int id) const {
-  const auto found = labels_.find(id);
-  return found == labels_.end() ? nullptr : found->second;
-}
+QAbstractButton* CVantorDlg::button(int id) const { return qobject_cast<QAbstractButton*>(control(id)); }
+
+QLabel* CVantorDlg::label(int id) const { return qobject_cast<QLabel*>(control(id)); }
 
 }  // namespace direvovu::gui

@@ -1,40 +1,244 @@
-// Commands of the main window's buttons that are the window's own business.
+// What the main window's buttons, slider and keys do: most go to a controller; the graph
+// strip, capture, print, the viewer setup and the driving information are the window's.
 #include <QAbstractButton>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QShortcut>
 
 #include "core/app/main_window_layout.h"
-#include "gui/app/main_timers.h"
+#include "core/app/transport.h"
+#include "core/display/capture_names.h"
+#include "core/display/graph_geometry.h"
+#include "core/recording/recording_name.h"
+#include "gui/app/map_follower.h"
+#include "gui/app/playback_display.h"
+#include "gui/app/playlist_controller.h"
+#include "gui/app/playlist_view.h"
 #include "gui/app/vantor_dlg.h"
+#include "gui/controls/bitmap_slider.h"
+#include "gui/display/capture.h"
+#include "gui/display/graph_dlg.h"
+#include "gui/display/graph_panel.h"
+#include "gui/display/printing.h"
+#include "gui/map/car_info.h"
+#include "gui/setup/env_set_dialog.h"
+#include "platform/runtime_folder.h"
 
 namespace direvovu::gui {
 
 void CVantorDlg::ConnectCommands() {
-  const auto on = [this](int id, void (CVantorDlg::*command)()) {
+  const auto on = [this](int id, const auto& command) {
     if (QAbstractButton* pressed = button(id)) connect(pressed, &QAbstractButton::clicked, this, command);
   };
-  on(ctl::kClose, &CVantorDlg::CloseCommand);
-  on(ctl::kMinimize, &CVantorDlg::MinimizeCommand);
-  on(ctl::kSdDownload, &CVantorDlg::SdDownloadCommand);
-  ConnectDisplayCommands();
-  ConnectTransport();
-  ConnectMapCommands();
-  ConnectSetupCommands();
-  ConnectRouteCommands();
-  ConnectReportCommands();
+  on(ctl::kClose, [this] { CloseCommand(); });
+  on(ctl::kMinimize, [this] { showMinimized(); });
+  on(ctl::kPlay, [this] { PlayCommand(); });
+  on(ctl::kPause, [this] { PauseCommand(); });
+  on(ctl::kStop, [this] { StopCommand(); });
+  on(ctl::kSpeedUp, [this] { RateUpCommand(); });
+  on(ctl::kSpeedDown, [this] { RateDownCommand(); });
+  on(ctl::kVolumeUp, [this] { VolumeUpCommand(); });
+  on(ctl::kVolumeDown, [this] { VolumeDownCommand(); });
+  on(ctl::kCapture, [this] { CaptureCommand(); });
+  on(ctl::kPrint, [this] { PrintCommand(); });
+  on(ctl::kGravityGraph, [this] { ShowGraph(true); });
+  on(ctl::kSpeedGraph, [this] { ShowGraph(false); });
+  connect(graph_panel_, &GraphPanel::enlargeRequested, this, &CVantorDlg::OpenEnlargedGraph);
+
+  on(ctl::kOpen, [this] { playlist_->OpenCommand(); });
+  on(ctl::kDeleteItem, [this] { playlist_->DeleteSelected(); });
+  on(ctl::kDeleteAll, [this] { playlist_->DeleteAll(); });
+  on(ctl::kDecryption, [this] { playlist_->DecryptSelected(); });
+  connect(playlist_view_, &QTreeWidget::itemDoubleClicked, this, [this] { playlist_->RowActivated(); });
+
+  on(ctl::kMap, [this] { maps_->MapCommand(); });
+  on(ctl::kDrivingLogMode, [this] {
+    if (!playback_->closed()) maps_->RouteCommand();
+  });
+
+  // The buttons that open dialogs do nothing once the window closes.
+  const auto unless_closed = [this, on](int id, auto command) {
+    on(id, [this, command] {
+      if (!playback_->closed()) command();
+    });
+  };
+  unless_closed(ctl::kSdDownload, [this] {
+    if (const auto change = card_.Download(playback_->startedCount() > 0, this)) playlist_->Apply(*change);
+  });
+  unless_closed(ctl::kDetailSearch, [this] {
+    // Playback starts one second later, as after any new play list.
+    if (const auto taken = card_.DetailSearch(this); !taken.empty()) playlist_->Replace(taken);
+  });
+  unless_closed(ctl::kSetup, [this] { card_.CameraSetup(this); });
+  unless_closed(ctl::kEventLog, [this] { card_.EventReport(this); });
+  unless_closed(ctl::kInfo, [this] { card_.ProgramInfo(this); });
+  unless_closed(ctl::kPassword, [this] {
+    if (!playback_->loadPending()) card_.CardPassword(this);
+  });
+  unless_closed(ctl::kViewerSetup, [this] { ViewerSetupCommand(); });
+  unless_closed(ctl::kDrivingInfo, [this] { DrivingInfoCommand(); });
+
+  connect(slider_, &CBitmapSlider::moving, this, [this] {
+    if (playback_->loadPending()) return;
+    display_->SliderGrabbed();
+  });
+  connect(slider_, &CBitmapSlider::moved, this, [this](int position) { SeekCommand(position); });
+  ConnectKeys();
 }
 
-void CVantorDlg::MinimizeCommand() { showMinimized(); }
+// What users of a player expect: Space, the arrows and the brackets anywhere in the
+// window. The list keeps its own Up/Down, and a focused slider its own Left/Right (one
+// step each), so the arrows seek only where nothing else takes them.
+void CVantorDlg::ConnectKeys() {
+  const auto key = [this](const QKeySequence& sequence, auto action) {
+    auto* shortcut = new QShortcut(sequence, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, action);
+  };
+  key(QKeySequence(Qt::Key_Space), [this] { playlist_->TogglePause(); });
+  const auto seek_unless_slider = [this](Qt::Key arrow, std::int64_t delta_ms) {
+    // The window's shortcut comes before the focused slider: it gets its key from here.
+    if (slider_->hasFocus() && slider_->PressKey(arrow)) return;
+    playback_->Nudge(delta_ms);
+  };
+  key(QKeySequence(Qt::Key_Left), [seek_unless_slider] { seek_unless_slider(Qt::Key_Left, -kKeySeekMs); });
+  key(QKeySequence(Qt::Key_Right), [seek_unless_slider] { seek_unless_slider(Qt::Key_Right, kKeySeekMs); });
+  key(QKeySequence(Qt::Key_BracketLeft), [this] { RateDownCommand(); });
+  key(QKeySequence(Qt::Key_BracketRight), [this] { RateUpCommand(); });
+}
 
-void CVantorDlg::CloseCommand() {
-  if (closing()) return;
-  // A load whose players are on their way to the first pictures finishes that first
-  // (bounded); a copy under way is given up.
-  if (!playback_->Close()) return;
-  SaveVolume(folders_, settings_.volume_step);
-  timers_.StopEverything();
-  DestroyRouteWindow();
-  DestroyMapWindow();
+void CVantorDlg::OpenFiles(const QStringList& files) { playlist_->OpenFiles(files); }
+
+void CVantorDlg::PlayCommand() { playlist_->Play(); }
+
+void CVantorDlg::PauseCommand() { playback_->Pause(); }
+
+void CVantorDlg::StopCommand() { playback_->StopCommand(); }
+
+void CVantorDlg::SeekCommand(int position) {
+  playback_->SeekToSlider(position, kSeekRange);
+  display_->SliderReleased();
+}
+
+void CVantorDlg::RateUpCommand() { playback_->RateUp(); }
+
+void CVantorDlg::RateDownCommand() { playback_->RateDown(); }
+
+void CVantorDlg::VolumeUpCommand() {
+  settings_.volume_step = VolumeUp(settings_.volume_step);
+  playback_->SetVolume(settings_.volume_step);
+}
+
+void CVantorDlg::VolumeDownCommand() {
+  settings_.volume_step = VolumeDown(settings_.volume_step);
+  playback_->SetVolume(settings_.volume_step);
+}
+
+// The two graph buttons share one place: the one shown switches to the other graph.
+void CVantorDlg::ShowGraph(bool gsensor) {
+  graph_mode_gsensor_ = gsensor;
+  graph_panel_->SetMode(gsensor ? display::GraphMode::GSensor : display::GraphMode::Speed);
+  if (gsensor) {
+    ShowOneOf(ctl::kSpeedGraph, ctl::kGravityGraph);
+  } else {
+    ShowOneOf(ctl::kGravityGraph, ctl::kSpeedGraph);
+  }
+}
+
+// Opens whatever plays: with nothing loaded the graph is empty, as the track is.
+void CVantorDlg::OpenEnlargedGraph() {
+  IChannelPlayer* player = playback_->Leading();
+  const double length =
+      player != nullptr && playback_->loaded() ? static_cast<double>(player->GetLength()) / 1000.0 : 0;
+  CGraphDlg dialog(playback_->track(), graph_panel_->mode(), settings_.speed_unit, length, this);
+  dialog.exec();
+}
+
+void CVantorDlg::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (display::InEnlargeArea(at.x(), at.y())) {
+    OpenEnlargedGraph();
+    return;
+  }
+  QDialog::mouseDoubleClickEvent(event);
+}
+
+void CVantorDlg::ViewerSetupCommand() {
+  CEnvSet dialog(
+      folders_, settings_.volume_step, prompts_,
+      [this](bool language_changed) { ApplyViewerSettings(language_changed); }, this);
+  dialog.exec();
+  update();
+}
+
+// A new window at each press, kept while it is open.
+void CVantorDlg::DrivingInfoCommand() {
   DestroyCarInfoWindow();
-  done(QDialog::Accepted);
+  CarInfoContext context;
+  context.folders = folders_;
+  context.driving = &playback_->driving();
+  context.playing = [this] { return playback_->playing(); };
+  context.position = [this] {
+    ObdPlayPosition at;
+    at.recording = playback_->recording();
+    if (const IChannelPlayer* leading = playback_->Leading()) at.playMs = leading->GetTime();
+    at.recordsPerSecond = playback_->track().recordsPerSecond;
+    at.recordCount = static_cast<std::size_t>(std::max(playback_->track().count, 0));
+    return at;
+  };
+  car_info_ = new CCarInfo(std::move(context), prompts_, this);
+  // Closed by its button, it goes; the next press makes a new one anyway.
+  connect(car_info_, &QDialog::finished, this, [this] {
+    if (car_info_ != nullptr) car_info_->deleteLater();
+    car_info_ = nullptr;
+  });
+  car_info_->show();
+}
+
+void CVantorDlg::DestroyCarInfoWindow() {
+  delete car_info_;
+  car_info_ = nullptr;
+}
+
+namespace {
+
+// What capture and printing see of the pair. They hold the picture still through the
+// pause command, so PLAY shows while their boxes are open, and play on through the play
+// command, but only the pair they paused: had it been stopped meanwhile (a box is open
+// while it waits), playing now would start the selected row afresh.
+PlaybackView ViewOf(PairPlayback& playback, PlaylistController& playlist) {
+  PlaybackView view;
+  view.front = playback.frontPresent() ? playback.front() : nullptr;
+  view.rear = playback.rearPresent() ? playback.rear() : nullptr;
+  view.frontRecording = playback.recording();
+  view.rearRecording = RearCompanionPath(playback.recording());
+  view.loadPending = playback.loadPending();
+  view.pause = [&playback] { playback.Pause(); };
+  view.play = [&playback, &playlist] {
+    if (playback.state() == PlaybackState::Paused) playlist.Play();
+  };
+  return view;
+}
+
+}  // namespace
+
+void CVantorDlg::CaptureCommand() {
+  if (!playback_->loaded()) return;
+  CaptureVideo(ViewOf(*playback_, *playlist_), SettingFolder(folders_, FolderKind::Capture), prompts_);
+}
+
+void CVantorDlg::PrintCommand() {
+  if (!playback_->loaded()) return;
+  // The picture lives in this user's and this root's own folder: a second viewer must
+  // not delete it halfway through a print.
+  const std::filesystem::path folder = platform::ViewerRuntimeFolder(folders_.root);
+  if (folder.empty()) {
+    prompts_.Alert(QStringLiteral("Can't make printer file"));
+    return;
+  }
+  PrintTarget target;
+  target.prompts = &prompts_;
+  PrintVideo(ViewOf(*playback_, *playlist_), display::PrintPictureFile(folder), target);
 }
 
 }  // namespace direvovu::gui

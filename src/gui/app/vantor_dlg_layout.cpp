@@ -3,13 +3,22 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <map>
+
 #include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
+#include "gui/app/main_window_buttons.h"
+#include "gui/app/playback_display.h"
+#include "gui/app/playlist_controller.h"
 #include "gui/app/playlist_view.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/controls/bitmap_slider.h"
 #include "gui/controls/skin_button.h"
 #include "gui/controls/ui_text.h"
+#include "gui/display/graph_panel.h"
+#include "gui/display/readouts.h"
+#include "gui/display/speedometer_widget.h"
+#include "gui/display/transport_indicators.h"
 #include "gui/skin/skin.h"
 
 namespace direvovu::gui {
@@ -49,14 +58,67 @@ QColor LabelColour(int id) {
   }
 }
 
+using Controls = std::map<int, QWidget*>;
+
+void MakeVideoArea(QWidget* window, int id, const Rect& area, Controls& controls) {
+  auto* made = new VideoArea(window);
+  made->setObjectName(QStringLiteral("ctl%1").arg(id));
+  made->setGeometry(ToQRect(area));
+  controls[id] = made;
+}
+
+CBitmapSlider* MakeSlider(QWidget* window) {
+  auto* slider = new CBitmapSlider(window);
+  slider->setObjectName(QStringLiteral("ctl%1").arg(ctl::kSeekSlider));
+  slider->SetBitmapChannel(Skin::Pixmap(QStringLiteral("slider_channel")),
+                           Skin::Pixmap(QStringLiteral("slider_channel_active")));
+  // The thumb's corner pixel is its transparent colour.
+  slider->SetBitmapThumb(Skin::Pixmap(QStringLiteral("slider_thumb")),
+                         Skin::Pixmap(QStringLiteral("slider_thumb_active")), true);
+  slider->SetRange(0, kSeekRange);
+  slider->SetPos(0);
+  slider->setGeometry(ToQRect(kSeekSliderArea));
+  return slider;
+}
+
+void MakeButtons(QWidget* window, Controls& controls) {
+  for (const ButtonPlace& place : MainWindowButtons()) {
+    // Each button takes the size of its pictures; only its corner is placed.
+    auto* pressed = new SkinButton(MainWindowButton(place.id), window);
+    pressed->setObjectName(QStringLiteral("ctl%1").arg(place.id));
+    pressed->setFocusPolicy(Qt::NoFocus);
+    pressed->move(place.left, place.top);
+    controls[place.id] = pressed;
+  }
+}
+
+void MakeLabels(QWidget* window, Controls& controls) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(12);
+  font.setBold(true);
+  for (const LabelPlace& place : MainWindowLabels()) {
+    auto* text = new QLabel(window);
+    text->setObjectName(QStringLiteral("ctl%1").arg(place.id));
+    text->setGeometry(ToQRect(place.area));
+    text->setFont(font);
+    text->setAutoFillBackground(false);  // the skin shows through
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::WindowText, LabelColour(place.id));
+    text->setPalette(palette);
+    const bool time = place.id == ctl::kElapsedTime || place.id == ctl::kTotalTime;
+    text->setAlignment(time ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+    controls[place.id] = text;
+  }
+}
+
 }  // namespace
 
 void CVantorDlg::BuildControls() {
-  BuildVideoAreas();
-  BuildButtons();
-  BuildLabels();
+  MakeVideoArea(this, ctl::kFrontVideo, kFrontVideoArea, controls_);
+  MakeVideoArea(this, ctl::kRearVideo, kRearVideoArea, controls_);
+  MakeButtons(this, controls_);
+  MakeLabels(this, controls_);
   BuildDisplays();
-  BuildSlider();
   background_ = Skin::Pixmap(QStringLiteral("main_background"));
   setWindowIcon(Skin::AppIcon());
   ShowOneOf(ctl::kPlay, ctl::kPause);
@@ -69,56 +131,38 @@ void CVantorDlg::BuildControls() {
   RefreshTexts();
 }
 
-void CVantorDlg::BuildVideoAreas() {
-  front_video_ = new VideoArea(this);
-  front_video_->setObjectName(QStringLiteral("ctl%1").arg(ctl::kFrontVideo));
-  front_video_->setGeometry(ToQRect(kFrontVideoArea));
-  rear_video_ = new VideoArea(this);
-  rear_video_->setObjectName(QStringLiteral("ctl%1").arg(ctl::kRearVideo));
-  rear_video_->setGeometry(ToQRect(kRearVideoArea));
-}
+// The slider, the graph strip, the gauge, the indicators and the play list, with the
+// controllers that keep them.
+void CVantorDlg::BuildDisplays() {
+  slider_ = MakeSlider(this);
+  controls_[ctl::kSeekSlider] = slider_;
+  graph_panel_ = new GraphPanel(this);
+  graph_panel_->SetTrack(&playback_->track());
+  speedometer_ = new SpeedometerWidget(this);
+  speedometer_->SetTrack(&playback_->track());
+  // The rate and volume commands repaint the window, and these with it.
+  new RateIndicator([this] { return playback_->rate(); }, this);
+  new VolumeIndicator([this] { return settings_.volume_step; }, this);
+  ReadoutLabels readouts;
+  readouts.elapsed = label(ctl::kElapsedTime);
+  readouts.total = label(ctl::kTotalTime);
+  readouts.x = label(ctl::kReadoutX);
+  readouts.y = label(ctl::kReadoutY);
+  readouts.z = label(ctl::kReadoutZ);
+  readouts.recordTime = label(ctl::kRecordTime);
+  readouts.peak = label(ctl::kPeak);
+  readouts.latitude = label(ctl::kLatitude);
+  readouts.longitude = label(ctl::kLongitude);
+  display_ = std::make_unique<PlaybackDisplay>(*playback_,
+                                               PlaybackDisplay::Widgets{slider_, graph_panel_, speedometer_, readouts});
+  display_->SetSpeedUnit(settings_.speed_unit);
 
-void CVantorDlg::BuildSlider() {
-  slider_ = new CBitmapSlider(this);
-  slider_->setObjectName(QStringLiteral("ctl%1").arg(ctl::kSeekSlider));
-  slider_->SetBitmapChannel(Skin::Pixmap(QStringLiteral("slider_channel")),
-                            Skin::Pixmap(QStringLiteral("slider_channel_active")));
-  // The thumb's corner pixel is its transparent colour.
-  slider_->SetBitmapThumb(Skin::Pixmap(QStringLiteral("slider_thumb")),
-                          Skin::Pixmap(QStringLiteral("slider_thumb_active")), true);
-  slider_->SetRange(0, kSeekRange);
-  slider_->SetPos(0);
-  slider_->setGeometry(ToQRect(kSeekSliderArea));
-}
-
-void CVantorDlg::BuildButtons() {
-  for (const ButtonPlace& place : MainWindowButtons()) {
-    // Each button takes the size of its pictures; only its corner is placed.
-    auto* pressed = new SkinButton(Skin::MainWindowButton(place.id), this);
-    pressed->setObjectName(QStringLiteral("ctl%1").arg(place.id));
-    pressed->setFocusPolicy(Qt::NoFocus);
-    pressed->move(place.left, place.top);
-    buttons_[place.id] = pressed;
-  }
-}
-
-void CVantorDlg::BuildLabels() {
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(12);
-  font.setBold(true);
-  for (const LabelPlace& place : MainWindowLabels()) {
-    auto* text = new QLabel(this);
-    text->setObjectName(QStringLiteral("ctl%1").arg(place.id));
-    text->setGeometry(ToQRect(place.area));
-    text->setFont(font);
-    text->setAutoFillBackground(false);  // the skin shows through
-    QPalette palette = text->palette();
-    palette.setColor(QPalette::WindowText, LabelColour(place.id));
-    text->setPalette(palette);
-    const bool time = place.id == ctl::kElapsedTime || place.id == ctl::kTotalTime;
-    text->setAlignment(time ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
-    labels_[place.id] = text;
-  }
+  playlist_view_ = new PlaylistView(this);
+  playlist_view_->setObjectName(QStringLiteral("ctl%1").arg(ctl::kPlayList));
+  playlist_view_->setGeometry(ToQRect(kPlayListArea));
+  controls_[ctl::kPlayList] = playlist_view_;
+  playlist_ = std::make_unique<PlaylistController>(folders_, prompts_, *playback_, *playlist_view_);
+  setAcceptDrops(true);
 }
 
 void CVantorDlg::ShowOneOf(int shown_id, int hidden_id) {
@@ -134,17 +178,10 @@ void CVantorDlg::ApplyTooltips() {
   }
 }
 
-void CVantorDlg::RefreshTimeTexts() {
-  if (QLabel* elapsed = label(ctl::kElapsedTime)) elapsed->setText(QString::fromStdString(elapsed_text_));
-  if (QLabel* total = label(ctl::kTotalTime)) total->setText(QString::fromStdString(total_text_));
-}
-
-void CVantorDlg::SetSliderPosition(int position) { slider_->SetPos(position); }
-
 void CVantorDlg::RefreshTexts() {
   ApplyTooltips();
-  if (playlist_ != nullptr) playlist_->RefreshTexts();
-  RefreshTimeTexts();
+  if (playlist_view_ != nullptr) playlist_view_->RefreshTexts();
+  if (display_ != nullptr) display_->RefreshTimeTexts();
 }
 
 // The background first, then the mode panel: which mode and which graph are on.
@@ -154,9 +191,8 @@ void CVantorDlg::PaintSkin(QPainter& painter) {
   } else {
     painter.drawPixmap(0, 0, background_);
   }
-  const QString panel = driving_log_mode_     ? QStringLiteral("mode_driving_log")
-                        : graph_mode_gsensor_ ? QStringLiteral("mode_video_gravity")
-                                              : QStringLiteral("mode_video_speed");
+  const QString panel =
+      graph_mode_gsensor_ ? QStringLiteral("mode_video_gravity") : QStringLiteral("mode_video_speed");
   painter.drawPixmap(kModePanelArea.left, kModePanelArea.top, Skin::Pixmap(panel));
 }
 

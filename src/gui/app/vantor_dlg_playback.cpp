@@ -1,40 +1,30 @@
-// What the pair's playback reports, drawn by the window: the video areas, the
-// transport's buttons, the time display, the graphs and the timers that follow playback.
+// What the pair's playback reports, drawn by the window and handed to the controllers
+// that follow it: the video areas, the transport's buttons, the display and the map.
 #include <QAbstractButton>
-#include <QLabel>
 
 #include "core/app/main_window_layout.h"
-#include "gui/app/main_timers.h"
+#include "gui/app/map_follower.h"
+#include "gui/app/playback_display.h"
+#include "gui/app/playlist_controller.h"
 #include "gui/app/vantor_dlg.h"
+#include "gui/map/car_info.h"
 
 namespace direvovu::gui {
 
 void CVantorDlg::ConnectPlayback() {
   PairPlayback* p = playback_.get();
   connect(p, &PairPlayback::stateChanged, this, &CVantorDlg::PlaybackStateChanged);
-  connect(p, &PairPlayback::channelsChanged, this, &CVantorDlg::ShowChannels);
-  connect(p, &PairPlayback::trackLoaded, this, &CVantorDlg::LoadGraphEvents);
-  connect(p, &PairPlayback::loadProgress, this, &CVantorDlg::ShowLoadProgress);
+  connect(p, &PairPlayback::channelsChanged, this, [this](bool front, bool rear) {
+    control(ctl::kFrontVideo)->setVisible(front);
+    control(ctl::kRearVideo)->setVisible(rear);
+  });
+  connect(p, &PairPlayback::trackLoaded, display_.get(), &PlaybackDisplay::LoadEvents);
+  connect(p, &PairPlayback::loadProgress, display_.get(), &PlaybackDisplay::ShowLoadProgress);
   connect(p, &PairPlayback::started, this, &CVantorDlg::PlaybackStarted);
   connect(p, &PairPlayback::stopped, this, &CVantorDlg::PlaybackStopped);
-  connect(p, &PairPlayback::ended, this, &CVantorDlg::RecordingEnded);
-  connect(p, &PairPlayback::seeked, this, &CVantorDlg::RefreshAfterSeek);
+  connect(p, &PairPlayback::seeked, display_.get(), &PlaybackDisplay::Seeked);
   connect(p, &PairPlayback::indicatorsChanged, this, [this] { update(); });
-  connect(p, &PairPlayback::loadFailed, this, [this] {
-    // Rows just added wait for their own start: the failed row does not take its turn.
-    if (timers_.IsActive(timer::kPlayOpened)) return;
-    if (!PlayNextRow()) ShowOneOf(ctl::kPlay, ctl::kPause);
-  });
-}
-
-void CVantorDlg::EmptyWorkingCopies() {
-  // Whatever a previous run left is of no use and may be large.
-  direvovu::gui::EmptyWorkingCopies(folders_);
-}
-
-void CVantorDlg::ShowChannels(bool front, bool rear) {
-  front_video_->setVisible(front);
-  rear_video_->setVisible(rear);
+  connect(playlist_.get(), &PlaylistController::transportRests, this, [this] { ShowOneOf(ctl::kPlay, ctl::kPause); });
 }
 
 void CVantorDlg::PlaybackStateChanged(PlaybackState state) {
@@ -58,56 +48,20 @@ void CVantorDlg::PlaybackStateChanged(PlaybackState state) {
   }
 }
 
-// The copy's progress in the time display while it lasts.
-void CVantorDlg::ShowLoadProgress(int percent) {
-  if (percent < 0) {
-    RefreshTimeTexts();
-    return;
-  }
-  if (QLabel* elapsed = label(ctl::kElapsedTime)) elapsed->setText(QStringLiteral("%1%").arg(percent));
-}
-
 void CVantorDlg::PlaybackStarted() {
-  PrepareMapOnce();
-  RefreshGraphs();
-  StartPlaybackTimers();
+  if (car_info_ != nullptr) car_info_->StartPlaybackTimer();
+  display_->Started();
+  maps_->PlaybackStarted();
   emit playbackStarted();
 }
 
 void CVantorDlg::PlaybackStopped(StopKind kind) {
-  // A failed load leaves the start of rows added meanwhile (timer 1010) as it is.
-  const bool rows_waiting = kind == StopKind::Failed && timers_.IsActive(timer::kPlayOpened);
-  StopPlaybackTimers();
-  if (rows_waiting) timers_.Start(timer::kPlayOpened);
-  elapsed_text_ = total_text_ = "00:00";
-  play_second_ = 0;
-  SetSliderPosition(0);
-  ResetDisplays();
-  RefreshTimeTexts();
+  if (car_info_ != nullptr) car_info_->StopPageTimers();
+  display_->Stopped();
+  maps_->PlaybackStopped();
   // A stop on behalf of the play that follows does not flash PLAY up.
   if (kind != StopKind::Internal) ShowOneOf(ctl::kPlay, ctl::kPause);
   update();
-}
-
-// Timer 1012 stopped the pair that ended: the next row plays, or the transport rests.
-void CVantorDlg::RecordingEnded() {
-  if (!PlayNextRow()) ShowOneOf(ctl::kPlay, ctl::kPause);
-}
-
-// The pictures moved: the time, the cursor and the readouts follow now, not at the next
-// tick a second later.
-void CVantorDlg::RefreshAfterSeek() {
-  if (!timers_.IsActive(timer::kTimeDisplay)) timers_.Start(timer::kTimeDisplay);
-  TimeDisplayTick();
-  RefreshGraphs();
-  RefreshReadouts();
-}
-
-void CVantorDlg::StopPlayback(StopKind kind) { playback_->Stop(kind); }
-
-bool CVantorDlg::PlayPair(const std::filesystem::path& front_path) {
-  if (closing()) return false;
-  return playback_->Load(front_path);
 }
 
 }  // namespace direvovu::gui

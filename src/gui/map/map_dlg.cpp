@@ -12,7 +12,7 @@
 #include "core/map/page_calls.h"
 #include "core/settings/texts.h"
 #include "gui/controls/show_message.h"
-#include "gui/display/capture.h"
+#include "gui/controls/picture_capture.h"
 #include "gui/map/map_scheme_handler.h"
 #include "gui/map/web_browser.h"
 #include "gui/map/web_engine.h"
@@ -49,8 +49,8 @@ QString OfflinePictureName(int language) {
 
 }  // namespace
 
-CMapDlg::CMapDlg(MapWindowFlags& flags, WorkingFolders folders, IPrompts& prompts, QWidget* parent)
-    : QDialog(parent), flags_(flags), folders_(std::move(folders)), prompts_(prompts), page_(this) {
+CMapDlg::CMapDlg(WorkingFolders folders, IPrompts& prompts, QWidget* parent)
+    : QDialog(parent), folders_(std::move(folders)), prompts_(prompts), page_(this) {
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setModal(false);
   BuildControls();
@@ -136,8 +136,8 @@ void CMapDlg::DocumentComplete(bool ok) {
     PageFailed();
     return;
   }
-  flags_.page_loaded = true;
-  if (flags_.open) show();
+  emit pageLoaded();
+  if (open_) show();
   if (!page_.AttachDocument(browser_->Document())) PageFailed();
 }
 
@@ -183,13 +183,13 @@ void CMapDlg::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void CMapDlg::accept() {
-  flags_.open = false;
+  open_ = false;
   QDialog::accept();
 }
 
 void CMapDlg::reject() {
   hide();
-  flags_.open = false;
+  open_ = false;
   QDialog::reject();
 }
 

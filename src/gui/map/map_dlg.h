@@ -12,7 +12,7 @@
 #include "core/recording/track_state.h"
 #include "core/settings/viewer_settings.h"
 #include "gui/controls/prompts.h"
-#include "gui/display/printing.h"
+#include "gui/controls/picture_print.h"
 #include "gui/map/web_page.h"
 
 class QPushButton;
@@ -20,13 +20,6 @@ class QPushButton;
 namespace direvovu::gui {
 
 class CWebBrowser20;
-
-// What the main window keeps of its map window; the window reads and writes it.
-struct MapWindowFlags {
-  bool open = false;         // the map button opened it and no OK or Cancel closed it
-  bool page_loaded = false;  // a page finished loading
-  bool reload_mark = false;  // the language changed while the window was closed
-};
 
 // The map window: the map page beside the player, with Refresh, Map Capture and Print
 // Screen below it. Closing only hides it, so its page and what the page drew survive.
@@ -41,7 +34,12 @@ class CMapDlg : public QDialog {
   static constexpr int kCaptureId = 1185;
   static constexpr int kPrintId = 1013;
 
-  CMapDlg(MapWindowFlags& flags, WorkingFolders folders, IPrompts& prompts, QWidget* parent = nullptr);
+  CMapDlg(WorkingFolders folders, IPrompts& prompts, QWidget* parent = nullptr);
+
+  // The map button opened the window: it shows once its page has loaded.
+  void SetOpen(bool open) { open_ = open; }
+  // Opened by the map button and not closed by OK or Cancel since.
+  [[nodiscard]] bool isOpen() const { return open_; }
 
   // Loads the page of the current language at its default centre, with the tile source
   // of the settings as they are now.
@@ -71,6 +69,8 @@ class CMapDlg : public QDialog {
   [[nodiscard]] QImage MapAreaPicture();
 
  signals:
+  // A page finished loading (before its script bridge is attached).
+  void pageLoaded();
   // The page loaded and its script bridge is attached (or failed to be).
   void pageReady(bool ok);
 
@@ -89,7 +89,7 @@ class CMapDlg : public QDialog {
   void PageFailed();
   void ApplyTileSetting();
 
-  MapWindowFlags& flags_;
+  bool open_ = false;
   WorkingFolders folders_;
   IPrompts& prompts_;
   CWebBrowser20* browser_ = nullptr;

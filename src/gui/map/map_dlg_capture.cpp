@@ -1,6 +1,6 @@
 // The map window's capture and print: the map area as the user sees it.
 #include "gui/map/map_dlg.h"
-#include "gui/map/window_picture.h"
+#include "gui/controls/window_picture.h"
 
 namespace direvovu::gui {
 namespace {

@@ -71,10 +71,8 @@ QColor BackOf(map::StaticKind kind) {
 
 }  // namespace
 
-CRouter::CRouter(RouteWindowFlags& flags, WorkingFolders folders, SdCardState& card, IPrompts& prompts,
-                 QWidget* parent)
+CRouter::CRouter(WorkingFolders folders, ICardFinder& card, IPrompts& prompts, QWidget* parent)
     : QDialog(parent),
-      flags_(flags),
       folders_(std::move(folders)),
       card_(card),
       prompts_(prompts),
@@ -216,8 +214,8 @@ void CRouter::CentreOnScreen() {
 void CRouter::ReadCardOwner() {
   driver_name_.clear();
   car_number_.clear();
-  if (card_.letter == 0) return;
-  const auto drive = DriveByLetter(platform::CurrentDrives(), card_.letter);
+  if (card_.CardLetter() == 0) return;
+  const auto drive = DriveByLetter(platform::CurrentDrives(), card_.CardLetter());
   if (!drive) return;
   const CameraSettings setup = ReadCameraSettings(drive->root / "Setup" / kCameraSettingsFile);
   driver_name_ = Utf8(setup.driver);

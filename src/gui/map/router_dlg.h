@@ -17,10 +17,10 @@
 #include "core/map/page_calls.h"
 #include "core/map/route_tracing.h"
 #include "core/map/trips.h"
-#include "core/sdcard/sd_drive.h"
 #include "core/settings/viewer_settings.h"
 #include "gui/controls/prompts.h"
-#include "gui/display/printing.h"
+#include "gui/controls/card_finder.h"
+#include "gui/controls/picture_print.h"
 #include "gui/map/web_page.h"
 
 class QAbstractButton;
@@ -38,7 +38,7 @@ namespace direvovu::gui {
 class CBitmapSlider;
 class CWebBrowser20;
 
-// What the main window keeps of its route window; the window reads and writes it.
+// What the route window knows of its own showing.
 struct RouteWindowFlags {
   bool open = false;         // shown by the route button, not yet closed
   bool reload_mark = false;  // the language changed while the window was closed
@@ -55,11 +55,19 @@ class CRouter : public QDialog {
   // The page's script calls go through this; tests record them instead.
   using PageCaller = std::function<bool(const map::PageCall&)>;
 
-  CRouter(RouteWindowFlags& flags, WorkingFolders folders, SdCardState& card, IPrompts& prompts,
-          QWidget* parent = nullptr);
+  // `card` finds the camera's card when the first log is opened (its Setup folder).
+  CRouter(WorkingFolders folders, ICardFinder& card, IPrompts& prompts, QWidget* parent = nullptr);
   ~CRouter() override;
   CRouter(const CRouter&) = delete;
   CRouter& operator=(const CRouter&) = delete;
+
+  // The route button opened the window: it shows once its page has loaded.
+  void SetOpen(bool open) { flags_.open = open; }
+  // Shown by the route button and not closed since.
+  [[nodiscard]] bool isOpen() const { return flags_.open; }
+  // The language changed while the window was hidden: its texts and page wait for the
+  // next showing.
+  [[nodiscard]] bool reloadMarked() const { return flags_.reload_mark; }
 
   // Loads the page of the current language at the route window's size.
   void ShowMapPage();
@@ -116,7 +124,7 @@ class CRouter : public QDialog {
   [[nodiscard]] int language() const { return language_; }
 
  signals:
-  // The page loaded (the main window's page-loaded flag).
+  // The page loaded.
   void pageLoaded();
   // The page's script bridge is attached, or failed to be.
   void pageReady(bool ok);
@@ -161,9 +169,9 @@ class CRouter : public QDialog {
   void RenewAddressLookup();
   [[nodiscard]] const map::TripSummary* SelectedTripSummary() const;
 
-  RouteWindowFlags& flags_;
+  RouteWindowFlags flags_;
   WorkingFolders folders_;
-  SdCardState& card_;
+  ICardFinder& card_;
   IPrompts& prompts_;
   int language_;
 

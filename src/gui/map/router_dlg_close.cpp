@@ -6,7 +6,7 @@
 #include "core/map/route_window_layout.h"
 #include "gui/controls/bitmap_slider.h"
 #include "gui/map/router_dlg.h"
-#include "gui/map/window_picture.h"
+#include "gui/controls/window_picture.h"
 
 namespace direvovu::gui {
 namespace {

@@ -11,7 +11,6 @@
 #include "gui/controls/bitmap_slider.h"
 #include "gui/controls/show_message.h"
 #include "gui/map/router_dlg.h"
-#include "gui/sdcard/sd_search.h"
 #include "platform/address_lookup.h"
 #include "platform/drive_table.h"
 
@@ -34,11 +33,8 @@ std::optional<std::filesystem::path> CRouter::ChooseLogFile() {
   QString start;
   if (!log_folder_chosen_) {
     // The first open starts in the card's Setup folder, where the camera writes its logs.
-    if (card_.letter == 0) {
-      RunSdSearchBox(prompts_, card_);
-      if (card_.letter == 0) ShowMessage(prompts_, msg::kConnectSd);
-    }
-    if (const auto drive = DriveByLetter(platform::CurrentDrives(), card_.letter))
+    if (card_.CardLetter() == 0 && card_.SearchCard() == 0) ShowMessage(prompts_, msg::kConnectSd);
+    if (const auto drive = DriveByLetter(platform::CurrentDrives(), card_.CardLetter()))
       start = QString::fromStdString((drive->root / "Setup").string());
     log_folder_chosen_ = true;
   }

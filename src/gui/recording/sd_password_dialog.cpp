@@ -10,8 +10,7 @@
 #include "core/recording/sd_password.h"
 #include "gui/controls/show_message.h"
 #include "gui/controls/ui_text.h"
-#include "gui/sdcard/sd_drive_dialog.h"
-#include "gui/sdcard/sd_search.h"
+#include "gui/controls/sd_drive_dialog.h"
 #include "platform/drive_table.h"
 #include "platform/file_attributes.h"
 
@@ -101,12 +100,6 @@ void CInputSDPwd::OnSave() {
   }
   accept();
   ShowMessage(prompts_, msg::kSdPasswordSaved);
-}
-
-void RunSdPasswordCommand(IPrompts& prompts, SdCardState& card, QWidget* parent) {
-  SearchCardForButton(prompts, card, true);
-  CInputSDPwd dialog(card.letter, platform::CurrentDrives(), prompts, parent);
-  dialog.exec();
 }
 
 }  // namespace direvovu::gui

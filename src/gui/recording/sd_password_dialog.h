@@ -48,8 +48,4 @@ class CInputSDPwd : public QDialog {
   QPushButton* cancel_ = nullptr;
 };
 
-// The main window's password button: the SD search box (message 13 or 14 when no
-// card is known), then the dialog in every case.
-void RunSdPasswordCommand(IPrompts& prompts, SdCardState& card, QWidget* parent);
-
 }  // namespace direvovu::gui

@@ -15,7 +15,7 @@
 #include "core/setup/time_zones.h"
 #include "gui/controls/show_message.h"
 #include "gui/controls/ui_text.h"
-#include "gui/sdcard/sd_drive_dialog.h"
+#include "gui/controls/sd_drive_dialog.h"
 
 namespace direvovu::gui {
 namespace {

@@ -8,7 +8,6 @@
 #include <array>
 #include <functional>
 
-#include "core/app/main_window_layout.h"
 #include "gui/skin/skin_painter.h"
 
 namespace direvovu::gui {
@@ -88,58 +87,6 @@ const std::array kNamedPictures{
     NamedPicture{"app_icon", [](qreal) { return skin::PaintAppIcon(256); }},
 };
 
-// Families of the main window's buttons share a size, chosen so that neighbours in the
-// layout keep a gap and the tool row stays inside the rounded frame.
-constexpr QSize kTitleButton{40, 40};
-constexpr QSize kTransportButton{62, 48};
-constexpr QSize kStepButton{54, 28};
-constexpr QSize kGraphButton{56, 26};
-constexpr QSize kToolButton{52, 52};
-
-struct MainButton {
-  int id;
-  const char* icon;
-  QSize size;
-};
-
-const std::array kMainButtons{
-    MainButton{ctl::kInfo, "info", kTitleButton},
-    MainButton{ctl::kMinimize, "minimize", kTitleButton},
-    MainButton{ctl::kClose, "close", kTitleButton},
-    MainButton{ctl::kPlay, "play", kTransportButton},
-    MainButton{ctl::kPause, "pause", kTransportButton},
-    MainButton{ctl::kStop, "stop", kTransportButton},
-    MainButton{ctl::kCapture, "camera", kTransportButton},
-    MainButton{ctl::kPrint, "printer", kTransportButton},
-    MainButton{ctl::kSpeedDown, "slower", kStepButton},
-    MainButton{ctl::kSpeedUp, "faster", kStepButton},
-    MainButton{ctl::kVolumeDown, "volume_down", kStepButton},
-    MainButton{ctl::kVolumeUp, "volume_up", kStepButton},
-    MainButton{ctl::kGravityGraph, "graph_gravity", kGraphButton},
-    MainButton{ctl::kSpeedGraph, "graph_speed", kGraphButton},
-    MainButton{ctl::kVideoMode, "film", kToolButton},
-    MainButton{ctl::kDrivingLogMode, "route", kToolButton},
-    MainButton{ctl::kPassword, "lock", kToolButton},
-    MainButton{ctl::kDecryption, "key", kToolButton},
-    MainButton{ctl::kViewerSetup, "gear", kToolButton},
-    MainButton{ctl::kSetup, "camera_setup", kToolButton},
-    MainButton{ctl::kMap, "map", kToolButton},
-    MainButton{ctl::kDrivingInfo, "car", kToolButton},
-    MainButton{ctl::kEventLog, "event_log", kToolButton},
-    MainButton{ctl::kOpen, "folder", kToolButton},
-    MainButton{ctl::kDetailSearch, "search", kToolButton},
-    MainButton{ctl::kSdDownload, "sd_card", kToolButton},
-    MainButton{ctl::kDeleteItem, "trash", kToolButton},
-    MainButton{ctl::kDeleteAll, "trash_all", kToolButton},
-};
-
-const MainButton* FindMainButton(int control_id) {
-  for (const MainButton& button : kMainButtons) {
-    if (button.id == control_id) return &button;
-  }
-  return nullptr;
-}
-
 QString StateName(ButtonState state) {
   switch (state) {
     case ButtonState::kUp:
@@ -182,22 +129,6 @@ ButtonPictures Skin::Button(const QString& icon, QSize size) {
           paint(ButtonState::kDisabled)};
 }
 
-ButtonPictures Skin::MainWindowButton(int control_id) {
-  const MainButton* button = FindMainButton(control_id);
-  if (button == nullptr) return {};
-  return Button(QLatin1String(button->icon), button->size);
-}
-
-QString Skin::MainWindowIcon(int control_id) {
-  const MainButton* button = FindMainButton(control_id);
-  return button != nullptr ? QLatin1String(button->icon) : QString();
-}
-
-QSize Skin::MainWindowButtonSize(int control_id) {
-  const MainButton* button = FindMainButton(control_id);
-  return button != nullptr ? button->size : QSize();
-}
-
 QPixmap Skin::WindowBackground(QSize size, const QString& title) {
   const qreal density = Density();
   const QString key = QStringLiteral("window:%1x%2:%3").arg(size.width()).arg(size.height()).arg(title);
@@ -210,7 +141,7 @@ QIcon Skin::AppIcon() {
   return icon;
 }
 
-int Skin::DumpAll(const QString& folder) {
+int Skin::DumpAll(const QString& folder, std::span<const ButtonFace> buttons) {
   QDir dir(folder);
   if (!dir.mkpath(QStringLiteral("."))) return -1;
   int written = 0;
@@ -222,9 +153,9 @@ int Skin::DumpAll(const QString& folder) {
   for (const QString& name : PixmapNames()) {
     if (!save(Pixmap(name), name)) return -1;
   }
-  for (const MainButton& button : kMainButtons) {
-    const ButtonPictures pictures = MainWindowButton(button.id);
-    const QString base = QStringLiteral("button_%1_").arg(QLatin1String(button.icon));
+  for (const ButtonFace& button : buttons) {
+    const ButtonPictures pictures = Button(button.icon, button.size);
+    const QString base = QStringLiteral("button_%1_").arg(button.icon);
     if (!save(pictures.up, base + QStringLiteral("up")) ||
         !save(pictures.down, base + QStringLiteral("down")) ||
         !save(pictures.focus, base + QStringLiteral("focus")) ||

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <span>
+
 namespace direvovu::gui {
 
 // The four pictures of a skinned button.
@@ -15,6 +17,12 @@ struct ButtonPictures {
   QPixmap focus;
   QPixmap disabled;
   [[nodiscard]] bool isNull() const { return up.isNull(); }
+};
+
+// A button's icon (one of skin_icons.h) at a size.
+struct ButtonFace {
+  QString icon;
+  QSize size;
 };
 
 // Every picture of the skin, painted by us on first use and kept for the process, at the
@@ -34,19 +42,14 @@ class Skin {
 
   // A button face of any size with one of the icons of skin_icons.h (empty: no icon).
   static ButtonPictures Button(const QString& icon, QSize size);
-  // The main window's buttons by control id (1003 STOP, 1004 PLAY, ...): their icon and
-  // size; null pictures for an id that is not a main window button.
-  static ButtonPictures MainWindowButton(int control_id);
-  static QString MainWindowIcon(int control_id);
-  static QSize MainWindowButtonSize(int control_id);
 
   // A frame for any other window: rounded, inset 5 pixels, with a title band.
   static QPixmap WindowBackground(QSize size, const QString& title = {});
   static QIcon AppIcon();
 
-  // Writes every named picture and every main-window button state as PNG files into the
+  // Writes every named picture and every state of the buttons as PNG files into the
   // folder, for people to look at. Returns the number of files written, -1 on failure.
-  static int DumpAll(const QString& folder);
+  static int DumpAll(const QString& folder, std::span<const ButtonFace> buttons);
 
   // Forgets the painted pictures (after the pixel density changed).
   static void Clear();

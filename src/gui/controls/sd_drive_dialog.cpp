@@ -1,4 +1,4 @@
-#include "gui/sdcard/sd_drive_dialog.h"
+#include "gui/controls/sd_drive_dialog.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "gui/sdcard/sd_search.h"
+#include "gui/controls/sd_search.h"
 
 #include "core/settings/texts.h"
 #include "gui/controls/show_message.h"

@@ -1,4 +1,4 @@
-#include "gui/map/window_picture.h"
+#include "gui/controls/window_picture.h"
 
 #include <QPrinter>
 
@@ -8,7 +8,7 @@
 #include "core/display/capture_names.h"
 #include "core/settings/texts.h"
 #include "gui/controls/show_message.h"
-#include "gui/display/capture.h"
+#include "gui/controls/picture_capture.h"
 
 namespace direvovu::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "gui/controls/prompts.h"
+#include "gui/app/dialog_prompts.h"
 
 #include <QFileDialog>
 #include <QGuiApplication>

@@ -7,7 +7,7 @@
 
 #include "core/settings/viewer_settings.h"
 #include "gui/controls/prompts.h"
-#include "gui/display/printing.h"
+#include "gui/controls/picture_print.h"
 
 class QWidget;
 

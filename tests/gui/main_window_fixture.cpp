@@ -9,6 +9,7 @@
 #include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
 #include "gui/app/main_timers.h"
+#include "gui/app/playback_timers.h"
 #include "gui/app/playlist_view.h"
 
 namespace direvovu::test {
@@ -67,7 +68,7 @@ void MainWindowTest::CompleteLoad() {
   WaitForCopies();
   ASSERT_TRUE(dialog_->loadPending());
   const long plays = Count("front Play");
-  dialog_->timers().Tick(gui::timer::kOpenAndStart);
+  dialog_->playback().timers().Tick(gui::playback_timer::kOpenAndStart);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Count("front Play") > plays; }, 5000));
   front_->ReportPlaying();
   if (dialog_->rearPresent()) rear_->ReportPlaying();
@@ -111,7 +112,7 @@ void PlaylistTest::SetUp() {
 void PlaylistTest::FinishLoad() {
   CompleteLoad();
   if (HasFatalFailure()) return;
-  dialog_->timers().Tick(gui::timer::kApplyRate);
+  dialog_->playback().timers().Tick(gui::playback_timer::kApplyRate);
   QTest::qWait(5);  // the rear's rate follows a paced step later
 }
 

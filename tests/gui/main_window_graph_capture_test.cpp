@@ -16,6 +16,7 @@
 #include "core/display/event_text.h"
 #include "core/settings/texts.h"
 #include "gui/app/main_timers.h"
+#include "gui/app/playback_timers.h"
 #include "gui/app/playlist_view.h"
 #include "gui/display/graph_dlg.h"
 #include "gui/display/graph_panel.h"
@@ -83,7 +84,7 @@ TEST_F(MainWindowGraphCapture, DoubleClickOnTheGraphOpensTheEnlargedGraphEvenWit
 TEST_F(MainWindowGraphCapture, CaptureShowsPlayWhileItsMessageIsOpenThenPlaysOn) {
   StartPair(front_path_);
   if (HasFatalFailure()) return;
-  dialog_->timers().Tick(timer::kApplyRate);  // loaded and playing
+  dialog_->playback().timers().Tick(playback_timer::kApplyRate);  // loaded and playing
   ASSERT_TRUE(dialog_->loaded());
   ASSERT_FALSE(PlayShown());
 
@@ -106,7 +107,7 @@ TEST_F(MainWindowGraphCapture, PairStoppedWhileTheCaptureMessageIsOpenIsNotStart
   dialog_->playlist()->SelectRow(0);
   StartPair(front_path_);
   if (HasFatalFailure()) return;
-  dialog_->timers().Tick(timer::kApplyRate);
+  dialog_->playback().timers().Tick(playback_timer::kApplyRate);
   ASSERT_TRUE(dialog_->loaded());
 
   messages_.doWhileNextShown([&] { dialog_->StopCommand(); });

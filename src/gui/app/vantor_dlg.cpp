@@ -39,7 +39,7 @@ CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, IPromp
       make_player_(std::move(make_player)),
       prompts_(prompts),
       timers_(this),
-      playback_(std::make_unique<PairPlayback>(folders_, prompts_, timers_, this)) {
+      playback_(std::make_unique<PairPlayback>(folders_, prompts_, this)) {
   setWindowTitle(QString::fromUtf8(kWindowTitle));
   // No title bar and no border: the skin draws the whole window and a click drags it.
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);

@@ -20,9 +20,7 @@ void CVantorDlg::DefineTimers() {
   timers_.Define(kReadouts, kReadoutsMs, false, [this] { ReadoutsTick(); });
   timers_.Define(kConnectivity, kConnectivityMs, false, [this] { ConnectivityTick(); });
   timers_.Define(kPlayOpened, kPlayOpenedMs, true, [this] { PlayOpenedTick(); });
-  // 1004, 1011, 1012 and 1015 belong to the pair's playback, which defines them.
-  // Kept for the settle time after a start; it has no work of its own.
-  timers_.Define(kSettle, kSettleMs, false, [this] { timers_.Stop(kSettle); });
+  // 1004, 1011, 1012, 1015 and 1016 belong to the pair's playback, in its own registry.
 }
 
 void CVantorDlg::StartPlaybackTimers() {

@@ -63,7 +63,6 @@ void CVantorDlg::SliderMoving() {
   if (loadPending()) return;
   if (!playback_->LeadingPlays()) SetSliderPosition(0);
   // The thumb is the user's while it moves; the time display would pull it back.
-  timers_.Stop(timer::kOpenAndStart);
   timers_.Stop(timer::kTimeDisplay);
 }
 

@@ -123,7 +123,7 @@ TEST_F(PairPlaybackTest, OwnTimersHaveTheirPeriodsAndStopWithThePair) {
     int period;
     bool one_shot;
   };
-  for (const Row& row : {Row{1004, 10, true}, Row{1011, 500, true}, Row{1012, 1000, true},
+  for (const Row& row : {Row{1004, 1, true}, Row{1011, 500, true}, Row{1012, 1000, true},
                          Row{1015, 1000, true}, Row{1016, 2000, false}}) {
     EXPECT_EQ(playback_.timers().Period(row.id), row.period) << row.id;
     EXPECT_EQ(playback_.timers().IsOneShot(row.id), row.one_shot) << row.id;

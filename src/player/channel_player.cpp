@@ -8,7 +8,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "core/app/transport.h"
 
 namespace direvovu {
 namespace {
@@ -253,18 +252,6 @@ void ChannelPlayer::Stop() {
   if (player_ == nullptr || GetState() == PlayerState::kIdle) return;
   ForgetPendingEvents();
   libvlc_media_player_stop(player_);
-}
-
-float ChannelPlayer::RateUp() {
-  const float rate = direvovu::RateUp(GetRate());
-  SetRate(rate);
-  return rate;
-}
-
-float ChannelPlayer::RateDown() {
-  const float rate = direvovu::RateDown(GetRate());
-  SetRate(rate);
-  return rate;
 }
 
 float ChannelPlayer::GetRate() const {

@@ -51,8 +51,6 @@ class ChannelPlayer final : public IChannelPlayer {
   void Pause() override;
   void Stop() override;
 
-  float RateUp() override;
-  float RateDown() override;
   [[nodiscard]] float GetRate() const override;
   void SetRate(float rate) override;
 

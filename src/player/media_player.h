@@ -76,9 +76,6 @@ class IChannelPlayer : public QObject {
   // Stops unless nothing was ever opened. Returns once the player has stopped.
   virtual void Stop() = 0;
 
-  // The window's rate rule (RateUp and RateDown of core/app/transport.h); return the new rate.
-  virtual float RateUp() = 0;
-  virtual float RateDown() = 0;
   [[nodiscard]] virtual float GetRate() const = 0;
   virtual void SetRate(float rate) = 0;
 

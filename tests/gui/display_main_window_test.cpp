@@ -33,11 +33,11 @@ namespace fs = std::filesystem;
 
 // The camera's event file for the strongest second of the track.
 void WriteEventFile(const fs::path& recording, const TrackState& track) {
-  int spike = 0;
-  for (int i = 0; i < track.count; ++i) {
+  std::size_t spike = 0;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(track.count); ++i) {
     if (std::fabs(track.records[i].accelX) > std::fabs(track.records[spike].accelX)) spike = i;
   }
-  const TrackSecond& r = track.records[static_cast<std::size_t>(spike)];
+  const TrackSecond& r = track.records[spike];
   char text[512];
   std::snprintf(text, sizeof(text),
                 "[Event1]\r\nFile=%s\r\nDate=%04d/%02d/%02d\r\nTime=%02d:%02d:%02d\r\nG_Sensor_X=%.3f\r\n"

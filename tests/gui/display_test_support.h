@@ -52,8 +52,6 @@ class PictureFakePlayer : public IChannelPlayer {
     ++pauses_;
   }
   void Stop() override { state_ = PlayerState::kStopped; }
-  float RateUp() override { return 1; }
-  float RateDown() override { return 1; }
   float GetRate() const override { return 1; }
   void SetRate(float /*rate*/) override {}
   float GetPosition() const override { return 0; }

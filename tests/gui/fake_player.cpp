@@ -1,5 +1,4 @@
 #include "fake_player.h"
-#include "core/app/transport.h"
 
 #include <QImage>
 
@@ -84,18 +83,6 @@ void FakePlayer::Pause() {
 void FakePlayer::Stop() {
   Record("Stop");
   if (state_ != PlayerState::kIdle && !ignore_stop_) state_ = PlayerState::kStopped;
-}
-
-float FakePlayer::RateUp() {
-  Record("RateUp");
-  rate_ = direvovu::RateUp(rate_);
-  return rate_;
-}
-
-float FakePlayer::RateDown() {
-  Record("RateDown");
-  rate_ = direvovu::RateDown(rate_);
-  return rate_;
 }
 
 void FakePlayer::SetRate(float rate) {

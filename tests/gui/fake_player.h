@@ -47,8 +47,6 @@ class FakePlayer final : public IChannelPlayer {
   PlayerResult Play() override;
   void Pause() override;
   void Stop() override;
-  float RateUp() override;
-  float RateDown() override;
   float GetRate() const override { return rate_; }
   void SetRate(float rate) override;
   float GetPosition() const override;

@@ -12,6 +12,7 @@
 #include "gui/app/map_follower.h"
 #include "gui/app/playback_display.h"
 #include "gui/app/playlist_controller.h"
+#include "gui/app/playback_timers.h"
 #include "gui/app/playlist_view.h"
 #include "gui/controls/bitmap_slider.h"
 #include "gui/display/graph_panel.h"
@@ -73,7 +74,7 @@ void MainWindowTest::CompleteLoad() {
   WaitForCopies();
   ASSERT_TRUE(dialog_->playback().loadPending());
   const long plays = Count("front Play");
-  dialog_->playback().timers().Tick(gui::timer::kOpenAndStart);
+  dialog_->playback().timers().Tick(gui::playback_timer::kOpenAndStart);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Count("front Play") > plays; }, 5000));
   front_->ReportPlaying();
   if (dialog_->playback().rearPresent()) rear_->ReportPlaying();
@@ -98,7 +99,7 @@ gui::TimerRegistry& MainWindowTest::Timers(int id) const {
     case gui::timer::kTimeDisplay:
     case gui::timer::kGraphs:
     case gui::timer::kReadouts:
-    case gui::timer::kSettle:
+    case gui::playback_timer::kSettle:
       return dialog_->display().timers();
     default:
       return dialog_->playback().timers();
@@ -159,7 +160,7 @@ void PlaylistTest::SetUp() {
 void PlaylistTest::FinishLoad() {
   CompleteLoad();
   if (HasFatalFailure()) return;
-  dialog_->playback().timers().Tick(gui::timer::kApplyRate);
+  dialog_->playback().timers().Tick(gui::playback_timer::kApplyRate);
   QTest::qWait(5);  // the rear's rate follows a paced step later
 }
 

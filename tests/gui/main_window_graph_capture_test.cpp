@@ -16,6 +16,7 @@
 #include "core/display/event_text.h"
 #include "core/settings/texts.h"
 #include "gui/app/main_timers.h"
+#include "gui/app/playback_timers.h"
 #include "gui/app/playlist_view.h"
 #include "gui/display/graph_dlg.h"
 #include "gui/display/graph_panel.h"
@@ -71,7 +72,7 @@ TEST_F(MainWindowGraphCapture, DoubleClickOnTheGraphOpensTheEnlargedGraphEvenWit
     if (auto* graph = qobject_cast<CGraphDlg*>(QApplication::activeModalWidget())) {
       opened = true;
       curves_with_points = 0;
-      for (const auto& curve : graph->curves()) curves_with_points += curve.empty() ? 0 : 1;
+      for (const auto& curve : graph->curves()) curves_with_points += curve.empty() ? 0U : 1U;
       graph->closeButton()->click();
     }
   });
@@ -83,7 +84,7 @@ TEST_F(MainWindowGraphCapture, DoubleClickOnTheGraphOpensTheEnlargedGraphEvenWit
 TEST_F(MainWindowGraphCapture, CaptureShowsPlayWhileItsMessageIsOpenThenPlaysOn) {
   StartPair(front_path_);
   if (HasFatalFailure()) return;
-  dialog_->playback().timers().Tick(timer::kApplyRate);  // loaded and playing
+  dialog_->playback().timers().Tick(playback_timer::kApplyRate);  // loaded and playing
   ASSERT_TRUE(dialog_->playback().loaded());
   ASSERT_FALSE(PlayShown());
 
@@ -106,7 +107,7 @@ TEST_F(MainWindowGraphCapture, PairStoppedWhileTheCaptureMessageIsOpenIsNotStart
   ListView()->SelectRow(0);
   StartPair(front_path_);
   if (HasFatalFailure()) return;
-  dialog_->playback().timers().Tick(timer::kApplyRate);
+  dialog_->playback().timers().Tick(playback_timer::kApplyRate);
   ASSERT_TRUE(dialog_->playback().loaded());
 
   messages_.doWhileNextShown([&] { dialog_->StopCommand(); });

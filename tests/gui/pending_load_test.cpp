@@ -10,6 +10,7 @@
 #include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
 #include "gui/app/main_timers.h"
+#include "gui/app/playback_timers.h"
 #include "gui/app/playlist_view.h"
 #include "main_window_fixture.h"
 
@@ -53,7 +54,7 @@ class PendingLoad : public test::MainWindowTest {
     WaitForCopies();
     ASSERT_TRUE(dialog_->playback().loadPending());
     const long plays = Count("front Play");
-    dialog_->playback().timers().Tick(timer::kOpenAndStart);
+    dialog_->playback().timers().Tick(playback_timer::kOpenAndStart);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Count("front Play") > plays; }, 5000));
   }
   const std::vector<MessageRequest>& shown() const { return messages_.requests(); }
@@ -64,7 +65,7 @@ TEST_F(PendingLoad, StopWhileTheStartAwaitsTheRearEndsTheLoadAndTheWindowStillCl
   ASSERT_TRUE(dialog_->playback().Load(PendingLoadPairs::Get().first));
   OpenPlayers();
   front_->ReportPlaying();  // the front holds at its first picture; the rear is late
-  dialog_->playback().timers().Tick(timer::kApplyRate);
+  dialog_->playback().timers().Tick(playback_timer::kApplyRate);
   ASSERT_TRUE(dialog_->playback().loaded());
   ASSERT_TRUE(dialog_->playback().loadPending());
 
@@ -115,7 +116,7 @@ TEST_F(PendingLoad, LeadingChannelThatNeverShowsAPictureFailsTheLoadAndTheNextRo
 TEST_F(PendingLoad, OtherChannelsErrorDuringTheNoticeDoesNotFailTheNextRowToo) {
   OpenBoth();
   OpenPlayers();
-  dialog_->playback().timers().Tick(timer::kApplyRate);  // loaded: an error of either channel counts
+  dialog_->playback().timers().Tick(playback_timer::kApplyRate);  // loaded: an error of either channel counts
   // While the notice of the front's failure is up, the rear fails as well.
   // (The rear's report was on its way before the stop: its state does not change.)
   bool rear_failed = false;
@@ -130,7 +131,7 @@ TEST_F(PendingLoad, OtherChannelsErrorDuringTheNoticeDoesNotFailTheNextRowToo) {
   EXPECT_EQ(ListView()->SelectedRow(), 1);
   EXPECT_TRUE(dialog_->playback().loadPending());
   WaitForCopies();
-  EXPECT_TRUE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
+  EXPECT_TRUE(dialog_->playback().timers().IsActive(playback_timer::kOpenAndStart));
 }
 
 // Recordings handed over (a second start, a drop) while a load is pending: the load of

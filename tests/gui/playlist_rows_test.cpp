@@ -20,6 +20,7 @@
 #include "core/settings/ini_file.h"
 #include "core/settings/texts.h"
 #include "gui/app/main_timers.h"
+#include "gui/app/playback_timers.h"
 #include "gui/app/playlist_view.h"
 #include "gui/recording/password_dialogs.h"
 #include "main_window_fixture.h"
@@ -184,15 +185,15 @@ TEST_F(Playlist, EndOfEachRecordingPlaysTheNextRowUntilTheLast) {
   OpenAndPlay(pairs.plain);
   for (std::size_t next = 1; next < 3; ++next) {
     front_->ReportEnd();
-    ASSERT_TRUE(dialog_->playback().timers().IsActive(timer::kEndOfFile));
-    dialog_->playback().timers().Tick(timer::kEndOfFile);
+    ASSERT_TRUE(dialog_->playback().timers().IsActive(playback_timer::kEndOfFile));
+    dialog_->playback().timers().Tick(playback_timer::kEndOfFile);
     EXPECT_EQ(list_->SelectedRow(), static_cast<int>(next));
     EXPECT_EQ(dialog_->playback().recording(), pairs.plain[next]);
     log_->clear();
     FinishLoad();
   }
   front_->ReportEnd();
-  dialog_->playback().timers().Tick(timer::kEndOfFile);
+  dialog_->playback().timers().Tick(playback_timer::kEndOfFile);
   EXPECT_FALSE(dialog_->playback().loadPending());
   EXPECT_TRUE(PlayShown());
   EXPECT_EQ(list_->SelectedRow(), 2);
@@ -254,12 +255,12 @@ TEST_F(Playlist, SamePasswordIsNotAskedAgainAnotherIs) {
   OpenAndPlay({pairs.scrambled[0], pairs.scrambled[1], pairs.scrambled[2]});
   EXPECT_EQ(asked.size(), 1U);
   front_->ReportEnd();
-  dialog_->playback().timers().Tick(timer::kEndOfFile);
+  dialog_->playback().timers().Tick(playback_timer::kEndOfFile);
   EXPECT_EQ(dialog_->playback().recording(), pairs.scrambled[1]);
   EXPECT_EQ(asked.size(), 1U);  // the same password: not asked
   FinishLoad();
   front_->ReportEnd();
-  dialog_->playback().timers().Tick(timer::kEndOfFile);
+  dialog_->playback().timers().Tick(playback_timer::kEndOfFile);
   EXPECT_EQ(asked.size(), 2U);  // another password: asked
   EXPECT_EQ(asked.back(), pairs.scrambled[2].filename().string());
   EXPECT_TRUE(dialog_->playback().loadPending());

@@ -9,6 +9,7 @@
 
 #include "core/recording/recording_name.h"
 #include "gui/app/main_timers.h"
+#include "gui/app/playback_timers.h"
 #include "gui/app/playlist_view.h"
 #include "gui/controls/bitmap_slider.h"
 #include "main_window_fixture.h"
@@ -71,30 +72,6 @@ TEST_F(Playlist, StopDoesNotWaitForAPlayerThatNeverSettles) {
   EXPECT_TRUE(dialog_->playback().loadPending());
 }
 
-TEST_F(Playlist, SliderReleaseSeeksBothChannelsToTheShareOfTheLength) {
-  OpenAndPlay({PlaylistPairs::Get().plain[0]});
-  front_->SetClock(10'000, 60'000);
-  log_->clear();
-  dialog_->SeekCommand(5000);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear Play"); }, 2000));
-  EXPECT_EQ(*log_, (std::vector<std::string>{"front Pause", "rear Pause", "front SetTime(30000)",
-                                             "rear SetTime(30000)", "front Play", "rear Play"}));
-  // Paused: the time moves, the pictures stay paused.
-  dialog_->PauseCommand();
-  log_->clear();
-  dialog_->SeekCommand(2500);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear SetTime(15000)"); }, 2000));
-  QTest::qWait(20);
-  EXPECT_EQ(*log_, (std::vector<std::string>{"front SetTime(15000)", "rear SetTime(15000)"}));
-  // Two releases in a row: the second waits for the first, and is where it ends.
-  log_->clear();
-  dialog_->SeekCommand(1000);
-  dialog_->SeekCommand(9000);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear SetTime(54000)"); }, 2000));
-  EXPECT_LT(std::find(log_->begin(), log_->end(), "rear SetTime(6000)"),
-            std::find(log_->begin(), log_->end(), "front SetTime(54000)"));
-}
-
 // The next row's copies are made while a row plays, so the advance does not copy; a
 // change of the list throws them away.
 TEST_F(Playlist, NextRowIsPreparedAheadAndTheAdvanceUsesIt) {
@@ -103,11 +80,11 @@ TEST_F(Playlist, NextRowIsPreparedAheadAndTheAdvanceUsesIt) {
   ASSERT_TRUE(
       QTest::qWaitFor([&] { return dialog_->playback().preparedRecording() == pairs.plain[1]; }, 5000));
   front_->ReportEnd();
-  dialog_->playback().timers().Tick(timer::kEndOfFile);
+  dialog_->playback().timers().Tick(playback_timer::kEndOfFile);
   EXPECT_EQ(dialog_->playback().recording(), pairs.plain[1]);
   // No copy to wait for: the players open at the next tick.
   EXPECT_EQ(dialog_->playback().state(), PlaybackState::Opening);
-  EXPECT_TRUE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
+  EXPECT_TRUE(dialog_->playback().timers().IsActive(playback_timer::kOpenAndStart));
   EXPECT_EQ(fs::file_size(folders_->front_copy()), fs::file_size(pairs.plain[1]));
   EXPECT_GT(dialog_->playback().track().count, 0);
   FinishLoad();
@@ -152,21 +129,6 @@ TEST_F(Playlist, KeysToggleSeekAndChangeTheRate) {
   EXPECT_FLOAT_EQ(dialog_->playback().rate(), 0.5F);
 }
 
-TEST_F(Playlist, RateStopsAtItsBoundsAndAChosenRateAppliesAtTheNextStart) {
-  // Nothing plays: the rate is only remembered.
-  for (int i = 0; i < 4; ++i) dialog_->RateUpCommand();
-  EXPECT_FLOAT_EQ(dialog_->playback().rate(), 8.0F);
-  EXPECT_FALSE(Logged("front RateUp"));
-  OpenAndPlay({PlaylistPairs::Get().plain[0]});
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("rear SetRate(8)"); }, 2000));
-  EXPECT_TRUE(Logged("front SetRate(8)"));
-  log_->clear();
-  for (int i = 0; i < 8; ++i) dialog_->RateDownCommand();
-  EXPECT_FLOAT_EQ(dialog_->playback().rate(), 0.125F);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Count("rear RateDown") == 6; }, 2000));
-  EXPECT_EQ(Count("front RateDown"), 6);
-}
-
 TEST_F(Playlist, VolumeStaysBetweenZeroAndTenAndReachesTheFrontPlayer) {
   for (int i = 0; i < 7; ++i) dialog_->VolumeUpCommand();
   EXPECT_EQ(dialog_->settings().volume_step, 10);
@@ -187,10 +149,10 @@ TEST_F(Playlist, RearChannelAloneSeeksWithoutPausing) {
   ASSERT_TRUE(dialog_->playback().loadPending());
   WaitForCopies();
   ASSERT_FALSE(dialog_->playback().frontPresent());
-  dialog_->playback().timers().Tick(timer::kOpenAndStart);
+  dialog_->playback().timers().Tick(playback_timer::kOpenAndStart);
   rear_->ReportPlaying();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().loadPending(); }, 5000));
-  dialog_->playback().timers().Tick(timer::kApplyRate);
+  dialog_->playback().timers().Tick(playback_timer::kApplyRate);
   QTest::qWait(5);
   rear_->SetClock(1'000, 60'000);
   log_->clear();

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "gui/app/main_timers.h"
+#include "gui/app/playback_timers.h"
 #include "main_window_fixture.h"
 
 namespace direvovu::test {
@@ -49,10 +50,10 @@ TEST_F(TransportInterleaving, RateChosenWhileTheStartAwaitsTheRearReachesBothPla
   dialog_->OpenFiles(PathTexts({PlaylistPairs::Get().plain[0]}));
   dialog_->playlist().timers().Tick(gui::timer::kPlayOpened);
   WaitForCopies();
-  dialog_->playback().timers().Tick(gui::timer::kOpenAndStart);
+  dialog_->playback().timers().Tick(gui::playback_timer::kOpenAndStart);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 2000));
   front_->ReportPlaying();                         // the front holds at its first picture; the rear is slow
-  dialog_->playback().timers().Tick(gui::timer::kApplyRate);  // the rate of the start is applied already
+  dialog_->playback().timers().Tick(gui::playback_timer::kApplyRate);  // the rate of the start is applied already
   QTest::qWait(5);                                 // (the rear's a paced step later)
   ASSERT_TRUE(dialog_->playback().loadPending());
   dialog_->RateUpCommand();

@@ -16,6 +16,7 @@
 #include "core/recording/recording_name.h"
 #include "core/settings/texts.h"
 #include "gui/app/main_timers.h"
+#include "gui/app/playback_timers.h"
 #include "gui/app/playlist_view.h"
 #include "gui/controls/bitmap_slider.h"
 #include "gui/display/graph_panel.h"
@@ -162,9 +163,8 @@ TEST_F(MainWindow, TimerTableHasItsPeriodsAndOneShots) {
     bool one_shot;
   };
   for (const Row& row :
-       {Row{1001, 1000, false}, Row{1003, 1000, true}, Row{1004, 10, true}, Row{1005, 1000, false},
-        Row{1007, 1000, false}, Row{1009, 3000, false}, Row{1010, 1000, true}, Row{1011, 500, true},
-        Row{1012, 1000, true}, Row{1015, 1000, true}, Row{1016, 2000, false}}) {
+       {Row{1001, 1000, false}, Row{1003, 1000, true}, Row{1005, 1000, false}, Row{1007, 1000, false},
+        Row{1009, 3000, false}, Row{1010, 1000, true}}) {
     EXPECT_TRUE(Timers(row.id).IsDefined(row.id)) << row.id;
     EXPECT_EQ(Timers(row.id).Period(row.id), row.period) << row.id;
     EXPECT_EQ(Timers(row.id).IsOneShot(row.id), row.one_shot) << row.id;
@@ -184,11 +184,11 @@ TEST_F(MainWindow, SynchronisedStartHoldsBothChannelsAndReleasesThemTogether) {
   EXPECT_TRUE(dialog_->playback().frontPresent());
   EXPECT_TRUE(dialog_->playback().rearPresent());
   EXPECT_GT(fs::file_size(folders_->front_copy()), 0U);
-  EXPECT_TRUE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
+  EXPECT_TRUE(dialog_->playback().timers().IsActive(playback_timer::kOpenAndStart));
   EXPECT_FALSE(dialog_->button(ctl::kPause)->isHidden());
 
   log_->clear();
-  dialog_->playback().timers().Tick(timer::kOpenAndStart);
+  dialog_->playback().timers().Tick(playback_timer::kOpenAndStart);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 5000));
   EXPECT_EQ(front_->file(), folders_->front_copy());
   EXPECT_EQ(rear_->file(), folders_->rear_copy());
@@ -214,12 +214,11 @@ TEST_F(MainWindow, SynchronisedStartHoldsBothChannelsAndReleasesThemTogether) {
   EXPECT_EQ(rear_->GetState(), PlayerState::kPlaying);
 
   // The start set runs; without a map window the map points do not.
-  for (int id :
-       {timer::kTimeDisplay, timer::kReadouts, timer::kGraphs, timer::kSettle, timer::kStartVolume}) {
+  for (int id : {timer::kTimeDisplay, timer::kReadouts, timer::kGraphs}) {
     EXPECT_TRUE(Timers(id).IsActive(id)) << id;
   }
   EXPECT_FALSE(dialog_->maps().timers().IsActive(timer::kMapPoints));
-  dialog_->playback().timers().Tick(timer::kApplyRate);
+  dialog_->playback().timers().Tick(playback_timer::kApplyRate);
   EXPECT_TRUE(dialog_->playback().loaded());
   EXPECT_TRUE(dialog_->playback().playing());
 }
@@ -231,7 +230,7 @@ TEST_F(MainWindow, SynchronisedStartPlaysTheFrontAloneWhenTheRearNeverComes) {
   dialog_->playback().SetSyncWait(50);
   ASSERT_TRUE(dialog_->playback().Load(recordings.first));
   WaitForCopies();
-  dialog_->playback().timers().Tick(timer::kOpenAndStart);
+  dialog_->playback().timers().Tick(playback_timer::kOpenAndStart);
   ASSERT_TRUE(QTest::qWaitFor([&] { return Logged("front Play"); }, 5000));
   front_->ReportPlaying();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().loadPending(); }, 5000));
@@ -259,7 +258,7 @@ TEST_F(MainWindow, RearChannelAloneStartsByItsOwnReport) {
   EXPECT_FALSE(dialog_->playback().frontPresent());
   EXPECT_TRUE(dialog_->playback().rearPresent());
   EXPECT_TRUE(dialog_->control(ctl::kFrontVideo)->isHidden());
-  dialog_->playback().timers().Tick(timer::kOpenAndStart);
+  dialog_->playback().timers().Tick(playback_timer::kOpenAndStart);
   EXPECT_FALSE(Logged("front Open"));
   log_->clear();
   rear_->ReportPlaying();
@@ -387,7 +386,7 @@ TEST_F(MainWindow, CloseWhileThePlayersOpenDoesNothing) {
   dialog_->CloseCommand();
   EXPECT_FALSE(dialog_->playback().closed());
   EXPECT_TRUE(fs::exists(folders_->front_copy()));
-  EXPECT_TRUE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
+  EXPECT_TRUE(dialog_->playback().timers().IsActive(playback_timer::kOpenAndStart));
   EXPECT_FALSE(Logged("front Release"));
 }
 
@@ -410,7 +409,7 @@ TEST_F(MainWindow, StopWhileTheCopiesAreMadeGivesTheLoadUpAndEmptiesThem) {
   EXPECT_TRUE(PlayShown());
   // The worker's late report changes nothing.
   QTest::qWait(50);
-  EXPECT_FALSE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
+  EXPECT_FALSE(dialog_->playback().timers().IsActive(playback_timer::kOpenAndStart));
   EXPECT_FALSE(Logged("front Open"));
   EXPECT_TRUE(messages_.rows().empty());
 }
@@ -442,7 +441,7 @@ TEST_F(MainWindow, RecordingThatIsNotOneIsReportedAndNothingPlays) {
   EXPECT_EQ(std::count(rows.begin(), rows.end(), msg::kIllegalFile), 1);
   EXPECT_FALSE(dialog_->button(ctl::kPlay)->isHidden());
   EXPECT_TRUE(dialog_->button(ctl::kPause)->isHidden());
-  EXPECT_FALSE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
+  EXPECT_FALSE(dialog_->playback().timers().IsActive(playback_timer::kOpenAndStart));
 }
 
 TEST_F(MainWindow, HandedOverFilesPlayInPathOrderAndAdvanceAtTheEnd) {
@@ -461,14 +460,14 @@ TEST_F(MainWindow, HandedOverFilesPlayInPathOrderAndAdvanceAtTheEnd) {
 
   // The rear's end is not the recording's end; the front's is.
   rear_->ReportEnd();
-  EXPECT_FALSE(dialog_->playback().timers().IsActive(timer::kEndOfFile));
+  EXPECT_FALSE(dialog_->playback().timers().IsActive(playback_timer::kEndOfFile));
   front_->ReportEnd();
-  ASSERT_TRUE(dialog_->playback().timers().IsActive(timer::kEndOfFile));
-  dialog_->playback().timers().Tick(timer::kEndOfFile);
+  ASSERT_TRUE(dialog_->playback().timers().IsActive(playback_timer::kEndOfFile));
+  dialog_->playback().timers().Tick(playback_timer::kEndOfFile);
   EXPECT_EQ(dialog_->playback().recording(), recordings.second);
   EXPECT_TRUE(dialog_->playback().loadPending());
   WaitForCopies();
-  EXPECT_TRUE(dialog_->playback().timers().IsActive(timer::kOpenAndStart));
+  EXPECT_TRUE(dialog_->playback().timers().IsActive(playback_timer::kOpenAndStart));
 }
 
 TEST_F(MainWindow, PlayerErrorFailsTheLoadAndTheNextRecordingPlays) {
@@ -478,7 +477,7 @@ TEST_F(MainWindow, PlayerErrorFailsTheLoadAndTheNextRecordingPlays) {
   dialog_->OpenFiles(test::PathTexts({recordings.first, recordings.second}));
   dialog_->playlist().timers().Tick(timer::kPlayOpened);
   WaitForCopies();
-  dialog_->playback().timers().Tick(timer::kOpenAndStart);
+  dialog_->playback().timers().Tick(playback_timer::kOpenAndStart);
   front_->ReportError(QStringLiteral("undecodable"));
   EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
   EXPECT_TRUE(messages_.requests().front().auto_close);

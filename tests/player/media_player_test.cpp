@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/transport.h"
 
 namespace direvovu {
 namespace {
@@ -19,16 +18,6 @@ TEST(PlayerState, MapsLibvlc3NumbersByMeaning) {
   EXPECT_EQ(PlayerStateFromLibvlc(7), PlayerState::kError);
   EXPECT_EQ(PlayerStateFromLibvlc(8), PlayerState::kError);
   EXPECT_EQ(PlayerStateFromLibvlc(-1), PlayerState::kError);
-}
-
-// The player follows the window's rule: the same bounds as the rate the window shows.
-TEST(PlayerRate, DoublesAndHalvesWithinTheWindowsBounds) {
-  EXPECT_FLOAT_EQ(RateUp(1.0F), 2.0F);
-  EXPECT_FLOAT_EQ(RateUp(4.0F), 8.0F);
-  EXPECT_FLOAT_EQ(RateUp(8.0F), 8.0F);
-  EXPECT_FLOAT_EQ(RateDown(1.0F), 0.5F);
-  EXPECT_FLOAT_EQ(RateDown(0.25F), 0.125F);
-  EXPECT_FLOAT_EQ(RateDown(0.125F), 0.125F);
 }
 
 TEST(PlayerVolume, StepIsTenPercentOfLibvlcScale) {

@@ -1,89 +1,164 @@
 #include "core/app/playback_state.h"
 
+#include <algorithm>
+#include <array>
+
+#include "core/app/transport.h"
+
 namespace direvovu {
 namespace {
 
 using S = PlaybackState;
 using E = PlaybackEvent;
 
-std::optional<S> WhileLoading(S state, E event) {
-  switch (event) {
-    case E::CopiesReady:
-      return state == S::Loading ? std::optional(S::Opening) : std::nullopt;
-    case E::PlayersOpened:
-      return state == S::Opening ? std::optional(S::Starting) : std::nullopt;
-    case E::Released:
-      return state == S::Starting ? std::optional(S::Playing) : std::nullopt;
-    case E::Failed:
-    case E::Stop:
-      return S::Idle;
-    case E::Close:
-      // Only the copy can be given up at once; open players finish their start first.
-      return state == S::Loading ? std::optional(S::Closed) : std::nullopt;
-    default:
-      return std::nullopt;
-  }
+// A set of phases, one bit each.
+using Phases = unsigned;
+
+constexpr Phases Bit(S state) { return 1U << static_cast<unsigned>(state); }
+template <typename... States>
+constexpr Phases Any(States... states) {
+  return (Bit(states) | ...);
 }
 
-std::optional<S> WhileOpen(S state, E event) {
-  const bool seeking = state == S::Seeking || state == S::SeekingPaused;
-  switch (event) {
+constexpr Phases kOpen = Any(S::Playing, S::Paused, S::Seeking, S::SeekingPaused);
+constexpr Phases kAlive = Any(S::Idle, S::Loading, S::Opening, S::Starting) | kOpen;
+
+// One row: the event, the phases it is accepted in, and the phase it leads to (nothing:
+// the phase stays). An event that no row accepts in a phase is refused there.
+struct PhaseRow {
+  E event;
+  Phases from;
+  std::optional<S> to;
+};
+
+constexpr std::array kPhaseTable{
+    PhaseRow{E::Load, Any(S::Idle) | kOpen, S::Loading},  // the pair that plays is stopped first
+    PhaseRow{E::CopiesReady, Any(S::Loading), S::Opening},
+    PhaseRow{E::PlayersOpened, Any(S::Opening), S::Starting},
+    PhaseRow{E::FirstPicture, Any(S::Starting), std::nullopt},
+    PhaseRow{E::RearGivenUp, Any(S::Starting), std::nullopt},
+    PhaseRow{E::Released, Any(S::Starting), S::Playing},
+    PhaseRow{E::Pause, Any(S::Playing), S::Paused},
+    PhaseRow{E::Pause, Any(S::Seeking), S::SeekingPaused},
+    PhaseRow{E::WindowPause, Any(S::Playing), S::Paused},
+    PhaseRow{E::WindowPause, Any(S::Seeking), S::SeekingPaused},
+    PhaseRow{E::Resume, Any(S::Paused), S::Playing},
+    PhaseRow{E::Resume, Any(S::SeekingPaused), S::Seeking},
+    PhaseRow{E::WindowResume, Any(S::Paused, S::SeekingPaused), std::nullopt},
+    PhaseRow{E::Seek, Any(S::Playing), S::Seeking},
+    PhaseRow{E::Seek, Any(S::Paused), S::SeekingPaused},
+    PhaseRow{E::Seek, Any(S::Seeking, S::SeekingPaused), std::nullopt},  // waits its turn
+    PhaseRow{E::SeekDone, Any(S::Seeking), S::Playing},
+    PhaseRow{E::SeekDone, Any(S::SeekingPaused), S::Paused},
+    // A stop when nothing plays still puts everything at rest.
+    PhaseRow{E::Failed, kAlive, S::Idle},
+    PhaseRow{E::Stop, kAlive, S::Idle},
+    PhaseRow{E::Ended, kAlive, S::Idle},
+    PhaseRow{E::Disarm, kAlive, std::nullopt},
+    PhaseRow{E::StopWaitBegan, kAlive, std::nullopt},
+    PhaseRow{E::StopWaitPassed, kAlive, std::nullopt},
+    PhaseRow{E::PlayersSettled, kAlive, std::nullopt},
+    // Only the copy can be given up at once; open players finish their start first.
+    PhaseRow{E::Close, Any(S::Idle, S::Loading) | kOpen, S::Closed},
+};
+
+const PhaseRow* FindRow(S phase, E event) {
+  const auto* row = std::find_if(kPhaseTable.begin(), kPhaseTable.end(), [&](const PhaseRow& candidate) {
+    return candidate.event == event && (candidate.from & Bit(phase)) != 0;
+  });
+  return row == kPhaseTable.end() ? nullptr : row;
+}
+
+// The stops: what the pair was doing is over; only an end of the recording keeps the
+// advance. The channels stay known, so the stop's wait still watches the right players.
+void PutAtRest(PairState& next, bool keep_advance) {
+  next.reported = ChannelSet();
+  next.queued_seek_ms.reset();
+  next.advance_armed = next.advance_armed && keep_advance;
+}
+
+// What the event does besides the phase; false when it is refused after all.
+bool ApplyEffects(const PlaybackInput& input, S before, PairState& next) {
+  switch (input.event) {
     case E::Load:
-      return S::Loading;  // the pair that plays is stopped first
-    case E::Pause:
-      if (state == S::Playing) return S::Paused;
-      return state == S::Seeking ? std::optional(S::SeekingPaused) : std::nullopt;
-    case E::Resume:
-      if (state == S::Paused) return S::Playing;
-      return state == S::SeekingPaused ? std::optional(S::Seeking) : std::nullopt;
+      next.present = next.reported = ChannelSet();
+      next.queued_seek_ms.reset();
+      return true;
+    case E::CopiesReady:
+      next.present = input.channels;
+      return !input.channels.Empty();
+    case E::FirstPicture:
+      next.reported = next.reported | input.channels;
+      return input.channels.Count() == 1 && next.present.Contains(input.channels);
+    case E::RearGivenUp: {
+      const bool both = next.present == ChannelSet::Both();
+      next.present = next.present.Without(PairChannel::Rear);
+      return both && !next.reported.Has(PairChannel::Rear);
+    }
+    case E::Released:
+      next.advance_armed = true;
+      return true;
+    case E::WindowPause:
+      next.held_for_window = true;
+      return true;
+    case E::WindowResume: {
+      // Only a pause of that window's own is resumed by it.
+      const bool held = next.held_for_window;
+      next.held_for_window = false;
+      return held;
+    }
     case E::Seek:
-      return state == S::Playing || state == S::Seeking ? S::Seeking : S::SeekingPaused;
+      if (Seeking(before)) next.queued_seek_ms = input.seek_ms;
+      return true;
     case E::SeekDone:
-      if (!seeking) return std::nullopt;
-      return state == S::Seeking ? S::Playing : S::Paused;
+      next.queued_seek_ms.reset();
+      return true;
     case E::Failed:
     case E::Stop:
-      return S::Idle;
+    case E::Ended:
+      PutAtRest(next, input.event == E::Ended);
+      return true;
+    case E::Disarm:
+      next.advance_armed = false;
+      return true;
+    case E::StopWaitBegan:
+      next.settle_left_ms = kStopWaitBoundMs;
+      return true;
+    case E::StopWaitPassed:
+      next.settle_left_ms = std::max(next.settle_left_ms - kStopPollMs, 0);
+      return true;
+    case E::PlayersSettled:
+      next.settle_left_ms = 0;
+      return true;
+    case E::PlayersOpened:
+    case E::Pause:
+    case E::Resume:
     case E::Close:
-      return S::Closed;
-    default:
-      return std::nullopt;
+      return true;
   }
+  return false;
 }
 
 }  // namespace
 
-std::optional<PlaybackState> NextPlaybackState(PlaybackState state, PlaybackEvent event) {
-  switch (state) {
-    case S::Idle:
-      if (event == E::Load) return S::Loading;
-      if (event == E::Close) return S::Closed;
-      return std::nullopt;
-    case S::Loading:
-    case S::Opening:
-    case S::Starting:
-      return WhileLoading(state, event);
-    case S::Playing:
-    case S::Paused:
-    case S::Seeking:
-    case S::SeekingPaused:
-      return WhileOpen(state, event);
-    case S::Closed:
-      return std::nullopt;
-  }
-  return std::nullopt;
+std::optional<PairState> NextPairState(const PairState& state, const PlaybackInput& input) {
+  const PhaseRow* row = FindRow(state.phase, input.event);
+  if (row == nullptr) return std::nullopt;
+  PairState next = state;
+  next.phase = row->to.value_or(state.phase);
+  if (!ApplyEffects(input, state.phase, next)) return std::nullopt;
+  // The window's hold is a pause: anything that leaves the pause drops it.
+  if (next.phase != S::Paused && next.phase != S::SeekingPaused) next.held_for_window = false;
+  return next;
 }
 
-bool LoadPending(PlaybackState state) {
-  return state == S::Loading || state == S::Opening || state == S::Starting;
-}
+bool LoadPending(PlaybackState state) { return (Bit(state) & Any(S::Loading, S::Opening, S::Starting)) != 0; }
 
-bool PairOpened(PlaybackState state) {
-  return state == S::Starting || state == S::Playing || state == S::Paused || state == S::Seeking ||
-         state == S::SeekingPaused;
-}
+bool PairOpened(PlaybackState state) { return (Bit(state) & (Any(S::Starting) | kOpen)) != 0; }
 
 bool Running(PlaybackState state) { return state == S::Playing || state == S::Seeking; }
+
+bool Seeking(PlaybackState state) { return state == S::Seeking || state == S::SeekingPaused; }
 
 const char* PlaybackStateName(PlaybackState state) {
   switch (state) {
@@ -110,31 +185,14 @@ const char* PlaybackStateName(PlaybackState state) {
 }
 
 const char* PlaybackEventName(PlaybackEvent event) {
-  switch (event) {
-    case E::Load:
-      return "load";
-    case E::CopiesReady:
-      return "copies-ready";
-    case E::PlayersOpened:
-      return "players-opened";
-    case E::Released:
-      return "released";
-    case E::Failed:
-      return "failed";
-    case E::Pause:
-      return "pause";
-    case E::Resume:
-      return "resume";
-    case E::Seek:
-      return "seek";
-    case E::SeekDone:
-      return "seek-done";
-    case E::Stop:
-      return "stop";
-    case E::Close:
-      return "close";
-  }
-  return "?";
+  static constexpr std::array kNames{
+      "load",           "copies-ready", "players-opened",   "first-picture",    "rear-given-up",
+      "released",       "failed",       "pause",            "resume",           "window-pause",
+      "window-resume",  "seek",         "seek-done",        "stop",             "ended",
+      "disarm",         "stop-wait-began", "stop-wait-passed", "players-settled", "close",
+  };
+  const auto index = static_cast<std::size_t>(event);
+  return index < kNames.size() ? kNames.at(index) : "?";
 }
 
 }  // namespace direvovu

@@ -1,16 +1,30 @@
-// The pair's players, their state and the paced steps between the two channels' calls.
+// The pair's players, their state, and the steps of the two channels' sequences.
 #include "gui/app/pair_playback.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <fstream>
 #include <system_error>
 
-#include "core/app/transport.h"
-#include "gui/app/main_timers.h"
+#include "gui/app/playback_timers.h"
 
 namespace direvovu::gui {
+namespace {
+
+PlaybackEvent StopEvent(StopKind kind) {
+  switch (kind) {
+    case StopKind::Failed:
+      return PlaybackEvent::Failed;
+    case StopKind::EndOfFile:
+      return PlaybackEvent::Ended;
+    case StopKind::Command:
+    case StopKind::Internal:
+      break;
+  }
+  return PlaybackEvent::Stop;
+}
+
+}  // namespace
 
 void EmptyWorkingCopies(const WorkingFolders& folders) {
   std::error_code ignored;
@@ -21,7 +35,7 @@ void EmptyWorkingCopies(const WorkingFolders& folders) {
 }
 
 PairPlayback::PairPlayback(const WorkingFolders& folders, IPrompts& prompts, QObject* parent)
-    : QObject(parent), folders_(folders), prompts_(prompts), timers_(this) {
+    : QObject(parent), folders_(folders), prompts_(prompts), timers_(this), steps_(this) {
   DefineTimers();
 }
 
@@ -34,7 +48,7 @@ PairPlayback::~PairPlayback() {
 }
 
 void PairPlayback::DefineTimers() {
-  using namespace timer;
+  using namespace playback_timer;
   timers_.Define(kOpenAndStart, kOpenAndStartMs, true, [this] { OpenAndStart(); });
   timers_.Define(kApplyRate, kApplyRateMs, true, [this] { ApplyRate(); });
   timers_.Define(kEndOfFile, kEndOfFileMs, true, [this] {
@@ -44,6 +58,8 @@ void PairPlayback::DefineTimers() {
   timers_.Define(kStartVolume, kStartVolumeMs, true, [this] {
     if (front_) front_->SetVolume(volume_step_);
   });
+  // Kept for the settle time after a start; it has no work of its own.
+  timers_.Define(kSettle, kSettleMs, false, [this] { timers_.Stop(kSettle); });
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): front before rear, as everywhere
@@ -76,22 +92,21 @@ bool PairPlayback::CreatePlayers(const PlayerFactory& make, QWidget* front_area,
   return true;
 }
 
-bool PairPlayback::Transition(PlaybackEvent event) {
-  const std::optional<PlaybackState> next = NextPlaybackState(state_, event);
+bool PairPlayback::Apply(const PlaybackInput& input) {
+  const std::optional<PairState> next = NextPairState(state_, input);
   if (!next) return false;
-  SetState(*next);
+  const PlaybackState before = state_.phase;
+  state_ = *next;
+  if (state_.phase != before) emit stateChanged(state_.phase);
   return true;
 }
 
-void PairPlayback::SetState(PlaybackState state) {
-  if (state == state_) return;
-  state_ = state;
-  if (state_ != PlaybackState::Paused && state_ != PlaybackState::SeekingPaused) held_for_window_ = false;
-  emit stateChanged(state_);
+IChannelPlayer& PairPlayback::Player(PairChannel channel) const {
+  return channel == PairChannel::Front ? *front_ : *rear_;
 }
 
 IChannelPlayer* PairPlayback::Leading() const {
-  return front_present_ || !rear_present_ ? front_.get() : rear_.get();
+  return frontPresent() || !rearPresent() ? front_.get() : rear_.get();
 }
 
 bool PairPlayback::LeadingPlays() const {
@@ -99,22 +114,37 @@ bool PairPlayback::LeadingPlays() const {
   return leading != nullptr && leading->IsPlaying();
 }
 
-// A paced step of the player sequence; it is dropped when a stop or another load comes
-// first.
-void PairPlayback::Later(int ms, std::function<void()> step) {
-  After(static_cast<int>(ms * pacing_), std::move(step));
+void PairPlayback::RunSteps(PairSequence sequence, std::function<void()> done) {
+  steps_.Run(
+      StepsOf(sequence), [this](const ChannelStep& step) { return Perform(step); }, std::move(done));
 }
 
-void PairPlayback::After(int ms, std::function<void()> step) {
-  const std::uint64_t generation = generation_;
-  QTimer::singleShot(ms, this, [this, generation, step = std::move(step)] {
-    if (generation == generation_ && !closed()) step();
-  });
-}
-
-void PairPlayback::ForEachPresent(const std::function<void(IChannelPlayer&)>& call) {
-  if (front_present_) call(*front_);
-  if (rear_present_) call(*rear_);
+bool PairPlayback::Perform(const ChannelStep& step, std::int64_t time_ms) {
+  if (!state_.present.Has(step.channel)) return true;
+  if (!StepStillWanted(step, state_.phase)) return false;
+  IChannelPlayer& player = Player(step.channel);
+  switch (step.action) {
+    case StepAction::Open:
+      return OpenChannel(step.channel);
+    case StepAction::Play: {
+      const PlayerResult started = player.Play();
+      if (!started) Fail(QString::fromStdString(started.message));
+      return started.ok;
+    }
+    case StepAction::Pause:
+      player.Pause();
+      break;
+    case StepAction::Stop:
+      player.Stop();
+      break;
+    case StepAction::SetTime:
+      player.SetTime(time_ms);
+      break;
+    case StepAction::SetRate:
+      player.SetRate(rate_);
+      break;
+  }
+  return true;
 }
 
 void PairPlayback::SetVolume(int step) {
@@ -123,51 +153,46 @@ void PairPlayback::SetVolume(int step) {
   emit indicatorsChanged();
 }
 
+void PairPlayback::DisarmAdvance() { Apply({PlaybackEvent::Disarm}); }
+
 void PairPlayback::Stop(StopKind kind) {
-  ++generation_;  // drops the steps of a start (or a seek) still under way
-  const bool copying = state_ == PlaybackState::Loading;
+  steps_.Drop();  // the steps of a start (or a seek) still under way do nothing
+  const bool copying = state_.phase == PlaybackState::Loading;
   job_.Cancel();
-  if (!Transition(PlaybackEvent::Stop) && state_ == PlaybackState::Closed) return;
+  if (!Apply({StopEvent(kind)})) return;  // closed
+  timers_.StopEverything();
   // Whether or not the copy got to its end, nothing of the pair given up stays behind.
   if (copying) EmptyWorkingCopies(folders_);
-  queued_seek_ms_.reset();
   shown_percent_ = -1;
   // The prepared row is the one the end of this recording advances to; any other stop
   // makes it a guess.
-  if (kind != StopKind::EndOfFile) {
-    auto_advance_ = false;
-    DiscardPrepared();
-  }
-  if (rear_) rear_->Stop();
-  if (front_) front_->Stop();
+  if (kind != StopKind::EndOfFile) DiscardPrepared();
+  RunSteps(PairSequence::Stop);
   ResetTrack(track_);
   driving_.Reset();
-  started_count_ = 0;
   emit stopped(kind);
 }
 
 void PairPlayback::StopCommand() {
-  if (state_ == PlaybackState::Idle || closed()) return;
+  if (state_.phase == PlaybackState::Idle || closed()) return;
   Stop(StopKind::Command);
   // The players are told to stop; the window goes on while they settle, and stops
   // looking after a bound (a player that never settles must not hold it).
-  stop_settle_left_ms_ = kStopWaitBoundMs;
+  Apply({PlaybackEvent::StopWaitBegan});
   WaitForStopSettle();
 }
 
 bool PairPlayback::Close() {
   if (closed()) return true;
-  const PlaybackState before = state_;
-  if (!NextPlaybackState(state_, PlaybackEvent::Close)) return false;
-  ++generation_;
+  const PlaybackState before = state_.phase;
+  if (!Apply({PlaybackEvent::Close})) return false;
+  steps_.Drop();
   job_.Cancel();
   DiscardPrepared();
+  timers_.StopEverything();
   // Stopped and released before their video windows go: libvlc's X11 output crashes
   // when its window disappears under it.
-  if (PairOpened(before)) {
-    if (rear_ && rear_present_) rear_->Stop();
-    if (front_ && front_present_) front_->Stop();
-  }
+  if (PairOpened(before)) RunSteps(PairSequence::Stop);
   if (rear_) rear_->Release();
   if (front_) front_->Release();
   ResetTrack(track_);
@@ -175,7 +200,6 @@ bool PairPlayback::Close() {
   std::error_code ignored;
   std::filesystem::remove(folders_.front_copy(), ignored);
   std::filesystem::remove(folders_.rear_copy(), ignored);
-  SetState(PlaybackState::Closed);
   return true;
 }
 

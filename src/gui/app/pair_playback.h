@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "core/app/pair_steps.h"
 #include "core/app/playback_state.h"
 #include "core/map/obd_report.h"
 #include "core/recording/embedded_track.h"
@@ -17,6 +18,7 @@
 #include "core/recording/working_copies.h"
 #include "core/settings/viewer_settings.h"
 #include "gui/app/pair_load.h"
+#include "gui/app/pair_step_runner.h"
 #include "gui/controls/timer_registry.h"
 #include "gui/controls/prompts.h"
 #include "player/media_player.h"
@@ -42,8 +44,9 @@ enum class StopKind { Command, Failed, Internal, EndOfFile };
 // driven before the rear one except at a start or a resume, where the rear goes first
 // (the front carries the sound and the clock and must not run ahead).
 //
-// Its state is one PlaybackState; every command is judged by NextPlaybackState. The
-// window forwards its buttons here and draws what the signals report.
+// Its state is one PairState, changed only by NextPairState; the calls to the two
+// players are the sequences of pair_steps.h, run by its step runner. Its timers are its
+// own. The window forwards its buttons here and draws what the signals report.
 class PairPlayback : public QObject {
   Q_OBJECT
 
@@ -95,17 +98,18 @@ class PairPlayback : public QObject {
   bool Close();
 
   // --- what the window reads ---
-  [[nodiscard]] PlaybackState state() const { return state_; }
-  [[nodiscard]] bool loadPending() const { return LoadPending(state_); }
-  [[nodiscard]] bool loaded() const { return PairOpened(state_); }
-  [[nodiscard]] bool playing() const { return Running(state_) || state_ == PlaybackState::Starting; }
-  [[nodiscard]] bool closed() const { return state_ == PlaybackState::Closed; }
-  [[nodiscard]] bool frontPresent() const { return front_present_; }
-  [[nodiscard]] bool rearPresent() const { return rear_present_; }
-  [[nodiscard]] bool autoAdvance() const { return auto_advance_; }
-  [[nodiscard]] int startedCount() const { return started_count_; }
+  [[nodiscard]] PlaybackState state() const { return state_.phase; }
+  [[nodiscard]] const PairState& pairState() const { return state_; }
+  [[nodiscard]] bool loadPending() const { return LoadPending(state_.phase); }
+  [[nodiscard]] bool loaded() const { return PairOpened(state_.phase); }
+  [[nodiscard]] bool playing() const { return Running(state_.phase) || state_.phase == PlaybackState::Starting; }
+  [[nodiscard]] bool closed() const { return state_.phase == PlaybackState::Closed; }
+  [[nodiscard]] bool frontPresent() const { return state_.present.Has(PairChannel::Front); }
+  [[nodiscard]] bool rearPresent() const { return state_.present.Has(PairChannel::Rear); }
+  [[nodiscard]] bool autoAdvance() const { return state_.advance_armed; }
+  [[nodiscard]] int startedCount() const { return state_.reported.Count(); }
   [[nodiscard]] float rate() const { return rate_; }
-  [[nodiscard]] bool stopSettling() const { return stop_settle_left_ms_ > 0; }
+  [[nodiscard]] bool stopSettling() const { return state_.settle_left_ms > 0; }
   [[nodiscard]] const std::filesystem::path& recording() const { return front_path_; }
   [[nodiscard]] const TrackState& track() const { return track_; }
   TrackState& track() { return track_; }
@@ -119,7 +123,7 @@ class PairPlayback : public QObject {
   // The leading player has a pair open (playing or paused).
   [[nodiscard]] bool LeadingPlays() const;
   PasswordState& passwords() { return passwords_; }
-  void DisarmAdvance() { auto_advance_ = false; }
+  void DisarmAdvance();
 
   // Where the row that plays after this one comes from (the play list); asked once a
   // pair runs. Its working copies are then made ahead, under other names, so the advance
@@ -132,12 +136,13 @@ class PairPlayback : public QObject {
   // The recording whose copies are ready ahead (empty when none is).
   [[nodiscard]] std::filesystem::path preparedRecording() const;
 
+  // Its own timers (playback_timers.h); tests tick them.
+  TimerRegistry& timers() { return timers_; }
   // Tests: the fixed pauses between the two players' calls are scaled (0 = none), and
   // the bounded waits shortened.
-  void SetPacing(double scale) { pacing_ = scale; }
+  void SetPacing(double scale) { steps_.SetPacing(scale); }
   void SetSyncWait(int ms) { sync_wait_ms_ = ms; }
   void SetFirstPictureWait(int ms) { first_picture_wait_ms_ = ms; }
-  TimerRegistry& timers() { return timers_; }
 
  signals:
   void stateChanged(PlaybackState state);
@@ -161,11 +166,13 @@ class PairPlayback : public QObject {
   void indicatorsChanged();
 
  private:
-  bool Transition(PlaybackEvent event);
-  void SetState(PlaybackState state);
+  bool Apply(const PlaybackInput& input);
   void DefineTimers();
-  void Later(int ms, std::function<void()> step);
-  void After(int ms, std::function<void()> step);
+  [[nodiscard]] IChannelPlayer& Player(PairChannel channel) const;
+  // One step of a sequence on its player; false ends the sequence.
+  bool Perform(const ChannelStep& step, std::int64_t time_ms = 0);
+  bool OpenChannel(PairChannel channel);
+  void RunSteps(PairSequence sequence, std::function<void()> done = {});
 
   // pair_playback_load.cpp
   void CopiesDone(std::uint64_t generation, PairLoadOutcome outcome);
@@ -174,6 +181,7 @@ class PairPlayback : public QObject {
   bool ShowParseMessages(const PairTrackOutcome& outcome);
   void Fail(const QString& detail, bool show_message = true);
   void OpenAndStart();
+  void StartPlayers();
   void OnPlaying(Channel channel);
   void OnEnded(Channel channel);
   void OnError(Channel channel, const QString& detail);
@@ -196,12 +204,11 @@ class PairPlayback : public QObject {
   void SeekTo(std::int64_t target_ms);
   void FinishSeek();
   void ChangeRate(bool up);
-  void ForEachPresent(const std::function<void(IChannelPlayer&)>& call);
 
   const WorkingFolders& folders_;
   IPrompts& prompts_;
-  // Its own steps (ids of main_timers.h), apart from the window's timers.
   TimerRegistry timers_;
+  PairStepRunner steps_;
   std::unique_ptr<IChannelPlayer> front_;
   std::unique_ptr<IChannelPlayer> rear_;
   QWidget* front_area_ = nullptr;
@@ -218,23 +225,11 @@ class PairPlayback : public QObject {
   DrivingData driving_;
   PasswordState passwords_;
 
-  PlaybackState state_ = PlaybackState::Idle;
+  PairState state_;
   std::filesystem::path front_path_;
-  bool front_present_ = false;
-  bool rear_present_ = false;
-  bool front_reported_ = false;
-  bool rear_reported_ = false;
-  bool auto_advance_ = false;
-  bool held_for_window_ = false;
-  int started_count_ = 0;
-  // Bumped by each load and stop, so steps scheduled for an older load do nothing.
-  std::uint64_t generation_ = 0;
-  std::optional<std::int64_t> queued_seek_ms_;
-  int stop_settle_left_ms_ = 0;
   int shown_percent_ = -1;
   float rate_ = 1.0F;
   int volume_step_ = 5;
-  double pacing_ = 1.0;
   int sync_wait_ms_ = kSyncWaitMs;
   int first_picture_wait_ms_ = kFirstPictureWaitMs;
 };

@@ -1,40 +1,34 @@
 // The load of a pair and the start that lets both channels begin on the same picture.
 #include <QMetaObject>
-#include <QTimer>
 #include <QWidget>
 
 #include <chrono>
 
 #include "core/recording/recording_name.h"
 #include "core/settings/texts.h"
-#include "gui/app/main_timers.h"
 #include "gui/app/pair_playback.h"
+#include "gui/app/playback_timers.h"
 #include "gui/controls/show_message.h"
 
 namespace direvovu::gui {
 namespace {
 
-// The rear channel is started first and the front one after it, in the next turn of the
-// event loop: each channel holds at its first picture until both have one, so a longer
-// pause would only add to the time the user waits for the pictures.
-constexpr int kRearToFrontMs = 0;
-constexpr int kRateFrontToRearMs = 100;
+PairChannel PairChannelOf(Channel channel) {
+  return channel == Channel::kFront ? PairChannel::Front : PairChannel::Rear;
+}
 
 QString PathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 }  // namespace
 
 bool PairPlayback::Load(const std::filesystem::path& front_path) {
-  if (!front_ || !rear_ || !NextPlaybackState(state_, PlaybackEvent::Load)) return false;
-  if (state_ != PlaybackState::Idle) Stop(StopKind::Internal);
-  ++generation_;
-  SetState(PlaybackState::Loading);
+  if (!front_ || !rear_ || !NextPairState(state_, {PlaybackEvent::Load})) return false;
+  if (state_.phase != PlaybackState::Idle) Stop(StopKind::Internal);
+  steps_.Drop();
+  Apply({PlaybackEvent::Load});
   front_path_ = front_path;
   ResetTrack(track_);
   driving_.Reset();
-  started_count_ = 0;
-  front_reported_ = rear_reported_ = false;
-  front_present_ = rear_present_ = false;
   if (TakePrepared(front_path)) return true;
 
   // The questions come first, on this thread; the copies, which take the time, follow
@@ -51,7 +45,7 @@ bool PairPlayback::Load(const std::filesystem::path& front_path) {
     Fail(PathText(front_path));
     return false;
   }
-  const std::uint64_t generation = generation_;
+  const std::uint64_t generation = steps_.Generation();
   const auto began = std::chrono::steady_clock::now();
   job_.Start(
       std::move(plan), folders_.front_copy(), folders_.rear_copy(),
@@ -76,13 +70,14 @@ bool PairPlayback::Load(const std::filesystem::path& front_path) {
 }
 
 void PairPlayback::ReportProgress(std::uint64_t generation, int percent) {
-  if (generation != generation_ || state_ != PlaybackState::Loading) return;
+  if (generation != steps_.Generation() || state_.phase != PlaybackState::Loading) return;
   shown_percent_ = percent;
   emit loadProgress(percent);
 }
 
 void PairPlayback::CopiesDone(std::uint64_t generation, PairLoadOutcome outcome) {
-  if (generation != generation_ || state_ != PlaybackState::Loading) return;  // given up meanwhile
+  // given up meanwhile
+  if (generation != steps_.Generation() || state_.phase != PlaybackState::Loading) return;
   job_.Join();
   if (shown_percent_ >= 0) emit loadProgress(-1);
   shown_percent_ = -1;
@@ -101,17 +96,18 @@ void PairPlayback::UseCopies(PairLoadOutcome outcome) {
   }
   track_ = std::move(outcome.track);
   const bool illegal_shown = ShowParseMessages(outcome.parse);
-  front_present_ = copies.frontPresent && outcome.parse.frontPlayable;
-  rear_present_ = copies.rearPresent && outcome.parse.rearPlayable;
-  if (!front_present_ && !rear_present_) {
-    // The parse has already said why; the same message twice would only be noise.
+  ChannelSet playable;
+  if (copies.frontPresent && outcome.parse.frontPlayable) playable = playable.With(PairChannel::Front);
+  if (copies.rearPresent && outcome.parse.rearPlayable) playable = playable.With(PairChannel::Rear);
+  if (!Apply({PlaybackEvent::CopiesReady, playable})) {
+    // No channel plays. The parse has already said why; the same message twice would
+    // only be noise.
     Fail(PathText(front_path_), !illegal_shown);
     return;
   }
-  Transition(PlaybackEvent::CopiesReady);
-  emit channelsChanged(front_present_, rear_present_);
+  emit channelsChanged(frontPresent(), rearPresent());
   if (outcome.parse.shown != TrackChannel::None) emit trackLoaded();
-  timers_.Start(timer::kOpenAndStart);
+  timers_.Start(playback_timer::kOpenAndStart);
 }
 
 bool PairPlayback::ShowParseMessages(const PairTrackOutcome& outcome) {
@@ -138,38 +134,34 @@ void PairPlayback::Fail(const QString& detail, bool show_message) {
 
 // Timer 1004: open both players on the working copies and start them, rear first.
 void PairPlayback::OpenAndStart() {
-  timers_.Stop(timer::kOpenAndStart);
-  if (state_ != PlaybackState::Opening) return;
-  if (rear_present_) {
-    const PlayerResult opened = rear_->Open(folders_.rear_copy());
-    if (!opened) return Fail(QString::fromStdString(opened.message));
-    rear_->SetDrawable(static_cast<std::uintptr_t>(rear_area_->winId()));
-    rear_->SetMute(true);
+  timers_.Stop(playback_timer::kOpenAndStart);
+  if (state_.phase != PlaybackState::Opening) return;
+  RunSteps(PairSequence::Open, [this] { StartPlayers(); });
+}
+
+bool PairPlayback::OpenChannel(PairChannel channel) {
+  IChannelPlayer& player = Player(channel);
+  const bool front = channel == PairChannel::Front;
+  const PlayerResult opened = player.Open(front ? folders_.front_copy() : folders_.rear_copy());
+  if (!opened) {
+    Fail(QString::fromStdString(opened.message));
+    return false;
   }
-  if (front_present_) {
-    const PlayerResult opened = front_->Open(folders_.front_copy());
-    if (!opened) return Fail(QString::fromStdString(opened.message));
-    front_->SetDrawable(static_cast<std::uintptr_t>(front_area_->winId()));
-  }
-  Transition(PlaybackEvent::PlayersOpened);
-  const auto play_front = [this] {
-    if (!front_present_) return;
-    const PlayerResult started = front_->Play();
-    if (!started) Fail(QString::fromStdString(started.message));
-  };
-  if (rear_present_) {
-    const PlayerResult started = rear_->Play();
-    if (!started) return Fail(QString::fromStdString(started.message));
-    Later(kRearToFrontMs, play_front);
-  } else {
-    play_front();
-  }
-  timers_.Start(timer::kApplyRate);
+  player.SetDrawable(static_cast<std::uintptr_t>((front ? front_area_ : rear_area_)->winId()));
+  if (!front) player.SetMute(true);
+  return true;
+}
+
+void PairPlayback::StartPlayers() {
+  Apply({PlaybackEvent::PlayersOpened});
+  RunSteps(PairSequence::Play);
+  if (state_.phase != PlaybackState::Starting) return;  // a player failed to start
+  timers_.Start(playback_timer::kApplyRate);
   // A leading channel that shows neither a picture nor an error would hold the load, and
   // with it every command and the close, for good.
-  After(first_picture_wait_ms_, [this] {
-    const bool led = front_present_ ? front_reported_ : rear_reported_;
-    if (state_ == PlaybackState::Starting && !led) Fail(PathText(front_path_));
+  steps_.After(first_picture_wait_ms_, [this] {
+    const PairChannel leading = frontPresent() ? PairChannel::Front : PairChannel::Rear;
+    if (state_.phase == PlaybackState::Starting && !state_.reported.Has(leading)) Fail(PathText(front_path_));
   });
 }
 
@@ -177,73 +169,47 @@ void PairPlayback::OpenAndStart() {
 // together. The wait is event driven (the players report on this thread), so nothing
 // blocks; a rear channel that never reports is given up after the sync wait.
 void PairPlayback::OnPlaying(Channel channel) {
-  if (state_ != PlaybackState::Starting) return;
-  const bool is_front = channel == Channel::kFront;
-  if (is_front ? !front_present_ : !rear_present_) return;
-  (is_front ? front_ : rear_)->Pause();
-  ++started_count_;
-  (is_front ? front_reported_ : rear_reported_) = true;
-
-  const bool both = front_present_ && rear_present_;
-  if (!both || (front_reported_ && rear_reported_)) {
+  const PairChannel reporting = PairChannelOf(channel);
+  if (!Apply({PlaybackEvent::FirstPicture, ChannelSet::Of(reporting)})) return;
+  Player(reporting).Pause();
+  if (state_.reported == state_.present) {
     ReleaseTogether();
-  } else if (is_front) {
-    After(sync_wait_ms_, [this] {
-      if (state_ == PlaybackState::Starting && !rear_reported_) GiveUpOnRear();
-    });
+  } else if (reporting == PairChannel::Front) {
+    steps_.After(sync_wait_ms_, [this] { GiveUpOnRear(); });
   }
 }
 
 void PairPlayback::GiveUpOnRear() {
+  if (!Apply({PlaybackEvent::RearGivenUp})) return;  // it came after all
   // The front plays alone rather than not at all.
   rear_->Stop();
-  rear_present_ = false;
-  emit channelsChanged(front_present_, rear_present_);
+  emit channelsChanged(frontPresent(), rearPresent());
   ReleaseTogether();
 }
 
-void PairPlayback::ReleaseTogether() {
-  if (front_present_ && rear_present_) {
-    rear_->Play();
-    Later(kRearToFrontMs, [this] {
-      front_->Play();
-      FinishStart();
-    });
-    return;
-  }
-  Leading()->Play();
-  FinishStart();
-}
+void PairPlayback::ReleaseTogether() { RunSteps(PairSequence::Play, [this] { FinishStart(); }); }
 
 void PairPlayback::FinishStart() {
-  auto_advance_ = true;
-  Transition(PlaybackEvent::Released);
-  timers_.Start(timer::kStartVolume);
+  Apply({PlaybackEvent::Released});
+  timers_.Start(playback_timer::kStartVolume);
+  timers_.Start(playback_timer::kSettle);
   emit started();
   PrepareNext();
 }
 
 // Timer 1011: a rate chosen while nothing played applies from the start.
-void PairPlayback::ApplyRate() {
-  if (front_present_) front_->SetRate(rate_);
-  if (rear_present_) {
-    Later(kRateFrontToRearMs, [this] {
-      if (rear_present_) rear_->SetRate(rate_);
-    });
-  }
-}
+void PairPlayback::ApplyRate() { RunSteps(PairSequence::Rate); }
 
 void PairPlayback::OnEnded(Channel channel) {
   // The leading channel's end is the recording's end.
-  const bool leading = channel == Channel::kFront ? front_present_ : !front_present_ && rear_present_;
-  if (!leading || closed() || !auto_advance_) return;
-  timers_.Start(timer::kEndOfFile);
+  const bool leading = channel == Channel::kFront ? frontPresent() : !frontPresent() && rearPresent();
+  if (!leading || closed() || !autoAdvance()) return;
+  timers_.Start(playback_timer::kEndOfFile);
 }
 
 void PairPlayback::OnError(Channel channel, const QString& detail) {
-  if (closed() || state_ == PlaybackState::Idle || state_ == PlaybackState::Loading) return;
-  const bool present = channel == Channel::kFront ? front_present_ : rear_present_;
-  if (!present) return;
+  if (closed() || state_.phase == PlaybackState::Idle || state_.phase == PlaybackState::Loading) return;
+  if (!state_.present.Has(PairChannelOf(channel))) return;
   // A file the library cannot play is a failed load; the viewer goes on with the next.
   Fail(detail.isEmpty() ? PathText(front_path_) : detail);
 }

@@ -29,8 +29,6 @@ void PlaybackDisplay::DefineTimers() {
   timers_.Define(kTimeDisplay, kTimeDisplayMs, false, [this] { TimeDisplayTick(); });
   timers_.Define(kGraphs, kGraphsMs, false, [this] { RefreshGraphs(); });
   timers_.Define(kReadouts, kReadoutsMs, false, [this] { ReadoutsTick(); });
-  // Kept for the settle time after a start; it has no work of its own.
-  timers_.Define(kSettle, kSettleMs, false, [this] { timers_.Stop(kSettle); });
 }
 
 void PlaybackDisplay::SetSpeedUnit(display::SpeedUnit unit) {
@@ -41,7 +39,7 @@ void PlaybackDisplay::SetSpeedUnit(display::SpeedUnit unit) {
 void PlaybackDisplay::Started() {
   RefreshGraphs();
   // In this order: the time display finds the play second the others show.
-  for (const int id : {timer::kTimeDisplay, timer::kReadouts, timer::kGraphs, timer::kSettle}) timers_.Start(id);
+  for (const int id : {timer::kTimeDisplay, timer::kReadouts, timer::kGraphs}) timers_.Start(id);
 }
 
 void PlaybackDisplay::Stopped() {

@@ -19,8 +19,8 @@ class SpeedometerWidget;
 
 // What the main window shows of the playing pair: the time texts, the seek slider's place,
 // the graph strip, the gauge and the readouts. They follow the leading player once a
-// second while the pair runs (timers 1001, 1005 and 1007 of main_timers.h, started
-// together with the settle time 1016), and at once after a seek.
+// second while the pair runs (timers 1001, 1005 and 1007 of main_timers.h), and at once
+// after a seek.
 class PlaybackDisplay : public QObject {
   Q_OBJECT
 

@@ -123,7 +123,7 @@ TEST_F(CameraSetupTest, SaveOnACardWithoutSetupFolderWritesEveryKeyInOrder) {
   form.settings.impact_z_index = 20;
   const auto result = SaveCameraSetup(setup, card.path(), form);
   ASSERT_TRUE(result.written);
-  EXPECT_EQ(result.message_row, msg::kUserInfoSaved);
+  EXPECT_EQ(result.message, msg::kUserInfoSaved);
   const std::string text = ReadText(ini);
   EXPECT_EQ(KeysOf(text),
             (std::vector<std::string>{
@@ -153,8 +153,8 @@ TEST_F(CameraSetupTest, ReadBackSaveKeepsBuzzerOffAndOtherKeys) {
 
 TEST_F(CameraSetupTest, RefusalsWriteNothing) {
   const CameraSetupForm form;
-  EXPECT_EQ(SaveCameraSetup({}, card.path(), form).message_row, msg::kConnectSd);
-  EXPECT_EQ(SaveCameraSetup(setup, card / "missing", form).message_row, msg::kNoSdOrWriteProtected);
+  EXPECT_EQ(SaveCameraSetup({}, card.path(), form).message, msg::kConnectSd);
+  EXPECT_EQ(SaveCameraSetup(setup, card / "missing", form).message, msg::kNoSdOrWriteProtected);
   EXPECT_FALSE(std::filesystem::exists(setup));
 
   std::filesystem::create_directories(setup);
@@ -163,7 +163,7 @@ TEST_F(CameraSetupTest, RefusalsWriteNothing) {
                                std::filesystem::perm_options::remove);
   const auto result = SaveCameraSetup(setup, card.path(), form);
   EXPECT_FALSE(result.written);
-  EXPECT_EQ(result.message_row, msg::kNoSdOrWriteProtected);
+  EXPECT_EQ(result.message, msg::kNoSdOrWriteProtected);
   EXPECT_EQ(ReadText(ini), "[USER_SETUP]\r\nDRIVER=old\r\n");
 }
 
@@ -184,9 +184,9 @@ TEST_F(CameraSetupTest, ClockFileHasNoLeadingZerosAndNoLineEnd) {
   const CivilTime moment{2012, 3, 14, 9, 5, 7};
   const auto result = SaveClockFile(setup, card.path(), moment);
   ASSERT_TRUE(result.written);
-  EXPECT_EQ(result.message_row, msg::kUserInfoSaved);
+  EXPECT_EQ(result.message, msg::kUserInfoSaved);
   EXPECT_EQ(ReadText(setup / "date.txt"), "2012 3 14 9 5 7");
-  EXPECT_EQ(SaveClockFile({}, card.path(), moment).message_row, msg::kConnectSd);
+  EXPECT_EQ(SaveClockFile({}, card.path(), moment).message, msg::kConnectSd);
 }
 
 TEST(ClockTextTest, WeekdayComesFromTheTexts) {

@@ -71,7 +71,7 @@ TEST_F(DecryptAndSaveTest, SavesThePairAndNamesBothPaths) {
   ASSERT_EQ(res.status, SaveStatus::Saved);
   EXPECT_EQ(questions, 1);
   EXPECT_TRUE(lastSaveMode);
-  EXPECT_EQ(res.messageRow, msg::kDecrypted);
+  EXPECT_EQ(res.message, msg::kDecrypted);
   EXPECT_EQ(res.detail, FrontTarget().string() + "\n" + RearTarget().string());
   EXPECT_EQ(res.written, (std::vector<fs::path>{FrontTarget(), RearTarget()}));
   EXPECT_EQ(ReadBytes(FrontTarget()), WithTrailer(frontPlain, f));
@@ -108,12 +108,12 @@ TEST_F(DecryptAndSaveTest, RefusesPlainMissingAndForeignFiles) {
   WriteBytes(Front(), frontPlain);
   auto res = Save("x");
   EXPECT_EQ(res.status, SaveStatus::NotEncrypted);
-  EXPECT_EQ(res.messageRow, msg::kNotEncrypted);
+  EXPECT_EQ(res.message, msg::kNotEncrypted);
 
   fs::remove(Front());
   res = Save("x");
   EXPECT_EQ(res.status, SaveStatus::Failed);
-  EXPECT_EQ(res.messageRow, msg::kCantOpenFile);
+  EXPECT_EQ(res.message, msg::kCantOpenFile);
   EXPECT_EQ(res.detail, Front().string());
 
   Bytes foreign = *ScrambleRecording(frontPlain, "abcd");
@@ -121,7 +121,7 @@ TEST_F(DecryptAndSaveTest, RefusesPlainMissingAndForeignFiles) {
   WriteBytes(Front(), foreign);
   res = Save("abcd");
   EXPECT_EQ(res.status, SaveStatus::Failed);
-  EXPECT_EQ(res.messageRow, msg::kIllegalFile);
+  EXPECT_EQ(res.message, msg::kIllegalFile);
   EXPECT_EQ(questions, 0);
   EXPECT_TRUE(OutputNames().empty());
 }
@@ -131,7 +131,7 @@ TEST_F(DecryptAndSaveTest, UncreatableTargetIsReportedWithItsPath) {
   const fs::path missing = dir / "no-such-folder";
   const auto res = Save("abcd", missing);
   EXPECT_EQ(res.status, SaveStatus::Failed);
-  EXPECT_EQ(res.messageRow, msg::kCantOpenFile);
+  EXPECT_EQ(res.message, msg::kCantOpenFile);
   EXPECT_EQ(res.detail, (missing / "drf0_20090807_142530.mp4").string());
   EXPECT_FALSE(fs::exists(missing));
 }
@@ -141,7 +141,7 @@ TEST_F(DecryptAndSaveTest, NeverReplacesTheRecordingItself) {
   WriteBytes(Front(), scrambled);
   const auto res = Save("abcd", dir.path());  // the decryption folder is the recording's own
   EXPECT_EQ(res.status, SaveStatus::Failed);
-  EXPECT_EQ(res.messageRow, msg::kCantOpenFile);
+  EXPECT_EQ(res.message, msg::kCantOpenFile);
   EXPECT_EQ(ReadBytes(Front()), scrambled);
 }
 
@@ -184,7 +184,7 @@ TEST_F(DecryptAndSaveTest, FullDiskLeavesNoPartialFileAndKeepsTheOldCopy) {
     res = Save("full");
   }
   EXPECT_EQ(res.status, SaveStatus::Failed);
-  EXPECT_EQ(res.messageRow, msg::kCantOpenFile);
+  EXPECT_EQ(res.message, msg::kCantOpenFile);
   EXPECT_TRUE(res.written.empty());
   EXPECT_EQ(ReadBytes(FrontTarget()), (Bytes{'o', 'l', 'd'}));
   EXPECT_EQ(OutputNames(), (std::vector<std::string>{"drf0_20090807_142530.mp4"}));

@@ -9,7 +9,8 @@ namespace direvovu::display {
 namespace {
 
 std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
-  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+  return std::uint32_t{b[at]} | (std::uint32_t{b[at + 1]} << 8) | (std::uint32_t{b[at + 2]} << 16) |
+         (std::uint32_t{b[at + 3]} << 24);
 }
 std::uint16_t Le16(const std::vector<std::uint8_t>& b, std::size_t at) {
   return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));

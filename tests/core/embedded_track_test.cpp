@@ -37,7 +37,7 @@ TEST(EmbeddedTrackTest, ReadsEveryFieldOfEachRecord) {
   const auto outcome = Parse(BuildTrackFile(layout).bytes, track);
 
   ASSERT_EQ(outcome.result, ParseResult::Loaded);
-  EXPECT_EQ(outcome.message, kNoMessage);
+  EXPECT_FALSE(ParseMessage(outcome.result));
   EXPECT_EQ(outcome.durationMs, 3000u);
   ASSERT_EQ(track.count, 3);
   EXPECT_DOUBLE_EQ(track.recordsPerSecond, 1.0);
@@ -131,7 +131,7 @@ TEST(EmbeddedTrackTest, RefusesFilesThatAreNotCameraRecordings) {
     c.spoil(bytes);
     const auto outcome = Parse(bytes);
     EXPECT_EQ(outcome.result, ParseResult::Rejected) << c.what;
-    EXPECT_EQ(outcome.message, msg::kIllegalFile) << c.what;
+    EXPECT_EQ(ParseMessage(outcome.result), msg::kIllegalFile) << c.what;
   }
 }
 
@@ -164,7 +164,7 @@ TEST(EmbeddedTrackTest, DamagedTrackBoxes) {
     c.spoil(bytes);
     const auto outcome = Parse(bytes);
     EXPECT_EQ(outcome.result, ParseResult::TrackDamaged) << c.what;
-    EXPECT_EQ(outcome.message, msg::kIllegalFile) << c.what;
+    EXPECT_EQ(ParseMessage(outcome.result), msg::kIllegalFile) << c.what;
   }
 }
 
@@ -180,7 +180,7 @@ TEST(EmbeddedTrackTest, OtherSecondChildPlaysWithoutTrack) {
   TrackState track;
   const auto outcome = Parse(BuildTrackFile(layout).bytes, track);
   EXPECT_EQ(outcome.result, ParseResult::Loaded);
-  EXPECT_EQ(outcome.message, kNoMessage);
+  EXPECT_FALSE(ParseMessage(outcome.result));
   EXPECT_EQ(track.count, 0);
   EXPECT_EQ(track.recordsPerSecond, 0);
 }
@@ -203,7 +203,7 @@ TEST(EmbeddedTrackTest, TimeTableRunningPastTheEndPlaysWithoutTrack) {
   TrackState track;
   const auto outcome = Parse(file.bytes, track);
   EXPECT_EQ(outcome.result, ParseResult::Loaded);
-  EXPECT_EQ(outcome.message, kNoMessage);
+  EXPECT_FALSE(ParseMessage(outcome.result));
   EXPECT_EQ(track.count, 0);
   EXPECT_EQ(track.recordsPerSecond, 0);
 
@@ -220,7 +220,7 @@ TEST(EmbeddedTrackTest, RecordLimitIsCheckedBeforeAllocating) {
   TrackState over;
   const auto outcome = Parse(BuildTrackFile(MakeTrackSpec(9001)).bytes, over);
   EXPECT_EQ(outcome.result, ParseResult::TrackDamaged);
-  EXPECT_EQ(outcome.message, msg::kIllegalFile);
+  EXPECT_EQ(ParseMessage(outcome.result), msg::kIllegalFile);
   EXPECT_EQ(over.count, 0);  // no count without records behind it
   EXPECT_TRUE(over.records.empty());
 }
@@ -314,9 +314,9 @@ TEST_F(EmbeddedTrackFileTest, ReadsAFileAndReportsOneThatCannotBeOpened) {
   EXPECT_EQ(track.count, 5);
 
   const auto missing = ParseEmbeddedTrack(dir_ / "absent.dat", true, track);
-  EXPECT_EQ(missing.result, ParseResult::Rejected);
-  EXPECT_EQ(missing.message, msg::kCantOpenFile);
-  EXPECT_EQ(ParseEmbeddedTrack(dir_, true, track).message, msg::kCantOpenFile);  // a folder
+  EXPECT_EQ(missing.result, ParseResult::Unreadable);
+  EXPECT_EQ(ParseMessage(missing.result), msg::kCantOpenFile);
+  EXPECT_EQ(ParseMessage(ParseEmbeddedTrack(dir_, true, track).result), msg::kCantOpenFile);  // a folder
 }
 
 TEST_F(EmbeddedTrackFileTest, PairShowsTheFrontTrackWhenItLoads) {
@@ -340,7 +340,7 @@ TEST_F(EmbeddedTrackFileTest, PairFallsBackToTheRearTrack) {
   TrackState track;
   const auto pair = ParseTrackOfPair(front, rear, track);
   EXPECT_FALSE(pair.frontPlayable);
-  EXPECT_EQ(pair.front->message, msg::kIllegalFile);
+  EXPECT_EQ(ParseMessage(pair.front->result), msg::kIllegalFile);
   EXPECT_TRUE(pair.rearPlayable);
   EXPECT_TRUE(pair.Loaded());
   EXPECT_EQ(pair.shown, TrackChannel::Rear);
@@ -363,7 +363,7 @@ TEST_F(EmbeddedTrackFileTest, PairWithOneChannel) {
   pair = ParseTrackOfPair(front, dir_ / "gone.dat", track);
   EXPECT_TRUE(pair.Loaded());
   EXPECT_FALSE(pair.rearPlayable);
-  EXPECT_EQ(pair.rear->message, msg::kCantOpenFile);
+  EXPECT_EQ(ParseMessage(pair.rear->result), msg::kCantOpenFile);
 }
 
 TEST(TrackMessageSubjectTest, NamesTheRecordingOfTheCopysChannel) {

@@ -21,7 +21,7 @@ TEST(SdPasswordTest, ChecksInTheDialogsOrder) {
   struct Case {
     const char* password;
     const char* confirmation;
-    int row;
+    std::optional<MessageId> refusal;
   };
   const Case cases[] = {
       {"", "", msg::kInputPassword},
@@ -36,12 +36,12 @@ TEST(SdPasswordTest, ChecksInTheDialogsOrder) {
       {"abcd", "abce", msg::kPasswordsDiffer},
       {"abcd", "ABCD", msg::kPasswordsDiffer},  // case matters
       {"abcd", "", msg::kPasswordsDiffer},
-      {"abcd", "abcd", 0},
-      {"Zz0987", "Zz0987", 0},
+      {"abcd", "abcd", std::nullopt},
+      {"Zz0987", "Zz0987", std::nullopt},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.password);
-    EXPECT_EQ(CheckNewPassword(c.password, c.confirmation), c.row);
+    EXPECT_EQ(CheckNewPassword(c.password, c.confirmation), c.refusal);
   }
 }
 
@@ -90,7 +90,7 @@ class SdPasswordFileTest : public ::testing::Test {
 TEST_F(SdPasswordFileTest, WritesSixteenBytesAndHidesTheFile) {
   const auto r = SaveSdPassword(card.path(), "Car2go", "Car2go", Recorder());
   ASSERT_TRUE(r.saved);
-  EXPECT_EQ(r.messageRow, msg::kSdPasswordSaved);
+  EXPECT_EQ(r.message, msg::kSdPasswordSaved);
   const fs::path target = Setup() / "passwd.bin";
   EXPECT_EQ(r.detail, target);
   const Bytes bytes = ReadBytes(target);
@@ -117,26 +117,26 @@ TEST_F(SdPasswordFileTest, ReplacesAHiddenReadOnlyFile) {
 }
 
 TEST_F(SdPasswordFileTest, RefusalsWriteNothing) {
-  EXPECT_EQ(SaveSdPassword(card.path(), "abc", "abc").messageRow, msg::kPasswordLength);
-  EXPECT_EQ(SaveSdPassword(card.path(), "abcd", "abcx").messageRow, msg::kPasswordsDiffer);
+  EXPECT_EQ(SaveSdPassword(card.path(), "abc", "abc").message, msg::kPasswordLength);
+  EXPECT_EQ(SaveSdPassword(card.path(), "abcd", "abcx").message, msg::kPasswordsDiffer);
   const std::string zeroed = PasswordWithZeroInBlock();
   ASSERT_FALSE(zeroed.empty());
   EXPECT_FALSE(MakeSdPasswordBlock(zeroed));
   const auto r = SaveSdPassword(card.path(), zeroed, zeroed);
   EXPECT_FALSE(r.saved);
-  EXPECT_EQ(r.messageRow, msg::kFailSetPassword);
+  EXPECT_EQ(r.message, msg::kFailSetPassword);
   EXPECT_FALSE(fs::exists(Setup()));
 }
 
 TEST_F(SdPasswordFileTest, MissingCardIsReportedAsNotWritable) {
   const auto r = SaveSdPassword(card.path() / "gone", "abcd", "abcd");
   EXPECT_FALSE(r.saved);
-  EXPECT_EQ(r.messageRow, msg::kNoSdOrWriteProtected);
+  EXPECT_EQ(r.message, msg::kNoSdOrWriteProtected);
   EXPECT_FALSE(fs::exists(card.path() / "gone"));
 
   // No card at all: nothing is written relative to the working folder.
   const auto none = SaveSdPassword({}, "abcd", "abcd");
-  EXPECT_EQ(none.messageRow, msg::kNoSdOrWriteProtected);
+  EXPECT_EQ(none.message, msg::kNoSdOrWriteProtected);
   EXPECT_FALSE(fs::exists("Setup/passwd.bin"));
 }
 
@@ -146,7 +146,7 @@ TEST_F(SdPasswordFileTest, FailedWriteLeavesTheOldFileWhole) {
   fs::create_directories(Setup() / "passwd.bin" / "inside");
   const auto r = SaveSdPassword(card.path(), "abcd", "abcd");
   EXPECT_FALSE(r.saved);
-  EXPECT_EQ(r.messageRow, msg::kFailSetPassword);
+  EXPECT_EQ(r.message, msg::kFailSetPassword);
   EXPECT_EQ(SetupNames(), (std::vector<std::string>{"passwd.bin"}));
   EXPECT_TRUE(fs::exists(Setup() / "passwd.bin" / "inside"));
 }

@@ -176,10 +176,10 @@ TEST_F(TextsTest, EnglishMessagesAreTheProgramsOwnWording) {
         << "message " << row;
   }
   // The named rows the code uses point at the right texts.
-  EXPECT_EQ(Text(TextTable::Messages, msg::kNoSdOrWriteProtected, kEnglish),
+  EXPECT_EQ(Text(TextTable::Messages, MessageRow(msg::kNoSdOrWriteProtected), kEnglish),
             "\nThere is no SD or  check write protection of SD card.");
-  EXPECT_EQ(Text(TextTable::Messages, msg::kIllegalFile, kEnglish), "\nThe file is illegal file.");
-  EXPECT_EQ(Text(TextTable::Messages, msg::kCantFormatSd, kEnglish).substr(0, 29),
+  EXPECT_EQ(Text(TextTable::Messages, MessageRow(msg::kIllegalFile), kEnglish), "\nThe file is illegal file.");
+  EXPECT_EQ(Text(TextTable::Messages, MessageRow(msg::kCantFormatSd), kEnglish).substr(0, 29),
             "\nCan't formatting SD memory.\n");
 }
 
@@ -319,14 +319,14 @@ TEST_F(TextsTest, CellsThatStayEnglish) {
     return Text(t, row, language) == Text(t, row, kEnglish);
   };
   for (const int language : {kJapanese, kChineseSimplified, kPortugueseBrazil}) {
-    EXPECT_TRUE(same(TextTable::Messages, msg::kNoObdInformation, language)) << language;
+    EXPECT_TRUE(same(TextTable::Messages, MessageRow(msg::kNoObdInformation), language)) << language;
   }
   for (const int language : {kChineseSimplified, kPortugueseBrazil}) {
-    EXPECT_TRUE(same(TextTable::Messages, msg::kDrivingInfoSaved, language)) << language;
+    EXPECT_TRUE(same(TextTable::Messages, MessageRow(msg::kDrivingInfoSaved), language)) << language;
   }
-  EXPECT_FALSE(same(TextTable::Messages, msg::kDrivingInfoSaved, kJapanese));
-  EXPECT_FALSE(same(TextTable::Messages, msg::kNoObdInformation, kKorean));
-  EXPECT_FALSE(same(TextTable::Messages, msg::kNoObdInformation, kChineseTraditional));
+  EXPECT_FALSE(same(TextTable::Messages, MessageRow(msg::kDrivingInfoSaved), kJapanese));
+  EXPECT_FALSE(same(TextTable::Messages, MessageRow(msg::kNoObdInformation), kKorean));
+  EXPECT_FALSE(same(TextTable::Messages, MessageRow(msg::kNoObdInformation), kChineseTraditional));
 
   EXPECT_EQ(Text(TextTable::MainWindow, rows::main_window::kObd, kChineseSimplified), "OBD II");
   for (int row = rows::main_window::kDisplayTime; row <= rows::main_window::kNoDisplayMarker; ++row) {
@@ -375,7 +375,7 @@ TEST_F(TextsTest, KindsAreNamedAlikeInTheDownloadList) {
 
 // Rows that used to fall back to English are translated.
 TEST_F(TextsTest, FormerlyMissingTranslationsAreTranslated) {
-  for (int row = msg::kNotDrivingLog; row <= msg::kCantFormatSd; ++row) {
+  for (int row = MessageRow(msg::kNotDrivingLog); row <= MessageRow(msg::kCantFormatSd); ++row) {
     for (const int language : {kChineseSimplified, kChineseTraditional, kPortugueseBrazil}) {
       EXPECT_NE(Text(TextTable::Messages, row, language), Text(TextTable::Messages, row, kEnglish))
           << row << " " << language;
@@ -419,8 +419,8 @@ TEST_F(TextsTest, LanguageOutsideTheTablesReadsAsTheDefault) {
     SetCurrentLanguage(bad);
     EXPECT_EQ(CurrentLanguage(), kDefaultLanguage) << bad;
     EXPECT_EQ(Text(TextTable::MainWindow, rows::main_window::kPlay), "恢復") << bad;
-    EXPECT_EQ(Text(TextTable::Messages, msg::kConnectSd, bad),
-              Text(TextTable::Messages, msg::kConnectSd, kDefaultLanguage));
+    EXPECT_EQ(Text(TextTable::Messages, MessageRow(msg::kConnectSd), bad),
+              Text(TextTable::Messages, MessageRow(msg::kConnectSd), kDefaultLanguage));
   }
 }
 

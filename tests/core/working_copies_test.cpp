@@ -153,7 +153,7 @@ TEST_F(WorkingCopiesTest, EmptyPasswordMeansPlainAndAScrambledHeaderIsIllegal) {
   ScriptedUser user;
   const auto r = Load(user);
   EXPECT_EQ(r.status, LoadStatus::Failed);
-  EXPECT_EQ(r.messageRow, msg::kIllegalFile);
+  EXPECT_EQ(r.failure, CopyFailure::IllegalRecording);
   EXPECT_EQ(r.detail, Front());
   EXPECT_EQ(user.questions, 0);
 }
@@ -168,7 +168,7 @@ TEST_F(WorkingCopiesTest, ForeignPasswordBlockIsAnIllegalFileNotAnEmptyPassword)
   ScriptedUser user = Typing({"abcd"});
   const auto r = Load(user);
   EXPECT_EQ(r.status, LoadStatus::Failed);
-  EXPECT_EQ(r.messageRow, msg::kIllegalFile);
+  EXPECT_EQ(r.failure, CopyFailure::IllegalRecording);
   EXPECT_EQ(user.questions, 0);
 }
 
@@ -179,7 +179,7 @@ TEST_F(WorkingCopiesTest, ShortOrForeignFilesFailThePlainChecks) {
     WriteBytes(Front(), Bytes(n, 0x11));  // under 160 bytes: not treated as encrypted
     const auto r = Load(user);
     EXPECT_EQ(r.status, LoadStatus::Failed);
-    EXPECT_EQ(r.messageRow, msg::kIllegalFile);
+    EXPECT_EQ(r.failure, CopyFailure::IllegalRecording);
   }
   WriteBytes(Front(), frontPlain);
   ASSERT_EQ(Load(user).status, LoadStatus::Ready);
@@ -211,7 +211,7 @@ TEST_F(WorkingCopiesTest, MissingChannelsAreAbsent) {
   fs::remove(Rear());
   r = Load(user);
   EXPECT_EQ(r.status, LoadStatus::Failed);
-  EXPECT_EQ(r.messageRow, msg::kCantOpenFile);
+  EXPECT_EQ(r.failure, CopyFailure::Unreadable);
 }
 
 TEST_F(WorkingCopiesTest, ScrambledFrontWithPlainRearCopiesTheRearAsItIs) {
@@ -243,7 +243,7 @@ TEST_F(WorkingCopiesTest, UncreatableWorkingCopyIsReportedWithTheRecordingPath) 
   const fs::path copy = dir / "no-such-folder" / "DecodedFrontData.dat";
   const auto r = MakeWorkingCopies(Front(), copy, RearCopy(), passwords, user.Ask());
   EXPECT_EQ(r.status, LoadStatus::Failed);
-  EXPECT_EQ(r.messageRow, msg::kCantOpenFile);
+  EXPECT_EQ(r.failure, CopyFailure::Unreadable);
   EXPECT_EQ(r.detail, Front());
 }
 
@@ -296,7 +296,7 @@ TEST_F(WorkingCopiesPlanTest, PlanThatRefusesTheRecordingWritesNothing) {
   WriteBytes(Front(), Bytes(300, 0x41));
   WorkingCopiesPlan plan = PlanWorkingCopies(Front(), FrontCopy(), RearCopy(), passwords, {});
   EXPECT_EQ(plan.result.status, LoadStatus::Failed);
-  EXPECT_EQ(plan.result.messageRow, msg::kIllegalFile);
+  EXPECT_EQ(plan.result.failure, CopyFailure::IllegalRecording);
   const WorkingCopiesResult written = WriteWorkingCopies(std::move(plan), FrontCopy(), RearCopy());
   EXPECT_EQ(written.status, LoadStatus::Failed);
 }

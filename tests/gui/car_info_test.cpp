@@ -105,7 +105,7 @@ TEST_F(DrivingInformationWindow, WithoutVehicleDataKoreanIsToldOnceHalfASecondIn
   EXPECT_TRUE(window.timers().IsActive(kStart));
   playing = true;
   window.timers().Tick(kStart);
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kNoObdInformation});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kNoObdInformation});
   EXPECT_FALSE(window.timers().IsActive(kStart));
   // No data: no page timer ever starts.
   window.SelectPageAt(130);
@@ -154,7 +154,7 @@ TEST_F(DrivingInformationWindow, SaveWritesTheReportOfTheSecondPlayed) {
   EXPECT_EQ(*file, WorkingFolders(card.root()).obd() / "OBD_2011.03.05_09.07.txt");
   const auto bytes = ObdReportBytes(*ObdStampOf(position.recording), driving.seconds[2]);
   EXPECT_EQ(test::ReadAll(*file), std::string(bytes.begin(), bytes.end()));
-  ASSERT_EQ(prompts.rows(), std::vector<int>{msg::kDrivingInfoSaved});
+  ASSERT_EQ(prompts.rows(), std::vector<MessageId>{msg::kDrivingInfoSaved});
   EXPECT_EQ(prompts.requests()[0].detail.toStdString(), file->string());
   EXPECT_NE(Utf16LeToUtf8(std::span(bytes).subspan(2)).find("1시간 30분"), std::string::npos);
 }

@@ -28,7 +28,7 @@ TEST_F(DecryptAndSaveWindow, RearFailureStillReportsTheFrontCopyThatWasSaved) {
   messages_.clear();
   dialog_->playlist().DecryptSelected();
 
-  ASSERT_EQ(messages_.rows(), (std::vector<int>{msg::kDecrypted, msg::kCantOpenFile}));
+  ASSERT_EQ(messages_.rows(), (std::vector<MessageId>{msg::kDecrypted, msg::kCantOpenFile}));
   EXPECT_EQ(messages_.requests()[0].detail, QString::fromStdString(front_out.string()));
   EXPECT_EQ(messages_.requests()[1].detail, QString::fromStdString(rear_out.string()));
   EXPECT_TRUE(fs::is_regular_file(front_out));

@@ -105,7 +105,7 @@ TEST_F(DetailSearchDialogTest, NothingTakenShowsMessage24StaysAndStillWritesTheR
   dialog.startCheck()->setChecked(false);
   dialog.endCheck()->setChecked(false);
   dialog.okButton()->click();
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kNoSearchedFile});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kNoSearchedFile});
   EXPECT_NE(dialog.result(), QDialog::Accepted);
   EXPECT_TRUE(dialog.taken().empty());
   EXPECT_EQ(Setting("SEARCH_START_CHECK"), "0");
@@ -133,7 +133,7 @@ TEST_F(DetailSearchDialogTest, OpenWritesTheChosenFolderAtOnceCancelKeepsIt) {
   EXPECT_EQ(started_at.toStdString(), other.string());
   EXPECT_EQ(dialog.folderBox()->text().toStdString(), other.string());
   dialog.okButton()->click();  // an empty tree: found nothing
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kNoSearchedFile});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kNoSearchedFile});
 }
 
 TEST_F(DetailSearchDialogTest, EmptyFolderAsksForOneAndWritesNothing) {
@@ -142,7 +142,7 @@ TEST_F(DetailSearchDialogTest, EmptyFolderAsksForOneAndWritesNothing) {
   CDetailSearch dialog(std::move(context), prompts);
   ASSERT_TRUE(dialog.folderBox()->text().isEmpty());
   dialog.okButton()->click();
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kSelectFolder});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kSelectFolder});
   EXPECT_EQ(Setting("SEARCH_START_DATE"), "<none>");
 }
 

@@ -68,7 +68,7 @@ TEST_F(DisplayCapture, BothChannelsAreSavedUnderTheRecordingNameAndPlaybackGoesO
   EXPECT_EQ(result.rearFile, capture / "drf1_20090807_142530.mp4_000105.png");
   EXPECT_TRUE(result.frontWritten && result.rearWritten);
   EXPECT_FALSE(QImage(QString::fromStdString(result.frontFile.string())).isNull());
-  ASSERT_EQ(messages.rows(), std::vector<int>{msg::kCaptureSaved});
+  ASSERT_EQ(messages.rows(), std::vector<MessageId>{msg::kCaptureSaved});
   EXPECT_EQ(messages.requests()[0].detail,
             QString::fromStdString(result.frontFile.string() + "\n" + result.rearFile.string()));
   EXPECT_EQ(front.pauses(), 1);
@@ -105,7 +105,7 @@ TEST_F(DisplayCapture, UnwritableFolderIsNotReportedAsSaved) {
   QFile(QString::fromStdString(blocked.string())).open(QIODevice::WriteOnly);
   const CaptureResult result = CaptureVideo(playback, blocked / "CAPTURE", messages);
   EXPECT_FALSE(result.frontWritten);
-  EXPECT_EQ(messages.rows(), std::vector<int>{msg::kSelectCaptureFolder});
+  EXPECT_EQ(messages.rows(), std::vector<MessageId>{msg::kSelectCaptureFolder});
   EXPECT_EQ(front.GetState(), PlayerState::kPlaying);
 }
 
@@ -152,7 +152,7 @@ TEST_F(DisplayCapture, PrintWithoutPrinterShowsMessageZero) {
   if (PrinterAvailable(PrintTarget{})) GTEST_SKIP() << "this machine has a printer";
   const fs::path picture = Folder(dir) / "BlackBox_Capture.png";
   EXPECT_EQ(PrintVideo(playback, picture, PrintTarget{std::nullopt, &messages}), PrintOutcome::NoPrinter);
-  EXPECT_EQ(messages.rows(), std::vector<int>{msg::kNoPrinter});
+  EXPECT_EQ(messages.rows(), std::vector<MessageId>{msg::kNoPrinter});
   EXPECT_FALSE(fs::exists(picture));
   EXPECT_EQ(front.GetState(), PlayerState::kPlaying);
 }

@@ -96,7 +96,7 @@ TEST(DisplayEndToEnd, CapturesBothChannelsOfAPlayingPairAndPrintsAPage) {
   test::RecordingPrompts messages;
   const CaptureResult capture = CaptureVideo(playback, root / "CAPTURE", messages);
   ASSERT_TRUE(capture.attempted);
-  EXPECT_EQ(messages.rows(), std::vector<int>{msg::kCaptureSaved});
+  EXPECT_EQ(messages.rows(), std::vector<MessageId>{msg::kCaptureSaved});
   for (const fs::path& file : {capture.frontFile, capture.rearFile}) {
     const QImage picture(QString::fromStdString(file.string()));
     ASSERT_FALSE(picture.isNull()) << file;

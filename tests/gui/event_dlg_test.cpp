@@ -125,7 +125,7 @@ TEST_F(EventReportWindow, SearchReadsTheChosenFolderWithCountsFromZero) {
 TEST_F(EventReportWindow, SaveWritesTheReportAndSaysWhere) {
   CEventDlg dialog(Context(), prompts);
   dialog.SaveCommand();
-  ASSERT_EQ(prompts.rows(), std::vector<int>{msg::kEventReportSaved});
+  ASSERT_EQ(prompts.rows(), std::vector<MessageId>{msg::kEventReportSaved});
   EXPECT_EQ(prompts.requests()[0].detail.toStdString(), ReportFile().string());
   const auto expected = reports::EventReportBytes(dialog.events(), kEnglish);
   EXPECT_EQ(test::ReadAll(ReportFile()), std::string(expected.begin(), expected.end()));
@@ -144,7 +144,7 @@ TEST_F(EventReportWindow, AReportThatCannotBeWrittenIsReported) {
   fs::remove_all(WorkingFolders(card.root()).event());
   CEventDlg dialog(Context(), prompts);
   dialog.SaveCommand();
-  ASSERT_EQ(prompts.rows(), std::vector<int>{msg::kCantOpenFile});
+  ASSERT_EQ(prompts.rows(), std::vector<MessageId>{msg::kCantOpenFile});
   EXPECT_EQ(prompts.requests()[0].detail.toStdString(), ReportFile().string());
   EXPECT_FALSE(fs::exists(ReportFile()));
 }

@@ -68,8 +68,8 @@ TEST(FileCopyDialog, LowSpaceIsToldOnTheWindowsThread) {
   QSignalSpy ended(&dialog, &CFileCopy::copyEnded);
   dialog.Start();
   ASSERT_TRUE(ended.wait(5000));
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kLowDiskSpace});
-  EXPECT_EQ(dialog.text()->text(), UiText(TextTable::Messages, msg::kLowDiskSpace));
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kLowDiskSpace});
+  EXPECT_EQ(dialog.text()->text(), UiText(msg::kLowDiskSpace));
   EXPECT_EQ(dialog.summary().copied, 0);
   EXPECT_FALSE(fs::exists(card.base() / "pc/Blackbox/20261208/drf0_20261208_081500.mp4"));
 }

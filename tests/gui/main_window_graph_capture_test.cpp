@@ -92,7 +92,7 @@ TEST_F(MainWindowGraphCapture, CaptureShowsPlayWhileItsMessageIsOpenThenPlaysOn)
   messages_.doWhileNextShown([&] { play_shown_during_message = PlayShown(); });
   const long plays = Count("front Play");
   dialog_->button(ctl::kCapture)->click();
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kCaptureSaved});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kCaptureSaved});
   EXPECT_TRUE(play_shown_during_message) << "capture pauses through the pause command";
   ASSERT_TRUE(QTest::qWaitFor([&] { return Count("front Play") > plays; }, 2000));
   EXPECT_FALSE(PlayShown());
@@ -113,7 +113,7 @@ TEST_F(MainWindowGraphCapture, PairStoppedWhileTheCaptureMessageIsOpenIsNotStart
   messages_.doWhileNextShown([&] { dialog_->StopCommand(); });
   const long plays = Count("front Play");
   dialog_->button(ctl::kCapture)->click();
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kCaptureSaved});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kCaptureSaved});
   QTest::qWait(50);
   EXPECT_FALSE(dialog_->playback().loadPending()) << "the stopped row was loaded again";
   EXPECT_EQ(Count("front Play"), plays);

@@ -165,7 +165,7 @@ TEST_F(MapWindowTest, CaptureWritesABmpNamedByTheTimeAndSaysWhere) {
   EXPECT_EQ(file->parent_path(), folders_.capture());
   const QImage bmp(QString::fromStdString(file->string()));
   EXPECT_EQ(bmp.size(), QSize(535, 520));
-  ASSERT_EQ(prompts_.rows(), std::vector<int>{msg::kMapCaptureSaved});
+  ASSERT_EQ(prompts_.rows(), std::vector<MessageId>{msg::kMapCaptureSaved});
   EXPECT_EQ(prompts_.requests()[0].detail, QString::fromStdString(file->string()));
 }
 
@@ -206,7 +206,7 @@ TEST_F(MapWindowTest, APageThatFailsToLoadSaysSoOnce) {
     window->browser()->Navigate(QStringLiteral("direvovu://map/no/such/page.html"));
     EXPECT_FALSE(test::WaitForPage(*window));
   }
-  EXPECT_EQ(prompts_.rows(), std::vector<int>{msg::kFailFetchPage});
+  EXPECT_EQ(prompts_.rows(), std::vector<MessageId>{msg::kFailFetchPage});
   EXPECT_FALSE(window->page().attached());
   TrackState track;
   track.currentLatitude = 38.9;
@@ -217,7 +217,7 @@ TEST_F(MapWindowTest, APageThatFailsToLoadSaysSoOnce) {
   ASSERT_TRUE(test::WaitForPage(*window));
   window->browser()->Navigate(QStringLiteral("direvovu://map/no/such/page.html"));
   EXPECT_FALSE(test::WaitForPage(*window));
-  EXPECT_EQ(prompts_.rows(), (std::vector<int>{msg::kFailFetchPage, msg::kFailFetchPage}));
+  EXPECT_EQ(prompts_.rows(), (std::vector<MessageId>{msg::kFailFetchPage, msg::kFailFetchPage}));
 }
 
 TEST_F(MapWindowTest, ShowMapPageLoadsTheCurrentLanguageAtItsCentre) {

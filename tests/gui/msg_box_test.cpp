@@ -123,7 +123,7 @@ TEST(ShowMessage, ReachesThePromptsWithEveryChoiceAndTheirAnswer) {
   EXPECT_TRUE(recorder.requests()[0].cancel_shown);
   EXPECT_EQ(recorder.requests()[1].detail, QStringLiteral("/x.mp4"));
   EXPECT_TRUE(recorder.requests()[1].auto_close);
-  EXPECT_EQ(recorder.rows(), (std::vector<int>{msg::kRemoveAll, msg::kIllegalFile}));
+  EXPECT_EQ(recorder.rows(), (std::vector<MessageId>{msg::kRemoveAll, msg::kIllegalFile}));
 }
 
 TEST(SdSearch, MissingCardIsReportedWithMessage13Or14) {
@@ -133,14 +133,14 @@ TEST(SdSearch, MissingCardIsReportedWithMessage13Or14) {
   test::RecordingPrompts recorder;
   SdCardState card;
   EXPECT_FALSE(SearchCardForButton(recorder, card, true));
-  EXPECT_EQ(recorder.rows(), (std::vector<int>{msg::kSearchingSd, msg::kConnectSd}));
+  EXPECT_EQ(recorder.rows(), (std::vector<MessageId>{msg::kSearchingSd, msg::kConnectSd}));
 
   recorder.clear();
   ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("card")));
   drives.Set(QByteArray("F=") + dir.path().toUtf8() + "/card");
   EXPECT_TRUE(SearchCardForButton(recorder, card, true));
   EXPECT_EQ(card.letter, 'F');
-  EXPECT_EQ(recorder.rows(), (std::vector<int>{msg::kSearchingSd}));
+  EXPECT_EQ(recorder.rows(), (std::vector<MessageId>{msg::kSearchingSd}));
 }
 
 TEST(SdDriveDialog, OkWithoutDrivesStaysOpenOnlyCancelCloses) {

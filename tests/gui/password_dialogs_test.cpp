@@ -108,7 +108,7 @@ TEST_F(SdPasswordDialogTest, RefusalsShowTheirMessageAndWriteNothing) {
   Save(QStringLiteral("abc"), QStringLiteral("abc"));
   Save(QStringLiteral("ab_12"), QStringLiteral("ab_12"));
   Save(QStringLiteral("abcd"), QStringLiteral("abcD"));
-  EXPECT_EQ(recorder.rows(), (std::vector<int>{msg::kInputPassword, msg::kPasswordLength,
+  EXPECT_EQ(recorder.rows(), (std::vector<MessageId>{msg::kInputPassword, msg::kPasswordLength,
                                                msg::kPasswordCharacters, msg::kPasswordsDiffer}));
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_FALSE(QFile::exists(passwd()));
@@ -118,7 +118,7 @@ TEST_F(SdPasswordDialogTest, SaveWritesSixteenBytesAndReportsIt) {
   dialog.show();
   Save(QStringLiteral("Ab12"), QStringLiteral("Ab12"));
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(recorder.rows(), (std::vector<int>{msg::kSdPasswordSaved}));
+  EXPECT_EQ(recorder.rows(), (std::vector<MessageId>{msg::kSdPasswordSaved}));
   EXPECT_EQ(QFileInfo(passwd()).size(), 16);
   EXPECT_FALSE(QFile::exists(card.path() + QStringLiteral("/Setup/test.bin")));
 }
@@ -128,7 +128,7 @@ TEST_F(SdPasswordDialogTest, WithoutACardTheBoxesAreCheckedThenTheCardIsMissing)
   dialog.show();
   Save(QStringLiteral("abc"), QStringLiteral("abc"));
   Save(QStringLiteral("abcd"), QStringLiteral("abcd"));
-  EXPECT_EQ(recorder.rows(), (std::vector<int>{msg::kPasswordLength, msg::kNoSdOrWriteProtected}));
+  EXPECT_EQ(recorder.rows(), (std::vector<MessageId>{msg::kPasswordLength, msg::kNoSdOrWriteProtected}));
   EXPECT_TRUE(dialog.isVisible());
 }
 

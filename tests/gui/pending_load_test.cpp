@@ -97,7 +97,7 @@ TEST_F(PendingLoad, LeadingChannelThatNeverShowsAPictureFailsTheLoadAndTheNextRo
   OpenPlayers();
   rear_->ReportPlaying();  // only the rear answers; the front, which leads, never does
   ASSERT_TRUE(QTest::qWaitFor([&] { return !shown().empty(); }, 5000));
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kIllegalFile});
   EXPECT_EQ(shown().front().detail.toStdString(), PendingLoadPairs::Get().first.string());
   EXPECT_TRUE(shown().front().auto_close);
   EXPECT_EQ(dialog_->playback().recording(), PendingLoadPairs::Get().second);
@@ -109,7 +109,7 @@ TEST_F(PendingLoad, LeadingChannelThatNeverShowsAPictureFailsTheLoadAndTheNextRo
   rear_->ReportPlaying();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().loadPending(); }, 5000));
   QTest::qWait(150);
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kIllegalFile});
   EXPECT_EQ(front_->GetState(), PlayerState::kPlaying);
 }
 
@@ -126,7 +126,7 @@ TEST_F(PendingLoad, OtherChannelsErrorDuringTheNoticeDoesNotFailTheNextRowToo) {
   });
   front_->ReportError(QStringLiteral("front"));
   ASSERT_TRUE(rear_failed);
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kIllegalFile});
   EXPECT_EQ(dialog_->playback().recording(), PendingLoadPairs::Get().second);
   EXPECT_EQ(ListView()->SelectedRow(), 1);
   EXPECT_TRUE(dialog_->playback().loadPending());
@@ -160,7 +160,7 @@ TEST_F(PendingLoad, RowsAddedDuringALoadThatFailsStillStartFromTheFirstRow) {
   dialog_->playlist().AddRows({pairs.second.string()});
   ASSERT_EQ(ListView()->SelectedRow(), 0);
   front_->ReportError(QStringLiteral("undecodable"));
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kIllegalFile});
   EXPECT_FALSE(dialog_->playback().loadPending());
   ASSERT_TRUE(dialog_->playlist().timers().IsActive(timer::kPlayOpened));
   EXPECT_EQ(ListView()->SelectedRow(), 0);

@@ -124,7 +124,7 @@ TEST_F(Playlist, DeletingRowsRenumbersAndDeleteAllAsksFirst) {
 
   messages_.setAnswer(false);
   dialog_->playlist().DeleteAll();
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kRemoveAll});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kRemoveAll});
   EXPECT_TRUE(messages_.requests().front().cancel_shown);
   EXPECT_EQ(list_->RowCount(), 3);
   messages_.setAnswer(true);
@@ -153,7 +153,7 @@ TEST_F(Playlist, PlayWithoutARowSaysSoAndAFailedLoadGoesOnWithTheNextRow) {
   list_->AppendRows({pairs.plain[0].string()});
   list_->clearSelection();
   dialog_->PlayCommand();
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kSelectPlaylistItem});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kSelectPlaylistItem});
   EXPECT_FALSE(dialog_->playback().loadPending());
 
   // A broken recording among good ones: reported, and the next row plays.
@@ -288,7 +288,7 @@ TEST_F(Playlist, WrongPasswordThenCancelFailsTheLoadThroughTheRealDialogs) {
   dialog_->OpenFiles(PathTexts({pairs.scrambled[0]}));
   dialog_->playlist().timers().Tick(timer::kPlayOpened);
   EXPECT_FALSE(dialog_->playback().loadPending());
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kIllegalFile});
   EXPECT_EQ(fs::file_size(folders_->front_copy()), 0U);
   EXPECT_TRUE(PlayShown());
 
@@ -309,16 +309,16 @@ TEST_F(Playlist, DecryptionAndSaveChecksItsCaseAndAsksEveryTime) {
     return answer_right && question.matches("abc123");
   });
   dialog_->playlist().DecryptSelected();
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kNoFileForDecryption});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kNoFileForDecryption});
   list_->AppendRows({pairs.plain[0].string(), pairs.scrambled[0].string()});
   list_->clearSelection();
   messages_.clear();
   dialog_->playlist().DecryptSelected();
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kSelectPlaylistItem});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kSelectPlaylistItem});
   list_->SelectRow(0);
   messages_.clear();
   dialog_->playlist().DecryptSelected();
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kNotEncrypted});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kNotEncrypted});
 
   // Given up: nothing written, nothing said.
   list_->SelectRow(1);
@@ -332,7 +332,7 @@ TEST_F(Playlist, DecryptionAndSaveChecksItsCaseAndAsksEveryTime) {
   answer_right = true;
   dialog_->playlist().DecryptSelected();
   EXPECT_EQ(asked, 2);
-  ASSERT_EQ(messages_.rows(), std::vector<int>{msg::kDecrypted});
+  ASSERT_EQ(messages_.rows(), std::vector<MessageId>{msg::kDecrypted});
   EXPECT_TRUE(messages_.requests().back().detail.contains(QString::fromStdString(out.string())));
   EXPECT_TRUE(fs::exists(out));
   EXPECT_TRUE(fs::exists(folders_->decryption() / RearCompanionPath(out).filename()));
@@ -341,7 +341,7 @@ TEST_F(Playlist, DecryptionAndSaveChecksItsCaseAndAsksEveryTime) {
   OpenAndPlay({pairs.scrambled[0]});
   messages_.clear();
   dialog_->playlist().DecryptSelected();
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kStopPlaying});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kStopPlaying});
 }
 
 TEST_F(Playlist, PasswordButtonSearchesTheCardThenOpensTheDialogUnlessALoadRuns) {
@@ -350,7 +350,7 @@ TEST_F(Playlist, PasswordButtonSearchesTheCardThenOpensTheDialogUnlessALoadRuns)
     if (QWidget* open = QApplication::activeModalWidget()) open->close();
   });
   dialog_->button(ctl::kPassword)->click();
-  const std::vector<int> rows = messages_.rows();
+  const std::vector<MessageId> rows = messages_.rows();
   ASSERT_GE(rows.size(), 2U);
   EXPECT_EQ(rows[0], msg::kSearchingSd);
   EXPECT_EQ(rows[1], msg::kConnectSd);

@@ -4,10 +4,10 @@
 
 namespace direvovu::test {
 
-std::vector<int> RecordingPrompts::rows() const {
-  std::vector<int> rows;
+std::vector<MessageId> RecordingPrompts::rows() const {
+  std::vector<MessageId> rows;
   rows.reserve(requests_.size());
-  for (const auto& request : requests_) rows.push_back(request.row);
+  for (const auto& request : requests_) rows.push_back(request.message);
   return rows;
 }
 

@@ -28,7 +28,7 @@ class RecordingPrompts final : public gui::IPrompts {
   void setFolderAnswer(std::function<QString(const QString& start)> answer) { folder_ = std::move(answer); }
 
   [[nodiscard]] const std::vector<gui::MessageRequest>& requests() const { return requests_; }
-  [[nodiscard]] std::vector<int> rows() const;
+  [[nodiscard]] std::vector<MessageId> rows() const;
   [[nodiscard]] const std::vector<QString>& alerts() const { return alerts_; }
   [[nodiscard]] int passwordQuestions() const { return password_questions_; }
   void clear() { requests_.clear(); }

@@ -85,7 +85,7 @@ TEST_F(ReportsMainWindowTest, TheInfoButtonShowsTheCardsFirmware) {
   // In the language the window applied from its settings.
   EXPECT_EQ(firmware.toStdString(),
             std::string(Text(TextTable::ProgramInfo, rows::program_info::kFirmwareVersion)) + " DV-1.4.2");
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kSearchingSd});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kSearchingSd});
   // The card is known now: the next press asks no search.
   messages_.clear();
   ASSERT_TRUE(PressAndLook<gui::CProgramInfo>(ctl::kInfo, [](gui::CProgramInfo&) {}));
@@ -128,7 +128,7 @@ TEST_F(ReportsMainWindowTest, ThePageTimersGoWithPlaybackAndKoreanHearsThereIsNo
   ASSERT_TRUE(dialog_->playback().playing());
   EXPECT_TRUE(window->timers().IsActive(gui::car_timer::kStart));  // started with playback
   window->timers().Tick(gui::car_timer::kStart);
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kNoObdInformation});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kNoObdInformation});
   dialog_->StopCommand();
   EXPECT_TRUE(window->timers().ActiveIds().empty());
 }

@@ -44,7 +44,7 @@ TEST_F(RouteMainWindowTest, TheRouteButtonPausesSearchesOpensOneWindowAndCloseRe
   EXPECT_FALSE(dialog_->playback().playing());
   EXPECT_TRUE(dialog_->maps().routeOpen());
   // The SD search box, then "Please connect SD card." without a removable drive.
-  EXPECT_EQ(messages_.rows(), (std::vector<int>{msg::kSearchingSd, msg::kConnectSd}));
+  EXPECT_EQ(messages_.rows(), (std::vector<MessageId>{msg::kSearchingSd, msg::kConnectSd}));
   QSignalSpy ready(window, &gui::CRouter::pageReady);
   ASSERT_TRUE(ready.wait(20000));
   EXPECT_TRUE(window->isVisible());

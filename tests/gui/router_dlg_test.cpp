@@ -255,7 +255,7 @@ TEST_F(RouterTest, TheSwitchesReachThePageAndTheirNoticesSayWhatTheyDo) {
   EXPECT_EQ(steps[0].arguments[5], "1");
   EXPECT_EQ(steps[0].arguments[6], "1");
   window->SetMarkerSwitch(false);
-  EXPECT_EQ(prompts_.rows(), (std::vector<int>{msg::kTimeShown, msg::kMarkerShown, msg::kMarkerHidden}));
+  EXPECT_EQ(prompts_.rows(), (std::vector<MessageId>{msg::kTimeShown, msg::kMarkerShown, msg::kMarkerHidden}));
 
   prompts_.clear();
   window->RetranslateTexts(kJapanese);
@@ -276,7 +276,7 @@ TEST_F(RouterTest, ARefusedFileIsReportedInEveryLanguageAndEmptiesTheList) {
   LogBytes late;
   late.Add(4200000000U, "3730.0000", "12700.0000", 0);  // 2103
   OpenLog(*window, WriteLog(late, "late.dat"));
-  EXPECT_EQ(prompts_.rows(), std::vector<int>{msg::kNotDrivingLog});
+  EXPECT_EQ(prompts_.rows(), std::vector<MessageId>{msg::kNotDrivingLog});
   EXPECT_EQ(window->tripList()->topLevelItemCount(), 0);
   EXPECT_TRUE(window->records().empty());
   EXPECT_EQ(window->selectedTrip(), -1);

@@ -147,7 +147,7 @@ TEST_F(SdDownloadDialog, DownloadFolderBrowseWritesTheFolderOrAsksForOne) {
   dialog.radio(0, 0)->setChecked(true);
   prompts.setFolderAnswer([](const QString&) { return QString(); });
   dialog.BrowseDownloadFolder();
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kSelectSdDataFolder});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kSelectSdDataFolder});
 }
 
 TEST_F(SdDownloadDialog, OffAndCopyFillsThePlayListWithoutCopying) {
@@ -191,7 +191,7 @@ TEST_F(SdDownloadDialog, NothingCheckedSaysSoAndCloses) {
   CSDDownLoad dialog(Context(), prompts, formatter);
   dialog.DeselectAll();
   dialog.DownloadCommand();
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kNoFileToDownload});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kNoFileToDownload});
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_FALSE(dialog.playlistChange());
 }
@@ -202,7 +202,7 @@ TEST_F(SdDownloadDialog, DownloadOnWithoutAFolderStaysOpen) {
   dialog.folderEdit()->clear();
   dialog.show();
   dialog.DownloadCommand();
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kSelectSdDataFolder});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kSelectSdDataFolder});
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_EQ(Setting("DOWNLOAD_USE"), "<none>");  // nothing is written
 }
@@ -237,7 +237,7 @@ TEST_F(SdDownloadDialog, FormatIsRefusedWithoutADriveOrAfterPlaybackInAnyLanguag
   none.drives = {Drive{'C', "/", false}};
   CSDDownLoad without(none, prompts, formatter);
   without.FormatCommand();
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kConnectSd});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kConnectSd});
   prompts.clear();
 
   SetCurrentLanguage(kJapanese);
@@ -245,7 +245,7 @@ TEST_F(SdDownloadDialog, FormatIsRefusedWithoutADriveOrAfterPlaybackInAnyLanguag
   played.played = true;
   CSDDownLoad after(played, prompts, formatter);
   after.FormatCommand();
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kCantFormatSd});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kCantFormatSd});
   EXPECT_TRUE(prompts.formatQuestions().empty());
 }
 

@@ -86,7 +86,7 @@ TEST_F(SetupDialogTest, ViewerSaveWritesEveryKeyAppliesThenShowsMessage16) {
   dialog.speedRadio(0)->setChecked(true);
   dialog.saveButton()->click();
   EXPECT_EQ(calls, (std::vector<std::string>{"changed", "0"}));
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kSetupSaved});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kSetupSaved});
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(Setting("ROUTE_INTERVAL"), "4");
   EXPECT_EQ(Setting("VOLUME"), "8");
@@ -102,7 +102,7 @@ TEST_F(SetupDialogTest, ViewerSaveWithoutChangesStillWritesAndReportsNoLanguageC
   EXPECT_FALSE(changed);
   EXPECT_EQ(Setting("VOLUME"), "3");
   EXPECT_EQ(Setting("LANGUAGE"), "1");
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kSetupSaved});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kSetupSaved});
 }
 
 TEST_F(SetupDialogTest, ViewerCancelAfterBrowsingWritesNothing) {
@@ -129,7 +129,7 @@ TEST_F(SetupDialogTest, ViewerSaveThatCannotWriteSaysSoAndStaysOpen) {
   CEnvSet dialog(folders(), 5, prompts, [&](bool) { applied = true; });
   dialog.saveButton()->click();
   EXPECT_FALSE(applied);
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kCantOpenFile});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kCantOpenFile});
   EXPECT_NE(dialog.result(), QDialog::Accepted);
 }
 
@@ -167,7 +167,7 @@ TEST_F(SetupDialogTest, CameraSaveWritesTheControlsAndCloses) {
   EXPECT_TRUE(dialog.radio(CUserSetup::kMute, 1)->isChecked());
   EXPECT_TRUE(dialog.thresholdList(1)->isEnabled());
   dialog.saveButton()->click();
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kUserInfoSaved});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kUserInfoSaved});
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_FALSE(dialog.clockRunning());
   const CBIniFile ini(card() / "Setup" / "setup.ini");
@@ -185,7 +185,7 @@ TEST_F(SetupDialogTest, CameraSaveTimeAndTheRefusals) {
   CUserSetup dialog(Context(), prompts);
   dialog.saveTimeButton()->click();
   EXPECT_EQ(test::ReadAll(card() / "Setup" / "date.txt"), "2012 3 14 9 5 7");
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kUserInfoSaved});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kUserInfoSaved});
   EXPECT_TRUE(dialog.clockRunning());
 
   prompts.clear();
@@ -193,7 +193,7 @@ TEST_F(SetupDialogTest, CameraSaveTimeAndTheRefusals) {
   EXPECT_TRUE(no_card.folderBox()->text().isEmpty());
   no_card.saveButton()->click();
   no_card.saveTimeButton()->click();
-  EXPECT_EQ(prompts.rows(), (std::vector<int>{msg::kConnectSd, msg::kConnectSd}));
+  EXPECT_EQ(prompts.rows(), (std::vector<MessageId>{msg::kConnectSd, msg::kConnectSd}));
   EXPECT_NE(no_card.result(), QDialog::Accepted);
 
   prompts.clear();
@@ -202,7 +202,7 @@ TEST_F(SetupDialogTest, CameraSaveTimeAndTheRefusals) {
   fs::permissions(card() / "Setup" / "setup.ini", fs::perms::owner_write, fs::perm_options::remove);
   CUserSetup locked(Context(), prompts);
   locked.saveButton()->click();
-  EXPECT_EQ(prompts.rows(), std::vector<int>{msg::kNoSdOrWriteProtected});
+  EXPECT_EQ(prompts.rows(), std::vector<MessageId>{msg::kNoSdOrWriteProtected});
   EXPECT_EQ(test::ReadAll(card() / "Setup" / "setup.ini"), "[USER_SETUP]\r\nDRIVER=old\r\n");
   EXPECT_NE(locked.result(), QDialog::Accepted);
 }

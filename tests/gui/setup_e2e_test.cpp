@@ -74,7 +74,7 @@ TEST_F(SetupEndToEnd, LanguageChosenInTheViewerSetupIsOnTheMainWindowAtOnce) {
   });
   QTest::mouseClick(dialog_->button(ctl::kViewerSetup), Qt::LeftButton);
   ASSERT_TRUE(opened);
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kSetupSaved});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kSetupSaved});
   EXPECT_EQ(heading_at_message, Heading(kKorean));
   EXPECT_EQ(FileNameHeading(), Heading(kKorean));
   EXPECT_EQ(dialog_->button(ctl::kViewerSetup)->toolTip().toStdString(),

@@ -70,7 +70,7 @@ TEST_F(SetupMainWindowTest, ViewerSetupChangesTheLanguageAndIntervalAtOnce) {
     d.saveButton()->click();
   });
   ASSERT_TRUE(opened);
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kSetupSaved});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kSetupSaved});
   EXPECT_EQ(tooltip_while_message, Tooltip(kKorean)) << "the texts change before the message";
   EXPECT_EQ(CurrentLanguage(), kKorean);
   EXPECT_EQ(dialog_->settings().language, kKorean);
@@ -106,7 +106,7 @@ TEST_F(SetupMainWindowTest, ASearchThatTakesNothingLeavesThePlayListAsItWas) {
     d.cancelButton()->click();
   });
   ASSERT_TRUE(opened);
-  EXPECT_EQ(messages_.rows(), (std::vector<int>{msg::kSearchingSd, msg::kNoSearchedFile}));
+  EXPECT_EQ(messages_.rows(), (std::vector<MessageId>{msg::kSearchingSd, msg::kNoSearchedFile}));
   ASSERT_EQ(ListView()->RowCount(), 1);
   EXPECT_EQ(fs::path(ListView()->PathAt(0)).filename(), "drf0_20261208_214000.mp4");
 }
@@ -119,7 +119,7 @@ TEST_F(SetupMainWindowTest, CameraSetupOpensOnTheCardTheSearchFound) {
   });
   ASSERT_TRUE(opened);
   EXPECT_EQ(folder.toStdString(), (card_.card() / "Setup").string());
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kSearchingSd});  // the card was found
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kSearchingSd});  // the card was found
 }
 
 }  // namespace

@@ -434,7 +434,7 @@ TEST_F(MainWindow, RecordingThatIsNotOneIsReportedAndNothingPlays) {
   std::ofstream(bad) << "not a recording at all";
   dialog_->playback().Load(bad);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog_->playback().loadPending(); }, 5000));
-  const std::vector<int> rows = messages_.rows();
+  const std::vector<MessageId> rows = messages_.rows();
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows.back(), msg::kIllegalFile);
   // Said once, not once by the parser and again by the load.
@@ -479,7 +479,7 @@ TEST_F(MainWindow, PlayerErrorFailsTheLoadAndTheNextRecordingPlays) {
   WaitForCopies();
   dialog_->playback().timers().Tick(playback_timer::kOpenAndStart);
   front_->ReportError(QStringLiteral("undecodable"));
-  EXPECT_EQ(messages_.rows(), std::vector<int>{msg::kIllegalFile});
+  EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kIllegalFile});
   EXPECT_TRUE(messages_.requests().front().auto_close);
   EXPECT_EQ(dialog_->playback().recording(), recordings.second);
   EXPECT_TRUE(dialog_->playback().loadPending());

@@ -22,11 +22,13 @@ double ViewerDegrees(const std::array<char, 12>& field) {
 }
 
 std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
-  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t{b[at + 3]} << 24);
+  return std::uint32_t{b[at]} | (std::uint32_t{b[at + 1]} << 8) | (std::uint32_t{b[at + 2]} << 16) |
+         (std::uint32_t{b[at + 3]} << 24);
 }
 
 std::uint32_t Be32(const std::vector<std::uint8_t>& b, std::size_t at) {
-  return (std::uint32_t{b[at]} << 24) | (b[at + 1] << 16) | (b[at + 2] << 8) | b[at + 3];
+  return (std::uint32_t{b[at]} << 24) | (std::uint32_t{b[at + 1]} << 16) | (std::uint32_t{b[at + 2]} << 8) |
+         std::uint32_t{b[at + 3]};
 }
 
 TEST(NmeaText, DegreesAndMinutesWithSignAndPadding) {

@@ -91,7 +91,7 @@ int Download(const CardArgs& args) {
   for (const auto& failed : summary.failedFiles)
     std::cerr << "direvovu-cli: could not copy " << failed.string() << '\n';
   if (summary.end == DownloadEnd::LowSpace) {
-    std::cerr << "direvovu-cli: " << Text(TextTable::Messages, msg::kLowDiskSpace, kEnglish).substr(1)
+    std::cerr << "direvovu-cli: " << Text(TextTable::Messages, MessageRow(msg::kLowDiskSpace), kEnglish).substr(1)
               << '\n';
   }
   std::cout << "copied " << summary.copied << ", skipped " << summary.skipped << ", failed " << summary.failed

@@ -93,12 +93,12 @@ int RunDecrypt(Args args) {
       std::cerr << "direvovu-cli: decrypt: wrong password\n";
       return kExitWrongPassword;
     case SaveStatus::NotEncrypted:
-      PrintMessage(result.messageRow, parsed->file->string());
+      PrintMessage(result.message.value_or(msg::kNotEncrypted), parsed->file->string());
       return kExitRefused;
     case SaveStatus::Failed:
       break;
   }
-  PrintMessage(result.messageRow, result.detail);
+  if (result.message) PrintMessage(*result.message, result.detail);
   return kExitRefused;
 }
 

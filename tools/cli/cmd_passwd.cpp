@@ -39,7 +39,7 @@ int RunPasswd(Args args) {
   // The command line has no second box: the password confirms itself.
   const auto result = SaveSdPassword(*root, *password, *password, platform::SetHiddenAttribute);
   if (!result.saved) {
-    PrintMessage(result.messageRow, result.detail.string());
+    PrintMessage(result.message, result.detail.string());
     return kExitRefused;
   }
   std::cout << result.detail.string() << '\n';

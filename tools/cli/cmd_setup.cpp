@@ -66,8 +66,8 @@ int Report(const SetupWriteResult& result) {
     std::cout << result.file.string() << '\n';
     return kExitOk;
   }
-  if (result.message_row >= 0) {
-    PrintMessage(result.message_row, result.file.parent_path().string());
+  if (result.message) {
+    PrintMessage(*result.message, result.file.parent_path().string());
   } else {
     std::cerr << "direvovu-cli: cannot write " << result.file.string() << '\n';
   }

@@ -34,7 +34,7 @@ int RunTrack(Args args) {
   ReadRecording read;
   if (const int rc = ReadRecordingTrack(options, read); rc != kExitOk) return rc;
   if (!read.outcome.Loaded()) {
-    ReportMessage(options.file, read.outcome.message);
+    ReportMessage(options.file, ParseMessage(read.outcome.result).value_or(msg::kIllegalFile));
     return kExitRefused;
   }
   WriteTrack(std::cout, *format, read.track, {options.file.filename().string(), read.outcome.durationMs});

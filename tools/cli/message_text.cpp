@@ -6,9 +6,9 @@
 
 namespace direvovu::cli {
 
-std::string MessageLine(int row, std::string_view detail) {
+std::string MessageLine(MessageId message, std::string_view detail) {
   std::string line;
-  for (const char c : Text(TextTable::Messages, row, kEnglish)) {
+  for (const char c : Text(TextTable::Messages, MessageRow(message), kEnglish)) {
     if (c != '\n') {
       line += c;
     } else if (!line.empty() && line.back() != ' ') {
@@ -20,8 +20,8 @@ std::string MessageLine(int row, std::string_view detail) {
   return line;
 }
 
-void PrintMessage(int row, std::string_view detail) {
-  std::cerr << "direvovu-cli: " << MessageLine(row, detail) << '\n';
+void PrintMessage(MessageId message, std::string_view detail) {
+  std::cerr << "direvovu-cli: " << MessageLine(message, detail) << '\n';
 }
 
 }  // namespace direvovu::cli

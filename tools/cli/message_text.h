@@ -3,13 +3,15 @@
 #include <string>
 #include <string_view>
 
+#include "core/settings/texts.h"
+
 namespace direvovu::cli {
 
-// A row of the messages table in English on one line (its leading line breaks dropped,
+// A message in English on one line (its leading line breaks dropped,
 // inner ones as spaces), followed by the detail when there is one.
-std::string MessageLine(int row, std::string_view detail = {});
+std::string MessageLine(MessageId message, std::string_view detail = {});
 
 // Prints "direvovu-cli: <message line>" on standard error.
-void PrintMessage(int row, std::string_view detail = {});
+void PrintMessage(MessageId message, std::string_view detail = {});
 
 }  // namespace direvovu::cli

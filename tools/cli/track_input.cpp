@@ -55,8 +55,8 @@ int ReadEncrypted(const RecordingArgs& args, FileReader& file, ReadRecording& ou
 
 }  // namespace
 
-void ReportMessage(const std::filesystem::path& file, int messageRow) {
-  PrintMessage(messageRow, file.string());
+void ReportMessage(const std::filesystem::path& file, MessageId message) {
+  PrintMessage(message, file.string());
 }
 
 int ParseRecordingArgs(Args args, bool allowFormat, RecordingArgs& out) {

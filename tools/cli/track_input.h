@@ -35,6 +35,6 @@ struct ReadRecording {
 int ReadRecordingTrack(const RecordingArgs& args, ReadRecording& out);
 
 // The messages row in English, then the path, on standard error.
-void ReportMessage(const std::filesystem::path& file, int messageRow);
+void ReportMessage(const std::filesystem::path& file, MessageId message);
 
 }  // namespace direvovu::cli

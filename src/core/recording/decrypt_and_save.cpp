@@ -12,9 +12,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-DecryptSaveResult Outcome(DecryptSaveResult result, SaveStatus status, int row, std::string detail) {
+DecryptSaveResult Outcome(DecryptSaveResult result, SaveStatus status, MessageId message, std::string detail) {
   result.status = status;
-  result.messageRow = row;
+  result.message = message;
   result.detail = std::move(detail);
   return result;
 }

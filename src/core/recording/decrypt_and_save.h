@@ -5,24 +5,26 @@
 // stay with the window; this is the file side.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/recording/working_copies.h"
+#include "core/settings/texts.h"
 
 namespace direvovu {
 
 enum class SaveStatus {
-  Saved,         // messageRow kDecrypted, detail = the written paths, one per line
-  NotEncrypted,  // messageRow kNotEncrypted
-  Failed,        // messageRow kCantOpenFile or kIllegalFile, detail = the path concerned
+  Saved,         // message kDecrypted, detail = the written paths, one per line
+  NotEncrypted,  // message kNotEncrypted
+  Failed,        // message kCantOpenFile or kIllegalFile, detail = the path concerned
   Abandoned,     // the user gave up in the password dialogs; nothing was written
 };
 
 struct DecryptSaveResult {
   SaveStatus status = SaveStatus::Failed;
   std::vector<std::filesystem::path> written;  // front first; may hold the front after a rear failure
-  int messageRow = -1;
+  std::optional<MessageId> message;
   std::string detail;
 };
 

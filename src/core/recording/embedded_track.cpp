@@ -20,7 +20,7 @@ constexpr std::uint32_t kTimeEntry = 4;
 constexpr std::uint32_t kSensorEntry = 12;
 constexpr std::uint32_t kGpsEntry = 28;
 
-TrackParseOutcome Refused(ParseResult result) { return {result, msg::kIllegalFile, 0}; }
+TrackParseOutcome Refused(ParseResult result) { return {result, 0}; }
 
 // Words of headers read whole beforehand: always in range, so 0 never stands for a short read.
 std::uint32_t BigEndian32(std::span<const std::uint8_t> bytes, std::size_t at) {
@@ -155,7 +155,7 @@ TrackParseOutcome ReadSensorAndGps(ByteReader& reader, std::uint64_t offset, Tra
   StoreGps(ReadEntries(reader, gpsi->offset + kBoxHeader,
                        std::min<std::size_t>((gpsi->size - kBoxHeader) / kGpsEntry, count), kGpsEntry),
            track);
-  return {ParseResult::Loaded, kNoMessage, 0};
+  return {ParseResult::Loaded, 0};
 }
 
 // The track box: a time table (one entry per record), the sensor box, the GPS box.
@@ -181,7 +181,7 @@ TrackParseOutcome ReadTrackBox(ByteReader& reader, const MovieHeader& movie, Tra
   if (!reader.ReadExact(table->End() + 4, nextType) || !TypeIsIgnoringCase(nextType.data(), "SENS")) {
     track.count = 0;
     track.recordsPerSecond = 0;
-    return {ParseResult::Loaded, kNoMessage, 0};
+    return {ParseResult::Loaded, 0};
   }
 
   std::vector<std::uint8_t> times(std::size_t{count} * kTimeEntry);
@@ -196,19 +196,28 @@ TrackParseOutcome ReadTrackBox(ByteReader& reader, const MovieHeader& movie, Tra
 TrackParseOutcome ParseEmbeddedTrack(ByteReader& reader, bool fullParse, TrackState& track) {
   const auto movie = ReadMovieHeader(reader);
   if (!movie) return Refused(ParseResult::Rejected);
-  TrackParseOutcome outcome{ParseResult::Loaded, kNoMessage, movie->durationMs};
-  if (fullParse) {
-    const auto read = ReadTrackBox(reader, *movie, track);
-    outcome.result = read.result;
-    outcome.message = read.message;
-  }
+  TrackParseOutcome outcome{ParseResult::Loaded, movie->durationMs};
+  if (fullParse) outcome.result = ReadTrackBox(reader, *movie, track).result;
   return outcome;
 }
 
 TrackParseOutcome ParseEmbeddedTrack(const std::filesystem::path& path, bool fullParse, TrackState& track) {
   const auto reader = FileReader::Open(path);
-  if (!reader) return {ParseResult::Rejected, msg::kCantOpenFile, 0};
+  if (!reader) return {ParseResult::Unreadable, 0};
   return ParseEmbeddedTrack(*reader, fullParse, track);
+}
+
+std::optional<MessageId> ParseMessage(ParseResult result) {
+  switch (result) {
+    case ParseResult::Loaded:
+      return std::nullopt;
+    case ParseResult::Unreadable:
+      return msg::kCantOpenFile;
+    case ParseResult::Rejected:
+    case ParseResult::TrackDamaged:
+      break;
+  }
+  return msg::kIllegalFile;
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the copy, then front before rear
@@ -255,7 +264,7 @@ PairTrackOutcome ParseTrackOfPair(const std::filesystem::path& front, const std:
   ByteReader* frontSource = open(front, frontReader);
   ByteReader* rearSource = open(rear, rearReader);
   PairTrackOutcome pair = ParseTrackOfPair(frontSource, rearSource, track);
-  const TrackParseOutcome cantOpen{ParseResult::Rejected, msg::kCantOpenFile, 0};
+  const TrackParseOutcome cantOpen{ParseResult::Unreadable, 0};
   if (frontSource == &nothing) pair.front = cantOpen;
   if (rearSource == &nothing) pair.rear = cantOpen;
   return pair;

@@ -6,20 +6,16 @@
 
 #include "core/io/byte_reader.h"
 #include "core/recording/track_state.h"
+#include "core/settings/texts.h"
 
 namespace direvovu {
 
-// Outcome of reading a recording's embedded track. Only Loaded lets the channel play.
-enum class ParseResult : int { Rejected = 0, TrackDamaged = 1, Loaded = 2 };
-
-inline constexpr int kNoMessage = -1;
+// Outcome of reading a recording's embedded track. Only Loaded lets the channel play;
+// Unreadable is a file that could not be opened at all.
+enum class ParseResult : int { Rejected = 0, TrackDamaged = 1, Loaded = 2, Unreadable = 3 };
 
 struct TrackParseOutcome {
   ParseResult result = ParseResult::Rejected;
-  // Row of the messages table the caller shows with the recording's path:
-  // msg::kIllegalFile for a refused file, msg::kCantOpenFile when it could not be
-  // opened, kNoMessage after Loaded.
-  int message = kNoMessage;
   // Movie length from the movie header, in ms; 0 when the header was not reached.
   std::uint64_t durationMs = 0;
 
@@ -34,8 +30,12 @@ struct TrackParseOutcome {
 TrackParseOutcome ParseEmbeddedTrack(ByteReader& reader, bool fullParse, TrackState& track);
 
 // The same for a file (a decoded working copy); a file that cannot be opened gives
-// Rejected with msg::kCantOpenFile.
+// Unreadable.
 TrackParseOutcome ParseEmbeddedTrack(const std::filesystem::path& path, bool fullParse, TrackState& track);
+
+// What the user is told of a parse with the recording's path: "illegal file" for a
+// refused or damaged one, "can't open" for one that could not be read; nothing once loaded.
+std::optional<MessageId> ParseMessage(ParseResult result);
 
 // Which recording a parse message names: the front recording the user opened when the
 // working copy's file name has "Front" after its first character, the rear one otherwise.

@@ -21,7 +21,7 @@ std::size_t CharacterCount(std::string_view text) {
       text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-SdPasswordResult Refuse(int row, fs::path detail = {}) { return {false, row, std::move(detail)}; }
+SdPasswordResult Refuse(MessageId message, fs::path detail = {}) { return {false, message, std::move(detail)}; }
 
 // The write test: the card must take a new file in its Setup folder.
 bool CardIsWritable(const fs::path& setupFolder) {
@@ -38,13 +38,13 @@ bool CardIsWritable(const fs::path& setupFolder) {
 
 }  // namespace
 
-int CheckNewPassword(std::string_view password, std::string_view confirmation) {
+std::optional<MessageId> CheckNewPassword(std::string_view password, std::string_view confirmation) {
   if (password.empty()) return msg::kInputPassword;
   const std::size_t chars = CharacterCount(password);
   if (chars < kMinPasswordChars || chars > kMaxPasswordChars) return msg::kPasswordLength;
   if (!std::all_of(password.begin(), password.end(), IsAsciiAlnum)) return msg::kPasswordCharacters;
   if (confirmation != password) return msg::kPasswordsDiffer;
-  return 0;
+  return std::nullopt;
 }
 
 std::optional<CipherBlock16> MakeSdPasswordBlock(std::string_view password) {
@@ -57,7 +57,7 @@ fs::path SdPasswordPath(const fs::path& cardRoot) { return cardRoot / "Setup" / 
 
 SdPasswordResult SaveSdPassword(const fs::path& cardRoot, std::string_view password,
                                 std::string_view confirmation, const SetHiddenAttributeFn& setHidden) {
-  if (const int row = CheckNewPassword(password, confirmation); row != 0) return Refuse(row);
+  if (const auto refused = CheckNewPassword(password, confirmation)) return Refuse(*refused);
   const auto block = MakeSdPasswordBlock(password);
   if (!block) return Refuse(msg::kFailSetPassword);
 

@@ -11,15 +11,17 @@
 
 #include "core/recording/encrypted_recording.h"
 
+#include "core/settings/texts.h"
+
 namespace direvovu {
 
 inline constexpr std::size_t kMinPasswordChars = 4;
 inline constexpr std::size_t kMaxPasswordChars = 6;
 
-// 0 when the password may be set, otherwise the message row that refuses it, checked in
+// Nothing when the password may be set, otherwise the message that refuses it, checked in
 // this order: empty (4), not 4..6 characters (5), a character other than an ASCII
 // letter or digit (6), confirmation differs (3).
-int CheckNewPassword(std::string_view password, std::string_view confirmation);
+std::optional<MessageId> CheckNewPassword(std::string_view password, std::string_view confirmation);
 
 // The 16 bytes of passwd.bin; nullopt when the password cannot be encrypted or its
 // block holds a zero byte (the camera reads the block as a terminated string).
@@ -32,7 +34,7 @@ using SetHiddenAttributeFn = std::function<bool(const std::filesystem::path&, bo
 
 struct SdPasswordResult {
   bool saved = false;
-  int messageRow = -1;  // kSdPasswordSaved, or the row that refused it
+  MessageId message = msg::kSdPasswordSaved;  // or the message that refused it
   std::filesystem::path detail;
 };
 

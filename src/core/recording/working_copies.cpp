@@ -16,9 +16,9 @@ namespace fs = std::filesystem;
 // previous recording can be played under the new one's name.
 void EmptyWorkingCopy(const fs::path& copy) { (void)BinaryFile::Create(copy, false); }
 
-WorkingCopiesResult Failure(WorkingCopiesResult result, int row, fs::path detail) {
+WorkingCopiesResult Failure(WorkingCopiesResult result, CopyFailure failure, fs::path detail) {
   result.status = LoadStatus::Failed;
-  result.messageRow = row;
+  result.failure = failure;
   result.detail = std::move(detail);
   return result;
 }
@@ -104,7 +104,7 @@ WorkingCopiesPlan PlanWorkingCopies(const fs::path& front, const fs::path& front
       switch (UnlockFront(*plan.front, front, passwords, ask, plan.frontHeader)) {
         case FrontKeyOutcome::Illegal:
           EmptyWorkingCopy(frontCopy);
-          result = Failure(result, msg::kIllegalFile, front);
+          result = Failure(result, CopyFailure::IllegalRecording, front);
           return plan;
         case FrontKeyOutcome::Abandoned:
           result.status = LoadStatus::Abandoned;
@@ -116,7 +116,7 @@ WorkingCopiesPlan PlanWorkingCopies(const fs::path& front, const fs::path& front
     }
     if (!plan.frontHeader && !VerifyPlainRecording(*plan.front)) {
       EmptyWorkingCopy(frontCopy);
-      result = Failure(result, msg::kIllegalFile, front);
+      result = Failure(result, CopyFailure::IllegalRecording, front);
       return plan;
     }
     plan.bytes += plan.front->Size().value_or(0);
@@ -200,11 +200,11 @@ WorkingCopiesResult WriteWorkingCopies(WorkingCopiesPlan plan, const fs::path& f
     return result;
   }
   const fs::path& recording = plan.result.detail;
-  if (plan.front && !frontWritten) return Failure(result, msg::kCantOpenFile, recording);
+  if (plan.front && !frontWritten) return Failure(result, CopyFailure::Unreadable, recording);
   result.frontPresent = frontWritten;
-  if (plan.rear && !rearWritten) return Failure(result, -1, rearCopy);  // the load reports 33
+  if (plan.rear && !rearWritten) return Failure(result, CopyFailure::RearNotWritten, rearCopy);
   result.rearPresent = rearWritten;
-  if (!result.frontPresent && !result.rearPresent) return Failure(result, msg::kCantOpenFile, recording);
+  if (!result.frontPresent && !result.rearPresent) return Failure(result, CopyFailure::Unreadable, recording);
   result.status = LoadStatus::Ready;
   return result;
 }
@@ -215,6 +215,11 @@ WorkingCopiesResult MakeWorkingCopies(const fs::path& front, const fs::path& fro
   WorkingCopiesPlan plan = PlanWorkingCopies(front, frontCopy, rearCopy, passwords, ask);
   if (plan.result.status != LoadStatus::Ready) return plan.result;
   return WriteWorkingCopies(std::move(plan), frontCopy, rearCopy);
+}
+
+std::optional<MessageId> CopyFailureMessage(const WorkingCopiesResult& result) {
+  if (result.status != LoadStatus::Failed || result.failure != CopyFailure::Unreadable) return std::nullopt;
+  return msg::kCantOpenFile;
 }
 
 }  // namespace direvovu

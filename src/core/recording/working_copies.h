@@ -7,9 +7,12 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <optional>
 #include <string_view>
 
 #include "core/recording/encrypted_recording.h"
+
+#include "core/settings/texts.h"
 
 namespace direvovu {
 
@@ -33,9 +36,17 @@ using AskPassword = std::function<bool(const PasswordQuestion&)>;
 
 enum class LoadStatus {
   Ready,      // at least one working copy was written
-  Failed,     // messageRow and detail say why
+  Failed,     // failure and detail say why
   Abandoned,  // the user gave up in the password dialogs
   Cancelled,  // the copy was given up on request; both working copies are empty
+};
+
+// Why a load failed.
+enum class CopyFailure {
+  None,
+  IllegalRecording,  // the front recording is not one of the camera's (its key is unreadable)
+  Unreadable,        // a recording could not be read or its copy not written
+  RearNotWritten,    // the rear's copy could not be written; the pair is refused as a whole
 };
 
 struct WorkingCopiesResult {
@@ -43,9 +54,14 @@ struct WorkingCopiesResult {
   bool frontPresent = false;
   bool rearPresent = false;
   bool encrypted = false;
-  int messageRow = -1;  // msg::kCantOpenFile or msg::kIllegalFile when Failed
-  std::filesystem::path detail;
+  CopyFailure failure = CopyFailure::None;
+  std::filesystem::path detail;  // the file the failure concerns
 };
+
+// What the load says at once about a failed copy, with the detail's path: "can't open"
+// for a recording it could not read. An illegal recording and a rear that was not written
+// are told by the load's own notice of an illegal pair afterwards.
+std::optional<MessageId> CopyFailureMessage(const WorkingCopiesResult& result);
 
 // The part of a load that reads the recordings' headers and may ask for the password: it
 // decides what each working copy is made of. Quick (a few small reads), so it runs where

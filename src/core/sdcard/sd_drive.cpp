@@ -54,8 +54,8 @@ void CheckSdDrive(const DriveList& drives, SdCardState& card) {
   card.state = found.state;
 }
 
-int MissingCardMessage(const SdCardState& card) {
-  if (card.letter != 0) return -1;
+std::optional<MessageId> MissingCardMessage(const SdCardState& card) {
+  if (card.letter != 0) return std::nullopt;
   return card.state == SdSearchState::NoRemovableDrive ? msg::kConnectSd : msg::kNoSdOrWriteProtected;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/sdcard/drive.h"
+#include "core/settings/texts.h"
 
 namespace direvovu {
 
@@ -35,9 +37,8 @@ struct SdCardState {
 // Keeps a remembered card that is still writable; otherwise searches again.
 void CheckSdDrive(const DriveList& drives, SdCardState& card);
 
-// Message row for buttons that report a missing card (13 or 14), or -1 when a card
-// is known.
-int MissingCardMessage(const SdCardState& card);
+// What the buttons that report a missing card say (13 or 14); nothing when a card is known.
+std::optional<MessageId> MissingCardMessage(const SdCardState& card);
 
 // The entries of the drive chooser: "X: (folder)" of every removable drive B..Z, in
 // letter order (A is never offered, and nothing is written). The folder is what tells

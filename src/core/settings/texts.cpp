@@ -58,6 +58,8 @@ int TextRowCount(TextTable table) {
 
 std::string_view Text(TextTable table, int row) { return Text(table, row, CurrentLanguage()); }
 
+std::string_view MessageTextOf(MessageId id) { return Text(TextTable::Messages, MessageRow(id)); }
+
 std::string_view Text(TextTable table, int row, int language) {
   const TableEntry* entry = Entry(table);
   if (entry == nullptr || row < 0 || row >= entry->data->rows) return {};

@@ -59,53 +59,61 @@ std::string_view TextTableName(TextTable table);
 // The table with that name; nullopt when no table has it.
 std::optional<TextTable> TextTableFromName(std::string_view name);
 
-// Rows of the messages table, named where the code refers to them.
+// What the program says to the user: a row of the messages table. Operations report
+// outcomes of their own; one place per outcome chooses the message.
+enum class MessageId : int {};
+// Its row in the messages table.
+constexpr int MessageRow(MessageId id) { return static_cast<int>(id); }
+// The text of the message in the current language (UTF-8).
+std::string_view MessageTextOf(MessageId id);
+
+// The messages, named where the code refers to them.
 namespace msg {
-inline constexpr int kNoPrinter = 0;
-inline constexpr int kCaptureSaved = 1;
-inline constexpr int kFailSetPassword = 2;
-inline constexpr int kPasswordsDiffer = 3;
-inline constexpr int kInputPassword = 4;
-inline constexpr int kPasswordLength = 5;
-inline constexpr int kPasswordCharacters = 6;
-inline constexpr int kSelectFolder = 7;
-inline constexpr int kSdPasswordSaved = 8;
-inline constexpr int kDecrypted = 9;
-inline constexpr int kRemoveAll = 10;
-inline constexpr int kStopPlaying = 11;
-inline constexpr int kSelectPlaylistItem = 12;
-inline constexpr int kConnectSd = 13;
-inline constexpr int kNoSdOrWriteProtected = 14;
-inline constexpr int kUserInfoSaved = 15;
-inline constexpr int kSetupSaved = 16;
-inline constexpr int kMapCaptureSaved = 17;
-inline constexpr int kCantOpenFile = 18;
-inline constexpr int kNoFileForDecryption = 19;
-inline constexpr int kSelectSdDataFolder = 20;
-inline constexpr int kSelectCaptureFolder = 21;
-inline constexpr int kSelectDecryptionFolder = 22;
-inline constexpr int kNoInternet = 23;
-inline constexpr int kNoSearchedFile = 24;
-inline constexpr int kNoFileToDownload = 25;
-inline constexpr int kNotEncrypted = 26;
-inline constexpr int kLowDiskSpace = 27;
-inline constexpr int kDriveLogModeOnly = 28;
-inline constexpr int kSelectItem = 29;
-inline constexpr int kSearchingSd = 30;
-inline constexpr int kFailFetchPage = 31;
-inline constexpr int kScriptError = 32;
-inline constexpr int kIllegalFile = 33;
-inline constexpr int kSelectEventFolder = 34;
-inline constexpr int kEventReportSaved = 35;
-inline constexpr int kSelectSdDrive = 36;
-inline constexpr int kNoObdInformation = 37;
-inline constexpr int kDrivingInfoSaved = 38;
-inline constexpr int kNotDrivingLog = 39;
-inline constexpr int kTimeShown = 40;
-inline constexpr int kTimeHidden = 41;
-inline constexpr int kMarkerShown = 42;
-inline constexpr int kMarkerHidden = 43;
-inline constexpr int kCantFormatSd = 44;
+inline constexpr MessageId kNoPrinter{0};
+inline constexpr MessageId kCaptureSaved{1};
+inline constexpr MessageId kFailSetPassword{2};
+inline constexpr MessageId kPasswordsDiffer{3};
+inline constexpr MessageId kInputPassword{4};
+inline constexpr MessageId kPasswordLength{5};
+inline constexpr MessageId kPasswordCharacters{6};
+inline constexpr MessageId kSelectFolder{7};
+inline constexpr MessageId kSdPasswordSaved{8};
+inline constexpr MessageId kDecrypted{9};
+inline constexpr MessageId kRemoveAll{10};
+inline constexpr MessageId kStopPlaying{11};
+inline constexpr MessageId kSelectPlaylistItem{12};
+inline constexpr MessageId kConnectSd{13};
+inline constexpr MessageId kNoSdOrWriteProtected{14};
+inline constexpr MessageId kUserInfoSaved{15};
+inline constexpr MessageId kSetupSaved{16};
+inline constexpr MessageId kMapCaptureSaved{17};
+inline constexpr MessageId kCantOpenFile{18};
+inline constexpr MessageId kNoFileForDecryption{19};
+inline constexpr MessageId kSelectSdDataFolder{20};
+inline constexpr MessageId kSelectCaptureFolder{21};
+inline constexpr MessageId kSelectDecryptionFolder{22};
+inline constexpr MessageId kNoInternet{23};
+inline constexpr MessageId kNoSearchedFile{24};
+inline constexpr MessageId kNoFileToDownload{25};
+inline constexpr MessageId kNotEncrypted{26};
+inline constexpr MessageId kLowDiskSpace{27};
+inline constexpr MessageId kDriveLogModeOnly{28};
+inline constexpr MessageId kSelectItem{29};
+inline constexpr MessageId kSearchingSd{30};
+inline constexpr MessageId kFailFetchPage{31};
+inline constexpr MessageId kScriptError{32};
+inline constexpr MessageId kIllegalFile{33};
+inline constexpr MessageId kSelectEventFolder{34};
+inline constexpr MessageId kEventReportSaved{35};
+inline constexpr MessageId kSelectSdDrive{36};
+inline constexpr MessageId kNoObdInformation{37};
+inline constexpr MessageId kDrivingInfoSaved{38};
+inline constexpr MessageId kNotDrivingLog{39};
+inline constexpr MessageId kTimeShown{40};
+inline constexpr MessageId kTimeHidden{41};
+inline constexpr MessageId kMarkerShown{42};
+inline constexpr MessageId kMarkerHidden{43};
+inline constexpr MessageId kCantFormatSd{44};
 inline constexpr int kCount = 45;
 }  // namespace msg
 

@@ -70,9 +70,9 @@ std::string Utf16LeToUtf8(std::span<const std::uint8_t> bytes) {
   out.reserve(bytes.size());
   const std::size_t units = bytes.size() / 2;
   for (std::size_t i = 0; i < units; ++i) {
-    char32_t u = bytes[2 * i] | (bytes[2 * i + 1] << 8);
+    char32_t u = char32_t{bytes[2 * i]} | (char32_t{bytes[2 * i + 1]} << 8);
     if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
-      const char32_t low = bytes[2 * i + 2] | (bytes[2 * i + 3] << 8);
+      const char32_t low = char32_t{bytes[2 * i + 2]} | (char32_t{bytes[2 * i + 3]} << 8);
       if (low >= 0xDC00 && low <= 0xDFFF) {
         AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
         ++i;

@@ -36,25 +36,26 @@ bool SetCameraSetupValue(CameraSetupForm& form, std::string_view key, std::strin
   return SetCameraSetting(form.settings, key, value);
 }
 
-int CheckCardForSetup(const std::filesystem::path& setup_folder, const std::filesystem::path& drive_root) {
+std::optional<MessageId> CheckCardForSetup(const std::filesystem::path& setup_folder,
+                                           const std::filesystem::path& drive_root) {
   if (setup_folder.empty()) return msg::kConnectSd;
   if (drive_root.empty() || !IsDriveWritable(drive_root)) return msg::kNoSdOrWriteProtected;
   std::error_code ec;
   std::filesystem::create_directories(setup_folder, ec);  // a failure shows when the file is written
-  return -1;
+  return std::nullopt;
 }
 
 SetupWriteResult SaveCameraSetup(const std::filesystem::path& setup_folder,
                                  const std::filesystem::path& drive_root, const CameraSetupForm& form) {
   SetupWriteResult result;
   result.file = setup_folder / kCameraSettingsFile;
-  result.message_row = CheckCardForSetup(setup_folder, drive_root);
-  if (result.message_row >= 0) return result;
+  result.message = CheckCardForSetup(setup_folder, drive_root);
+  if (result.message) return result;
   CameraSettings settings = form.settings;
   settings.time_zone = std::string(TimeZoneValue(form.time_zone_row));
   // One rewrite with every key: a card pulled mid-save keeps the old file or the new one.
   result.written = CBIniFile(result.file).WriteStrings(kCameraSection, CameraSettingsToSave(settings));
-  result.message_row = result.written ? msg::kUserInfoSaved : msg::kNoSdOrWriteProtected;
+  result.message = result.written ? msg::kUserInfoSaved : msg::kNoSdOrWriteProtected;
   return result;
 }
 
@@ -62,12 +63,12 @@ SetupWriteResult SaveClockFile(const std::filesystem::path& setup_folder,
                                const std::filesystem::path& drive_root, const CivilTime& now) {
   SetupWriteResult result;
   result.file = setup_folder / kClockFile;
-  result.message_row = CheckCardForSetup(setup_folder, drive_root);
-  if (result.message_row >= 0) return result;
+  result.message = CheckCardForSetup(setup_folder, drive_root);
+  if (result.message) return result;
   const std::string text = ClockFileText(now);
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
   result.written = WriteFileAtomically(result.file, {bytes, text.size()});
-  result.message_row = result.written ? msg::kUserInfoSaved : -1;
+  if (result.written) result.message = msg::kUserInfoSaved;
   return result;
 }
 

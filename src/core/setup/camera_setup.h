@@ -8,6 +8,8 @@
 #include "core/civil_time.h"
 #include "core/setup/camera_settings.h"
 
+#include "core/settings/texts.h"
+
 namespace direvovu {
 
 // What the camera setup shows and saves: the card's settings and the selected row of
@@ -32,14 +34,14 @@ CameraSetupForm OpenCameraSetup(const std::filesystem::path& setup_folder,
 // of SetCameraSetting. False when the key is unknown or the value unfit.
 bool SetCameraSetupValue(CameraSetupForm& form, std::string_view key, std::string_view value);
 
-// The check before anything goes to the card: -1 when the files may be written (the
-// setup folder is then made if missing), else the message row: 13 for no setup folder,
-// 14 when the drive takes no test file.
-int CheckCardForSetup(const std::filesystem::path& setup_folder, const std::filesystem::path& drive_root);
+// The check before anything goes to the card: nothing when the files may be written (the
+// setup folder is then made if missing), else the message: 13 for no setup folder, 14
+// when the drive takes no test file.
+std::optional<MessageId> CheckCardForSetup(const std::filesystem::path& setup_folder, const std::filesystem::path& drive_root);
 
 struct SetupWriteResult {
   bool written = false;
-  int message_row = -1;  // 15 when written; 13 or 14 when refused; -1 when silent
+  std::optional<MessageId> message;  // 15 when written; 13 or 14 when refused; none when silent
   std::filesystem::path file;
 };
 

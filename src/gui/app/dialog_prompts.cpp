@@ -15,7 +15,7 @@ namespace direvovu::gui {
 
 bool DialogPrompts::Message(const MessageRequest& request) {
   CMsgBox box;
-  box.setMessage(MessageText(request.row, request.detail));
+  box.setMessage(MessageText(request.message, request.detail));
   box.setButtons(request.cancel_shown, request.ok_shown);
   box.setAutoClose(request.auto_close);
   box.setSearchAction(request.search_action);

@@ -179,6 +179,7 @@ class PairPlayback : public QObject {
   void UseCopies(PairLoadOutcome outcome);
   void ReportProgress(std::uint64_t generation, int percent);
   bool ShowParseMessages(const PairTrackOutcome& outcome);
+  void FailCopies(const WorkingCopiesResult& copies, const std::filesystem::path& front_path);
   void Fail(const QString& detail, bool show_message = true);
   void OpenAndStart();
   void StartPlayers();

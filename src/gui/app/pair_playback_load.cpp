@@ -37,12 +37,7 @@ bool PairPlayback::Load(const std::filesystem::path& front_path) {
   WorkingCopiesPlan plan =
       PlanWorkingCopies(front_path, folders_.front_copy(), folders_.rear_copy(), passwords_, ask);
   if (plan.result.status != LoadStatus::Ready) {
-    const WorkingCopiesResult& copies = plan.result;
-    if (copies.status == LoadStatus::Failed && copies.messageRow >= 0 &&
-        copies.messageRow != msg::kIllegalFile) {
-      ShowMessage(prompts_, copies.messageRow, PathText(copies.detail));
-    }
-    Fail(PathText(front_path));
+    FailCopies(plan.result, front_path);
     return false;
   }
   const std::uint64_t generation = steps_.Generation();
@@ -87,11 +82,7 @@ void PairPlayback::CopiesDone(std::uint64_t generation, PairLoadOutcome outcome)
 void PairPlayback::UseCopies(PairLoadOutcome outcome) {
   const WorkingCopiesResult& copies = outcome.copies;
   if (copies.status != LoadStatus::Ready) {
-    if (copies.status == LoadStatus::Failed && copies.messageRow >= 0 &&
-        copies.messageRow != msg::kIllegalFile) {
-      ShowMessage(prompts_, copies.messageRow, PathText(copies.detail));
-    }
-    Fail(PathText(front_path_));
+    FailCopies(copies, front_path_);
     return;
   }
   track_ = std::move(outcome.track);
@@ -115,13 +106,20 @@ bool PairPlayback::ShowParseMessages(const PairTrackOutcome& outcome) {
   const std::filesystem::path rear_path = RearCompanionPath(front_path_);
   const auto show = [&](const std::optional<TrackParseOutcome>& channel,
                         const std::filesystem::path& subject) {
-    if (!channel || channel->message == kNoMessage) return;
-    ShowMessage(prompts_, channel->message, PathText(subject));
-    illegal_shown = illegal_shown || channel->message == msg::kIllegalFile;
+    const std::optional<MessageId> message = channel ? ParseMessage(channel->result) : std::nullopt;
+    if (!message) return;
+    ShowMessage(prompts_, *message, PathText(subject));
+    illegal_shown = illegal_shown || *message == msg::kIllegalFile;
   };
   show(outcome.front, front_path_);
   show(outcome.rear, rear_path);
   return illegal_shown;
+}
+
+// A load whose copies were not made: what the copy said, then the notice of the pair.
+void PairPlayback::FailCopies(const WorkingCopiesResult& copies, const std::filesystem::path& front_path) {
+  if (const auto message = CopyFailureMessage(copies)) ShowMessage(prompts_, *message, PathText(copies.detail));
+  Fail(PathText(front_path));
 }
 
 void PairPlayback::Fail(const QString& detail, bool show_message) {

@@ -208,7 +208,7 @@ void PlaylistController::DecryptSelected() {
       [[fallthrough]];
     case SaveStatus::Saved:
     case SaveStatus::NotEncrypted:
-      if (saved.messageRow >= 0) ShowMessage(prompts_, saved.messageRow, QString::fromStdString(saved.detail));
+      if (saved.message) ShowMessage(prompts_, *saved.message, QString::fromStdString(saved.detail));
       return;
   }
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "core/recording/working_copies.h"
+#include "core/settings/texts.h"
 
 class QPrinter;
 class QWidget;
@@ -14,7 +15,7 @@ namespace direvovu::gui {
 
 // One call of the program's message box.
 struct MessageRequest {
-  int row = 0;           // row of the messages table
+  MessageId message = msg::kNoPrinter;  // what the box says
   QString detail = " ";  // shown below the message; callers pass " " when they have none
   bool cancel_shown = false;
   bool ok_shown = true;

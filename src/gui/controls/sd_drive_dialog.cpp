@@ -18,7 +18,7 @@ CSDDrive::CSDDrive(const DriveList& drives, QWidget* parent) : QDialog(parent) {
 
 void CSDDrive::Build(const DriveList& drives) {
   setWindowTitle(QStringLiteral("DirevOvu"));
-  text_ = new QLabel(UiLabel(TextTable::Messages, msg::kSelectSdDrive), this);
+  text_ = new QLabel(UiLabel(msg::kSelectSdDrive), this);
   list_ = new QComboBox(this);
   for (const auto& label : ChooserDriveLabels(drives)) {
     const auto drive = DriveByLetter(drives, label.front());

@@ -8,7 +8,7 @@ namespace direvovu::gui {
 
 void RunSdSearchBox(IPrompts& prompts, SdCardState& card) {
   MessageRequest request;
-  request.row = msg::kSearchingSd;
+  request.message = msg::kSearchingSd;
   request.ok_shown = false;
   request.search_action = [&card] { CheckSdDrive(platform::CurrentDrives(), card); };
   prompts.Message(request);
@@ -16,9 +16,9 @@ void RunSdSearchBox(IPrompts& prompts, SdCardState& card) {
 
 bool SearchCardForButton(IPrompts& prompts, SdCardState& card, bool report_missing) {
   RunSdSearchBox(prompts, card);
-  const int missing = MissingCardMessage(card);
-  if (missing >= 0 && report_missing) ShowMessage(prompts, missing);
-  return missing < 0;
+  const std::optional<MessageId> missing = MissingCardMessage(card);
+  if (missing && report_missing) ShowMessage(prompts, *missing);
+  return !missing;
 }
 
 }  // namespace direvovu::gui

@@ -5,14 +5,14 @@
 
 namespace direvovu::gui {
 
-QString MessageText(int row, const QString& detail) {
-  return QStringLiteral("%1\n\n%2").arg(UiText(TextTable::Messages, row), detail);
+QString MessageText(MessageId message, const QString& detail) {
+  return QStringLiteral("%1\n\n%2").arg(UiText(message), detail);
 }
 
-bool ShowMessage(IPrompts& prompts, int row, const QString& detail, bool cancel_shown, bool ok_shown,
+bool ShowMessage(IPrompts& prompts, MessageId message, const QString& detail, bool cancel_shown, bool ok_shown,
                  bool auto_close) {
   MessageRequest request;
-  request.row = row;
+  request.message = message;
   request.detail = detail;
   request.cancel_shown = cancel_shown;
   request.ok_shown = ok_shown;

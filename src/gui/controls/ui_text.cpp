@@ -8,6 +8,11 @@ QString ToQString(std::string_view utf8) {
 
 QString UiText(TextTable table, int row) { return ToQString(Text(table, row)); }
 
+QString UiText(MessageId message) { return UiText(TextTable::Messages, MessageRow(message)); }
+
+QString UiLabel(MessageId message) { return UiLabel(TextTable::Messages, MessageRow(message)); }
+
+
 QString UiLabel(TextTable table, int row) {
   QString text = UiText(table, row);
   while (text.startsWith(QLatin1Char('\n'))) text.remove(0, 1);

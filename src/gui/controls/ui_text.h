@@ -11,6 +11,9 @@ namespace direvovu::gui {
 QString UiText(TextTable table, int row);
 // The same without the leading line break that message texts carry.
 QString UiLabel(TextTable table, int row);
+// A message's text, and the same as a label.
+QString UiText(MessageId message);
+QString UiLabel(MessageId message);
 QString ToQString(std::string_view utf8);
 
 }  // namespace direvovu::gui

@@ -94,7 +94,7 @@ void CInputSDPwd::OnSave() {
   const SdPasswordResult result = SaveSdPassword(card_root_, password.toStdString(),
                                                  confirmation.toStdString(), platform::SetHiddenAttribute);
   if (!result.saved) {
-    ShowMessage(prompts_, result.messageRow);
+    ShowMessage(prompts_, result.message);
     password_->setFocus();
     return;
   }

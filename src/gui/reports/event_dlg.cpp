@@ -57,7 +57,7 @@ void CEventDlg::ShowCounts() {
 }
 
 void CEventDlg::SearchCommand() {
-  const QString chosen = prompts_.ChooseFolder(UiLabel(TextTable::Messages, msg::kSelectEventFolder),
+  const QString chosen = prompts_.ChooseFolder(UiLabel(msg::kSelectEventFolder),
                                                QString::fromStdString(folder_.string()));
   if (chosen.isEmpty()) return;
   folder_ = chosen.toStdString();

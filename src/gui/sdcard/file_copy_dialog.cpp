@@ -159,7 +159,7 @@ void CFileCopy::WorkerEnded(const DownloadSummary& summary) {
   JoinWorker();
   if (state_ != State::Copying) return;  // stopped by the user: the dialog closes on its timer
   if (summary.end == DownloadEnd::LowSpace) {
-    text_->setText(UiText(TextTable::Messages, msg::kLowDiskSpace));
+    text_->setText(UiText(msg::kLowDiskSpace));
     ShowMessage(prompts_, msg::kLowDiskSpace);
   } else if (summary.failed > 0) {
     text_->setText(UiText(TextTable::FileCopy, rows::file_copy::kSomeFailed).arg(summary.failed));

@@ -101,7 +101,7 @@ void CSDDownLoad::Reverse() {
 
 void CSDDownLoad::BrowseLocation() {
   const QString chosen =
-      prompts_.ChooseFolder(UiLabel(TextTable::Messages, msg::kSelectSdDrive), location_->text());
+      prompts_.ChooseFolder(UiLabel(msg::kSelectSdDrive), location_->text());
   if (chosen.isEmpty()) return;
   location_->setText(chosen);
   if (const auto drive = DriveOfPath(context_.drives, chosen.toStdString())) card_letter_ = drive->letter;
@@ -110,7 +110,7 @@ void CSDDownLoad::BrowseLocation() {
 
 void CSDDownLoad::BrowseDownloadFolder() {
   const QString chosen =
-      prompts_.ChooseFolder(UiLabel(TextTable::Messages, msg::kSelectSdDataFolder), folder_->text());
+      prompts_.ChooseFolder(UiLabel(msg::kSelectSdDataFolder), folder_->text());
   if (!chosen.isEmpty()) folder_->setText(chosen);
   if (download_radios_->checkedId() == 1 || !folder_->text().isEmpty()) {
     [[maybe_unused]] const bool saved =

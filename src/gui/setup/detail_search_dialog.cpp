@@ -102,7 +102,7 @@ SearchRange CDetailSearch::Range() const {
 
 void CDetailSearch::OnOpen() {
   const QString stored = QString::fromStdString(ReadSettingText(context_.folders, "SEARCH_PATH", ""));
-  const QString chosen = prompts_.ChooseFolder(UiLabel(TextTable::Messages, msg::kSelectFolder), stored);
+  const QString chosen = prompts_.ChooseFolder(UiLabel(msg::kSelectFolder), stored);
   if (chosen.isEmpty()) return;
   folder_->setText(chosen);
   // Only where the browser starts next time: a settings file we may not write costs nothing more.

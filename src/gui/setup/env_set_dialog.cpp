@@ -130,8 +130,8 @@ ViewerSetupValues CEnvSet::Taken() const {
   return v;
 }
 
-void CEnvSet::Browse(QLineEdit* field, int prompt_row) {
-  const QString chosen = prompts_.ChooseFolder(UiLabel(TextTable::Messages, prompt_row), field->text());
+void CEnvSet::Browse(QLineEdit* field, MessageId prompt) {
+  const QString chosen = prompts_.ChooseFolder(UiLabel(prompt), field->text());
   if (!chosen.isEmpty()) field->setText(chosen);
 }
 

@@ -46,7 +46,7 @@ class CEnvSet : public QDialog {
   void BuildLayout();
   void Show(const ViewerSetupValues& values);
   [[nodiscard]] ViewerSetupValues Taken() const;
-  void Browse(QLineEdit* field, int prompt_row);
+  void Browse(QLineEdit* field, MessageId prompt);
   void OnSave();
 
   WorkingFolders folders_;

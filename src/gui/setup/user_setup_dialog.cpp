@@ -222,12 +222,12 @@ void CUserSetup::OnOpen() {
 
 void CUserSetup::OnSaveTime() {
   const SetupWriteResult result = SaveClockFile(setup_folder_, drive_root_, context_.now());
-  if (result.message_row >= 0) ShowMessage(prompts_, result.message_row);
+  if (result.message) ShowMessage(prompts_, *result.message);
 }
 
 void CUserSetup::OnSave() {
   const SetupWriteResult result = SaveCameraSetup(setup_folder_, drive_root_, Taken());
-  ShowMessage(prompts_, result.message_row);
+  if (result.message) ShowMessage(prompts_, *result.message);
   if (result.written) accept();
 }
 

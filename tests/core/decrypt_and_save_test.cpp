@@ -190,5 +190,28 @@ TEST_F(DecryptAndSaveTest, FullDiskLeavesNoPartialFileAndKeepsTheOldCopy) {
   EXPECT_EQ(OutputNames(), (std::vector<std::string>{"drf0_20090807_142530.mp4"}));
 }
 
+// The command's own messages, chosen in one place: why it does not start, and what a
+// save tells in which order.
+TEST(DecryptMessages, RefusalsAndNoticesFollowTheOutcome) {
+  struct Refusal {
+    bool playing;
+    int rows;
+    int selected;
+    std::optional<MessageId> message;
+  };
+  for (const Refusal& c : {Refusal{true, 3, 0, msg::kStopPlaying}, Refusal{true, 0, -1, msg::kStopPlaying},
+                           Refusal{false, 0, -1, msg::kNoFileForDecryption},
+                           Refusal{false, 2, -1, msg::kSelectPlaylistItem}, Refusal{false, 2, 1, std::nullopt}}) {
+    EXPECT_EQ(DecryptRefusal(c.playing, c.rows, c.selected), c.message) << c.playing << c.rows << c.selected;
+  }
+  DecryptSaveResult rear_failed{SaveStatus::Failed, {"/d/front.mp4"}, msg::kCantOpenFile, "/d/rear.mp4"};
+  EXPECT_EQ(DecryptNotices(rear_failed), (std::vector<Notice>{{msg::kDecrypted, "/d/front.mp4"},
+                                                              {msg::kCantOpenFile, "/d/rear.mp4"}}));
+  DecryptSaveResult saved{SaveStatus::Saved, {"/d/front.mp4"}, msg::kDecrypted, "/d/front.mp4"};
+  EXPECT_EQ(DecryptNotices(saved), (std::vector<Notice>{{msg::kDecrypted, "/d/front.mp4"}}));
+  DecryptSaveResult abandoned{SaveStatus::Abandoned, {}, std::nullopt, ""};
+  EXPECT_TRUE(DecryptNotices(abandoned).empty());
+}
+
 }  // namespace
 }  // namespace direvovu

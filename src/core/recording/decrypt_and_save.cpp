@@ -108,4 +108,20 @@ DecryptSaveResult DecryptAndSave(const fs::path& source, const fs::path& targetF
   return Outcome(result, SaveStatus::Saved, msg::kDecrypted, detail);
 }
 
+std::optional<MessageId> DecryptRefusal(bool playing, int row_count, int selected_row) {
+  if (playing) return msg::kStopPlaying;
+  if (selected_row >= 0) return std::nullopt;
+  return row_count == 0 ? msg::kNoFileForDecryption : msg::kSelectPlaylistItem;
+}
+
+std::vector<Notice> DecryptNotices(const DecryptSaveResult& saved) {
+  std::vector<Notice> notices;
+  if (saved.status == SaveStatus::Abandoned) return notices;
+  if (saved.status == SaveStatus::Failed && !saved.written.empty()) {
+    notices.push_back({msg::kDecrypted, saved.written.front().string()});
+  }
+  if (saved.message) notices.push_back({*saved.message, saved.detail});
+  return notices;
+}
+
 }  // namespace direvovu

@@ -1,8 +1,7 @@
 #pragma once
 
 // "Decryption And Save": writes decrypted copies of a scrambled recording and of its
-// rear companion into the decryption folder. The window checks (playing, selection)
-// stay with the window; this is the file side.
+// rear companion into the decryption folder, and what the command tells the user.
 
 #include <filesystem>
 #include <optional>
@@ -27,6 +26,21 @@ struct DecryptSaveResult {
   std::optional<MessageId> message;
   std::string detail;
 };
+
+// Why the command does not start: a recording plays (message 11), the play list is empty
+// (19) or no row is selected (12). Nothing when it may.
+std::optional<MessageId> DecryptRefusal(bool playing, int row_count, int selected_row);
+
+// One message with the text shown below it.
+struct Notice {
+  MessageId message;
+  std::string detail;
+  friend bool operator==(const Notice&, const Notice&) = default;
+};
+
+// What a finished save tells, in order: the complete front copy first when only the rear
+// failed, then the outcome's own message; nothing after the user gave up.
+std::vector<Notice> DecryptNotices(const DecryptSaveResult& saved);
 
 // Always asks for the password (save mode). Each copy is written under a temporary
 // name in `targetFolder` and renamed to the recording's name only when complete, so a

@@ -184,32 +184,17 @@ void PlaylistController::Stopped(StopKind kind) {
 void PlaylistController::DecryptSelected() {
   if (playback_.loadPending() || playback_.closed()) return;
   const auto plays = [](const IChannelPlayer* player) { return player != nullptr && player->IsPlaying(); };
-  if (plays(playback_.front()) || plays(playback_.rear())) {
-    ShowMessage(prompts_, msg::kStopPlaying);
+  const bool playing = plays(playback_.front()) || plays(playback_.rear());
+  if (const auto refusal = DecryptRefusal(playing, view_.RowCount(), view_.SelectedRow())) {
+    ShowMessage(prompts_, *refusal);
     return;
   }
-  const int row = view_.SelectedRow();
-  if (row < 0) {
-    ShowMessage(prompts_, view_.RowCount() == 0 ? msg::kNoFileForDecryption : msg::kSelectPlaylistItem);
-    return;
-  }
-  const std::filesystem::path source = view_.PathAt(row);
+  const std::filesystem::path source = view_.PathAt(view_.SelectedRow());
   const AskPassword ask = [this](const PasswordQuestion& question) { return prompts_.Password(question); };
   const DecryptSaveResult saved =
       DecryptAndSave(source, SettingFolder(folders_, FolderKind::Decryption), playback_.passwords(), ask);
-  switch (saved.status) {
-    case SaveStatus::Abandoned:
-      return;  // the user gave up in the password dialogs; nothing was written
-    case SaveStatus::Failed:
-      // The front copy is complete when only the rear failed: say so before the failure.
-      if (!saved.written.empty()) {
-        ShowMessage(prompts_, msg::kDecrypted, QString::fromStdString(saved.written.front().string()));
-      }
-      [[fallthrough]];
-    case SaveStatus::Saved:
-    case SaveStatus::NotEncrypted:
-      if (saved.message) ShowMessage(prompts_, *saved.message, QString::fromStdString(saved.detail));
-      return;
+  for (const Notice& notice : DecryptNotices(saved)) {
+    ShowMessage(prompts_, notice.message, QString::fromStdString(notice.detail));
   }
 }
 

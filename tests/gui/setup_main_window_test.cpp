@@ -73,8 +73,8 @@ TEST_F(SetupMainWindowTest, ViewerSetupChangesTheLanguageAndIntervalAtOnce) {
   EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kSetupSaved});
   EXPECT_EQ(tooltip_while_message, Tooltip(kKorean)) << "the texts change before the message";
   EXPECT_EQ(CurrentLanguage(), kKorean);
-  EXPECT_EQ(dialog_->settings().language, kKorean);
-  EXPECT_EQ(dialog_->settings().marker_interval_ms, 10000);
+  EXPECT_EQ(CurrentLanguage(), kKorean);
+  EXPECT_EQ(dialog_->maps().markers().interval_ms, 10000);
   EXPECT_NE(Tooltip(kKorean), Tooltip(kEnglish));
 }
 

@@ -125,7 +125,6 @@ TEST_F(MainWindow, InitialisationEmptiesTheCopiesCreatesFoldersAndAppliesTheSett
     EXPECT_TRUE(fs::is_directory(folder)) << folder;
   }
   EXPECT_FALSE(fs::exists(folders_->obd()));
-  EXPECT_EQ(dialog_->settings().volume_step, 7);
   EXPECT_TRUE(Logged("front SetVolume(7)"));
   EXPECT_TRUE(rear_->GetMute());
   EXPECT_EQ(CurrentLanguage(), kEnglish);
@@ -145,7 +144,7 @@ TEST_F(MainWindow, SavedSettingsApplyAtOnceWhenReloaded) {
   dialog_->ReloadSettings();
   EXPECT_EQ(dialog_->button(ctl::kPlay)->toolTip(), QStringLiteral("Play"));
   EXPECT_TRUE(Logged("front SetVolume(3)"));
-  EXPECT_EQ(dialog_->settings().marker_interval_ms, 10000);
+  EXPECT_EQ(dialog_->maps().markers().interval_ms, 10000);
   EXPECT_EQ(Speedometer()->unit(), display::SpeedUnit::Mph);
 }
 

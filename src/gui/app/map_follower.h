@@ -73,6 +73,7 @@ class MapFollower : public QObject {
   // The language changed while the map window was closed.
   [[nodiscard]] bool mapReloadMarked() const { return map_reload_mark_; }
   [[nodiscard]] std::optional<bool> online() const { return online_; }
+  [[nodiscard]] Markers markers() const { return markers_; }
   // Its own timers (ids of main_timers.h: map points, map refresh, connectivity).
   TimerRegistry& timers() { return timers_; }
 

@@ -95,13 +95,10 @@ class CVantorDlg : public QDialog {
   [[nodiscard]] PlaybackDisplay& display() const { return *display_; }
   [[nodiscard]] MapFollower& maps() const { return *maps_; }
   CardSession& card() { return card_; }
-  [[nodiscard]] const AppliedSettings& settings() const { return settings_; }
   // A control by its id (main_window_layout.h); nullptr for an id it does not have.
   [[nodiscard]] QWidget* control(int id) const;
   [[nodiscard]] QAbstractButton* button(int id) const;
   [[nodiscard]] QLabel* label(int id) const;
-  // The driving-information window of the last press, while it is open.
-  [[nodiscard]] CCarInfo* carInfoWindow() const { return car_info_; }
 
  signals:
   // Both channels run after a load (the synchronised start is over).

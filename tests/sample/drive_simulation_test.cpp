@@ -98,7 +98,7 @@ TEST(DriveSimulation, FirstSecondsWithoutFix) {
   options.seconds = 10;
   options.no_fix_seconds = 3;
   const auto drive = SimulateDrive(options);
-  for (int i = 0; i < 10; ++i) {
+  for (std::size_t i = 0; i < 10; ++i) {
     EXPECT_EQ(drive[i].position.has_value(), i >= 3) << i;
     if (i < 3) {
       EXPECT_EQ(drive[i].speed_kmh, 0);
@@ -114,8 +114,8 @@ TEST(DriveSimulation, ImpactSpikeInTheMiddleThenStandstill) {
   const auto& hit = drive[60];
   EXPECT_GT(std::sqrt(hit.accel_x * hit.accel_x + hit.accel_y * hit.accel_y + hit.accel_z * hit.accel_z),
             2.0);
-  for (int i = 60; i < 120; ++i) EXPECT_EQ(drive[i].speed_kmh, 0) << i;
-  for (int i = 0; i < 60; ++i) {
+  for (std::size_t i = 60; i < 120; ++i) EXPECT_EQ(drive[i].speed_kmh, 0) << i;
+  for (std::size_t i = 0; i < 60; ++i) {
     const auto& s = drive[i];
     EXPECT_LT(std::sqrt(s.accel_x * s.accel_x + s.accel_y * s.accel_y + s.accel_z * s.accel_z), 1.4) << i;
   }

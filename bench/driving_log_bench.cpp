@@ -55,7 +55,7 @@ void BM_ParseFromMemory(benchmark::State& state) {
     auto log = direvovu::map::ParseDrivingLog(std::span<const std::uint8_t>(Log()));
     benchmark::DoNotOptimize(log.records.data());
   }
-  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kRecords));
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * static_cast<std::int64_t>(kRecords)));
   state.counters["peak_MB"] = PeakMegabytes();
 }
 BENCHMARK(BM_ParseFromMemory)->Unit(benchmark::kMillisecond);
@@ -72,7 +72,7 @@ void BM_ParseFileAndBuildTrips(benchmark::State& state) {
     benchmark::DoNotOptimize(trips);
   }
   std::filesystem::remove(file);
-  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kRecords));
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * static_cast<std::int64_t>(kRecords)));
   state.counters["trips"] = static_cast<double>(trips);
   state.counters["peak_MB"] = PeakMegabytes();
 }
@@ -81,7 +81,7 @@ BENCHMARK(BM_ParseFileAndBuildTrips)->Unit(benchmark::kMillisecond);
 void BM_BuildTrips(benchmark::State& state) {
   const auto log = direvovu::map::ParseDrivingLog(std::span<const std::uint8_t>(Log()));
   for (auto _ : state) benchmark::DoNotOptimize(direvovu::map::BuildTrips(log.records).size());
-  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kRecords));
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * static_cast<std::int64_t>(kRecords)));
 }
 BENCHMARK(BM_BuildTrips)->Unit(benchmark::kMillisecond);
 

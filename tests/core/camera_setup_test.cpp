@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "core/settings/texts.h"
@@ -41,7 +42,7 @@ TEST(CameraSettingsTest, MissingKeysAndUnusableNumbersTakeTheDefaults) {
   EXPECT_EQ(s.impact_y_index, 12);
   EXPECT_EQ(s.fps_index, 3);
   EXPECT_EQ(s.cutoff_volt, 3);
-  EXPECT_EQ(s.mute_onoff, 0);
+  EXPECT_FALSE(s.mute_on);
   EXPECT_EQ(s.time_zone, "abc");
   EXPECT_EQ(s.driver, "Kim");
   // Only the first two characters hold the number: "120" reads as 12.
@@ -71,14 +72,55 @@ TEST(CameraSettingsTest, ValueListTextsAndPresets) {
   EXPECT_EQ(SensitivityPreset(-1), "0.7");
 }
 
-TEST(CameraSettingsTest, BuzzerChoiceIsTheInverseOfBuzzerOff) {
-  CameraSettings s = ParseCameraSettings(Bytes("[USER_SETUP]\nBUZZER_OFF=1\n"));
-  EXPECT_EQ(BuzzerChoice(s), 0);
-  SetBuzzerChoice(s, 1);
-  EXPECT_EQ(s.buzzer_off, 0);
+// The switches are on/off where they are read; the file keeps its 0/1, inverted for the
+// buzzer, and a number outside 0/1 takes the default.
+TEST(CameraSettingsTest, SwitchesReadAndWriteTheFilesNumbers) {
+  struct Case {
+    const char* line;
+    bool CameraSettings::*member;
+    bool on;
+    const char* written;
+  };
+  const Case cases[] = {
+      {"FILE_PWD_ONOFF=1", &CameraSettings::file_pwd_on, true, "FILE_PWD_ONOFF=1"},
+      {"FILE_PWD_ONOFF=0", &CameraSettings::file_pwd_on, false, "FILE_PWD_ONOFF=0"},
+      {"MUTE_ONOFF=1", &CameraSettings::mute_on, true, "MUTE_ONOFF=1"},
+      {"MUTE_ONOFF=2", &CameraSettings::mute_on, false, "MUTE_ONOFF=0"},
+      {"MIRROR_ONOFF=1", &CameraSettings::mirror_on, true, "MIRROR_ONOFF=1"},
+      {"MIRROR_ONOFF=-1", &CameraSettings::mirror_on, false, "MIRROR_ONOFF=0"},
+      {"BUZZER_OFF=1", &CameraSettings::buzzer_on, false, "BUZZER_OFF=1"},
+      {"BUZZER_OFF=0", &CameraSettings::buzzer_on, true, "BUZZER_OFF=0"},
+      {"BUZZER_OFF=7", &CameraSettings::buzzer_on, true, "BUZZER_OFF=0"},
+      {"BUZZER_OFF=", &CameraSettings::buzzer_on, true, "BUZZER_OFF=0"},
+  };
+  for (const Case& c : cases) {
+    const CameraSettings s = ParseCameraSettings(Bytes(std::string("[USER_SETUP]\r\n") + c.line + "\r\n"));
+    EXPECT_EQ(s.*c.member, c.on) << c.line;
+    const std::string written = c.written;
+    const auto key = written.substr(0, written.find('='));
+    const auto saved = CameraSettingsToSave(s);
+    const auto it = std::find_if(saved.begin(), saved.end(), [&](const auto& kv) { return kv.first == key; });
+    ASSERT_NE(it, saved.end()) << c.line;
+    EXPECT_EQ(it->first + "=" + it->second, written) << c.line;
+    const auto described = DescribeCameraSettings(s);
+    EXPECT_NE(std::find(described.begin(), described.end(), written), described.end()) << c.line;
+  }
+  EXPECT_TRUE(CameraSettings{}.buzzer_on);
+}
+
+// BUZZER is the dialog's choice (1 = On); BUZZER_OFF keeps the file's sense.
+TEST(CameraSettingsTest, BuzzerChoiceAndBuzzerOffAreSetInTheirOwnSense) {
+  CameraSettings s;
   EXPECT_TRUE(SetCameraSetting(s, "BUZZER", "0"));
-  EXPECT_EQ(s.buzzer_off, 1);
+  EXPECT_FALSE(s.buzzer_on);
+  EXPECT_TRUE(SetCameraSetting(s, "BUZZER", "1"));
+  EXPECT_TRUE(s.buzzer_on);
   EXPECT_FALSE(SetCameraSetting(s, "BUZZER", "2"));
+  EXPECT_TRUE(SetCameraSetting(s, "BUZZER_OFF", "1"));
+  EXPECT_FALSE(s.buzzer_on);
+  EXPECT_FALSE(SetCameraSetting(s, "MUTE_ONOFF", "2"));
+  EXPECT_TRUE(SetCameraSetting(s, "MUTE_ONOFF", "1"));
+  EXPECT_TRUE(s.mute_on);
 }
 
 TEST(CameraSettingsTest, SettingsAreSetOnlyToValuesTheControlsHold) {
@@ -142,7 +184,7 @@ TEST_F(CameraSetupTest, ReadBackSaveKeepsBuzzerOffAndOtherKeys) {
   std::filesystem::create_directories(setup);
   WriteText(ini, "[USER_SETUP]\r\nBUZZER_OFF=1\r\nTIME_ZONE=-9\r\nFIRMWARE_KEY=keep\r\n");
   const CameraSetupForm form = OpenCameraSetup(setup, 0);
-  EXPECT_EQ(BuzzerChoice(form.settings), 0);
+  EXPECT_FALSE(form.settings.buzzer_on);
   ASSERT_TRUE(SaveCameraSetup(setup, card.path(), form).written);
   const std::string text = ReadText(ini);
   EXPECT_NE(text.find("BUZZER_OFF=1\r\n"), std::string::npos);

@@ -76,7 +76,7 @@ TEST_F(TextsTest, TablesHaveTheirRowCounts) {
       {TextTable::DetailSearch, 6},    {TextTable::SdDownload, 28},   {TextTable::PasswordEntry, 3},
       {TextTable::PasswordReentry, 3}, {TextTable::FileCopy, 6},      {TextTable::ProgramInfo, 5},
       {TextTable::RecordingKinds, 13}, {TextTable::DrivingLog, 19},   {TextTable::MainWindow, 37},
-      {TextTable::Messages, 45},       {TextTable::EventReport, 8},
+      {TextTable::Messages, 45},       {TextTable::EventReport, 8},   {TextTable::ProgramTexts, 8},
   };
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(kTextTableCount));
   for (const auto& [table, rows] : expected) EXPECT_EQ(TextRowCount(table), rows) << TextTableName(table);
@@ -96,8 +96,9 @@ TEST_F(TextsTest, EveryRowHasValidTextInEveryLanguage) {
 }
 
 // A translation keeps the line layout of its row: the message box and the
-// dialogs rely on the leading break and the blank lines.
-TEST_F(TextsTest, TranslationsKeepTheLineBreaksOfTheirRow) {
+// dialogs rely on the leading break and the blank lines. It keeps the row's
+// placeholders too, or the filled-in text loses its detail.
+TEST_F(TextsTest, TranslationsKeepTheLineBreaksAndPlaceholdersOfTheirRow) {
   for (const TextTable table : AllTables()) {
     for (int row = 0; row < TextRowCount(table); ++row) {
       const std::string_view english = Text(table, row, kEnglish);
@@ -109,6 +110,11 @@ TEST_F(TextsTest, TranslationsKeepTheLineBreaksOfTheirRow) {
         EXPECT_EQ(text.starts_with('\n'), english.starts_with('\n'));
         EXPECT_EQ(text.find("\n\n") != std::string_view::npos,
                   english.find("\n\n") != std::string_view::npos);
+        for (const std::string_view placeholder : {"%1", "%2", "%3", "%4"}) {
+          EXPECT_EQ(text.find(placeholder) != std::string_view::npos,
+                    english.find(placeholder) != std::string_view::npos)
+              << TextTableName(table) << " row " << row << " language " << language << " " << placeholder;
+        }
       }
     }
   }
@@ -251,6 +257,10 @@ TEST_F(TextsTest, EnglishRowsOfTheOtherTables) {
       {TextTable::EventReport,
        {"Event Report", "Event Folder:", "Event Date", "Event Time", "Event Factor", "Total Event Factor",
         "Save", "Print"}},
+      {TextTable::ProgramTexts,
+       {"Can't make printer file", "Error loading printer bitmap!", "open mp4 file", "open dat file",
+        "DAT Files", "The video player could not be started.\n\n%1", "No internet connection",
+        "The map comes back as soon as the connection does."}},
   };
   for (const auto& [table, expected] : tables) {
     ASSERT_EQ(TextRowCount(table), static_cast<int>(expected.size())) << TextTableName(table);

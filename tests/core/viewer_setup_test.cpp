@@ -21,7 +21,7 @@ TEST_F(ViewerSetupTest, OpensWithDefaultsAndTheLanguageInUse) {
   EXPECT_EQ(v.decryption_folder, folders.decryption().string());
   EXPECT_EQ(v.download_folder, folders.download().string());
   EXPECT_EQ(v.route_interval, 1);
-  EXPECT_EQ(v.marker_on, 1);
+  EXPECT_TRUE(v.marker_on);
   EXPECT_EQ(v.speed_unit, 0);
 }
 
@@ -48,7 +48,10 @@ TEST_F(ViewerSetupTest, NewFileHoldsTheKeysInTheSaveOrder) {
                                       "MARK_ROUTE_ONOFF", "ROUTE_INTERVAL", "VOLUME", "SPEED_UNIT"}));
   ViewerSetupValues longer;
   longer.capture_folder = std::string(300, 'a');
-  EXPECT_EQ(ViewerSetupToSave(longer, 5)[1].second.size(), 260U);
+  longer.marker_on = false;
+  const auto saved = ViewerSetupToSave(longer, 5);
+  EXPECT_EQ(saved[1].second.size(), 260U);
+  EXPECT_EQ(saved[4].second, "0");
 }
 
 }  // namespace

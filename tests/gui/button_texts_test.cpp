@@ -14,19 +14,21 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/settings/texts.h"
 #include "core/settings/viewer_settings.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/controls/msg_box.h"
+#include "gui/controls/sd_drive_dialog.h"
 #include "gui/controls/show_message.h"
 #include "gui/recording/password_dialogs.h"
 #include "gui/recording/sd_password_dialog.h"
-#include "gui/controls/sd_drive_dialog.h"
 #include "gui/setup/detail_search_dialog.h"
 #include "gui/setup/env_set_dialog.h"
 #include "gui/setup/user_setup_dialog.h"
+#include "gui/skin/skin_painter.h"
 #include "recording_prompts.h"
 #include "text_fit_support.h"
 
@@ -144,6 +146,27 @@ TEST(ButtonTexts, FitTheButtonsOfWindowsStillToCome) {
                                    << Describe(clipped).toStdString();
     }
   }
+}
+
+// The offline map picture paints its two lines into boxes of fixed size.
+TEST(ButtonTexts, OfflineMapLinesFitTheirBoxes) {
+  namespace pt = rows::program_texts;
+  const std::pair<int, gui::skin::TextBox> lines[] = {{pt::kOfflineHeadline, gui::skin::kOfflineHeadlineBox},
+                                                      {pt::kOfflineDetail, gui::skin::kOfflineDetailBox}};
+  for (int language = 0; language < kLanguageCount; ++language) {
+    for (const auto& [row, box] : lines) {
+      const auto clipped = ClippedParagraph(QStringLiteral("offline map row %1").arg(row),
+                                            QString::fromUtf8(Text(TextTable::ProgramTexts, row, language)),
+                                            gui::skin::TextBoxFont(box), box.room);
+      if (clipped)
+        ADD_FAILURE() << LanguageTag(language).toStdString() << ":\n" << Describe({*clipped}).toStdString();
+    }
+  }
+  // The measure: the detail line does not fit the headline's one-line box.
+  EXPECT_TRUE(ClippedParagraph(
+                  {}, QString::fromUtf8(Text(TextTable::ProgramTexts, pt::kOfflineDetail, kRussian)),
+                  gui::skin::TextBoxFont(gui::skin::kOfflineHeadlineBox), gui::skin::kOfflineHeadlineBox.room)
+                  .has_value());
 }
 
 // The measure itself: a caption too wide for its button, radio or heading is found; the

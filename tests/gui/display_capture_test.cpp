@@ -11,8 +11,9 @@
 #include "core/display/bmp_header.h"
 #include "core/settings/texts.h"
 #include "display_test_support.h"
-#include "gui/controls/show_message.h"
 #include "gui/controls/picture_capture.h"
+#include "gui/controls/show_message.h"
+#include "gui/controls/ui_text.h"
 #include "gui/display/capture.h"
 #include "gui/display/printing.h"
 #include "recording_prompts.h"
@@ -145,7 +146,7 @@ TEST_F(DisplayCapture, UnreadablePictureIsReported) {
   EXPECT_FALSE(PrintPictureFile(painter, page.rect(), picture, messages));
   painter.end();
   ASSERT_EQ(messages.alerts().size(), 1U);
-  EXPECT_EQ(messages.alerts()[0], "Can't make printer file");
+  EXPECT_EQ(messages.alerts()[0], UiText(TextTable::ProgramTexts, rows::program_texts::kCantMakePrinterFile));
 }
 
 TEST_F(DisplayCapture, PrintWithoutPrinterShowsMessageZero) {

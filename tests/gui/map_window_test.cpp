@@ -135,7 +135,7 @@ TEST_F(MapWindowTest, OfflineItShowsTheSkinPictureOfItsLanguage) {
   ASSERT_TRUE(test::WaitForPage(*window));
   for (const auto& [language, name] :
        {std::pair{kKorean, "map_offline_korean"}, std::pair{kRussian, "map_offline_russian"},
-        std::pair{kJapanese, "map_offline_other"}}) {
+        std::pair{kJapanese, "map_offline_japanese"}}) {
     SetCurrentLanguage(language);
     window->SetBrowserVisible(false);
     window->ShowOfflinePicture();

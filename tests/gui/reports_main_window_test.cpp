@@ -106,7 +106,7 @@ TEST_F(ReportsMainWindowTest, EachDrivingInfoPressMakesANewWindow) {
   dialog_->button(ctl::kDrivingInfo)->click();
   QPointer<gui::CCarInfo> first = ShownCarInfo(*dialog_);
   ASSERT_NE(first, nullptr);
-  EXPECT_TRUE((ShownCarInfo(*dialog_) != nullptr));
+  EXPECT_TRUE((ShownCarInfo(*dialog_) != nullptr));  // shown: the search finds it visible
   first->SelectPageAt(300);
   dialog_->button(ctl::kDrivingInfo)->click();
   gui::CCarInfo* second = ShownCarInfo(*dialog_);

@@ -32,7 +32,7 @@ using test::Utc;
 
 // North from 37°30.01' by 0.045' (83 m, 10 s at 30 km/h) a step.
 std::string LatitudeAt(int step) {
-  char text[16];
+  char text[32];
   std::snprintf(text, sizeof(text), "3730.%04d", 100 + 450 * step);
   return text;
 }

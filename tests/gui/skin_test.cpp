@@ -10,6 +10,7 @@
 #include <map>
 
 #include "core/app/main_window_layout.h"
+#include "core/settings/texts.h"
 #include "gui/app/main_window_buttons.h"
 #include "gui/controls/skin_button.h"
 #include "gui/skin/skin_icons.h"
@@ -26,14 +27,26 @@ QRgb At(const QImage& image, QPoint point) {
 
 TEST(Skin, NamedPicturesHaveTheirSizes) {
   const std::map<QString, QSize> sizes = {
-      {"main_background", {947, 750}},     {"msgbox_background", {480, 240}},
-      {"route_background", {947, 730}},    {"mode_video_gravity", {24, 107}},
-      {"mode_video_speed", {24, 107}},     {"mode_driving_log", {24, 107}},
-      {"slider_channel", {287, 20}},       {"slider_channel_active", {287, 20}},
-      {"slider_thumb", {14, 20}},          {"slider_thumb_active", {14, 20}},
-      {"route_slider_channel", {334, 20}}, {"route_slider_channel_active", {334, 20}},
-      {"map_offline_korean", {535, 520}},  {"map_offline_russian", {535, 520}},
-      {"map_offline_other", {535, 520}},   {"app_icon", {256, 256}},
+      {"main_background", {947, 750}},
+      {"msgbox_background", {480, 240}},
+      {"route_background", {947, 730}},
+      {"mode_video_gravity", {24, 107}},
+      {"mode_video_speed", {24, 107}},
+      {"mode_driving_log", {24, 107}},
+      {"slider_channel", {287, 20}},
+      {"slider_channel_active", {287, 20}},
+      {"slider_thumb", {14, 20}},
+      {"slider_thumb_active", {14, 20}},
+      {"route_slider_channel", {334, 20}},
+      {"route_slider_channel_active", {334, 20}},
+      {"map_offline_korean", {535, 520}},
+      {"map_offline_english", {535, 520}},
+      {"map_offline_japanese", {535, 520}},
+      {"map_offline_chinese_simplified", {535, 520}},
+      {"map_offline_russian", {535, 520}},
+      {"map_offline_chinese_traditional", {535, 520}},
+      {"map_offline_portuguese_brazil", {535, 520}},
+      {"app_icon", {256, 256}},
   };
   EXPECT_EQ(static_cast<std::size_t>(Skin::PixmapNames().size()), sizes.size());
   for (const auto& [name, size] : sizes) {
@@ -42,6 +55,19 @@ TEST(Skin, NamedPicturesHaveTheirSizes) {
     EXPECT_EQ(LogicalSize(picture), size) << name.toStdString();
   }
   EXPECT_TRUE(Skin::Pixmap("no_such_picture").isNull());
+}
+
+// Each language's offline picture carries its own texts, whatever the current language.
+TEST(Skin, OfflinePicturesDifferByLanguage) {
+  QSet<QByteArray> seen;
+  for (int language = 0; language < kLanguageCount; ++language) {
+    const QImage image = Skin::Pixmap(Skin::OfflineMapName(language)).toImage();
+    const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()),
+                            static_cast<qsizetype>(image.sizeInBytes()));
+    EXPECT_FALSE(seen.contains(pixels)) << Skin::OfflineMapName(language).toStdString();
+    seen.insert(pixels);
+  }
+  EXPECT_EQ(Skin::OfflineMapName(-1), Skin::OfflineMapName(kDefaultLanguage));
 }
 
 TEST(Skin, MainBackgroundIsRoundedAndDarkBehindTheVideos) {

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,6 +95,14 @@ std::vector<ClippedText> ClippedButtonTexts(const QWidget& window) {
   CheckButtons(window, clipped);
   CheckHeadings(window, clipped);
   return clipped;
+}
+
+std::optional<ClippedText> ClippedParagraph(const QString& where, const QString& text, const QFont& font,
+                                            const QRectF& room) {
+  const QSizeF needed =
+      QFontMetricsF(font).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, text).size();
+  if (needed.width() <= room.width() && needed.height() <= room.height()) return std::nullopt;
+  return ClippedText{where, text, needed.toSize(), room.size().toSize()};
 }
 
 QString Describe(const std::vector<ClippedText>& clipped) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QFont>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/settings/texts.h"
@@ -24,6 +27,11 @@ struct ClippedText {
 // The captions of the visible buttons (push, radio, check) and list headings of a
 // window that do not fit the room their style gives them inside the frame.
 std::vector<ClippedText> ClippedButtonTexts(const QWidget& window);
+
+// A text drawn centred and word-wrapped into a fixed room with a font (a painted
+// picture's lines); nullopt when it fits.
+std::optional<ClippedText> ClippedParagraph(const QString& where, const QString& text, const QFont& font,
+                                            const QRectF& room);
 
 // Readable lines for a failure message.
 QString Describe(const std::vector<ClippedText>& clipped);

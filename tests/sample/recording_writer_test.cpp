@@ -147,7 +147,9 @@ TEST_F(RecordingWriterTest, AnImpactIsLoggedInAnEventTextTheViewerReads) {
   ASSERT_EQ(written.size(), 3u);
   EXPECT_EQ(written[2], options_.out_dir / "drf_20120314_090507.txt");
   std::ifstream file(written[2], std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::ostringstream read;
+  read << file.rdbuf();
+  const std::string text = read.str();
   const auto entries =
       display::ParseEventText(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
   ASSERT_EQ(entries.size(), 1u);

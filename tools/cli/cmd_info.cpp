@@ -30,6 +30,8 @@ const char* ResultName(ParseResult result) {
       return "Loaded";
     case ParseResult::TrackDamaged:
       return "TrackDamaged";
+    case ParseResult::Unreadable:
+      return "Unreadable";
     case ParseResult::Rejected:
       break;
   }

@@ -256,4 +256,21 @@ inline constexpr int kPrint = 7;
 inline constexpr int kRowCount = 8;
 }  // namespace event_report
 
+namespace program_texts {
+// Alerts of a print that could not go ahead.
+inline constexpr int kCantMakePrinterFile = 0;
+inline constexpr int kPrinterBitmapError = 1;
+// Titles of the file dialogs that open recordings and driving logs, and the name of the
+// driving logs' file type in the second one's filter.
+inline constexpr int kOpenRecordingsTitle = 2;
+inline constexpr int kOpenDrivingLogTitle = 3;
+inline constexpr int kDrivingLogFiles = 4;
+// The start-up failure; %1 is the player's own reason (English).
+inline constexpr int kPlayerNotStarted = 5;
+// The two lines painted into the map area while there is no connection.
+inline constexpr int kOfflineHeadline = 6;
+inline constexpr int kOfflineDetail = 7;
+inline constexpr int kRowCount = 8;
+}  // namespace program_texts
+
 }  // namespace direvovu::rows

@@ -33,6 +33,7 @@ constexpr std::array<TableEntry, kTextTableCount> kTables{{
     {&text_tables::kMainWindow, "main"},
     {&text_tables::kMessages, "messages"},
     {&text_tables::kEventReport, "event"},
+    {&text_tables::kProgramTexts, "program"},
 }};
 
 // Stored as given; read through ValidLanguage. Atomic because the copy worker

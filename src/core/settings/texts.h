@@ -37,8 +37,9 @@ enum class TextTable : int {
   MainWindow,       // tooltips of the main window
   Messages,         // every message the program shows; each starts with "\n"
   EventReport,      // "Event Report" ... "Print"
+  ProgramTexts,     // texts of no one window: print failures, file dialogs, start-up, offline map
 };
-inline constexpr int kTextTableCount = 17;
+inline constexpr int kTextTableCount = 18;
 
 // Number of rows of a table (the same in every language).
 int TextRowCount(TextTable table);

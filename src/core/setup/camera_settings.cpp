@@ -13,29 +13,56 @@
 namespace direvovu {
 namespace {
 
-// A numeric key, its member, its default and how many values its control holds.
+// A numeric key of the file: a list or radio index, or an on/off switch. The file holds
+// a switch as 0/1, and BUZZER_OFF's 1 means the switch is off.
 struct NumberKey {
   std::string_view name;
-  int CameraSettings::*member;
-  int default_value;
+  int CameraSettings::*index;
+  bool CameraSettings::*flag;
+  bool inverted;
+  int default_value;  // the file's number
   int count;
 };
 
+constexpr NumberKey IndexKey(std::string_view name, int CameraSettings::*member, int default_value,
+                             int count) {
+  return {name, member, nullptr, false, default_value, count};
+}
+
+constexpr NumberKey SwitchKey(std::string_view name, bool CameraSettings::*member, bool inverted,
+                              bool default_on) {
+  return {name, nullptr, member, inverted, default_on != inverted ? 1 : 0, 2};
+}
+
 // In the file's order.
 constexpr std::array<NumberKey, 12> kNumberKeys{{
-    {"IMPACT_TYPE", &CameraSettings::impact_type, 0, 2},
-    {"IMPACT_VAL_INDEX", &CameraSettings::impact_val_index, 1, kSensitivityCount},
-    {"IMPACT_X_INDEX", &CameraSettings::impact_x_index, 7, kThresholdCount},
-    {"IMPACT_Y_INDEX", &CameraSettings::impact_y_index, 7, kThresholdCount},
-    {"IMPACT_Z_INDEX", &CameraSettings::impact_z_index, 7, kThresholdCount},
-    {"CUTOFF_VOLT", &CameraSettings::cutoff_volt, 0, kCutOffVoltCount},
-    {"FPS_INDEX", &CameraSettings::fps_index, 3, kFrameRateCount},
-    {"FILE_PWD_ONOFF", &CameraSettings::file_pwd_onoff, 0, 2},
-    {"MUTE_ONOFF", &CameraSettings::mute_onoff, 0, 2},
-    {"MIRROR_ONOFF", &CameraSettings::mirror_onoff, 0, 2},
-    {"PARKING_RATIO", &CameraSettings::parking_ratio, 0, 2},
-    {"BUZZER_OFF", &CameraSettings::buzzer_off, 0, 2},
+    IndexKey("IMPACT_TYPE", &CameraSettings::impact_type, 0, 2),
+    IndexKey("IMPACT_VAL_INDEX", &CameraSettings::impact_val_index, 1, kSensitivityCount),
+    IndexKey("IMPACT_X_INDEX", &CameraSettings::impact_x_index, 7, kThresholdCount),
+    IndexKey("IMPACT_Y_INDEX", &CameraSettings::impact_y_index, 7, kThresholdCount),
+    IndexKey("IMPACT_Z_INDEX", &CameraSettings::impact_z_index, 7, kThresholdCount),
+    IndexKey("CUTOFF_VOLT", &CameraSettings::cutoff_volt, 0, kCutOffVoltCount),
+    IndexKey("FPS_INDEX", &CameraSettings::fps_index, 3, kFrameRateCount),
+    SwitchKey("FILE_PWD_ONOFF", &CameraSettings::file_pwd_on, false, false),
+    SwitchKey("MUTE_ONOFF", &CameraSettings::mute_on, false, false),
+    SwitchKey("MIRROR_ONOFF", &CameraSettings::mirror_on, false, false),
+    IndexKey("PARKING_RATIO", &CameraSettings::parking_ratio, 0, 2),
+    SwitchKey("BUZZER_OFF", &CameraSettings::buzzer_on, true, true),
 }};
+
+int FileNumber(const CameraSettings& s, const NumberKey& key) {
+  if (key.index != nullptr) return s.*key.index;
+  return s.*key.flag != key.inverted ? 1 : 0;
+}
+
+// `number` is one the key's control can hold.
+void SetFileNumber(CameraSettings& s, const NumberKey& key, int number) {
+  if (key.index != nullptr) {
+    s.*key.index = number;
+  } else {
+    s.*key.flag = (number == 1) != key.inverted;
+  }
+}
 
 constexpr std::array<std::string_view, kFrameRateCount> kFrameRates{"10 fps", "16 fps", "24 fps", "30 fps"};
 constexpr std::array<std::string_view, kCutOffVoltCount> kCutOffVolts{"11.5 V", "11.7 V", "11.9 V", "12.1 V"};
@@ -91,7 +118,7 @@ CameraSettings ParseCameraSettings(std::span<const std::uint8_t> bytes) {
   CameraSettings s;
   s.driver = ReadText(doc, "DRIVER");
   s.car_no = ReadText(doc, "CAR_NO");
-  for (const auto& key : kNumberKeys) s.*key.member = ReadNumber(doc, key);
+  for (const auto& key : kNumberKeys) SetFileNumber(s, key, ReadNumber(doc, key));
   s.time_zone = TruncateUtf8(doc.Get(kCameraSection, "TIME_ZONE").value_or(""), limits::kIniValueChars);
   return s;
 }
@@ -135,11 +162,11 @@ std::vector<std::pair<std::string, std::string>> CameraSettingsToSave(const Came
       {"CUTOFF_VOLT", number(s.cutoff_volt)},
       {"FPS_INDEX", number(s.fps_index)},
       {"FPS", FrameRateText(s.fps_index)},
-      {"FILE_PWD_ONOFF", number(s.file_pwd_onoff)},
-      {"MUTE_ONOFF", number(s.mute_onoff)},
-      {"MIRROR_ONOFF", number(s.mirror_onoff)},
+      {"FILE_PWD_ONOFF", number(s.file_pwd_on ? 1 : 0)},
+      {"MUTE_ONOFF", number(s.mute_on ? 1 : 0)},
+      {"MIRROR_ONOFF", number(s.mirror_on ? 1 : 0)},
       {"PARKING_RATIO", number(s.parking_ratio)},
-      {"BUZZER_OFF", number(s.buzzer_off)},
+      {"BUZZER_OFF", number(s.buzzer_on ? 0 : 1)},
       {"TIME_ZONE", s.time_zone},
   };
 }
@@ -147,7 +174,7 @@ std::vector<std::pair<std::string, std::string>> CameraSettingsToSave(const Came
 std::vector<std::string> DescribeCameraSettings(const CameraSettings& s) {
   std::vector<std::string> lines{"DRIVER=" + s.driver, "CAR_NO=" + s.car_no};
   for (const auto& key : kNumberKeys)
-    lines.push_back(std::string(key.name) + "=" + std::to_string(s.*key.member));
+    lines.push_back(std::string(key.name) + "=" + std::to_string(FileNumber(s, key)));
   lines.push_back("TIME_ZONE=" + s.time_zone);
   return lines;
 }
@@ -161,12 +188,12 @@ bool SetCameraSetting(CameraSettings& s, std::string_view key, std::string_view 
   if (!number) return false;
   if (EqualsIgnoringCase(key, "BUZZER")) {
     if (*number != 0 && *number != 1) return false;
-    SetBuzzerChoice(s, *number);
+    s.buzzer_on = *number == 1;
     return true;
   }
   const NumberKey* k = FindNumberKey(key);
   if (k == nullptr || *number < 0 || *number >= k->count) return false;
-  s.*k->member = *number;
+  SetFileNumber(s, *k, *number);
   return true;
 }
 

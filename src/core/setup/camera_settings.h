@@ -33,12 +33,12 @@ struct CameraSettings {
   int impact_z_index = 7;
   int cutoff_volt = 0;
   int fps_index = 3;
-  int file_pwd_onoff = 0;
-  int mute_onoff = 0;
-  int mirror_onoff = 0;
-  int parking_ratio = 0;  // 0 = 25 %, 1 = 50 %
-  int buzzer_off = 0;     // the file's sense: 1 = buzzer off
-  std::string time_zone;  // hours west of UTC as the time-zone list's value text
+  bool file_pwd_on = false;  // FILE_PWD_ONOFF
+  bool mute_on = false;      // MUTE_ONOFF
+  bool mirror_on = false;    // MIRROR_ONOFF
+  int parking_ratio = 0;     // 0 = 25 %, 1 = 50 %
+  bool buzzer_on = true;     // BUZZER_OFF, whose 1 in the file is the buzzer off
+  std::string time_zone;     // hours west of UTC as the time-zone list's value text
 
   friend bool operator==(const CameraSettings&, const CameraSettings&) = default;
 };
@@ -48,10 +48,6 @@ struct CameraSettings {
 CameraSettings ParseCameraSettings(std::span<const std::uint8_t> bytes);
 // The same from a file; every default when it is missing or cannot be read.
 CameraSettings ReadCameraSettings(const std::filesystem::path& setup_ini);
-
-// The dialog's buzzer choice (1 = On) is the inverse of BUZZER_OFF.
-inline int BuzzerChoice(const CameraSettings& s) { return s.buzzer_off == 1 ? 0 : 1; }
-inline void SetBuzzerChoice(CameraSettings& s, int choice) { s.buzzer_off = choice == 1 ? 0 : 1; }
 
 // Texts of the value lists.
 std::string ThresholdText(int index);   // "0.7 G"
@@ -65,7 +61,8 @@ std::string_view SensitivityPreset(int sensitivity_index);
 // new file holds the three between IMPACT_VAL_INDEX and IMPACT_X_INDEX).
 std::vector<std::pair<std::string, std::string>> CameraSettingsToSave(const CameraSettings& s);
 
-// KEY=value of every key the camera setup reads, in the file's order, as it shows them.
+// KEY=value of every key the camera setup reads, in the file's order, with the numbers
+// the file holds for them.
 std::vector<std::string> DescribeCameraSettings(const CameraSettings& s);
 
 // Sets one key but TIME_ZONE as the dialog's control would (KEY as in the file, or

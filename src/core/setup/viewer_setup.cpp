@@ -19,7 +19,7 @@ ViewerSetupValues OpenViewerSetup(const WorkingFolders& folders, int current_lan
   v.decryption_folder = ReadSettingText(folders, "DECRYPTION_FOLDER", "");
   v.language =
       current_language >= 0 && current_language < kLanguageCount ? current_language : kDefaultLanguage;
-  v.marker_on = ReadSettingNumber(folders, "MARK_ROUTE_ONOFF") != 0 ? 1 : 0;
+  v.marker_on = ReadSettingNumber(folders, "MARK_ROUTE_ONOFF") != 0;
   const int interval = ReadSettingNumber(folders, "ROUTE_INTERVAL");
   v.route_interval = interval >= 0 && interval < kIntervalCount ? interval : 1;
   v.speed_unit = ReadSettingNumber(folders, "SPEED_UNIT") != 0 ? 1 : 0;
@@ -32,7 +32,7 @@ std::vector<std::pair<std::string, std::string>> ViewerSetupToSave(const ViewerS
       {"CAPTURE_FOLDER", TruncateUtf8(v.capture_folder, kFolderChars)},
       {"DECRYPTION_FOLDER", TruncateUtf8(v.decryption_folder, kFolderChars)},
       {"LANGUAGE", std::to_string(v.language)},
-      {"MARK_ROUTE_ONOFF", std::to_string(v.marker_on)},
+      {"MARK_ROUTE_ONOFF", v.marker_on ? "1" : "0"},
       {"ROUTE_INTERVAL", std::to_string(v.route_interval)},
       {"VOLUME", std::to_string(volume)},
       {"SPEED_UNIT", std::to_string(v.speed_unit)},

@@ -14,7 +14,7 @@ struct ViewerSetupValues {
   std::string capture_folder;
   std::string decryption_folder;
   int language = kDefaultLanguage;
-  int marker_on = 1;       // MARK_ROUTE_ONOFF: 0 Off, 1 On
+  bool marker_on = true;   // MARK_ROUTE_ONOFF
   int route_interval = 1;  // index of the marker interval list
   int speed_unit = 1;      // 0 mile/hour, 1 km/hour
 

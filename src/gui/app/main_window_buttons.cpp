@@ -79,6 +79,7 @@ QSize MainWindowButtonSize(int control_id) {
 
 std::vector<ButtonFace> MainWindowButtonFaces() {
   std::vector<ButtonFace> faces;
+  faces.reserve(kMainButtons.size());
   for (const MainButton& button : kMainButtons) faces.push_back({QLatin1String(button.icon), button.size});
   return faces;
 }

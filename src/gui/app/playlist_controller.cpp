@@ -12,16 +12,13 @@
 #include "gui/app/pair_playback.h"
 #include "gui/app/playlist_view.h"
 #include "gui/controls/show_message.h"
+#include "gui/controls/ui_text.h"
 
 namespace direvovu::gui {
 namespace {
 
 constexpr char kOpenPathKey[] = "OPEN_PATH";
 constexpr int kStart = timer::kPlayOpened;
-
-QString DialogTitle() {
-  return CurrentLanguage() == kKorean ? QStringLiteral("mp4 파일 열기") : QStringLiteral("open mp4 file");
-}
 
 std::vector<std::string> ToPaths(const QStringList& files) {
   std::vector<std::string> paths;
@@ -48,7 +45,8 @@ void PlaylistController::OpenCommand() {
   const QString start = QString::fromStdString(settings.GetString(kViewerSection, kOpenPathKey, ""));
   open_dialog_busy_ = true;
   const QStringList chosen =
-      prompts_.ChooseFiles(DialogTitle(), start, QStringLiteral("drf0*.mp4 (drf0*.mp4)"));
+      prompts_.ChooseFiles(UiText(TextTable::ProgramTexts, rows::program_texts::kOpenRecordingsTitle), start,
+                           QStringLiteral("drf0*.mp4 (drf0*.mp4)"));
   open_dialog_busy_ = false;
   if (chosen.isEmpty()) return;
   // One file: its full path; several: their folder. The dialog starts there next time.

@@ -10,8 +10,9 @@
 #include <cstdio>
 
 #include "core/settings/viewer_settings.h"
-#include "gui/app/vantor_dlg.h"
 #include "gui/app/dialog_prompts.h"
+#include "gui/app/vantor_dlg.h"
+#include "gui/controls/ui_text.h"
 #include "gui/map/web_engine.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
@@ -37,12 +38,14 @@ PlayerFactory LibvlcPlayers() {
   };
 }
 
-void ReportStartFailure(const std::string& reason) {
+void ReportStartFailure(const std::string& reason, const WorkingFolders& folders) {
   std::fprintf(stderr, "error: %s\n", reason.c_str());
   if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
-  QMessageBox::critical(
-      nullptr, QStringLiteral("DirevOvu"),
-      QStringLiteral("The video player could not be started.\n\n%1").arg(QString::fromStdString(reason)));
+  // The window failed before it read the settings; the user's language is read here.
+  SetCurrentLanguage(LoadAppliedSettings(folders, AppliedSettings{}).language);
+  QMessageBox::critical(nullptr, QStringLiteral("DirevOvu"),
+                        UiText(TextTable::ProgramTexts, rows::program_texts::kPlayerNotStarted)
+                            .arg(QString::fromStdString(reason)));
 }
 
 // libvlc 3 draws video only into X11 windows: on a Wayland desktop the viewer asks for
@@ -118,11 +121,12 @@ int CVantorApp::run() {
 #else
   IPrompts& prompts = dialogs;
 #endif
-  CVantorDlg dialog(WorkingFolders(root), LibvlcPlayers(), prompts);
+  const WorkingFolders folders(root);
+  CVantorDlg dialog(folders, LibvlcPlayers(), prompts);
   dialogs.SetParent(&dialog);
   std::string error;
   if (!dialog.Initialise(&error)) {
-    ReportStartFailure(error);
+    ReportStartFailure(error, folders);
     return 1;
   }
   QObject::connect(&instance, &platform::SingleInstance::filesReceived, &dialog,

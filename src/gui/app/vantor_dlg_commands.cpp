@@ -16,6 +16,7 @@
 #include "gui/app/playlist_view.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/controls/bitmap_slider.h"
+#include "gui/controls/ui_text.h"
 #include "gui/display/capture.h"
 #include "gui/display/graph_dlg.h"
 #include "gui/display/graph_panel.h"
@@ -233,7 +234,7 @@ void CVantorDlg::PrintCommand() {
   // not delete it halfway through a print.
   const std::filesystem::path folder = platform::ViewerRuntimeFolder(folders_.root);
   if (folder.empty()) {
-    prompts_.Alert(QStringLiteral("Can't make printer file"));
+    prompts_.Alert(UiText(TextTable::ProgramTexts, rows::program_texts::kCantMakePrinterFile));
     return;
   }
   PrintTarget target;

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "core/display/print_layout.h"
+#include "gui/controls/ui_text.h"
 
 namespace direvovu::gui {
 namespace {
@@ -24,13 +25,13 @@ bool PrintPictureFile(QPainter& painter, const QRect& page, const std::filesyste
                       IPrompts& prompts) {
   const QImage picture(QString::fromStdString(file.string()));
   if (picture.isNull()) {
-    prompts.Alert(QStringLiteral("Can't make printer file"));
+    prompts.Alert(UiText(TextTable::ProgramTexts, rows::program_texts::kCantMakePrinterFile));
     RemoveFile(file);
     return false;
   }
   const QImage bitmap = picture.convertToFormat(QImage::Format_RGB32);
   if (bitmap.isNull()) {
-    prompts.Alert(QStringLiteral("Error loading printer bitmap!"));
+    prompts.Alert(UiText(TextTable::ProgramTexts, rows::program_texts::kPrinterBitmapError));
     RemoveFile(file);
     return false;
   }

@@ -7,8 +7,9 @@
 #include "core/display/bmp_header.h"
 #include "core/display/capture_names.h"
 #include "core/settings/texts.h"
-#include "gui/controls/show_message.h"
 #include "gui/controls/picture_capture.h"
+#include "gui/controls/show_message.h"
+#include "gui/controls/ui_text.h"
 
 namespace direvovu::gui {
 namespace {
@@ -40,7 +41,7 @@ PrintOutcome PrintWindowPicture(const QImage& picture, const PrintTarget& target
   RemoveFile(file);
   if (!picture.save(QString::fromStdString(file.string()), "PNG")) {
     RemoveFile(file);
-    prompts.Alert(QStringLiteral("Can't make printer file"));
+    prompts.Alert(UiText(TextTable::ProgramTexts, rows::program_texts::kCantMakePrinterFile));
     return PrintOutcome::Failed;
   }
   if (!PrinterAvailable(target)) {

@@ -7,6 +7,7 @@
 
 #include "core/settings/texts.h"
 #include "gui/controls/show_message.h"
+#include "gui/controls/ui_text.h"
 
 namespace direvovu::gui {
 namespace {
@@ -45,7 +46,7 @@ PrintOutcome PrintVideo(const PlaybackView& playback, const std::filesystem::pat
   RemoveFile(pictureFile);
   IPrompts& prompts = *target.prompts;
   if (!leading->TakeSnapshot(pictureFile)) {
-    prompts.Alert(QStringLiteral("Can't make printer file"));
+    prompts.Alert(UiText(TextTable::ProgramTexts, rows::program_texts::kCantMakePrinterFile));
     RemoveFile(pictureFile);
     return PrintOutcome::Failed;
   }

@@ -41,12 +41,6 @@ QString TextOf(TextTable table, int row) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString OfflinePictureName(int language) {
-  if (language == kKorean) return QStringLiteral("map_offline_korean");
-  if (language == kRussian) return QStringLiteral("map_offline_russian");
-  return QStringLiteral("map_offline_other");
-}
-
 }  // namespace
 
 CMapDlg::CMapDlg(WorkingFolders folders, IPrompts& prompts, QWidget* parent)
@@ -179,7 +173,7 @@ void CMapDlg::ShowOfflinePicture() {
 void CMapDlg::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
-  if (offline_) painter.drawPixmap(kBrowserArea, Skin::Pixmap(OfflinePictureName(CurrentLanguage())));
+  if (offline_) painter.drawPixmap(kBrowserArea, Skin::Pixmap(Skin::OfflineMapName(CurrentLanguage())));
 }
 
 void CMapDlg::accept() {

@@ -10,6 +10,7 @@
 #include "core/settings/texts.h"
 #include "gui/controls/bitmap_slider.h"
 #include "gui/controls/show_message.h"
+#include "gui/controls/ui_text.h"
 #include "gui/map/router_dlg.h"
 #include "platform/address_lookup.h"
 #include "platform/drive_table.h"
@@ -38,9 +39,10 @@ std::optional<std::filesystem::path> CRouter::ChooseLogFile() {
       start = QString::fromStdString((drive->root / "Setup").string());
     log_folder_chosen_ = true;
   }
-  const QString title =
-      language_ == kKorean ? QString::fromUtf8("dat 파일 열기") : QStringLiteral("open dat file");
-  const QStringList files = prompts_.ChooseFiles(title, start, QStringLiteral("DAT Files (*.dat)"));
+  namespace pt = rows::program_texts;
+  const QString title = ToQString(Text(TextTable::ProgramTexts, pt::kOpenDrivingLogTitle, language_));
+  const QString type = ToQString(Text(TextTable::ProgramTexts, pt::kDrivingLogFiles, language_));
+  const QStringList files = prompts_.ChooseFiles(title, start, QStringLiteral("%1 (*.dat)").arg(type));
   if (files.isEmpty()) return std::nullopt;
   return std::filesystem::path(files.front().toStdString());
 }

@@ -115,7 +115,7 @@ void CEnvSet::Show(const ViewerSetupValues& v) {
   decryption_->setText(QString::fromStdString(v.decryption_folder));
   language_->setCurrentIndex(v.language);
   speed_[v.speed_unit != 0 ? 1 : 0]->setChecked(true);
-  marker_[v.marker_on != 0 ? 1 : 0]->setChecked(true);
+  marker_[v.marker_on ? 1 : 0]->setChecked(true);
   interval_->setCurrentIndex(v.route_interval);
 }
 
@@ -125,7 +125,7 @@ ViewerSetupValues CEnvSet::Taken() const {
   v.decryption_folder = decryption_->text().toStdString();
   v.language = language_->currentIndex();
   v.speed_unit = speed_[1]->isChecked() ? 1 : 0;
-  v.marker_on = marker_[1]->isChecked() ? 1 : 0;
+  v.marker_on = marker_[1]->isChecked();
   v.route_interval = interval_->currentIndex();
   return v;
 }

@@ -41,7 +41,9 @@ QComboBox* ListOf(QWidget* parent, int count, const std::function<std::string(in
   return list;
 }
 
-int Checked(QRadioButton* const (&pair)[2]) { return pair[1]->isChecked() ? 1 : 0; }
+// The second radio of a pair is the switch's On.
+bool SecondChecked(QRadioButton* const (&pair)[2]) { return pair[1]->isChecked(); }
+int Checked(QRadioButton* const (&pair)[2]) { return SecondChecked(pair) ? 1 : 0; }
 
 }  // namespace
 
@@ -184,9 +186,9 @@ void CUserSetup::Show(const CameraSetupForm& form) {
   threshold_[2]->setCurrentIndex(s.impact_z_index);
   cutoff_->setCurrentIndex(s.cutoff_volt);
   fps_->setCurrentIndex(s.fps_index);
-  const int values[kPairCount] = {s.impact_type,   s.file_pwd_onoff, s.mute_onoff,
-                                  BuzzerChoice(s), s.mirror_onoff,   s.parking_ratio};
-  for (int p = 0; p < kPairCount; ++p) radios_[p][values[p] != 0 ? 1 : 0]->setChecked(true);
+  const bool second[kPairCount] = {s.impact_type != 0, s.file_pwd_on, s.mute_on,
+                                   s.buzzer_on,        s.mirror_on,   s.parking_ratio != 0};
+  for (int p = 0; p < kPairCount; ++p) radios_[p][second[p] ? 1 : 0]->setChecked(true);
   time_zone_->setCurrentIndex(form.time_zone_row);
 }
 
@@ -202,10 +204,10 @@ CameraSetupForm CUserSetup::Taken() const {
   s.impact_z_index = threshold_[2]->currentIndex();
   s.cutoff_volt = cutoff_->currentIndex();
   s.fps_index = fps_->currentIndex();
-  s.file_pwd_onoff = Checked(radios_[kEncryption]);
-  s.mute_onoff = Checked(radios_[kMute]);
-  SetBuzzerChoice(s, Checked(radios_[kBuzzer]));
-  s.mirror_onoff = Checked(radios_[kMirror]);
+  s.file_pwd_on = SecondChecked(radios_[kEncryption]);
+  s.mute_on = SecondChecked(radios_[kMute]);
+  s.buzzer_on = SecondChecked(radios_[kBuzzer]);
+  s.mirror_on = SecondChecked(radios_[kMirror]);
   s.parking_ratio = Checked(radios_[kParking]);
   form.time_zone_row = time_zone_->currentIndex();
   return form;

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+#include "core/settings/texts.h"
 #include "gui/skin/skin_painter.h"
 
 namespace direvovu::gui {
@@ -40,6 +41,13 @@ struct NamedPicture {
   const char* name;
   QPixmap (*paint)(qreal dpr);
 };
+
+// The offline map picture of each language, by language id.
+constexpr std::array<const char*, kLanguageCount> kOfflineMapNames{
+    "map_offline_korean",           "map_offline_english",
+    "map_offline_japanese",         "map_offline_chinese_simplified",
+    "map_offline_russian",          "map_offline_chinese_traditional",
+    "map_offline_portuguese_brazil"};
 
 const std::array kNamedPictures{
     NamedPicture{"main_background", skin::PaintMainBackground},
@@ -78,12 +86,16 @@ const std::array kNamedPictures{
                  [](qreal d) {
                    return skin::PaintSliderChannel({334, 20}, true, d);
                  }},
-    NamedPicture{"map_offline_korean",
-                 [](qreal d) { return skin::PaintOfflineMap(skin::OfflineLanguage::kKorean, d); }},
-    NamedPicture{"map_offline_russian",
-                 [](qreal d) { return skin::PaintOfflineMap(skin::OfflineLanguage::kRussian, d); }},
-    NamedPicture{"map_offline_other",
-                 [](qreal d) { return skin::PaintOfflineMap(skin::OfflineLanguage::kOther, d); }},
+    NamedPicture{kOfflineMapNames[kKorean], [](qreal d) { return skin::PaintOfflineMap(kKorean, d); }},
+    NamedPicture{kOfflineMapNames[kEnglish], [](qreal d) { return skin::PaintOfflineMap(kEnglish, d); }},
+    NamedPicture{kOfflineMapNames[kJapanese], [](qreal d) { return skin::PaintOfflineMap(kJapanese, d); }},
+    NamedPicture{kOfflineMapNames[kChineseSimplified],
+                 [](qreal d) { return skin::PaintOfflineMap(kChineseSimplified, d); }},
+    NamedPicture{kOfflineMapNames[kRussian], [](qreal d) { return skin::PaintOfflineMap(kRussian, d); }},
+    NamedPicture{kOfflineMapNames[kChineseTraditional],
+                 [](qreal d) { return skin::PaintOfflineMap(kChineseTraditional, d); }},
+    NamedPicture{kOfflineMapNames[kPortugueseBrazil],
+                 [](qreal d) { return skin::PaintOfflineMap(kPortugueseBrazil, d); }},
     NamedPicture{"app_icon", [](qreal) { return skin::PaintAppIcon(256); }},
 };
 
@@ -111,6 +123,11 @@ QPixmap Skin::Pixmap(const QString& name) {
     }
   }
   return {};
+}
+
+QString Skin::OfflineMapName(int language) {
+  const bool known = language >= 0 && language < kLanguageCount;
+  return QLatin1String(kOfflineMapNames[static_cast<std::size_t>(known ? language : kDefaultLanguage)]);
 }
 
 QStringList Skin::PixmapNames() {

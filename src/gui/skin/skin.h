@@ -33,12 +33,15 @@ struct ButtonFace {
 //   mode_video_gravity / mode_video_speed / mode_driving_log 24x107,
 //   slider_channel / slider_channel_active 287x20, slider_thumb / slider_thumb_active 14x20,
 //   route_slider_channel / route_slider_channel_active 334x20,
-//   map_offline_korean / map_offline_russian / map_offline_other 535x520, app_icon 256x256.
+//   map_offline_<language> 535x520 (one per language, see OfflineMapName), app_icon 256x256.
 class Skin {
  public:
   // A named picture; a null pixmap for an unknown name.
   static QPixmap Pixmap(const QString& name);
   static QStringList PixmapNames();
+  // The named offline map picture of a language id; the default language's for an
+  // unknown one.
+  static QString OfflineMapName(int language);
 
   // A button face of any size with one of the icons of skin_icons.h (empty: no icon).
   static ButtonPictures Button(const QString& icon, QSize size);

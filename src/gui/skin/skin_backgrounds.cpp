@@ -3,6 +3,9 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
+#include <string_view>
+
+#include "core/settings/texts.h"
 #include "gui/skin/skin_icons.h"
 #include "gui/skin/skin_painter.h"
 #include "gui/skin/skin_palette.h"
@@ -63,13 +66,11 @@ void PaintToolRow(QPainter& p) {
   p.drawLine(QPointF(511.5, 688), QPointF(511.5, 730));
 }
 
-void PaintCentredText(QPainter& p, const QRectF& rect, const QString& text, int pixels,
-                      const QColor& colour) {
-  QFont font = p.font();
-  font.setPixelSize(pixels);
-  p.setFont(font);
+void PaintCentredText(QPainter& p, const TextBox& box, std::string_view text, const QColor& colour) {
+  p.setFont(TextBoxFont(box));
   p.setPen(colour);
-  p.drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, text);
+  p.drawText(box.room, Qt::AlignCenter | Qt::TextWordWrap,
+             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void PaintGlobeOff(QPainter& p, QPointF centre, qreal radius) {
@@ -139,7 +140,13 @@ QPixmap PaintMessageBoxBackground(qreal dpr) {
   return canvas;
 }
 
-QPixmap PaintOfflineMap(OfflineLanguage language, qreal dpr) {
+QFont TextBoxFont(const TextBox& box) {
+  QFont font;
+  font.setPixelSize(box.pixels);
+  return font;
+}
+
+QPixmap PaintOfflineMap(int language, qreal dpr) {
   const QSize size(535, 520);
   QPixmap canvas = NewCanvas(size, dpr);
   QPainter p(&canvas);
@@ -149,24 +156,11 @@ QPixmap PaintOfflineMap(OfflineLanguage language, qreal dpr) {
   body.setColorAt(1, palette::kPanelBottom);
   p.fillRect(QRect(QPoint(0, 0), size), body);
   PaintGlobeOff(p, QPointF(267, 200), 80);
-  QString headline;
-  QString detail;
-  switch (language) {
-    case OfflineLanguage::kKorean:
-      headline = QStringLiteral("인터넷에 연결되어 있지 않습니다");
-      detail = QStringLiteral("연결되면 지도가 다시 표시됩니다.");
-      break;
-    case OfflineLanguage::kRussian:
-      headline = QStringLiteral("Нет подключения к Интернету");
-      detail = QStringLiteral("Карта появится снова, когда связь восстановится.");
-      break;
-    case OfflineLanguage::kOther:
-      headline = QStringLiteral("No internet connection");
-      detail = QStringLiteral("The map comes back as soon as the connection does.");
-      break;
-  }
-  PaintCentredText(p, QRectF(20, 310, 495, 40), headline, 22, palette::kText);
-  PaintCentredText(p, QRectF(40, 355, 455, 50), detail, 14, palette::kTextDim);
+  namespace pt = rows::program_texts;
+  PaintCentredText(p, kOfflineHeadlineBox, Text(TextTable::ProgramTexts, pt::kOfflineHeadline, language),
+                   palette::kText);
+  PaintCentredText(p, kOfflineDetailBox, Text(TextTable::ProgramTexts, pt::kOfflineDetail, language),
+                   palette::kTextDim);
   return canvas;
 }
 

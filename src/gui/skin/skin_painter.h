@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPainter>
 #include <QPixmap>
 #include <QRectF>
@@ -38,9 +39,19 @@ QPixmap PaintWindowBackground(QSize size, const QString& title, qreal dpr);
 // 480 × 240: the message box, with a well behind the text area (17, 66)–(463, 181).
 QPixmap PaintMessageBoxBackground(qreal dpr);
 
-enum class OfflineLanguage { kKorean, kRussian, kOther };
-// 535 × 520: shown instead of the map page when there is no internet connection.
-QPixmap PaintOfflineMap(OfflineLanguage language, qreal dpr);
+// A text painted centred and word-wrapped into a fixed room, at a pixel size.
+struct TextBox {
+  QRectF room;
+  int pixels;
+};
+QFont TextBoxFont(const TextBox& box);
+// The offline picture's headline and the line below it.
+inline constexpr TextBox kOfflineHeadlineBox{{20, 310, 495, 40}, 22};
+inline constexpr TextBox kOfflineDetailBox{{40, 355, 455, 50}, 14};
+
+// 535 × 520: shown instead of the map page when there is no internet connection, with
+// its two lines in the language (a language id).
+QPixmap PaintOfflineMap(int language, qreal dpr);
 
 // The program's icon: a dark camera face with its two lenses.
 QPixmap PaintAppIcon(int size);

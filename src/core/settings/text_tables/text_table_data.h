@@ -75,5 +75,6 @@ extern const TableData kDrivingLog;
 extern const TableData kMainWindow;
 extern const TableData kMessages;
 extern const TableData kEventReport;
+extern const TableData kProgramTexts;
 
 }  // namespace direvovu::text_tables

@@ -1,21 +1,21 @@
 #include "gui/app/vantor_dlg.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
 #include <QScreen>
-#include <QWindow>
-
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QUrl>
+#include <QWindow>
 
 #include "core/app/main_window_geometry.h"
 #include "core/app/main_window_layout.h"

@@ -108,6 +108,7 @@ DecryptSaveResult DecryptAndSave(const fs::path& source, const fs::path& targetF
   return Outcome(result, SaveStatus::Saved, msg::kDecrypted, detail);
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the list's size, then the selected row
 std::optional<MessageId> DecryptRefusal(bool playing, int row_count, int selected_row) {
   if (playing) return msg::kStopPlaying;
   if (selected_row >= 0) return std::nullopt;

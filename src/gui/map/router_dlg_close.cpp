@@ -9,15 +9,7 @@
 #include "gui/controls/window_picture.h"
 
 namespace direvovu::gui {
-namespace {
-
 namespace ctl = map::route_ctl;
-
-constexpr int kValueStatics[] = {ctl::kDistance,     ctl::kDrivingTime, ctl::kStoppedTime, ctl::kAverageSpeed,
-                                 ctl::kMaximumSpeed, ctl::kDate,        ctl::kTime,        ctl::kLatitude,
-                                 ctl::kLongitude,    ctl::kAddress1,    ctl::kAddress2};
-
-}  // namespace
 
 QImage CRouter::WindowPicture() {
   return grab(QRect(0, 0, map::kRouteWindowWidth, map::kRouteWindowHeight)).toImage();

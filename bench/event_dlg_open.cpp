@@ -45,7 +45,9 @@ class SilentPrompts final : public gui::IPrompts {
  public:
   bool Message(const gui::MessageRequest&) override { return false; }
   bool Password(const PasswordQuestion&) override { return false; }
-  QStringList ChooseFiles(const QString&, const QString&, const QString&) override { return {}; }
+  QStringList ChooseFiles(const QString&, const QString&, const QString&, gui::FilePick) override {
+    return {};
+  }
   QString ChooseFolder(const QString&, const QString&) override { return {}; }
   bool ChoosePrinter(QPrinter&) override { return false; }
   void Alert(const QString&) override {}

@@ -126,13 +126,14 @@ function show_route() {
   return points.length > 0 ? '1' : '0';
 }
 
-// The seven values: progress, longitude, latitude, date, time, time switch, marker switch.
+// The seven values: progress, longitude, latitude, date, time, time switch, marker switch
+// (1 hides the moving marker).
 function routePoint(values) {
   if (values.length < 7) return null;
   var latlng = readPosition(values[2], values[1]);
   if (latlng === null) return null;
   return { latlng: latlng, date: String(values[3]), time: String(values[4]),
-           showTime: values[5] === '1', showMarker: values[6] === '1' };
+           showTime: values[5] === '1', showMarker: values[6] !== '1' };
 }
 
 function endMarker(point, text, colour) {

@@ -12,7 +12,8 @@
 
 namespace direvovu {
 
-// printf's text as a string, whatever its length (numbers in the C library's current locale).
+// printf's text as a string, whatever its length; numbers always with a decimal point,
+// whatever locale the process runs in.
 std::string PrintfText(const char* format, ...) DIREVOVU_PRINTF_FORMAT(1, 2);
 
 }  // namespace direvovu

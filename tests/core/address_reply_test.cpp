@@ -1,6 +1,10 @@
 // The address lookup's rules: requests, the two services' replies, order, pace and cache.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <vector>
+
 #include "core/map/address_cache.h"
 #include "core/map/address_reply.h"
 #include "core/settings/texts.h"
@@ -56,6 +60,20 @@ TEST(AddressReplyRgc, WithoutATownThePartsChangeButTheLinesStay) {
   EXPECT_EQ(state.lines, (AddressLines{"KR Seoul", "Gangnam-gu Yeoksam-dong"}));
   // Without a location the reply is ignored altogether.
   EXPECT_FALSE(ParseAddressReply(AddressServiceKind::Rgc, "<r><country>JP</country><town>x</town></r>"));
+}
+
+TEST(AddressLines, OneBlankBetweenPartsWhateverIsEmpty) {
+  const struct {
+    const char* first;
+    const char* second;
+    const char* line;
+  } cases[] = {
+      {"KR", "Seoul", "KR Seoul"}, {"", "Seoul", "Seoul"},        {"KR", "", "KR"},   {"", "", ""},
+      {" ", "Seoul", "Seoul"},     {"KR ", " Seoul", "KR Seoul"}, {"KR", "\t", "KR"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(JoinAddressParts(c.first, c.second), c.line) << "'" << c.first << "' + '" << c.second << "'";
+  }
 }
 
 TEST(AddressReplyNominatim, TheCityStandsForTheTownAndTextStaysUnicode) {
@@ -175,6 +193,29 @@ TEST(AddressCache, AnswersAreKeptByPositionToFourDecimalsAndSurviveOnDisk) {
   EXPECT_FALSE(english.Find(37.470303, 127.041982));
   EXPECT_FALSE(ReadAddressCacheText("junk"));
   EXPECT_EQ(ReadAddressCacheText(AddressCacheText(reply)), reply);
+}
+
+TEST(AddressCache, TheFolderKeepsItsBoundAndTheOldestGoFirst) {
+  TempFolder root;
+  const AddressService service = ReadAddressService("http://127.0.0.1:1", "rgc");
+  AddressReply reply;
+  reply.parts = {"PT", "Lisboa", "", "Lisboa"};
+  AddressCache cache(root.path(), service, kEnglish, 10);
+  const auto latitude = [](int i) { return 38.0 + i * 0.001; };
+  const auto written = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  for (int i = 0; i < 11; ++i) {
+    cache.Store(latitude(i), -9.1, reply);
+    // Distinct times, whatever the file system's resolution.
+    std::filesystem::last_write_time(cache.folder() / (AddressCacheKey(latitude(i), -9.1) + ".txt"),
+                                     written + std::chrono::seconds(i));
+  }
+  // The eleventh answer passed the bound of ten: down to nine, without the two oldest.
+  AddressCache fresh(root.path(), service, kEnglish, 10);
+  std::vector<int> kept;
+  for (int i = 0; i < 11; ++i) {
+    if (fresh.Find(latitude(i), -9.1)) kept.push_back(i);
+  }
+  EXPECT_EQ(kept, (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10}));
 }
 
 }  // namespace

@@ -44,12 +44,20 @@ TEST(EventReportRules, RowTextsAsTheListShowsThem) {
 }
 
 TEST(EventReportRules, FileNameComesFromTheFileNotTheFolder) {
-  // A folder holding "drf0" or "mp4" must not change which file is read.
-  EXPECT_EQ(EventFileName("/cards/drf0mp4/Event/drf_20090807_142530.txt"), "drf_20090807_142530.txt");
-  EXPECT_EQ(EventFileName("/e/drf0_20090807_142530.txt"), "drf_20090807_142530.txt");
-  // A name that is not of the camera's form is read as it is.
-  EXPECT_EQ(EventFileName("/e/notes.txt"), "notes.txt");
-  EXPECT_EQ(EventFileName("/e/drf_2009080_142530.txt"), "drf_2009080_142530.txt");
+  const struct {
+    const char* found;
+    const char* read;
+  } cases[] = {
+      // A folder holding "drf0" or "mp4" must not change which file is read.
+      {"/cards/drf0mp4/Event/drf_20090807_142530.txt", "drf_20090807_142530.txt"},
+      // Names other than the camera's 23 characters are read as they are: a "drf0" file
+      // beside its "drf" twin is not read as the twin.
+      {"/e/drf0_20090807_142530.txt", "drf0_20090807_142530.txt"},
+      {"/e/notes.txt", "notes.txt"},
+      {"/e/drf_2009080_142530.txt", "drf_2009080_142530.txt"},
+      {"/e/drf_20090807_142530_b.txt", "drf_20090807_142530_b.txt"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(EventFileName(c.found), c.read) << c.found;
 }
 
 TEST(EventReportFolder, RowsAreNumberedOnAcrossFilesInNameOrder) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "comma_locale.h"
 #include "core/map/map_page.h"
 #include "core/map/page_calls.h"
 #include "core/map/script_call.h"
@@ -70,12 +71,10 @@ TEST(MapPageAddress, EveryPathNamesItsLanguageBack) {
 }
 
 TEST(MapNumbers, IgnoreADecimalCommaLocale) {
-  const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-  const std::string saved = previous != nullptr ? previous : "C";
-  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no de_DE locale";
+  const test::CommaLocale comma;
+  if (!comma.active()) GTEST_SKIP() << "no locale with a decimal comma installed";
   EXPECT_EQ(FixedText(37.5, 10), "37.5000000000");
   EXPECT_EQ(MapPointCall(37.5, 127.25, false)->arguments, (Args{"127.2500000000", "37.5000000000"}));
-  std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 TEST(MapPointCalls, LongitudeFirstAndTheFunctionByRouteMarking) {

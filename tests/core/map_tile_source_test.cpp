@@ -48,6 +48,26 @@ TEST(MapTileSource, AnExistingFolderOrMbTilesFileIsLocal) {
   EXPECT_EQ(ReadTileSource(other.string()).kind, TileKind::Remote);
 }
 
+TEST(MapTileSource, CreditsFollowTheAttributionSettingButOpenStreetMapKeepsItsOwn) {
+  TempFolder folder;
+  const auto file = folder.path() / "lisboa.mbtiles";
+  std::ofstream(file) << "x";
+  const std::string remote = "http://127.0.0.1:8080/t/{z}/{x}/{y}.png";
+  const struct {
+    std::string url;
+    const char* attribution;
+    std::string credit;
+  } cases[] = {
+      {folder.path().string(), "", folder.path().filename().string()},
+      {file.string(), "", "lisboa.mbtiles"},
+      {file.string(), " Câmara <Municipal> ", "Câmara &lt;Municipal&gt;"},
+      {remote, "My server", "My server"},
+      {remote, "", "Tiles &copy; 127.0.0.1:8080"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ReadTileSource(c.url, c.attribution).attribution, c.credit) << c.url;
+  EXPECT_NE(ReadTileSource("", "Mine").attribution.find("OpenStreetMap</a> contributors"), std::string::npos);
+}
+
 TEST(MapTilePath, OnlyTilesOfTheWorld) {
   const auto tile = ParseTilePath("/3/7/0.png");
   ASSERT_TRUE(tile);

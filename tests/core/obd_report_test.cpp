@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "comma_locale.h"
 #include "core/settings/utf.h"
 #include "temp_folder.h"
 
@@ -72,6 +73,11 @@ TEST(ObdReport, BytesAreTheKoreanLayoutWithoutAFinalLineBreak) {
   const auto body = Utf8ToUtf16Le(expected);
   whole.insert(whole.end(), body.begin(), body.end());
   EXPECT_EQ(bytes, whole);
+  // The report is a file: its numbers keep the point under a decimal-comma locale.
+  const test::CommaLocale comma;
+  if (comma.active()) {
+    EXPECT_EQ(ObdReportBytes(*stamp, Sample()), whole);
+  }
 }
 
 TEST(ObdReport, ExtremeValuesStillFormat) {

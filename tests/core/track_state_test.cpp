@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+#include "comma_locale.h"
+
 namespace direvovu {
 namespace {
 
@@ -50,14 +52,9 @@ TEST(NmeaToDecimalDegreesTest, ConvertsDegreesAndMinutes) {
 TEST(NmeaToDecimalDegreesTest, DoesNotFollowTheProcessLocale) {
   // Window toolkits switch the C locale to the user's; a decimal comma must not cut
   // the minutes off.
-  const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
-  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr &&
-      std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") == nullptr) {
-    GTEST_SKIP() << "no locale with a decimal comma installed";
-  }
-  const double degrees = NmeaToDecimalDegrees("3723.4567");
-  std::setlocale(LC_NUMERIC, saved.c_str());
-  EXPECT_NEAR(degrees, 37.390945, 5e-7);
+  const test::CommaLocale comma;
+  if (!comma.active()) GTEST_SKIP() << "no locale with a decimal comma installed";
+  EXPECT_NEAR(NmeaToDecimalDegrees("3723.4567"), 37.390945, 5e-7);
 }
 
 TEST(TrackRecordIndexTest, ScalesPlayTimeAndStaysInsideTheTrack) {

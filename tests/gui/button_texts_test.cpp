@@ -75,7 +75,8 @@ const std::vector<WindowCase>& Windows() {
        [](WindowContext& c) { return std::make_unique<gui::CEnvSet>(c.folders, 5, c.prompts, nullptr); }},
       {"camera_setup",
        [](WindowContext& c) {
-         gui::UserSetupContext setup{'E', c.drives, -32400, [] { return CivilTime{2012, 3, 14, 9, 5, 7}; }};
+         gui::UserSetupContext setup{
+             'E', c.drives, -32400, [] { return CivilTime{2012, 3, 14, 9, 5, 7}; }, {}};
          return std::make_unique<gui::CUserSetup>(std::move(setup), c.prompts);
        }},
       {"detail_search",

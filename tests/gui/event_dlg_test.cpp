@@ -120,6 +120,15 @@ TEST_F(EventReportWindow, SearchReadsTheChosenFolderWithCountsFromZero) {
   EXPECT_EQ(dialog.list()->topLevelItem(0)->text(6), "Z");
   EXPECT_EQ(dialog.countLabel(0)->text(), "0");
   EXPECT_EQ(dialog.countLabel(2)->text(), "1");
+
+  // Next time the window opens on the card, but Search starts where the user last went.
+  CEventDlg again(Context(), prompts);
+  prompts.setFolderAnswer([&](const QString& start) {
+    asked_from = start;
+    return QString();
+  });
+  again.SearchCommand();
+  EXPECT_EQ(asked_from, other);
 }
 
 TEST_F(EventReportWindow, SaveWritesTheReportAndSaysWhere) {

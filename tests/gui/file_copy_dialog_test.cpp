@@ -16,6 +16,7 @@
 #include "gui/controls/ui_text.h"
 #include "recording_prompts.h"
 #include "sdcard_test_card.h"
+#include "text_fit_support.h"
 
 namespace direvovu::gui {
 namespace {
@@ -56,6 +57,30 @@ TEST(FileCopyDialog, CopiesOnItsWorkerAndEndsWithOk) {
   EXPECT_TRUE(prompts.rows().empty());
   QTest::mouseClick(dialog.button(), Qt::LeftButton);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(FileCopyDialog, ProgressIsCountedOnlyOnceTheSizesAreKnownInTheReadersNumbers) {
+  test::TestCard card;
+  test::RecordingPrompts prompts;
+  CFileCopy dialog(PlanOf(card), prompts);
+  constexpr std::uint64_t kMb = 1024 * 1024;
+  const struct {
+    int language;
+    DownloadProgress progress;
+    const char* detail;
+    bool percent_shown;
+  } cases[] = {
+      {kEnglish, {1, 4, 0, 0, "a.mp4", -1}, "a.mp4", false},  // the sizes are not known yet
+      {kEnglish, {1, 4, 3 * kMb / 2, 700 * kMb, "a.mp4", -1}, "1.5 / 700.0 MB   a.mp4", true},
+      {kRussian, {1, 4, 3 * kMb / 2, 700 * kMb, "a.mp4", -1}, "1,5 / 700,0 МБ   a.mp4", true},
+      {kPortugueseBrazil, {1, 4, 3 * kMb / 2, 700 * kMb, "a.mp4", -1}, "1,5 / 700,0 MB   a.mp4", true},
+  };
+  for (const auto& c : cases) {
+    const test::LanguageScope language(c.language);
+    dialog.ShowProgress(c.progress);
+    EXPECT_EQ(dialog.detail()->text().toStdString(), c.detail);
+    EXPECT_EQ(dialog.bar()->isTextVisible(), c.percent_shown) << c.detail;
+  }
 }
 
 TEST(FileCopyDialog, LowSpaceIsToldOnTheWindowsThread) {

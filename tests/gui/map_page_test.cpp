@@ -151,7 +151,6 @@ TEST_F(MapPageTest, ArgumentsCannotRunCodeInThePage) {
   const std::string time = "\"]);window.pwned=2;//";
   map::RoutePoint point;
   point.position = {38.71, -9.14};
-  point.show_marker = true;
   point.show_time = true;
   map::PageCall call = map::RoutePointCall("on_set_route2", point);
   call.arguments[3] = date;
@@ -186,7 +185,8 @@ TEST_F(MapPageTest, ATripHasItsLineStartEndAndAMovingMarkerWithItsInfoBox) {
   now.hour = 9;
   now.minute = 7;
   now.second = 3;
-  ASSERT_TRUE(bridge_.Call(map::RoutePointCall("on_set_route2", now)));  // marker switch 0: hidden
+  now.hide_marker = true;  // marker switch 1
+  ASSERT_TRUE(bridge_.Call(map::RoutePointCall("on_set_route2", now)));
   Settle();
   EXPECT_EQ(shown, QStringLiteral("1"));
   test::PageDrawing drawing = ReadDrawing(browser_.page());
@@ -194,7 +194,7 @@ TEST_F(MapPageTest, ATripHasItsLineStartEndAndAMovingMarkerWithItsInfoBox) {
   EXPECT_EQ(drawing.circles.size(), 2u);
   EXPECT_TRUE(drawing.markers.empty());
 
-  now.show_marker = true;
+  now.hide_marker = false;  // the initial switch 0: shown
   now.show_time = true;
   ASSERT_TRUE(bridge_.Call(map::RoutePointCall("on_set_route2", now)));
   Settle();

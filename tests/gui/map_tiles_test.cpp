@@ -71,7 +71,9 @@ TEST(MapTiles, AFolderOfTilesIsServedWithNoNetwork) {
       test::RunScript(browser.page(),
                       QStringLiteral("document.querySelector('.leaflet-control-attribution').textContent"))
           .toString();
-  EXPECT_TRUE(credits.contains(QStringLiteral("local copy"))) << credits.toStdString();
+  // Credited with the folder's name, not as someone else's tiles.
+  EXPECT_TRUE(credits.contains(QString::fromStdString(folder.filename().string()))) << credits.toStdString();
+  EXPECT_FALSE(credits.contains(QStringLiteral("OpenStreetMap"))) << credits.toStdString();
 }
 
 TEST(MapTiles, MbTilesRowsAreReadFlipped) {

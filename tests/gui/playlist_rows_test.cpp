@@ -71,6 +71,7 @@ TEST_F(Playlist, OpenDialogListsFrontRecordingsInOrderAndPlaysTheFirstASecondLat
                       pairs.folder / "x.txt", pairs.plain[1]});
   });
   dialog_->playlist().OpenCommand();
+  EXPECT_EQ(messages_.filePicks(), std::vector<gui::FilePick>{gui::FilePick::Several});
   ASSERT_EQ(list_->RowCount(), 3);
   for (int row = 0; row < 3; ++row)
     EXPECT_EQ(list_->PathAt(row), pairs.plain[static_cast<std::size_t>(row)].string());
@@ -78,8 +79,8 @@ TEST_F(Playlist, OpenDialogListsFrontRecordingsInOrderAndPlaysTheFirstASecondLat
   EXPECT_EQ(list_->SelectedRow(), 0);
   EXPECT_TRUE(dialog_->playlist().timers().IsActive(timer::kPlayOpened));
   EXPECT_EQ(dialog_->playlist().timers().Period(timer::kPlayOpened), 1000);
-  EXPECT_FALSE(dialog_->playback().loadPending());   // not before the second is over
-  EXPECT_TRUE(messages_.rows().empty());  // a name that is not a recording is left out silently
+  EXPECT_FALSE(dialog_->playback().loadPending());  // not before the second is over
+  EXPECT_TRUE(messages_.rows().empty());            // a name that is not a recording is left out silently
   // Several files: their folder is where the dialog starts next time.
   const CBIniFile settings(folders_->settings_file());
   EXPECT_EQ(settings.GetString("VIEWER_SETUP", "OPEN_PATH", ""), pairs.folder.string());

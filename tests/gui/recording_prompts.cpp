@@ -27,7 +27,8 @@ bool RecordingPrompts::Password(const PasswordQuestion& question) {
 }
 
 QStringList RecordingPrompts::ChooseFiles(const QString& /*title*/, const QString& start,
-                                          const QString& /*filter*/) {
+                                          const QString& /*filter*/, gui::FilePick pick) {
+  file_picks_.push_back(pick);
   return files_ ? files_(start) : QStringList();
 }
 

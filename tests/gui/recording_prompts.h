@@ -35,7 +35,10 @@ class RecordingPrompts final : public gui::IPrompts {
 
   bool Message(const gui::MessageRequest& request) override;
   bool Password(const PasswordQuestion& question) override;
-  QStringList ChooseFiles(const QString& title, const QString& start, const QString& filter) override;
+  QStringList ChooseFiles(const QString& title, const QString& start, const QString& filter,
+                          gui::FilePick pick) override;
+  // What each open dialog allowed, in order.
+  [[nodiscard]] const std::vector<gui::FilePick>& filePicks() const { return file_picks_; }
   QString ChooseFolder(const QString& title, const QString& start) override;
   bool ChoosePrinter(QPrinter& printer) override;
   void Alert(const QString& text) override { alerts_.push_back(text); }
@@ -54,6 +57,7 @@ class RecordingPrompts final : public gui::IPrompts {
   std::function<void()> while_shown_;
   std::function<bool(const PasswordQuestion&)> password_;
   std::function<QStringList(const QString&)> files_;
+  std::vector<gui::FilePick> file_picks_;
   std::function<QString(const QString&)> folder_;
   int password_questions_ = 0;
   std::vector<gui::FormatQuestion> format_questions_;

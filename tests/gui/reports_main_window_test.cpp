@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <fstream>
 
 #include "core/app/main_window_layout.h"
@@ -17,6 +18,7 @@
 #include "gui/map/car_info.h"
 #include "gui/reports/event_dlg.h"
 #include "gui/reports/program_info.h"
+#include "gui/sdcard/sd_download_dialog.h"
 #include "main_window_fixture.h"
 #include "scoped_environment.h"
 
@@ -138,6 +140,28 @@ TEST_F(ReportsMainWindowTest, ThePageTimersGoWithPlaybackAndKoreanHearsThereIsNo
   EXPECT_EQ(messages_.rows(), std::vector<MessageId>{msg::kNoObdInformation});
   dialog_->StopCommand();
   EXPECT_TRUE(window->timers().ActiveIds().empty());
+}
+
+// Once anything played, the card is not formatted for the rest of the run: not after a
+// stop, not while a new load copies.
+TEST_F(ReportsMainWindowTest, FormatStaysRefusedAfterAStopAndDuringTheNextLoad) {
+  SampleRecordings recordings;
+  const fs::path pair = recordings.MakePair("2012-03-14T09:05:07");
+  ASSERT_FALSE(pair.empty());
+  Initialise();
+  StartPair(pair);
+  dialog_->StopCommand();
+  const auto refused = [this] {
+    messages_.clear();
+    const bool shown =
+        PressAndLook<gui::CSDDownLoad>(ctl::kSdDownload, [](gui::CSDDownLoad& d) { d.FormatCommand(); });
+    const auto& rows = messages_.rows();
+    return shown && std::find(rows.begin(), rows.end(), msg::kCantFormatSd) != rows.end() &&
+           messages_.formatQuestions().empty();
+  };
+  EXPECT_TRUE(refused()) << "after the stop";
+  ASSERT_TRUE(dialog_->playback().Load(pair));
+  EXPECT_TRUE(refused()) << "during a new load";
 }
 
 }  // namespace

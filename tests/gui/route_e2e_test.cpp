@@ -113,8 +113,7 @@ void TraceTheFirstTrip(const Service& service, const fs::path& log, bool screens
       << " points and its start and end; drawn: " << Describe(test::ReadDrawing(window.browser()->page()));
 
   window.speedList()->setCurrentIndex(3);
-  window.SetMarkerSwitch(true);
-  window.SetTimeSwitch(true);
+  window.SetTimeSwitch(true);  // the marker is shown from the start
   window.StartTracing();
   const int half = (trip.endIndex - trip.startIndex) / 2;
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.trace().progress >= half; }, 30000));

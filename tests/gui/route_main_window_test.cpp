@@ -6,11 +6,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-
 #include "core/app/main_window_layout.h"
 #include "core/map/route_window_layout.h"
 #include "core/settings/texts.h"
 #include "gui/map/router_dlg.h"
+#include "gui/map/web_browser.h"
 #include "main_window_fixture.h"
 #include "scoped_environment.h"
 
@@ -90,6 +90,26 @@ TEST_F(RouteMainWindowTest, APauseOfTheUsersWhileTheRouteWindowIsOpenIsKeptAfter
   window->button(map::route_ctl::kClose)->click();
   QTest::qWait(300);
   EXPECT_EQ(dialog_->playback().state(), PlaybackState::Paused);
+}
+
+// A first page that fails to load leaves the window closed, not open and unseen: the
+// next press loads it again and shows it.
+TEST_F(RouteMainWindowTest, AFailedFirstPageLoadIsTriedAgainByTheNextPress) {
+  Initialise();
+  dialog_->maps().RouteCommand();
+  gui::CRouter* window = dialog_->maps().routeWindow();
+  ASSERT_NE(window, nullptr);
+  window->browser()->Navigate(QStringLiteral("direvovu://map/no/such/page.html"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog_->maps().routeOpen(); }, 20000));
+  QTest::qWait(300);  // the aborted first load may still report
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(window->reloadMarked());
+
+  dialog_->maps().RouteCommand();
+  EXPECT_TRUE(dialog_->maps().routeOpen());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->isVisible(); }, 20000));
+  EXPECT_TRUE(window->everLoaded());
+  EXPECT_EQ(dialog_->maps().routeWindow(), window);
 }
 
 }  // namespace

@@ -152,6 +152,8 @@ TEST_F(RouterTest, TheFirstOpenStartsInTheCardsSetupFolderAndLaterOnesWhereTheDi
   ASSERT_EQ(starts.size(), 2U);
   EXPECT_EQ(starts[0], QString::fromStdString((card_ / "Setup").string()));
   EXPECT_TRUE(starts[1].isEmpty());
+  // One log at a time: the dialog takes one file.
+  EXPECT_EQ(prompts_.filePicks(), std::vector<gui::FilePick>(2, gui::FilePick::One));
   EXPECT_EQ(sd_.CardLetter(), 'E');  // found by the SD search the first open ran
   // Cancelling still clears the page.
   EXPECT_EQ(CallsOf("clear_overlay").size(), 2U);
@@ -255,7 +257,8 @@ TEST_F(RouterTest, TheSwitchesReachThePageAndTheirNoticesSayWhatTheyDo) {
   EXPECT_EQ(steps[0].arguments[5], "1");
   EXPECT_EQ(steps[0].arguments[6], "1");
   window->SetMarkerSwitch(false);
-  EXPECT_EQ(prompts_.rows(), (std::vector<MessageId>{msg::kTimeShown, msg::kMarkerShown, msg::kMarkerHidden}));
+  EXPECT_EQ(prompts_.rows(),
+            (std::vector<MessageId>{msg::kTimeShown, msg::kMarkerHidden, msg::kMarkerShown}));
 
   prompts_.clear();
   window->RetranslateTexts(kJapanese);

@@ -2,17 +2,20 @@
 // read back.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <fstream>
 
 #include "core/settings/ini_file.h"
 #include "core/settings/texts.h"
+#include "gui/controls/sd_drive_dialog.h"
 #include "gui/setup/env_set_dialog.h"
 #include "gui/setup/user_setup_dialog.h"
 #include "recording_prompts.h"
@@ -215,6 +218,25 @@ TEST_F(SetupDialogTest, CameraOpenOnAnotherCardChangesOnlyTheFolder) {
   EXPECT_EQ(dialog.folderBox()->text().toStdString(),
             (fs::path(dir.path().toStdString()) / "g" / "Setup").string());
   EXPECT_EQ(dialog.driverBox()->text(), QStringLiteral("Kim"));
+}
+
+TEST_F(SetupDialogTest, CameraOpenListsTheDrivesOfThatMoment) {
+  UserSetupContext context = Context();
+  const fs::path later = fs::path(dir.path().toStdString()) / "h";
+  context.drives_now = [&] { return DriveList{{'E', card(), true}, {'H', later, true}}; };
+  CUserSetup dialog(std::move(context), prompts);
+  QStringList listed;
+  QTimer::singleShot(0, [&] {
+    auto* chooser = qobject_cast<CSDDrive*>(QApplication::activeModalWidget());
+    if (chooser == nullptr) return;
+    for (int i = 0; i < chooser->driveList()->count(); ++i) listed << chooser->driveList()->itemText(i);
+    chooser->driveList()->setCurrentIndex(chooser->driveList()->count() - 1);
+    chooser->okButton()->click();
+  });
+  dialog.openButton()->click();
+  ASSERT_EQ(listed.size(), 2);
+  EXPECT_TRUE(listed[1].startsWith(QLatin1Char('H'))) << listed[1].toStdString();
+  EXPECT_EQ(dialog.folderBox()->text().toStdString(), (later / "Setup").string());
 }
 
 }  // namespace

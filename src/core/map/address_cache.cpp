@@ -1,8 +1,11 @@
 #include "core/map/address_cache.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "core/io/atomic_file.h"
 #include "core/map/map_page.h"
@@ -77,7 +80,9 @@ std::optional<AddressReply> ReadAddressCacheText(std::string_view text) {
   return reply;
 }
 
-AddressCache::AddressCache(const std::filesystem::path& root, const AddressService& service, int language) {
+AddressCache::AddressCache(const std::filesystem::path& root, const AddressService& service, int language,
+                           std::size_t max_files)
+    : max_files_(std::max<std::size_t>(max_files, 1)) {
   if (root.empty()) return;
   const std::string kind = service.kind == AddressServiceKind::Rgc ? "rgc" : "nominatim";
   folder_ = root / (kind + "-" + NameOf(service.baseUrl + "|" + std::string(AddressLanguageTag(language))));
@@ -103,11 +108,35 @@ void AddressCache::Store(double latitude, double longitude, const AddressReply& 
   if (folder_.empty()) return;
   std::error_code ec;
   std::filesystem::create_directories(folder_, ec);
+  const bool is_new = !std::filesystem::exists(FileOf(key), ec);
   const std::string text = AddressCacheText(reply);
   // A cache that cannot be written only costs a request next time.
-  (void)WriteFileAtomically(
+  const bool written = WriteFileAtomically(
       FileOf(key),
       std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  if (written && is_new) KeepWithinBound();
+}
+
+void AddressCache::KeepWithinBound() {
+  if (files_on_disk_) {
+    ++*files_on_disk_;
+    if (*files_on_disk_ <= max_files_) return;
+  }
+  std::vector<std::pair<std::filesystem::file_time_type, std::filesystem::path>> files;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
+    if (it->path().extension() != ".txt") continue;
+    std::error_code time_ec;
+    const auto written = it->last_write_time(time_ec);
+    if (!time_ec) files.emplace_back(written, it->path());
+  }
+  files_on_disk_ = files.size();
+  if (files.size() <= max_files_) return;
+  const std::size_t keep = max_files_ - max_files_ / 10;
+  std::sort(files.begin(), files.end());
+  for (std::size_t i = 0; i + keep < files.size(); ++i) {
+    if (std::filesystem::remove(files[i].second, ec)) --*files_on_disk_;
+  }
 }
 
 }  // namespace direvovu::map

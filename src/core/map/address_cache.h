@@ -50,12 +50,17 @@ std::string AddressCacheKey(double latitude, double longitude);
 std::string AddressCacheText(const AddressReply& reply);
 std::optional<AddressReply> ReadAddressCacheText(std::string_view text);
 
+// How many answers the folder of one service and language keeps (a few MB on disk);
+// beyond it the oldest written go first.
+inline constexpr std::size_t kAddressCacheFiles = 10000;
+
 // Answers kept in memory and in a folder (one small file per point, written through a
 // temporary file), for one service and language: the folder is named after both.
 class AddressCache {
  public:
   // An empty root keeps answers in memory only.
-  AddressCache(const std::filesystem::path& root, const AddressService& service, int language);
+  AddressCache(const std::filesystem::path& root, const AddressService& service, int language,
+               std::size_t max_files = kAddressCacheFiles);
 
   [[nodiscard]] std::optional<AddressReply> Find(double latitude, double longitude);
   void Store(double latitude, double longitude, const AddressReply& reply);
@@ -63,8 +68,12 @@ class AddressCache {
 
  private:
   [[nodiscard]] std::filesystem::path FileOf(const std::string& key) const;
+  // After a new file: past the bound, the oldest files go until a tenth is free again.
+  void KeepWithinBound();
 
   std::filesystem::path folder_;
+  std::size_t max_files_;
+  std::optional<std::size_t> files_on_disk_;  // counted at the first store
   std::map<std::string, AddressReply> memory_;
 };
 

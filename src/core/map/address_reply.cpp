@@ -145,6 +145,14 @@ std::optional<AddressReply> ParseAddressReply(AddressServiceKind kind, std::stri
 }
 
 std::string JoinAddressParts(std::string_view first, std::string_view second) {
+  // A service may hand a part of blanks only, or with blanks around it.
+  const auto trimmed = [](std::string_view part) {
+    const std::size_t begin = part.find_first_not_of(" \t");
+    if (begin == std::string_view::npos) return std::string_view();
+    return part.substr(begin, part.find_last_not_of(" \t") - begin + 1);
+  };
+  first = trimmed(first);
+  second = trimmed(second);
   if (first.empty()) return std::string(second);
   if (second.empty()) return std::string(first);
   return std::string(first) + " " + std::string(second);

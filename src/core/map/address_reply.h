@@ -77,7 +77,7 @@ struct AddressState {
 // Takes a reply: its parts always, the lines only when it has a town.
 void ApplyAddressReply(AddressState& state, const AddressReply& reply);
 
-// "a b" of two parts, or the one that is not empty.
+// "a b" of two parts, or the one that is not empty; blanks around a part are dropped.
 std::string JoinAddressParts(std::string_view first, std::string_view second);
 
 }  // namespace direvovu::map

@@ -46,7 +46,7 @@ PageCall RoutePointCall(const std::string& function, const RoutePoint& point) {
   return PageCall{function,
                   {std::to_string(point.progress), FixedText(point.position.longitude, 5),
                    FixedText(point.position.latitude, 5), date, time, point.show_time ? "1" : "0",
-                   point.show_marker ? "1" : "0"}};
+                   point.hide_marker ? "1" : "0"}};
 }
 
 PageCall NoDataCall(const std::string& function) { return PageCall{function, {""}}; }

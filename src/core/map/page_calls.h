@@ -34,7 +34,7 @@ struct RoutePoint {
   int year = 0, month = 0, day = 0;
   int hour = 0, minute = 0, second = 0;
   bool show_time = false;
-  bool show_marker = false;
+  bool hide_marker = false;  // the marker switch: 1 hides the moving marker
 };
 PageCall RoutePointCall(const std::string& function, const RoutePoint& point);
 

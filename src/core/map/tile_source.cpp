@@ -50,18 +50,20 @@ std::string HostOf(std::string_view url) {
   return std::string(url.substr(0, url.find_first_of("/?#")));
 }
 
-TileSource Remote(std::string_view url) {
+TileSource Remote(std::string_view url, std::string_view attribution) {
   TileSource source;
   source.url_template = std::string(url);
   const std::string host = HostOf(url);
-  source.attribution = host.find("openstreetmap.org") != std::string::npos
-                           ? std::string(kOsmAttribution)
-                           : "Tiles &copy; " + XmlEscaped(host);
+  if (host.find("openstreetmap.org") != std::string::npos) {
+    source.attribution = std::string(kOsmAttribution);
+  } else {
+    source.attribution = attribution.empty() ? "Tiles &copy; " + XmlEscaped(host) : XmlEscaped(attribution);
+  }
   return source;
 }
 
 TileSource DefaultSource(std::string warning) {
-  TileSource source = Remote(kDefaultTileUrl);
+  TileSource source = Remote(kDefaultTileUrl, {});
   source.warning = std::move(warning);
   return source;
 }
@@ -74,21 +76,22 @@ bool ParseNumber(std::string_view text, int& value) {
 
 }  // namespace
 
-TileSource ReadTileSource(std::string_view setting) {
+TileSource ReadTileSource(std::string_view setting, std::string_view attribution) {
+  attribution = Trim(attribution);
   const std::string_view text = Trim(setting);
   if (text.empty()) return DefaultSource({});
   if (StartsWith(text, "http://") || StartsWith(text, "https://")) {
     const bool has_fields = text.find("{z}") != std::string_view::npos &&
                             text.find("{x}") != std::string_view::npos &&
                             text.find("{y}") != std::string_view::npos;
-    if (has_fields && IsUrlText(text)) return Remote(text);
+    if (has_fields && IsUrlText(text)) return Remote(text, attribution);
     return DefaultSource("MAP_TILE_URL " + std::string(text) +
                          " is not a tile template with {z}, {x} and {y}");
   }
   std::error_code ec;
   const std::filesystem::path path{std::string(text)};
-  const std::string local_note =
-      "Tiles &copy; OpenStreetMap contributors (local copy: " + XmlEscaped(path.filename().string()) + ")";
+  // Local tiles may come from anywhere: they are credited as the user says, not as ours.
+  const std::string local_note = XmlEscaped(attribution.empty() ? path.filename().string() : attribution);
   if (std::filesystem::is_directory(path, ec)) {
     return TileSource{TileKind::Folder, {}, path, local_note, {}};
   }
@@ -102,6 +105,11 @@ TileSource ReadTileSource(std::string_view setting) {
 std::string PageTileTemplate(const TileSource& source) {
   if (source.kind == TileKind::Remote) return source.url_template;
   return "direvovu://tiles/{z}/{x}/{y}.png";
+}
+
+TileSource ReadTileSettings(const WorkingFolders& folders) {
+  return ReadTileSource(ReadSettingText(folders, kTileUrlKey, ""),
+                        ReadSettingText(folders, kTileAttributionKey, ""));
 }
 
 std::optional<TileAddress> ParseTilePath(std::string_view path) {

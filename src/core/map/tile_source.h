@@ -6,9 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/settings/viewer_settings.h"
+
 namespace direvovu::map {
 
 inline constexpr std::string_view kTileUrlKey = "MAP_TILE_URL";
+// Plain text crediting tiles of a local folder or file, or of a server other than
+// OpenStreetMap's (whose own credit always stands).
+inline constexpr std::string_view kTileAttributionKey = "MAP_TILE_ATTRIBUTION";
 inline constexpr std::string_view kDefaultTileUrl = "https://tile.openstreetmap.org/{z}/{x}/{y}.png";
 inline constexpr int kMaxTileZoom = 19;
 
@@ -30,7 +35,11 @@ struct TileSource {
 
 // What MAP_TILE_URL names: a template, an existing folder or an existing .mbtiles file.
 // Anything else (and blank) is the default layer; `warning` says why, except for blank.
-TileSource ReadTileSource(std::string_view setting);
+// `attribution` (MAP_TILE_ATTRIBUTION) credits local tiles, by default with the folder's
+// or file's name, and tiles of another server, by default with its host.
+TileSource ReadTileSource(std::string_view setting, std::string_view attribution = {});
+// The tile source the viewer's settings name.
+TileSource ReadTileSettings(const WorkingFolders& folders);
 
 // The address template the page gives its tile layer: the remote template, or the
 // scheme handler's own address for a local source.

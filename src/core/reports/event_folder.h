@@ -12,6 +12,8 @@ namespace direvovu::reports {
 // else the stored EVENT_PATH (empty when none was ever chosen).
 std::filesystem::path InitialEventFolder(const WorkingFolders& folders, char card_letter,
                                          const DriveList& drives);
+// Where the folder browser of Search starts: the stored EVENT_PATH, else `shown`.
+std::filesystem::path EventSearchStart(const WorkingFolders& folders, const std::filesystem::path& shown);
 
 // Remembers a chosen event folder as EVENT_PATH; false when the settings file could not be written.
 bool WriteEventFolder(const WorkingFolders& folders, const std::filesystem::path& folder);

@@ -49,9 +49,9 @@ struct EventList {
 std::string EventNumberText(int number);
 std::string EventValueText(double value);
 
-// The name an event file is read under: in its own file name "mp4" becomes "txt" and
-// "drf0" becomes "drf"; when that is not the 23-character event name the camera writes,
-// the file's own name is used. Only the name changes, never the folder.
+// The name an event file is read under: a file whose own name is the camera's 23
+// characters has "mp4" made "txt" and "drf0" made "drf" in it (when that keeps 23); any
+// other file is read under its own name. Only the name changes, never the folder.
 std::string EventFileName(const std::filesystem::path& found);
 
 // Files of `folder` (one level, folders skipped) whose names end in "txt", put in the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/settings/ini_document.h"
 #include "core/settings/ini_file.h"
 
 namespace direvovu {
@@ -24,7 +25,7 @@ bool WriteSdDownloadChoices(const WorkingFolders& folders, const SdDownloadSetti
 
 bool WriteSdDownloadFolder(const WorkingFolders& folders, const std::filesystem::path& folder) {
   const CBIniFile ini(folders.settings_file());
-  return ini.WriteString(kViewerSection, "SD_DOWN_FOLDER", folder.string().substr(0, 260));
+  return ini.WriteString(kViewerSection, "SD_DOWN_FOLDER", TruncateUtf8(folder.string(), kStoredFolderChars));
 }
 
 std::string InitialSdLocation(const std::string& stored, char cardLetter, const DriveList& drives) {

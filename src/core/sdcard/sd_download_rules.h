@@ -21,7 +21,8 @@ struct SdDownloadSettings {
 SdDownloadSettings ReadSdDownloadSettings(const WorkingFolders& folders);
 // DOWNLOAD_SD, DOWNLOAD_USE and SD_FILE_COPY_TO_LIST, as Download writes them.
 bool WriteSdDownloadChoices(const WorkingFolders& folders, const SdDownloadSettings& settings);
-// SD_DOWN_FOLDER after the folder was browsed (at most 260 characters are kept).
+// SD_DOWN_FOLDER after the folder was browsed (at most 260 characters are kept, never
+// part of one).
 bool WriteSdDownloadFolder(const WorkingFolders& folders, const std::filesystem::path& folder);
 
 // Where the dialog looks at opening: the stored location as it is, else the root of the

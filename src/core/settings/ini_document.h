@@ -82,5 +82,7 @@ std::string_view TrimBlanks(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // The first max_chars characters of UTF-8 text (never splits a character).
 std::string TruncateUtf8(std::string_view text, std::size_t max_chars);
+// How much of a folder the settings keep.
+inline constexpr std::size_t kStoredFolderChars = 260;
 
 }  // namespace direvovu

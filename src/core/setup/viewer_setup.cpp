@@ -6,8 +6,6 @@
 namespace direvovu {
 namespace {
 
-// Folder fields keep the length the settings have always held.
-constexpr std::size_t kFolderChars = 260;
 constexpr int kIntervalCount = 7;
 
 }  // namespace
@@ -28,9 +26,9 @@ ViewerSetupValues OpenViewerSetup(const WorkingFolders& folders, int current_lan
 
 std::vector<std::pair<std::string, std::string>> ViewerSetupToSave(const ViewerSetupValues& v, int volume) {
   return {
-      {"SD_DOWN_FOLDER", TruncateUtf8(v.download_folder, kFolderChars)},
-      {"CAPTURE_FOLDER", TruncateUtf8(v.capture_folder, kFolderChars)},
-      {"DECRYPTION_FOLDER", TruncateUtf8(v.decryption_folder, kFolderChars)},
+      {"SD_DOWN_FOLDER", TruncateUtf8(v.download_folder, kStoredFolderChars)},
+      {"CAPTURE_FOLDER", TruncateUtf8(v.capture_folder, kStoredFolderChars)},
+      {"DECRYPTION_FOLDER", TruncateUtf8(v.decryption_folder, kStoredFolderChars)},
       {"LANGUAGE", std::to_string(v.language)},
       {"MARK_ROUTE_ONOFF", v.marker_on ? "1" : "0"},
       {"ROUTE_INTERVAL", std::to_string(v.route_interval)},

@@ -38,13 +38,13 @@ char CardSession::SearchCardReportingMissing() {
   return card_.letter;
 }
 
-std::optional<PlaylistChange> CardSession::Download(bool played, QWidget* parent) {
+std::optional<PlaylistChange> CardSession::Download(QWidget* parent) {
   SearchCardForButton(prompts_, card_, true);
   SdDownloadContext context;
   context.folders = folders_;
   context.cardLetter = card_.letter;
   context.drives = platform::CurrentDrives();
-  context.played = played;
+  context.played = played_;
   context.tables = &tables_;
   CSDDownLoad dialog(std::move(context), prompts_, *formatter_, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -76,6 +76,7 @@ void CardSession::CameraSetup(QWidget* parent) {
   UserSetupContext context;
   context.card_letter = card_.letter;
   context.drives = platform::CurrentDrives();
+  context.drives_now = &platform::CurrentDrives;
   context.pc_seconds_west = platform::PcSecondsWestOfUtc();
   CUserSetup dialog(std::move(context), prompts_, parent);
   dialog.exec();

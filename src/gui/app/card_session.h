@@ -28,9 +28,11 @@ class CardSession final : public ICardFinder {
   char SearchCard() override;
   char SearchCardReportingMissing() override;
 
-  // The SD download dialog; what it did to the play list, when it changed it. `played`:
-  // a recording has played since the viewer started (the format is refused then).
-  std::optional<PlaylistChange> Download(bool played, QWidget* parent);
+  // A recording was loaded or played: from now on, for the life of the process, the
+  // download dialog refuses to format (a stop or a new load does not undo it).
+  void NotePlayback() { played_ = true; }
+  // The SD download dialog; what it did to the play list, when it changed it.
+  std::optional<PlaylistChange> Download(QWidget* parent);
   void EventReport(QWidget* parent);
   void ProgramInfo(QWidget* parent);
   void CameraSetup(QWidget* parent);
@@ -50,6 +52,7 @@ class CardSession final : public ICardFinder {
   IPrompts& prompts_;
   SdCardState card_;
   CardWorkTables tables_;
+  bool played_ = false;
   std::unique_ptr<platform::IDriveFormatter> formatter_ = std::make_unique<platform::SystemDriveFormatter>();
 };
 

@@ -26,9 +26,10 @@ bool DialogPrompts::Password(const PasswordQuestion& question) {
   return AskPasswordWithDialogs(question, parent_);
 }
 
-QStringList DialogPrompts::ChooseFiles(const QString& title, const QString& start, const QString& filter) {
+QStringList DialogPrompts::ChooseFiles(const QString& title, const QString& start, const QString& filter,
+                                       FilePick pick) {
   QFileDialog dialog(parent_, title, start, filter);
-  dialog.setFileMode(QFileDialog::ExistingFiles);
+  dialog.setFileMode(pick == FilePick::One ? QFileDialog::ExistingFile : QFileDialog::ExistingFiles);
   return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 

@@ -12,7 +12,8 @@ class DialogPrompts final : public IPrompts {
 
   bool Message(const MessageRequest& request) override;
   bool Password(const PasswordQuestion& question) override;
-  QStringList ChooseFiles(const QString& title, const QString& start, const QString& filter) override;
+  QStringList ChooseFiles(const QString& title, const QString& start, const QString& filter,
+                          FilePick pick) override;
   QString ChooseFolder(const QString& title, const QString& start) override;
   bool ChoosePrinter(QPrinter& printer) override;
   void Alert(const QString& text) override;

@@ -99,7 +99,7 @@ void MapFollower::RouteCommand() {
     route_->RefreshLabels();
     route_->ShowMapPage();
   }
-  route_->show();
+  if (route_->everLoaded()) route_->show();  // else it shows itself once its page loads
 }
 
 void MapFollower::LanguageChanged(int language) {

@@ -46,7 +46,7 @@ void PlaylistController::OpenCommand() {
   open_dialog_busy_ = true;
   const QStringList chosen =
       prompts_.ChooseFiles(UiText(TextTable::ProgramTexts, rows::program_texts::kOpenRecordingsTitle), start,
-                           QStringLiteral("drf0*.mp4 (drf0*.mp4)"));
+                           QStringLiteral("drf0*.mp4 (drf0*.mp4)"), FilePick::Several);
   open_dialog_busy_ = false;
   if (chosen.isEmpty()) return;
   // One file: its full path; several: their folder. The dialog starts there next time.

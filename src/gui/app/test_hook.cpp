@@ -36,8 +36,9 @@ class AnsweringPrompts final : public IPrompts {
     return question.matches(
         std::string_view(password_.constData(), static_cast<std::size_t>(password_.size())));
   }
-  QStringList ChooseFiles(const QString& title, const QString& start, const QString& filter) override {
-    return real_.ChooseFiles(title, start, filter);
+  QStringList ChooseFiles(const QString& title, const QString& start, const QString& filter,
+                          FilePick pick) override {
+    return real_.ChooseFiles(title, start, filter, pick);
   }
   QString ChooseFolder(const QString& title, const QString& start) override {
     return real_.ChooseFolder(title, start);
@@ -97,8 +98,8 @@ void TestHook::Poll() {
   };
   if (dialog_->playback().frontPresent()) report(front_reported_, dialog_->playback().front(), "front");
   if (dialog_->playback().rearPresent()) report(rear_reported_, dialog_->playback().rear(), "rear");
-  const bool all =
-      (!dialog_->playback().frontPresent() || front_reported_) && (!dialog_->playback().rearPresent() || rear_reported_);
+  const bool all = (!dialog_->playback().frontPresent() || front_reported_) &&
+                   (!dialog_->playback().rearPresent() || rear_reported_);
   if (all && (front_reported_ || rear_reported_)) {
     watch_.stop();
     done_ = true;

@@ -64,7 +64,7 @@ void CVantorDlg::ConnectCommands() {
     });
   };
   unless_closed(ctl::kSdDownload, [this] {
-    if (const auto change = card_.Download(playback_->startedCount() > 0, this)) playlist_->Apply(*change);
+    if (const auto change = card_.Download(this)) playlist_->Apply(*change);
   });
   unless_closed(ctl::kDetailSearch, [this] {
     // Playback starts one second later, as after any new play list.

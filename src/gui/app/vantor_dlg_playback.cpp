@@ -24,7 +24,8 @@ void CVantorDlg::ConnectPlayback() {
   connect(p, &PairPlayback::stopped, this, &CVantorDlg::PlaybackStopped);
   connect(p, &PairPlayback::seeked, display_.get(), &PlaybackDisplay::Seeked);
   connect(p, &PairPlayback::indicatorsChanged, this, [this] { update(); });
-  connect(playlist_.get(), &PlaylistController::transportRests, this, [this] { ShowOneOf(ctl::kPlay, ctl::kPause); });
+  connect(playlist_.get(), &PlaylistController::transportRests, this,
+          [this] { ShowOneOf(ctl::kPlay, ctl::kPause); });
 }
 
 void CVantorDlg::PlaybackStateChanged(PlaybackState state) {
@@ -34,6 +35,8 @@ void CVantorDlg::PlaybackStateChanged(PlaybackState state) {
   } else {
     unsetCursor();
   }
+  // A load may copy from the card: formatting it is refused from the first load on.
+  if (state == PlaybackState::Loading || state == PlaybackState::Opening) card_.NotePlayback();
   switch (state) {
     case PlaybackState::Opening:
     case PlaybackState::Playing:

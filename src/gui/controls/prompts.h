@@ -16,7 +16,7 @@ namespace direvovu::gui {
 // One call of the program's message box.
 struct MessageRequest {
   MessageId message = msg::kNoPrinter;  // what the box says
-  QString detail = " ";  // shown below the message; callers pass " " when they have none
+  QString detail = " ";                 // shown below the message; callers pass " " when they have none
   bool cancel_shown = false;
   bool ok_shown = true;
   bool auto_close = false;
@@ -33,6 +33,9 @@ struct FormatQuestion {
   QString label;   // the volume label, "" when it has none
 };
 
+// How many files an open dialog lets the user take.
+enum class FilePick { One, Several };
+
 // Everything a window asks the user, in one place: the windows are handed one (as they are
 // handed the player factory), the program the real dialogs and the tests a recorder.
 class IPrompts {
@@ -46,8 +49,10 @@ class IPrompts {
   virtual bool Message(const MessageRequest& request) = 0;
   // The password dialogs of a scrambled recording; true once a typed password matched.
   virtual bool Password(const PasswordQuestion& question) = 0;
-  // An open-file dialog for existing files; empty when cancelled.
-  virtual QStringList ChooseFiles(const QString& title, const QString& start, const QString& filter) = 0;
+  // An open-file dialog for existing files, one or several as `pick` says; empty when
+  // cancelled.
+  virtual QStringList ChooseFiles(const QString& title, const QString& start, const QString& filter,
+                                  FilePick pick) = 0;
   // A folder browser; empty when cancelled.
   virtual QString ChooseFolder(const QString& title, const QString& start) = 0;
   // The print dialog for `printer`; false when cancelled.

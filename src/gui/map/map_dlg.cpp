@@ -11,8 +11,8 @@
 #include "core/map/map_page.h"
 #include "core/map/page_calls.h"
 #include "core/settings/texts.h"
-#include "gui/controls/show_message.h"
 #include "gui/controls/picture_capture.h"
+#include "gui/controls/show_message.h"
 #include "gui/map/map_scheme_handler.h"
 #include "gui/map/web_browser.h"
 #include "gui/map/web_engine.h"
@@ -102,7 +102,7 @@ void CMapDlg::RefreshTexts() {
 }
 
 void CMapDlg::ApplyTileSetting() {
-  tiles_ = map::ReadTileSource(ReadSettingText(folders_, map::kTileUrlKey, ""));
+  tiles_ = map::ReadTileSettings(folders_);
   if (!tiles_.warning.empty() && tiles_.warning != last_warning_) {
     std::fprintf(stderr, "direvovu: %s; using %s\n", tiles_.warning.c_str(),
                  std::string(map::kDefaultTileUrl).c_str());

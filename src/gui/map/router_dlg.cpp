@@ -272,7 +272,7 @@ void CRouter::RetranslateTexts(int language) {
 
 void CRouter::ShowMapPage() {
   flags_.reload_mark = false;
-  MapScheme().SetTileSource(map::ReadTileSource(ReadSettingText(folders_, map::kTileUrlKey, "")));
+  MapScheme().SetTileSource(map::ReadTileSettings(folders_));
   page_.Detach();
   const std::string url =
       map::PageUrl(language_, map::PageWindow::Route, map::DefaultCentre(language_, map::PageWindow::Route));
@@ -284,8 +284,15 @@ void CRouter::DocumentComplete(bool ok) {
     page_.Detach();
     emit pageReady(false);
     ShowMessage(prompts_, msg::kFailFetchPage);
+    if (flags_.open && !isVisible()) {
+      // Never shown: the press that opened it is over, and the next one loads again.
+      flags_.open = false;
+      flags_.reload_mark = true;
+      emit closed();
+    }
     return;
   }
+  flags_.ever_loaded = true;
   emit pageLoaded();
   if (flags_.open) show();
 }

@@ -18,9 +18,9 @@
 #include "core/map/route_tracing.h"
 #include "core/map/trips.h"
 #include "core/settings/viewer_settings.h"
-#include "gui/controls/prompts.h"
 #include "gui/controls/card_finder.h"
 #include "gui/controls/picture_print.h"
+#include "gui/controls/prompts.h"
 #include "gui/map/web_page.h"
 
 class QAbstractButton;
@@ -42,6 +42,7 @@ class CWebBrowser20;
 struct RouteWindowFlags {
   bool open = false;         // shown by the route button, not yet closed
   bool reload_mark = false;  // the language changed while the window was closed
+  bool ever_loaded = false;  // its page loaded once, so it may show while it reloads
 };
 
 // The route window: opens a camera driving log, lists its trips with their figures,
@@ -68,6 +69,8 @@ class CRouter : public QDialog {
   // The language changed while the window was hidden: its texts and page wait for the
   // next showing.
   [[nodiscard]] bool reloadMarked() const { return flags_.reload_mark; }
+  // Its page never loaded: it stays hidden until a load succeeds.
+  [[nodiscard]] bool everLoaded() const { return flags_.ever_loaded; }
 
   // Loads the page of the current language at the route window's size.
   void ShowMapPage();
@@ -194,7 +197,7 @@ class CRouter : public QDialog {
   bool log_folder_chosen_ = false;
   bool busy_ = false;
   bool show_time_ = false;
-  bool show_marker_ = false;
+  bool hide_marker_ = false;  // the marker switch, 0 at the start: the marker is shown
 
   // Texts of the current point and of the card's owner.
   map::AddressState address_;

@@ -5,8 +5,8 @@
 
 #include "core/map/route_window_layout.h"
 #include "gui/controls/bitmap_slider.h"
-#include "gui/map/router_dlg.h"
 #include "gui/controls/window_picture.h"
+#include "gui/map/router_dlg.h"
 
 namespace direvovu::gui {
 namespace ctl = map::route_ctl;
@@ -30,7 +30,7 @@ void CRouter::CloseWindow() {
   log_folder_chosen_ = false;
   busy_ = false;
   show_time_ = false;
-  show_marker_ = false;
+  hide_marker_ = false;
   ShowOneOf(ctl::kTimeOn, ctl::kTimeOff);
   ShowOneOf(ctl::kMarkerOn, ctl::kMarkerOff);
   speed_list_->setCurrentIndex(static_cast<int>(map::TracingSpeed::Normal));

@@ -42,7 +42,8 @@ std::optional<std::filesystem::path> CRouter::ChooseLogFile() {
   namespace pt = rows::program_texts;
   const QString title = ToQString(Text(TextTable::ProgramTexts, pt::kOpenDrivingLogTitle, language_));
   const QString type = ToQString(Text(TextTable::ProgramTexts, pt::kDrivingLogFiles, language_));
-  const QStringList files = prompts_.ChooseFiles(title, start, QStringLiteral("%1 (*.dat)").arg(type));
+  const QStringList files =
+      prompts_.ChooseFiles(title, start, QStringLiteral("%1 (*.dat)").arg(type), FilePick::One);
   if (files.isEmpty()) return std::nullopt;
   return std::filesystem::path(files.front().toStdString());
 }
@@ -138,7 +139,7 @@ void CRouter::SendRoutePoint(int record, int kind, int progress) {
   date_text_ = QString::fromStdString(map::RecordDateText(r));
   time_text_ = QString::fromStdString(map::RecordTimeText(r));
   const map::RoutePoint point{progress, r.Position(), r.year,   r.month,    r.day,
-                              r.hour,   r.minute,     r.second, show_time_, show_marker_};
+                              r.hour,   r.minute,     r.second, show_time_, hide_marker_};
   if (kind == kEndPoint) {
     CallPage(map::RoutePointCall("end_route", point));
     return;
@@ -221,12 +222,12 @@ void CRouter::SetTimeSwitch(bool on) {
     ShowMessage(prompts_, on ? msg::kTimeShown : msg::kTimeHidden);
 }
 
-// The notice says what the switch now does: the marker is shown after "Display Marker".
+// The switch at 1 (button 1006) hides the moving marker and says so; at 0 it is shown.
 void CRouter::SetMarkerSwitch(bool on) {
   ShowOneOf(on ? ctl::kMarkerOff : ctl::kMarkerOn, on ? ctl::kMarkerOn : ctl::kMarkerOff);
-  show_marker_ = on;
+  hide_marker_ = on;
   if (language_ == kKorean || language_ == kEnglish)
-    ShowMessage(prompts_, on ? msg::kMarkerShown : msg::kMarkerHidden);
+    ShowMessage(prompts_, on ? msg::kMarkerHidden : msg::kMarkerShown);
 }
 
 void CRouter::ResetTracing(bool clear_page) {

@@ -57,8 +57,8 @@ void CEventDlg::ShowCounts() {
 }
 
 void CEventDlg::SearchCommand() {
-  const QString chosen = prompts_.ChooseFolder(UiLabel(msg::kSelectEventFolder),
-                                               QString::fromStdString(folder_.string()));
+  const QString start = QString::fromStdString(reports::EventSearchStart(context_.folders, folder_).string());
+  const QString chosen = prompts_.ChooseFolder(UiLabel(msg::kSelectEventFolder), start);
   if (chosen.isEmpty()) return;
   folder_ = chosen.toStdString();
   // The folder is a convenience for next time; a settings file we cannot write stops nothing.

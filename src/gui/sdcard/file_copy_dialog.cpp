@@ -11,6 +11,7 @@
 #include <future>
 #include <mutex>
 
+#include "core/settings/size_text.h"
 #include "core/settings/texts.h"
 #include "gui/controls/show_message.h"
 #include "gui/controls/ui_text.h"
@@ -23,10 +24,6 @@ constexpr int kStopCloseMs = 6000;
 // The worker answers a stop within one piece of a file; past this the dialog lets it
 // finish on its own rather than hang the window.
 constexpr auto kJoinBound = std::chrono::seconds(10);
-
-QString Megabytes(std::uint64_t bytes) {
-  return QString::number(static_cast<double>(bytes) / (1024.0 * 1024.0), 'f', 1);
-}
 
 QString TimeText(double seconds) {
   const long long whole = std::llround(seconds);
@@ -143,10 +140,15 @@ void CFileCopy::ButtonPressed() {
 }
 
 void CFileCopy::ShowProgress(const DownloadProgress& p) {
-  bar_->setValue(p.Percent());
-  QString line =
-      QStringLiteral("%1 / %2 MB   %3")
-          .arg(Megabytes(p.bytesDone), Megabytes(p.bytesTotal), QString::fromStdString(p.currentFile));
+  // Until the sizes are known there is nothing to count: no percentage, no megabytes.
+  const bool sized = p.bytesTotal > 0;
+  bar_->setTextVisible(sized);
+  bar_->setValue(sized ? p.Percent() : 0);
+  QString line = QString::fromStdString(p.currentFile);
+  if (sized) {
+    line = QString::fromStdString(MegabytesOfText(p.bytesDone, p.bytesTotal, CurrentLanguage())) +
+           QStringLiteral("   ") + line;
+  }
   if (p.secondsLeft >= 0) {
     line += QStringLiteral("   ") +
             UiText(TextTable::FileCopy, rows::file_copy::kTimeLeft).arg(TimeText(p.secondsLeft));

@@ -36,6 +36,9 @@ class CFileCopy : public QDialog {
   // Starts the worker; showing the dialog does it too. Later calls do nothing.
   void Start();
 
+  // What the worker reports, on the dialog's thread.
+  void ShowProgress(const DownloadProgress& progress);
+
   [[nodiscard]] State state() const { return state_; }
   [[nodiscard]] const DownloadSummary& summary() const { return summary_; }
   [[nodiscard]] QLabel* text() const { return text_; }
@@ -54,7 +57,6 @@ class CFileCopy : public QDialog {
  private:
   struct Shared;
   void ButtonPressed();
-  void ShowProgress(const DownloadProgress& progress);
   void WorkerEnded(const DownloadSummary& summary);
   void JoinWorker();
 

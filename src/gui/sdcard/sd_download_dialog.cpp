@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "core/settings/size_text.h"
 #include "core/settings/texts.h"
 #include "gui/controls/show_message.h"
 #include "gui/controls/ui_text.h"
@@ -17,12 +18,6 @@ namespace direvovu::gui {
 namespace {
 
 constexpr QRgb kRowBackground = 0xF1F1F1;
-
-QString SizeText(std::uint64_t bytes) {
-  const double gb = static_cast<double>(bytes) / (1024.0 * 1024.0 * 1024.0);
-  if (gb >= 1.0) return QStringLiteral("%1 GB").arg(gb, 0, 'f', 1);
-  return QStringLiteral("%1 MB").arg(static_cast<double>(bytes) / (1024.0 * 1024.0), 0, 'f', 1);
-}
 
 QTreeWidgetItem* RowItem(const CardRow& row, int number) {
   const auto texts = CardRowTexts(row, number, CurrentLanguage());
@@ -100,8 +95,7 @@ void CSDDownLoad::Reverse() {
 }
 
 void CSDDownLoad::BrowseLocation() {
-  const QString chosen =
-      prompts_.ChooseFolder(UiLabel(msg::kSelectSdDrive), location_->text());
+  const QString chosen = prompts_.ChooseFolder(UiLabel(msg::kSelectSdDrive), location_->text());
   if (chosen.isEmpty()) return;
   location_->setText(chosen);
   if (const auto drive = DriveOfPath(context_.drives, chosen.toStdString())) card_letter_ = drive->letter;
@@ -109,8 +103,7 @@ void CSDDownLoad::BrowseLocation() {
 }
 
 void CSDDownLoad::BrowseDownloadFolder() {
-  const QString chosen =
-      prompts_.ChooseFolder(UiLabel(msg::kSelectSdDataFolder), folder_->text());
+  const QString chosen = prompts_.ChooseFolder(UiLabel(msg::kSelectSdDataFolder), folder_->text());
   if (!chosen.isEmpty()) folder_->setText(chosen);
   if (download_radios_->checkedId() == 1 || !folder_->text().isEmpty()) {
     [[maybe_unused]] const bool saved =
@@ -190,7 +183,8 @@ void CSDDownLoad::FormatDrive(const Drive& drive) {
     return;
   }
   const FormatQuestion question{QString::fromStdString(DriveLabel(drive.letter)),
-                                QString::fromStdString(drive.root.string()), SizeText(target.sizeBytes),
+                                QString::fromStdString(drive.root.string()),
+                                QString::fromStdString(SizeText(target.sizeBytes, CurrentLanguage())),
                                 QString::fromStdString(target.label)};
   if (!prompts_.ConfirmFormat(question)) return;
   const platform::FormatResult result = formatter_.Format(target);

@@ -13,9 +13,9 @@
 
 #include "core/settings/texts.h"
 #include "core/setup/time_zones.h"
+#include "gui/controls/sd_drive_dialog.h"
 #include "gui/controls/show_message.h"
 #include "gui/controls/ui_text.h"
-#include "gui/controls/sd_drive_dialog.h"
 
 namespace direvovu::gui {
 namespace {
@@ -218,6 +218,7 @@ void CUserSetup::ShowClock() {
 }
 
 void CUserSetup::OnOpen() {
+  if (context_.drives_now) context_.drives = context_.drives_now();
   CSDDrive chooser(context_.drives, this);
   if (chooser.exec() == QDialog::Accepted && chooser.chosenLetter() != 0) setDrive(chooser.chosenLetter());
 }

@@ -28,6 +28,8 @@ struct UserSetupContext {
   DriveList drives;
   std::optional<long> pc_seconds_west;
   std::function<CivilTime()> now = LocalNow;
+  // The drive table as it is at a press of Open (a card may have come since).
+  std::function<DriveList()> drives_now;
 };
 
 // The black box setup: the camera's settings read from the card's Setup/setup.ini, the

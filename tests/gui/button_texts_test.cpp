@@ -86,9 +86,13 @@ struct WindowContext {
              "[Event1]\r\nDate=2026-12-08\r\nTime=08:16:07\r\nG_Sensor_X=1.25\r\nG_Sensor_Y=-0.31\r\n"
              "G_Sensor_Z=0.98\r\n");
     card.Put("Setup/ver.txt", "1.2.3");
+    std::filesystem::create_directories(root.path().toStdString() + "/tiles");
+    // North by 83 m every 10 s.
     LogBytes log;
-    for (std::uint32_t step = 0; step < 6; ++step)
-      log.Add(Utc(2026, 12, 8, 9, 0, 0) + 10 * step, "3730.0100", "12700.0000", 300 + 100 * step);
+    for (std::uint32_t step = 0; step < 6; ++step) {
+      log.Add(Utc(2026, 12, 8, 9, 0, 0) + 10 * step, "3730." + std::to_string(1000 + 450 * step),
+              "12700.0000", 300);
+    }
     const std::vector<std::uint8_t>& bytes = log.bytes();
     card.Put("Setup/drive.dat", std::string(bytes.begin(), bytes.end()));
   }
@@ -181,6 +185,7 @@ const std::vector<WindowCase>& Windows() {
          auto route = std::make_unique<gui::CRouter>(c.folders, c.no_card, c.prompts);
          route->SetPageCaller([](const map::PageCall&) { return true; });
          EXPECT_TRUE(route->ParseDrivingLog(c.card.card() / "Setup/drive.dat"));
+         EXPECT_EQ(route->trips().size(), 1U);
          route->DrawSelectedTrip();
          return route;
        }},

@@ -52,8 +52,8 @@ const LanguageReport kReports[] = {
     {1, "   NO.     Event Date     Event Time     X          Y           Z       Event Factor",
      "Total Event Factor" + S(7)},
     {2,
-     "   NO." + S(6) + "イベント発生日" + S(10) + "発生時刻" + S(12) + "X" + S(10) + "Y" + S(10) + "Z" +
-         S(10) + "イベント要因",
+     "   NO." + S(6) + "発生日" + S(18) + "発生時刻" + S(12) + "X" + S(10) + "Y" + S(10) + "Z" + S(10) +
+         "イベント要因",
      "イベント要因の合計" + S(11)},
     {3,
      "  序号" + S(6) + "事件日期" + S(6) + "事件时间" + S(8) + "X" + S(10) + "Y" + S(9) + "Z" + S(10) +

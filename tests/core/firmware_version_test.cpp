@@ -28,8 +28,11 @@ TEST(FirmwareVersion, TextIsAtMostTwentyBytesUpToTheFirstNul) {
   EXPECT_EQ(FirmwareVersionText(Bytes("V\xE9\xFF")), "V\u00E9\u00FF");
 }
 
-TEST(FirmwareVersion, LineJoinsLabelAndVersionWithABlank) {
+TEST(FirmwareVersion, LineJoinsLabelAndVersionWithABlankUnlessAFullWidthColonEndsTheLabel) {
   EXPECT_EQ(FirmwareLine("◈ Firmware Version:", std::string("1.2.3")), "◈ Firmware Version: 1.2.3");
+  EXPECT_EQ(FirmwareLine("◈ ファームウェアのバージョン：", std::string("1.2.3")),
+            "◈ ファームウェアのバージョン：1.2.3");
+  EXPECT_EQ(FirmwareLine("◈ 固件版本:", std::string("1.2.3")), "◈ 固件版本: 1.2.3");
   EXPECT_EQ(FirmwareLine("◈ Firmware Version:", std::nullopt), "");
 }
 

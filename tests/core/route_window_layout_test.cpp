@@ -55,9 +55,10 @@ TEST(RouteWindowLayout, TheStaticsOfTheLeftColumnStandApartBelowTheList) {
       }
     }
   }
+  // The trip list's columns stay in view inside its frame beside a vertical scroll bar.
   int width = 0;
   for (const RouteColumn& c : RouteListColumns()) width += c.width;
-  EXPECT_EQ(width, 70 + 110 + 157);
+  EXPECT_LE(width, kRouteListRect.width - 4 - 15);
 }
 
 }  // namespace

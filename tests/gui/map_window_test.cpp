@@ -61,9 +61,9 @@ TEST_F(MapWindowTest, LooksAsDesignedAndShowsItselfOnceThePageHasLoaded) {
   EXPECT_EQ(window->size(), QSize(550, 620));
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Map View"));
   EXPECT_EQ(window->browser()->geometry(), QRect(5, 5, 535, 520));
-  EXPECT_EQ(window->button(CMapDlg::kRefreshId)->geometry(), QRect(130, 535, 90, 30));
-  EXPECT_EQ(window->button(CMapDlg::kCaptureId)->geometry(), QRect(225, 535, 90, 30));
-  EXPECT_EQ(window->button(CMapDlg::kPrintId)->geometry(), QRect(320, 535, 90, 30));
+  EXPECT_EQ(window->button(CMapDlg::kRefreshId)->geometry(), QRect(117, 535, 100, 30));
+  EXPECT_EQ(window->button(CMapDlg::kCaptureId)->geometry(), QRect(222, 535, 100, 30));
+  EXPECT_EQ(window->button(CMapDlg::kPrintId)->geometry(), QRect(327, 535, 100, 30));
   EXPECT_EQ(window->button(CMapDlg::kRefreshId)->text(), QStringLiteral("Refresh"));
   EXPECT_EQ(window->button(CMapDlg::kCaptureId)->text(), QStringLiteral("Map Capture"));
   EXPECT_EQ(window->button(CMapDlg::kPrintId)->text(), QStringLiteral("Print Screen"));

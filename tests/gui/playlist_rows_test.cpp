@@ -37,7 +37,7 @@ using Playlist = test::PlaylistTest;
 TEST_F(Playlist, ListHasItsPlaceColumnsAndColours) {
   EXPECT_EQ(list_->geometry(), QRect(553, 481, 350, 173));
   const std::vector<QString> headings{"NO.", "DATE", "TIME", "TYPE", "FILE NAME"};
-  const std::vector<int> widths{70, 75, 60, 90, 500};
+  const std::vector<int> widths{45, 72, 58, 160, 460};
   for (int column = 0; column < 5; ++column) {
     EXPECT_EQ(list_->headerItem()->text(column), headings[static_cast<std::size_t>(column)]);
     EXPECT_EQ(list_->columnWidth(column), widths[static_cast<std::size_t>(column)]);

@@ -76,7 +76,7 @@ TEST_F(SdDownloadDialog, OpensOnTheKnownCardWithEveryRowChecked) {
   EXPECT_EQ(dialog.formatGroup()->textColor(), QColor(255, 0, 0));
 
   QTreeWidget* list = dialog.list();
-  const int widths[] = {70, 75, 60, 90, 500};
+  const int widths[] = {70, 75, 60, 160, 430};
   for (int c = 0; c < 5; ++c) EXPECT_EQ(list->columnWidth(c), widths[c]);
   EXPECT_EQ(list->headerItem()->text(4), QStringLiteral("FILE NAME"));
   ASSERT_EQ(list->topLevelItemCount(), 4);

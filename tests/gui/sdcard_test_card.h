@@ -12,7 +12,8 @@ namespace direvovu::test {
 // A card laid out as the camera leaves it, in a temporary folder beside a working root.
 class TestCard {
  public:
-  TestCard() {
+  // `folder`: QTemporaryDir's template for the temporary folder; its default one when empty.
+  explicit TestCard(const QString& folder = {}) : dir_(folder) {
     Put("Blackbox/20261208/drf0_20261208_081500.mp4", "front-1");
     Put("Blackbox/20261208/drf1_20261208_081500.mp4", "rear-1");
     Put("Blackbox/20261208/drf0_20261208_081530.mp4", "front-2");

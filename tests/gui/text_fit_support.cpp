@@ -5,11 +5,17 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionHeader>
+#include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace direvovu::test {
 namespace {
@@ -88,12 +94,87 @@ void CheckHeadings(const QWidget& window, std::vector<ClippedText>& clipped) {
   }
 }
 
+// The rectangle a label draws its text in: inside the frame and the margin, less the
+// indent on the side it is aligned to (half an "x" when framed and no indent is set).
+QRect LabelRoom(const QLabel& label) {
+  const int margin = label.margin();
+  QRect room = label.contentsRect().adjusted(margin, margin, -margin, -margin);
+  int indent = label.indent();
+  if (indent < 0 && label.frameWidth() > 0)
+    indent = label.fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
+  if (indent <= 0) return room;
+  const Qt::Alignment align = QStyle::visualAlignment(label.layoutDirection(), label.alignment());
+  if (align & Qt::AlignLeft) room.setLeft(room.left() + indent);
+  if (align & Qt::AlignRight) room.setRight(room.right() - indent);
+  if (align & Qt::AlignTop) room.setTop(room.top() + indent);
+  if (align & Qt::AlignBottom) room.setBottom(room.bottom() - indent);
+  return room;
+}
+
+// Labels are measured as plain text: the windows have no rich-text labels.
+void CheckLabels(const QWidget& window, std::vector<ClippedText>& clipped) {
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (label->text().isEmpty() || !label->isVisibleTo(&window)) continue;
+    const QRect room = LabelRoom(*label);
+    int flags = static_cast<int>(label->alignment()) | Qt::TextExpandTabs;
+    if (label->wordWrap()) flags |= Qt::TextWordWrap;
+    if (label->buddy() != nullptr) flags |= Qt::TextShowMnemonic;
+    const QSize needed = label->fontMetrics().boundingRect(room, flags, label->text()).size();
+    if (needed.width() > room.width() || needed.height() > room.height()) {
+      clipped.push_back({WidgetName(*label), label->text(), needed, room.size()});
+    }
+  }
+}
+
+// The delegate's own reading of an index (text, font, check box, icon) into an option.
+class CellOptionReader : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::initStyleOption;
+};
+
+// A cell is elided when its text is wider than the style's text rectangle less the
+// margins the style keeps on both sides of it. The lists are flat: top-level rows only.
+void CheckCells(const QWidget& window, std::vector<ClippedText>& clipped) {
+  constexpr int kRowsLooked = 200;
+  const CellOptionReader reader;
+  for (const QTreeView* view : window.findChildren<QTreeView*>()) {
+    if (!view->isVisibleTo(&window) || view->model() == nullptr) continue;
+    const QAbstractItemModel& model = *view->model();
+    const int margin = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    const int rows = std::min(model.rowCount(), kRowsLooked);
+    for (int row = 0; row < rows; ++row) {
+      for (int column = 0; column < model.columnCount(); ++column) {
+        if (view->isColumnHidden(column)) continue;
+        const QModelIndex index = model.index(row, column);
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.widget = view;
+        option.font = view->font();
+        option.decorationSize = view->iconSize().isValid() ? view->iconSize() : QSize(16, 16);
+        option.rect = QRect(0, 0, view->columnWidth(column), std::max(view->visualRect(index).height(), 1));
+        reader.initStyleOption(&option, index);
+        if (option.text.isEmpty()) continue;
+        int room = view->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, view).width() - margin;
+        if (column == view->header()->logicalIndex(0) && view->rootIsDecorated()) room -= view->indentation();
+        const QFontMetrics metrics(option.font);
+        const QSize needed(metrics.horizontalAdvance(option.text), metrics.height());
+        if (needed.width() > room) {
+          clipped.push_back({WidgetName(*view) + QStringLiteral(" row %1 column %2").arg(row).arg(column),
+                             option.text, needed, QSize(room, option.rect.height())});
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 
-std::vector<ClippedText> ClippedButtonTexts(const QWidget& window) {
+std::vector<ClippedText> ClippedTexts(const QWidget& window) {
   std::vector<ClippedText> clipped;
   CheckButtons(window, clipped);
   CheckHeadings(window, clipped);
+  CheckLabels(window, clipped);
+  CheckCells(window, clipped);
   return clipped;
 }
 

@@ -24,9 +24,9 @@ struct ClippedText {
   QSize room;
 };
 
-// The captions of the visible buttons (push, radio, check) and list headings of a
-// window that do not fit the room their style gives them inside the frame.
-std::vector<ClippedText> ClippedButtonTexts(const QWidget& window);
+// The visible texts of a window that do not fit the room their style gives them: the
+// captions of buttons (push, radio, check), list headings, labels and list cells.
+std::vector<ClippedText> ClippedTexts(const QWidget& window);
 
 // A text drawn centred and word-wrapped into a fixed room with a font (a painted
 // picture's lines); nullopt when it fits.

@@ -75,9 +75,10 @@ constexpr std::array kStatics{
     RouteStatic{route_ctl::kAddress2, {kLabelX, 654, 318, kRowH}, K::Value, -1},
 };
 
+// All three in view beside a vertical scroll bar: the number gives up the room.
 constexpr std::array kColumns{
-    RouteColumn{kinds::kNumber, 70},
-    RouteColumn{kinds::kDriveDate, 110},
+    RouteColumn{kinds::kNumber, 45},
+    RouteColumn{kinds::kDriveDate, 104},
     RouteColumn{kinds::kDriveTime, 157},
 };
 

@@ -20,7 +20,7 @@ struct HeadingPads {
 constexpr std::array<HeadingPads, kLanguageCount> kPads{{
     {0, 4, 3, 2, 4, 6, 3, 1},   // Korean
     {3, 5, 5, 0, 5, 6, 2, 0},   // English
-    {3, 6, 10, 7, 5, 5, 5, 4},  // Japanese
+    {3, 6, 18, 7, 5, 5, 5, 4},  // Japanese
     {2, 6, 6, 3, 5, 4, 5, 6},   // Chinese simplified
     {0, 4, 2, 0, 5, 6, 0, 0},   // Russian
     {2, 6, 6, 3, 5, 4, 5, 6},   // Chinese traditional

@@ -42,7 +42,9 @@ std::optional<std::string> ReadFirmwareVersion(const std::filesystem::path& file
 
 std::string FirmwareLine(std::string_view label, const std::optional<std::string>& version) {
   if (!version) return {};
-  return std::string(label) + " " + *version;
+  // A full-width colon carries its own space, as in the viewer's version line above it.
+  const bool full_width_colon = label.ends_with("\xEF\xBC\x9A");  // U+FF1A
+  return std::string(label) + (full_width_colon ? "" : " ") + *version;
 }
 
 }  // namespace direvovu::reports

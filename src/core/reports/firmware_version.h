@@ -27,7 +27,7 @@ using SetHiddenFn = std::function<bool(const std::filesystem::path&, bool)>;
 std::optional<std::string> ReadFirmwareVersion(const std::filesystem::path& file,
                                                const SetHiddenFn& set_hidden);
 
-// "<label> <version>"; empty without a version.
+// "<label> <version>" ("<label><version>" after a full-width colon); empty without a version.
 std::string FirmwareLine(std::string_view label, const std::optional<std::string>& version);
 
 }  // namespace direvovu::reports

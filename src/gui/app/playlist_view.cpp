@@ -5,12 +5,20 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "core/app/main_window_layout.h"
+#include "core/recording/recording_list_columns.h"
 #include "core/recording/recording_name.h"
 #include "core/settings/texts.h"
 #include "gui/controls/ui_text.h"
 
 namespace direvovu::gui {
 namespace {
+
+// A vertical scroll bar takes up to 15 pixels of the list's width.
+static_assert(kPlayListColumnWidths[0] + kPlayListColumnWidths[1] + kPlayListColumnWidths[2] +
+                      kPlayListColumnWidths[3] <=
+                  kPlayListArea.width - 15,
+              "the kind column stays in view without scrolling");
 
 // The list's own grey (0xAFADAC as blue-green-red, as Windows colour values are written):
 // it reads well with black text inside the skin's dark well.
@@ -49,7 +57,7 @@ PlaylistView::PlaylistView(QWidget* parent) : QTreeWidget(parent) {
   header()->setSectionsMovable(false);
   header()->setDefaultAlignment(Qt::AlignCenter);
   for (int column = 0; column < 5; ++column)
-    setColumnWidth(column, kColumnWidths[static_cast<std::size_t>(column)]);
+    setColumnWidth(column, kPlayListColumnWidths[static_cast<std::size_t>(column)]);
   QFont small = font();
   small.setPixelSize(11);
   setFont(small);

@@ -16,7 +16,6 @@ class PlaylistView : public QTreeWidget {
 
  public:
   static constexpr int kPathColumn = 4;
-  static constexpr std::array<int, 5> kColumnWidths{70, 75, 60, 90, 500};
 
   explicit PlaylistView(QWidget* parent = nullptr);
 

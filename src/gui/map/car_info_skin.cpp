@@ -35,12 +35,9 @@ void PaintTabs(QPainter& p, int page) {
     icon.moveCenter(box.center());
     skin::PaintIcon(p, QString::fromLatin1(kTabIcons[tab]), icon, lit ? palette::kIcon : palette::kTextDim);
   }
-  QFont font = p.font();
-  font.setPixelSize(15);
-  font.setBold(true);
-  p.setFont(font);
+  p.setFont(CarInfoTitleFont());
   p.setPen(palette::kText);
-  p.drawText(QRectF(520, 0, 300, kStripHeight), Qt::AlignLeft | Qt::AlignVCenter,
+  p.drawText(kCarInfoTitleRoom, Qt::AlignLeft | Qt::AlignVCenter,
              UiText(TextTable::MainWindow, rows::main_window::kObd));
 }
 
@@ -74,6 +71,13 @@ void PaintPageBody(QPainter& p, int page) {
 }
 
 }  // namespace
+
+QFont CarInfoTitleFont() {
+  QFont font;
+  font.setPixelSize(15);
+  font.setBold(true);
+  return font;
+}
 
 QPixmap CarInfoPagePicture(int page) {
   if (page != 1 && page != 3 && page != 4) page = 0;

@@ -30,10 +30,11 @@ struct ButtonPlace {
   int tooltip_row;
   QRect rect;
 };
+// Centred under the map, wide enough for "Снимок карты" and "Capturar Mapa".
 constexpr ButtonPlace kButtons[] = {
-    {CMapDlg::kRefreshId, rows::main_window::kRefresh, QRect(130, 535, 90, 30)},
-    {CMapDlg::kCaptureId, rows::main_window::kMapCapture, QRect(225, 535, 90, 30)},
-    {CMapDlg::kPrintId, rows::main_window::kPrintScreen, QRect(320, 535, 90, 30)},
+    {CMapDlg::kRefreshId, rows::main_window::kRefresh, QRect(117, 535, 100, 30)},
+    {CMapDlg::kCaptureId, rows::main_window::kMapCapture, QRect(222, 535, 100, 30)},
+    {CMapDlg::kPrintId, rows::main_window::kPrintScreen, QRect(327, 535, 100, 30)},
 };
 
 QString TextOf(TextTable table, int row) {

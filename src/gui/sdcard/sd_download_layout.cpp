@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "core/recording/recording_list_columns.h"
 #include "core/sdcard/drive.h"
 #include "core/settings/texts.h"
 #include "gui/controls/ui_text.h"
@@ -26,7 +27,6 @@ constexpr int kWidth = 830;
 constexpr int kHeight = 580;
 constexpr int kLabelWidth = 150;
 constexpr int kRowHeight = 24;
-constexpr int kColumnWidths[] = {70, 75, 60, 90, 500};
 // The list's own colours: the list background, the rows' text background and text.
 constexpr QRgb kListBackground = 0xE7E7E7;
 constexpr QRgb kRowBackground = 0xF1F1F1;
@@ -122,7 +122,7 @@ void CSDDownLoad::BuildList() {
   list_->setHeaderLabels(headers);
   list_->header()->setStretchLastSection(false);
   for (int c = 0; c < 5; ++c) {
-    list_->setColumnWidth(c, kColumnWidths[c]);
+    list_->setColumnWidth(c, kCardListColumnWidths[static_cast<std::size_t>(c)]);
     list_->headerItem()->setTextAlignment(c, c < 4 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
   }
   QPalette palette = list_->palette();

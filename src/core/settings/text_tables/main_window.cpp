@@ -160,7 +160,7 @@ constexpr std::string_view kZhHans[] = {
     "速度曲线",              // 25
     "视频模式",              // 26
     "GPS轨迹",               // 27
-    "打开行车记录文件",      // 28
+    "打开行车日志文件",      // 28
     "地图显示",              // 29
     "刷新",                  // 30
     "事件记录",              // 31
@@ -194,7 +194,7 @@ constexpr std::string_view kRu[] = {
     "Громче",                                 // 19
     "Тише",                                   // 20
     "Во весь экран",                          // 21
-    "Снимок",                                 // 22
+    "Снимок карты",                           // 22
     "GPS-трек",                               // 23
     "График G-датчика",                       // 24
     "График скорости",                        // 25
@@ -240,7 +240,7 @@ constexpr std::string_view kZhHant[] = {
     "速度曲線",              // 25
     "影像模式",              // 26
     "GPS軌跡",               // 27
-    "開啟行車記錄檔案",      // 28
+    "開啟行車日誌檔案",      // 28
     "地圖顯示",              // 29
     "重新整理",              // 30
     "事件記錄",              // 31
@@ -274,7 +274,7 @@ constexpr std::string_view kPtBr[] = {
     "Aumentar Volume",                        // 19
     "Diminuir Volume",                        // 20
     "Tela Cheia",                             // 21
-    "Capturar",                               // 22
+    "Capturar Mapa",                          // 22
     "Trajeto GPS",                            // 23
     "Gráfico do Sensor G",                    // 24
     "Gráfico de Velocidade",                  // 25

@@ -54,14 +54,14 @@ constexpr std::string_view kSetupZhHans[] = {
     "开",                             // 7
 };
 constexpr std::string_view kSetupRu[] = {
-    "Установка пароля файлов",                   // 0
-    "Папка пароля:",                             // 1
-    "Введите пароль (латиница или цифры, 4~6)",  // 2
-    "Пароль:",                                   // 3
-    "Подтверждение:",                            // 4
-    "Шифрование файлов:",                        // 5
-    "Выкл.",                                     // 6
-    "Вкл.",                                      // 7
+    "Установка пароля файлов",                            // 0
+    "Папка пароля:",                                      // 1
+    "Введите пароль (латиница или цифры, 4–6 символов)",  // 2
+    "Пароль:",                                            // 3
+    "Подтверждение:",                                     // 4
+    "Шифрование файлов:",                                 // 5
+    "Выкл.",                                              // 6
+    "Вкл.",                                               // 7
 };
 constexpr std::string_view kSetupZhHant[] = {
     "設定檔案密碼",                   // 0
@@ -74,14 +74,14 @@ constexpr std::string_view kSetupZhHant[] = {
     "開",                             // 7
 };
 constexpr std::string_view kSetupPtBr[] = {
-    "Configurar Senha de Arquivo",              // 0
-    "Pasta da Senha:",                          // 1
-    "Digite a Senha (letras ou números, 4~6)",  // 2
-    "Senha:",                                   // 3
-    "Confirmar Senha:",                         // 4
-    "Criptografia de Arquivo:",                 // 5
-    "Desligado",                                // 6
-    "Ligado",                                   // 7
+    "Configurar Senha de Arquivo",                // 0
+    "Pasta da Senha:",                            // 1
+    "Digite a Senha (letras ou números, 4 a 6)",  // 2
+    "Senha:",                                     // 3
+    "Confirmar Senha:",                           // 4
+    "Criptografia de Arquivo:",                   // 5
+    "Desligado",                                  // 6
+    "Ligado",                                     // 7
 };
 
 // Title, prompt, password label.

@@ -37,7 +37,7 @@ constexpr std::string_view kEventEn[] = {
 constexpr std::string_view kEventJa[] = {
     "イベントレポート",    // 0
     "イベントフォルダ：",  // 1
-    "イベント発生日",      // 2
+    "発生日",              // 2
     "発生時刻",            // 3
     "イベント要因",        // 4
     "イベント要因の合計",  // 5
@@ -114,11 +114,11 @@ constexpr std::string_view kInfoEn[] = {
 constexpr std::string_view kNoticeJa =
     "DirevOvu PCビューアは次のフリーソフトウェアを使用しています: Qt (LGPL 3)、libvlc (LGPL 2.1 以降)、"
     "Leaflet (BSD 2条項ライセンス)、Natural Earth の地図データ (パブリックドメイン)。地図タイルとデータ © "
-    "OpenStreetMap 寄稿者、Open Database License (ODbL) の下で提供されています。";
+    "OpenStreetMap 協力者、Open Database License (ODbL) の下で提供されています。";
 constexpr std::string_view kInfoJa[] = {
     "DirevOvu PCビューア",               // 0
-    "◈ PCビューアのバージョン: 2.6.1",   // 1
-    "◈ ファームウェアのバージョン:",     // 2
+    "◈ PCビューアのバージョン：2.6.1",   // 1
+    "◈ ファームウェアのバージョン：",    // 2
     kNoticeJa,                           // 3
     "◈ アップグレードバージョンの確認",  // 4
 };

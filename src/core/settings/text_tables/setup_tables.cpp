@@ -142,7 +142,7 @@ constexpr std::string_view kViewerPtBr[] = {
     "Idioma:",                    // 3
     "Exibição do Mapa",           // 4
     "Usar Marcador:",             // 5
-    "Frequência do Marcador:",    // 6
+    "Intervalo do Marcador:",     // 6
     "Desligado",                  // 7
     "Ligado",                     // 8
     "1 Segundo",                  // 9
@@ -169,7 +169,7 @@ constexpr std::string_view kBlackBoxKo[] = {
     "녹화 프레임 속도:",       // 9
     "음소거 기능:",            // 10
     "부저음:",                 // 11
-    "후방 카메라 미러 기능:",  // 12
+    "후방 카메라 좌우 반전:",  // 12
     "주차 녹화 SD 사용량:",    // 13
     "25%",                     // 14
     "50%",                     // 15
@@ -247,7 +247,7 @@ constexpr std::string_view kBlackBoxJa[] = {
     "遮断電圧：",                // 27
 };
 constexpr std::string_view kBlackBoxZhHans[] = {
-    "设置文件路径：",      // 0
+    "设置保存文件夹：",    // 0
     "驾驶员：",            // 1
     "车牌号：",            // 2
     "碰撞感应设置",        // 3
@@ -280,7 +280,7 @@ constexpr std::string_view kBlackBoxRu[] = {
     "Папка настроек:",                // 0
     "Водитель:",                      // 1
     "Госномер:",                      // 2
-    "Датчик удара",                   // 3
+    "Настройка G-датчика",            // 3
     "Быстрая настройка",              // 4
     "Ручная настройка",               // 5
     "НИЗКАЯ",                         // 6
@@ -293,7 +293,7 @@ constexpr std::string_view kBlackBoxRu[] = {
     "Доля SD-карты для парковки:",    // 13
     "25%",                            // 14
     "50%",                            // 15
-    "Время DirevOvu:",                // 16
+    "Установка времени DirevOvu:",    // 16
     "Сохранить время",                // 17
     "Часовой пояс:",                  // 18
     "Воскресенье",                    // 19
@@ -307,7 +307,7 @@ constexpr std::string_view kBlackBoxRu[] = {
     "Напряжение отключения:",         // 27
 };
 constexpr std::string_view kBlackBoxZhHant[] = {
-    "設定檔路徑：",        // 0
+    "設定儲存資料夾：",    // 0
     "駕駛人：",            // 1
     "車牌號碼：",          // 2
     "撞擊感應設定",        // 3
@@ -337,34 +337,34 @@ constexpr std::string_view kBlackBoxZhHant[] = {
     "斷電電壓：",          // 27
 };
 constexpr std::string_view kBlackBoxPtBr[] = {
-    "Pasta de Configuração:",            // 0
-    "Motorista:",                        // 1
-    "Placa do Veículo:",                 // 2
-    "Configurar Impacto",                // 3
-    "Configuração Rápida",               // 4
-    "Configuração Manual",               // 5
-    "BAIXA",                             // 6
-    "NORMAL",                            // 7
-    "ALTA",                              // 8
-    "Taxa de Quadros de Gravação:",      // 9
-    "Função Mudo:",                      // 10
-    "Som do Bipe:",                      // 11
-    "Espelhamento da Câmera Traseira:",  // 12
-    "Uso do SD no Estacionamento:",      // 13
-    "25%",                               // 14
-    "50%",                               // 15
-    "Acertar Hora do DirevOvu:",         // 16
-    "Salvar Hora",                       // 17
-    "Fuso Horário:",                     // 18
-    "Domingo",                           // 19
-    "Segunda-feira",                     // 20
-    "Terça-feira",                       // 21
-    "Quarta-feira",                      // 22
-    "Quinta-feira",                      // 23
-    "Sexta-feira",                       // 24
-    "Sábado",                            // 25
-    "Configurar DirevOvu",               // 26
-    "Tensão de Corte:",                  // 27
+    "Pasta de Configuração:",             // 0
+    "Motorista:",                         // 1
+    "Placa do Veículo:",                  // 2
+    "Configurar Impacto",                 // 3
+    "Configuração Rápida",                // 4
+    "Configuração Manual",                // 5
+    "BAIXA",                              // 6
+    "NORMAL",                             // 7
+    "ALTA",                               // 8
+    "Taxa de Quadros de Gravação:",       // 9
+    "Função Mudo:",                       // 10
+    "Som do Bipe:",                       // 11
+    "Espelhamento da Câmera Traseira:",   // 12
+    "Uso do SD no Modo Estacionamento:",  // 13
+    "25%",                                // 14
+    "50%",                                // 15
+    "Acertar Hora do DirevOvu:",          // 16
+    "Salvar Hora",                        // 17
+    "Fuso Horário:",                      // 18
+    "Domingo",                            // 19
+    "Segunda-feira",                      // 20
+    "Terça-feira",                        // 21
+    "Quarta-feira",                       // 22
+    "Quinta-feira",                       // 23
+    "Sexta-feira",                        // 24
+    "Sábado",                             // 25
+    "Configurar DirevOvu",                // 26
+    "Tensão de Corte:",                   // 27
 };
 
 // Title, folder label, duration group, Start, End, folder button tooltip.

@@ -15,9 +15,12 @@ constexpr std::string_view kBlack = "&H00000000";
 // The band's ground: black, a third see-through.
 constexpr std::string_view kBandGround = R"(\1c&H000000&\1a&H50&)";
 
-// "H:MM:SS.cc", the centiseconds rounded.
+// ASS counts time in centiseconds.
+std::int64_t Centiseconds(std::int64_t ms) { return (ms + 5) / 10; }
+
+// "H:MM:SS.cc".
 std::string AssTime(std::int64_t ms) {
-  const std::int64_t cs = (ms + 5) / 10;
+  const std::int64_t cs = Centiseconds(ms);
   return PrintfText("%lld:%02lld:%02lld.%02lld", static_cast<long long>(cs / 360000),
                     static_cast<long long>(cs / 6000 % 60), static_cast<long long>(cs / 100 % 60),
                     static_cast<long long>(cs % 100));
@@ -76,7 +79,8 @@ std::string BandLines(const SpanSource& source, const ExportGeometry& geometry, 
   const std::string place = PrintfText(R"({\pos(%d,%d)})", band.margin, geometry.output.height - band.margin);
   std::string events;
   for (const SpanSecond& s : SecondsOfSpan(source)) {
-    if ((s.endMs + 5) / 10 <= (s.startMs + 5) / 10) continue;
+    // A sliver of a second under a centisecond has no time of its own in the script.
+    if (Centiseconds(s.endMs) <= Centiseconds(s.startMs)) continue;
     const SecondTexts texts = TextsOfSecond(source.time, s.second, s.record, style.speedUnit);
     events +=
         Dialogue(1, s.startMs, s.endMs, "Band", place + AssEscaped(BandText(texts, style.language), true));

@@ -56,6 +56,7 @@ TEST(ExportSpanTest, SecondsRunFromFloorFromToCeilToCutToTheSpan) {
       {{8.5, 11}, 10, {{8, 0, 500, true}, {9, 500, 1500, true}, {10, 1500, 2500, false}}},
       {{3, 3}, 10, {}},
       {{-1, 2}, 10, {}},
+      {{1e300, 2e300}, 10, {}},  // beyond any recording: no count of seconds to make
   };
   for (const Case& c : cases) {
     const TrackState track = direvovu::testing::MakeDisplayTrack(c.records);

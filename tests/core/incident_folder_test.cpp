@@ -79,6 +79,8 @@ TEST(IncidentFolderTest, CommitTakesTheFirstFreeNameAndReplacesNothing) {
     EXPECT_TRUE(started.folder->path().filename().string().starts_with(".Incident_20120314_090507.partial-"));
     WriteText(started.folder->path() / "track.csv", "time_utc\n");
     EXPECT_EQ(CopyOriginal(*started.folder, parent / "drf0_20120314_090507.mp4"), std::nullopt);
+    // A second copy of the same name is refused and keeps the first.
+    EXPECT_NE(CopyOriginal(*started.folder, parent / "drf0_20120314_090507.mp4"), std::nullopt);
     const CommitOutcome committed = started.folder->Commit();
     ASSERT_TRUE(committed.ok()) << committed.error;
 

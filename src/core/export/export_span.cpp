@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "core/limits.h"
 
@@ -56,7 +57,9 @@ std::vector<SpanSecond> SecondsOfSpan(const SpanSource& source) {
   const double from = source.span.from;
   const double to = source.span.to;
   std::vector<SpanSecond> seconds;
-  if (!std::isfinite(from) || !std::isfinite(to) || from < 0 || !(to > from)) return seconds;
+  // No recording reaches past a 32-bit count of seconds; the count stays an integer.
+  const double latest = std::numeric_limits<std::uint32_t>::max();
+  if (!std::isfinite(to) || from < 0 || !(to > from) || from > latest) return seconds;
   const double last = std::min(std::ceil(to), std::floor(from) + double{limits::kMaxExportSpanSeconds});
   const auto first = static_cast<std::int64_t>(std::floor(from));
   const auto end = static_cast<std::int64_t>(last);

@@ -42,8 +42,9 @@ struct SpanSecond {
   const TrackSecond* record = nullptr;  // nullptr where the track is shorter than the span
 };
 
-// Seconds floor(from) .. ceil(to) − 1, their times cut to the span; empty for a span that
-// is empty, reversed or starts before the recording.
+// Seconds floor(from) .. ceil(to) − 1, their times cut to the span, at most a day of them;
+// empty for a span that is empty, reversed, starts before the recording or lies beyond
+// any recording.
 std::vector<SpanSecond> SecondsOfSpan(const SpanSource& source);
 
 }  // namespace direvovu::exporting

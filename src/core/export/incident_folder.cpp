@@ -138,7 +138,8 @@ std::optional<std::string> CopyOriginal(const IncidentFolder& folder, const fs::
   const bool copied = out && CopyToEnd(*in, 0, *out, 0, watch) && out->Close();
   const std::error_code copyError = LastError();
   if (!copied) {
-    fs::remove(target, ec);
+    // Only a copy begun here is removed: a file of that name already there stays.
+    if (out) fs::remove(target, ec);
     if (watch != nullptr && watch->Cancelled()) return "the copy of " + recording.string() + " was cancelled";
     return Reason("cannot copy " + recording.string() + " into " + originals.string(), copyError);
   }

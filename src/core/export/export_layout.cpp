@@ -31,7 +31,8 @@ bool Usable(PictureSize size) {
 
 PictureSize EvenSize(PictureSize size) { return {Even(size.width), Even(size.height)}; }
 
-// A side of a picture scaled by to / from, kept even and at least 2.
+// A side of a picture scaled by to / from, kept even and at least 2. A side far beyond the
+// limit stops just past it, so that it fits an int and Fits still refuses it.
 int Scaled(int side, int from, int to) {
   const double scaled = std::round(static_cast<double>(side) * to / from);
   return std::max(2, Even(static_cast<int>(std::min(scaled, double{limits::kMaxExportPictureSide} + 2))));

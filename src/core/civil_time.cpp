@@ -3,6 +3,31 @@
 #include <ctime>
 
 namespace direvovu {
+namespace {
+
+// Civil date and time from seconds since 1970-01-01 00:00:00, either side of it
+// (proleptic Gregorian), after H. Hinnant's days-to-civil algorithm.
+CivilTime CivilTimeOfSeconds(std::int64_t seconds) {
+  const std::int64_t days = seconds / 86400 - (seconds % 86400 < 0 ? 1 : 0);
+  const auto second_of_day = static_cast<int>(seconds - days * 86400);
+  const std::int64_t z = days + 719468;
+  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const std::int64_t day_of_era = z - era * 146097;
+  const std::int64_t year_of_era =
+      (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
+  const std::int64_t day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+  const std::int64_t mp = (5 * day_of_year + 2) / 153;
+  CivilTime time;
+  time.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  time.year = static_cast<int>(year_of_era + era * 400 + (time.month <= 2 ? 1 : 0));
+  time.day = static_cast<int>(day_of_year - (153 * mp + 2) / 5 + 1);
+  time.hour = second_of_day / 3600;
+  time.minute = second_of_day / 60 % 60;
+  time.second = second_of_day % 60;
+  return time;
+}
+
+}  // namespace
 
 CivilTime LocalNow() {
   const std::time_t now = std::time(nullptr);
@@ -41,25 +66,10 @@ std::int64_t SecondsSinceEpoch(const CivilTime& time) {
   return days * 86400 + std::int64_t{time.hour} * 3600 + std::int64_t{time.minute} * 60 + time.second;
 }
 
-CivilTime CivilTimeOfEpochSeconds(std::uint32_t seconds) {
-  // Civil date from days since 1970-01-01 (proleptic Gregorian), after H. Hinnant.
-  const std::int64_t days = seconds / 86400;
-  const auto second_of_day = static_cast<int>(seconds % 86400);
-  const std::int64_t z = days + 719468;
-  const std::int64_t era = z / 146097;
-  const std::int64_t day_of_era = z - era * 146097;
-  const std::int64_t year_of_era =
-      (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
-  const std::int64_t day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
-  const std::int64_t mp = (5 * day_of_year + 2) / 153;
-  CivilTime time;
-  time.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  time.year = static_cast<int>(year_of_era + era * 400 + (time.month <= 2 ? 1 : 0));
-  time.day = static_cast<int>(day_of_year - (153 * mp + 2) / 5 + 1);
-  time.hour = second_of_day / 3600;
-  time.minute = second_of_day / 60 % 60;
-  time.second = second_of_day % 60;
-  return time;
+CivilTime CivilTimeOfEpochSeconds(std::uint32_t seconds) { return CivilTimeOfSeconds(seconds); }
+
+CivilTime AddSeconds(const CivilTime& time, std::int64_t seconds) {
+  return CivilTimeOfSeconds(SecondsSinceEpoch(time) + seconds);
 }
 
 }  // namespace direvovu

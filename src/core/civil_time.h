@@ -31,6 +31,8 @@ CivilTime LocalNow();
 // The moment a count of seconds since 1970-01-01 00:00:00 names (the camera's clocks),
 // without the C library's time-zone machinery.
 [[nodiscard]] CivilTime CivilTimeOfEpochSeconds(std::uint32_t seconds);
+// The moment `seconds` after `time` (before it when negative), both read as the same zone.
+[[nodiscard]] CivilTime AddSeconds(const CivilTime& time, std::int64_t seconds);
 
 // Copies a moment into a record that keeps its own year .. second fields (the track's
 // seconds, the driving log's records).

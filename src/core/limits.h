@@ -26,6 +26,13 @@ inline constexpr std::uint64_t kMaxDrivingLogBytes = std::uint64_t{512} * 1024 *
 // Replies of the address service are a few kilobytes; anything larger is not read.
 inline constexpr std::size_t kMaxAddressReplyBytes = std::size_t{1} * 1024 * 1024;
 
+// An export writes a text per second of its span; a recording's header may claim any
+// length, so the seconds written stop after a day.
+inline constexpr std::int64_t kMaxExportSpanSeconds = std::int64_t{24} * 60 * 60;
+
+// The largest picture side an export composes (8K); a stream claiming more is refused.
+inline constexpr int kMaxExportPictureSide = 8192;
+
 }  // namespace direvovu::limits
 
 namespace direvovu {

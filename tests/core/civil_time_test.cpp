@@ -31,6 +31,20 @@ TEST(CivilTimeTest, SecondsCountAcrossMonthAndYearEnds) {
   EXPECT_EQ(SecondsSinceEpoch({2024, 3, 1, 0, 0, 0}) - SecondsSinceEpoch({2024, 2, 28, 0, 0, 0}), 2 * 86400);
 }
 
+TEST(CivilTimeTest, AddingSecondsCrossesDaysYearsAndTheEpochBothWays) {
+  struct Case {
+    CivilTime from;
+    std::int64_t seconds;
+    CivilTime to;
+  } const cases[] = {
+      {{2012, 12, 31, 23, 59, 59}, 1, {2013, 1, 1, 0, 0, 0}},
+      {{2024, 3, 1, 0, 0, 0}, -1, {2024, 2, 29, 23, 59, 59}},
+      {{1970, 1, 1, 0, 0, 0}, -1, {1969, 12, 31, 23, 59, 59}},
+      {{1969, 12, 31, 23, 0, 0}, 3600 * 25, {1970, 1, 2, 0, 0, 0}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(AddSeconds(c.from, c.seconds), c.to) << c.seconds;
+}
+
 TEST(CivilTimeTest, NowIsAValidMoment) { EXPECT_TRUE(IsValidCivilTime(LocalNow())); }
 
 }  // namespace

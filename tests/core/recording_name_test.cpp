@@ -35,6 +35,21 @@ TEST(RecordingNameTest, TestsLengthPrefixAndExtensionOnly) {
   }
 }
 
+TEST(RecordingNameTest, NameTimeIsTheFieldsOfARealMoment) {
+  struct Case {
+    const char* name;
+    std::optional<CivilTime> time;
+  } const cases[] = {
+      {"drf0_20120314_090507.mp4", CivilTime{2012, 3, 14, 9, 5, 7}},
+      {"drf1_20240229_235959.MP4", CivilTime{2024, 2, 29, 23, 59, 59}},
+      {"drf0_20230229_120000.mp4", std::nullopt},  // no such day
+      {"drf0_2012031x_090507.mp4", std::nullopt},
+      {"drf0-20120314-090507.mp4", std::nullopt},
+      {"video_20120314_0905.mp4", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RecordingNameTime(c.name), c.time) << c.name;
+}
+
 TEST(RecordingKindTest, FirstMatchDecides) {
   struct Case {
     const char* path;

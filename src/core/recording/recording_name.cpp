@@ -33,6 +33,16 @@ std::string Slice(std::string_view text, std::size_t from, std::size_t length) {
   return from < text.size() ? std::string(text.substr(from, length)) : std::string();
 }
 
+// The number the digits at `from` spell; nullopt when one of them is not a digit.
+std::optional<int> DigitsAt(std::string_view text, std::size_t from, std::size_t count) {
+  int value = 0;
+  for (std::size_t i = from; i < from + count; ++i) {
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    value = value * 10 + (text[i] - '0');
+  }
+  return value;
+}
+
 }  // namespace
 
 bool IsRecordingName(std::string_view name) { return RecordingChannel(name) != 0; }
@@ -44,6 +54,21 @@ int RecordingChannel(std::string_view name) {
   if (name.starts_with(kFrontPrefix)) return 1;
   if (name.starts_with(kRearPrefix)) return 2;
   return 0;
+}
+
+std::optional<CivilTime> RecordingNameTime(std::string_view name) {
+  if (!IsRecordingName(name) || name[4] != '_' || name[13] != '_') return std::nullopt;
+  // "drf0_" date "_" time: fields by position.
+  constexpr std::size_t kFields[][2] = {{5, 4}, {9, 2}, {11, 2}, {14, 2}, {16, 2}, {18, 2}};
+  int values[6] = {};
+  for (std::size_t i = 0; i < 6; ++i) {
+    const auto value = DigitsAt(name, kFields[i][0], kFields[i][1]);
+    if (!value) return std::nullopt;
+    values[i] = *value;
+  }
+  const CivilTime time{values[0], values[1], values[2], values[3], values[4], values[5]};
+  if (!IsValidCivilTime(time)) return std::nullopt;
+  return time;
 }
 
 int RecordingKind(const std::filesystem::path& path) {

@@ -3,8 +3,11 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/civil_time.h"
 
 namespace direvovu {
 
@@ -28,6 +31,10 @@ bool IsRecordingName(std::string_view name);
 bool IsFrontRecordingName(std::string_view name);
 // 1 for a legal front name, 2 for a legal rear name, 0 otherwise.
 int RecordingChannel(std::string_view name);
+
+// The camera's local time a recording's name gives (its first second); nullopt for a
+// name that is not a recording's or whose fields are not a real moment.
+std::optional<CivilTime> RecordingNameTime(std::string_view name);
 
 // The kind from the folder names and file name: "Event" → Event, "e." → Parking
 // event, "Parking" → Parking, else Driving, first hit deciding (case-sensitive).

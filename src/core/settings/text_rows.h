@@ -270,7 +270,13 @@ inline constexpr int kPlayerNotStarted = 5;
 // The two lines painted into the map area while there is no connection.
 inline constexpr int kOfflineHeadline = 6;
 inline constexpr int kOfflineDetail = 7;
-inline constexpr int kRowCount = 8;
+// The names over each picture of an exported clip, and the labels of its text band.
+inline constexpr int kFrontChannel = 8;
+inline constexpr int kRearChannel = 9;
+inline constexpr int kBandSpeed = 10;
+inline constexpr int kBandPosition = 11;
+inline constexpr int kBandGSensor = 12;
+inline constexpr int kRowCount = 13;
 }  // namespace program_texts
 
 }  // namespace direvovu::rows

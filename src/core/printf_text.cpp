@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include <locale.h>  // newlocale and uselocale, or _create_locale on Windows
+#include <clocale>  // newlocale and uselocale, or _create_locale on Windows
 
 namespace direvovu {
 namespace {

@@ -50,6 +50,7 @@ std::string HostOf(std::string_view url) {
   return std::string(url.substr(0, url.find_first_of("/?#")));
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the address, then its credit
 TileSource Remote(std::string_view url, std::string_view attribution) {
   TileSource source;
   source.url_template = std::string(url);
@@ -76,6 +77,7 @@ bool ParseNumber(std::string_view text, int& value) {
 
 }  // namespace
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the two settings in the order of their keys
 TileSource ReadTileSource(std::string_view setting, std::string_view attribution) {
   attribution = Trim(attribution);
   const std::string_view text = Trim(setting);

@@ -86,7 +86,7 @@ void EventList::Append(const display::EventEntry& entry) {
 }
 
 std::string EventFileName(const fs::path& found) {
-  const std::string own = found.filename().string();
+  std::string own = found.filename().string();
   if (own.size() != kEventNameChars) return own;  // not the camera's event name: as it is
   std::string name = ReplaceAll(ReplaceAll(own, "mp4", "txt"), "drf0", "drf");
   return name.size() == kEventNameChars ? name : own;

@@ -276,7 +276,19 @@ inline constexpr int kRearChannel = 9;
 inline constexpr int kBandSpeed = 10;
 inline constexpr int kBandPosition = 11;
 inline constexpr int kBandGSensor = 12;
-inline constexpr int kRowCount = 13;
+// The incident report: its title and the labels of its facts, sections and legend; the
+// length of a span is "%1 s" with %1 the seconds.
+inline constexpr int kReportTitle = 13;
+inline constexpr int kReportRecording = 14;
+inline constexpr int kReportFrom = 15;
+inline constexpr int kReportTo = 16;
+inline constexpr int kReportDuration = 17;
+inline constexpr int kReportStartPlace = 18;
+inline constexpr int kReportEndPlace = 19;
+inline constexpr int kReportRoute = 20;
+inline constexpr int kReportOriginals = 21;
+inline constexpr int kReportSeconds = 22;
+inline constexpr int kRowCount = 23;
 }  // namespace program_texts
 
 }  // namespace direvovu::rows

@@ -1,7 +1,8 @@
 // Texts that belong to no one window: the alerts of a print that could not go ahead,
 // the titles of the open dialogs (and the driving logs' file type in their filter), the
 // start-up failure, the two lines of the offline map picture, and the words an exported
-// clip shows over its pictures (the channel names, the labels of the band).
+// clip shows over its pictures (the channel names, the labels of the band), and the
+// titles and labels of the one-page incident report.
 //
 // The English column is the program's own wording, lower-case dialog titles included.
 // The start-up failure keeps its blank line and its %1 (the player's reason, which stays
@@ -26,6 +27,16 @@ constexpr std::string_view kKo[] = {
     "속도",                                         // 10
     "위치",                                         // 11
     "G센서",                                        // 12
+    "사고 보고서",                                  // 13
+    "녹화 파일",                                    // 14
+    "시작 시각",                                    // 15
+    "종료 시각",                                    // 16
+    "길이",                                         // 17
+    "시작 위치",                                    // 18
+    "종료 위치",                                    // 19
+    "경로",                                         // 20
+    "원본 녹화 파일",                               // 21
+    "%1초",                                         // 22
 };
 constexpr std::string_view kEn[] = {
     "Can't make printer file",                             // 0
@@ -41,6 +52,16 @@ constexpr std::string_view kEn[] = {
     "Speed",                                               // 10
     "Position",                                            // 11
     "G-sensor",                                            // 12
+    "Incident report",                                     // 13
+    "Recording",                                           // 14
+    "From",                                                // 15
+    "To",                                                  // 16
+    "Duration",                                            // 17
+    "Start location",                                      // 18
+    "End location",                                        // 19
+    "Route",                                               // 20
+    "Original recordings",                                 // 21
+    "%1 s",                                                // 22
 };
 constexpr std::string_view kJa[] = {
     "印刷用のファイルを作成できません。",            // 0
@@ -56,6 +77,16 @@ constexpr std::string_view kJa[] = {
     "速度",                                          // 10
     "位置",                                          // 11
     "Gセンサー",                                     // 12
+    "事故報告書",                                    // 13
+    "録画ファイル",                                  // 14
+    "開始時刻",                                      // 15
+    "終了時刻",                                      // 16
+    "長さ",                                          // 17
+    "開始地点",                                      // 18
+    "終了地点",                                      // 19
+    "走行ルート",                                    // 20
+    "元の録画ファイル",                              // 21
+    "%1秒",                                          // 22
 };
 constexpr std::string_view kZhHans[] = {
     "无法创建打印文件。",            // 0
@@ -71,6 +102,16 @@ constexpr std::string_view kZhHans[] = {
     "速度",                          // 10
     "位置",                          // 11
     "G传感器",                       // 12
+    "事故报告",                      // 13
+    "录像文件",                      // 14
+    "开始时间",                      // 15
+    "结束时间",                      // 16
+    "时长",                          // 17
+    "起点",                          // 18
+    "终点",                          // 19
+    "行驶路线",                      // 20
+    "原始录像文件",                  // 21
+    "%1秒",                          // 22
 };
 constexpr std::string_view kRu[] = {
     "Не удалось создать файл для печати.",               // 0
@@ -86,6 +127,16 @@ constexpr std::string_view kRu[] = {
     "Скорость",                                          // 10
     "Координаты",                                        // 11
     "G-датчик",                                          // 12
+    "Отчёт о происшествии",                              // 13
+    "Запись",                                            // 14
+    "Начало",                                            // 15
+    "Конец",                                             // 16
+    "Длительность",                                      // 17
+    "Место начала",                                      // 18
+    "Место окончания",                                   // 19
+    "Маршрут",                                           // 20
+    "Исходные записи",                                   // 21
+    "%1 с",                                              // 22
 };
 constexpr std::string_view kZhHant[] = {
     "無法建立列印檔案。",            // 0
@@ -101,6 +152,16 @@ constexpr std::string_view kZhHant[] = {
     "速度",                          // 10
     "位置",                          // 11
     "G感測器",                       // 12
+    "事故報告",                      // 13
+    "錄影檔案",                      // 14
+    "開始時間",                      // 15
+    "結束時間",                      // 16
+    "時長",                          // 17
+    "起點",                          // 18
+    "終點",                          // 19
+    "行駛路線",                      // 20
+    "原始錄影檔案",                  // 21
+    "%1秒",                          // 22
 };
 constexpr std::string_view kPtBr[] = {
     "Não foi possível criar o arquivo de impressão.",         // 0
@@ -116,6 +177,16 @@ constexpr std::string_view kPtBr[] = {
     "Velocidade",                                             // 10
     "Posição",                                                // 11
     "Sensor G",                                               // 12
+    "Relatório do incidente",                                 // 13
+    "Gravação",                                               // 14
+    "Início",                                                 // 15
+    "Fim",                                                    // 16
+    "Duração",                                                // 17
+    "Local de início",                                        // 18
+    "Local de término",                                       // 19
+    "Trajeto",                                                // 20
+    "Gravações originais",                                    // 21
+    "%1 s",                                                   // 22
 };
 
 }  // namespace

@@ -96,29 +96,49 @@ TEST_F(IncidentReportTest, AServiceThatNeverAnswersLeavesTheCoordinatesOnceTheWa
   EXPECT_FALSE(text.contains(QStringLiteral("Gangnam-gu")));
 }
 
-TEST_F(IncidentReportTest, TheTextsComeInTheReportsLanguage) {
+// Each language's texts, and the speed unit's numbers: 48 km/h tops the axis at 60 km/h or
+// at 30 mph, and the scale bar measures in metres or in feet.
+TEST_F(IncidentReportTest, TheTextsComeInTheReportsLanguageAndUnits) {
   struct Case {
     int language;
     SpeedUnit unit;
     std::vector<std::string> expected;
+    const char* speed_axis_top;
+    const char* scale_bar;  // a pattern of the bar's whole line
   };
   const Case cases[] = {
       {kEnglish,
        SpeedUnit::Mph,
-       {"Incident report", "Speed (mph)", "20 s", "Original recordings", "30.0 MB"}},
-      {kKorean, SpeedUnit::Kmh, {"사고 보고서", "속도 (km/h)", "20초", "원본 녹화 파일", "시작 위치"}},
+       {"Incident report", "Speed (mph)", "20 s", "Original recordings", "30.0 MB"},
+       "30",
+       "\\d+ (ft|mi)"},
+      {kKorean,
+       SpeedUnit::Kmh,
+       {"사고 보고서", "속도 (km/h)", "20초", "원본 녹화 파일", "시작 위치", "30.0 MB"},
+       "60",
+       "\\d+ (m|km)"},
       {kRussian,
        SpeedUnit::Kmh,
-       {"Отчёт о происшествии", "Скорость (km/h)", "20 с", "Исходные записи", "30,0 МБ"}},
+       {"Отчёт о происшествии", "Скорость (km/h)", "20 с", "Исходные записи", "30,0 МБ"},
+       "60",
+       "\\d+ (m|km)"},
+  };
+  const auto whole_line = [](const QString& pattern) {
+    return QRegularExpression(QStringLiteral("^") + pattern + QStringLiteral("$"),
+                              QRegularExpression::MultilineOption);
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.language);
     ASSERT_EQ(WriteIncidentReport(LisbonIncident(c.language, c.unit), Pdf(), {}), std::nullopt);
     const QString text = PdfText(Pdf());
     ExpectAllIn(text, c.expected);
+    // Digits too: the CJK fonts' digits once came out of the PDF as nothing.
+    ExpectAllIn(text, {test::kLisbonRecording, "2026-07-14 09:05:19 +01:00", "DirevOvu " DIREVOVU_VERSION});
     if (c.language != kEnglish) {
       EXPECT_FALSE(text.contains(QStringLiteral("Incident report")));
     }
+    EXPECT_TRUE(text.contains(whole_line(QString::fromUtf8(c.speed_axis_top)))) << text.toStdString();
+    EXPECT_TRUE(text.contains(whole_line(QString::fromUtf8(c.scale_bar)))) << text.toStdString();
   }
 }
 

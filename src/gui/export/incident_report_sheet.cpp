@@ -17,18 +17,18 @@ constexpr double kLeastShrink = 0.6;
 constexpr double kShrinkStep = 0.95;
 constexpr int kPlaceDecimals = 5;
 
-QString FamilyOf(int language) {
+// The language's own shapes for Hangul, Kana and Hanzi; any other language's CJK text
+// (an address) takes the Japanese ones.
+QString CjkFamilyOf(int language) {
   switch (language) {
     case kKorean:
       return QStringLiteral("Noto Sans CJK KR");
-    case kJapanese:
-      return QStringLiteral("Noto Sans CJK JP");
     case kChineseSimplified:
       return QStringLiteral("Noto Sans CJK SC");
     case kChineseTraditional:
       return QStringLiteral("Noto Sans CJK TC");
     default:
-      return QStringLiteral("DejaVu Sans");
+      return QStringLiteral("Noto Sans CJK JP");
   }
 }
 
@@ -46,9 +46,11 @@ QString Sheet::Text(int row) const {
 }
 
 QFont Sheet::Font(double points, bool bold) const {
-  // Addresses may come in another script than the report's: the others stand behind.
+  // Latin, digits and Cyrillic from DejaVu, the rest from Noto CJK: Noto CJK's digits
+  // come out of Qt's PDF writer without their characters, so a reader's search or copy
+  // would find no number in them.
   QFont font;
-  font.setFamilies({FamilyOf(language_), QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK JP")});
+  font.setFamilies({QStringLiteral("DejaVu Sans"), CjkFamilyOf(language_)});
   font.setPointSizeF(points);
   font.setBold(bold);
   return font;

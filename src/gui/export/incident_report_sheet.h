@@ -41,7 +41,7 @@ class Sheet {
   [[nodiscard]] QRectF Dots(const QRectF& mm) const;
   // The report's text of a row of the program texts.
   [[nodiscard]] QString Text(int row) const;
-  // The language's family, so that Hangul, Kana and Hanzi take their own shapes.
+  // DejaVu Sans, and the language's own Noto CJK for Hangul, Kana and Hanzi.
   [[nodiscard]] QFont Font(double points, bool bold = false) const;
   [[nodiscard]] QFont Mono(double points) const;
 

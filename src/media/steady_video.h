@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace direvovu::media {
+
+struct PictureFormat {
+  int width = 0;
+  int height = 0;
+  int pixel_format = -1;
+  bool operator==(const PictureFormat&) const = default;
+};
+
+// Watches the decoded pictures of one recording: the export writes one constant-rate
+// video of one size, so a recording whose size, pixel format or frame rate changes
+// midway is refused rather than written wrong.
+class SteadyVideo {
+ public:
+  explicit SteadyVideo(double frame_seconds) : frame_seconds_(frame_seconds) {}
+
+  // The change this picture brings ("changes its picture size at 3.40 s"), or nullopt.
+  std::optional<std::string> Next(const PictureFormat& format, double seconds);
+
+ private:
+  double frame_seconds_;
+  std::optional<PictureFormat> first_;
+  std::optional<double> last_seconds_;
+};
+
+}  // namespace direvovu::media

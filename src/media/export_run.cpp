@@ -51,7 +51,7 @@ ExportRun::ExportRun(const ExportRequest& request, const std::filesystem::path& 
 void ExportRun::OpenChannel(Channel& channel, RecordingDemuxer& demuxer) {
   channel.demuxer = &demuxer;
   channel.decoder.emplace(demuxer, demuxer.video());
-  channel.steady.emplace(1 / av_q2d(demuxer.frame_rate()));
+  channel.steady.emplace();
 }
 
 double ExportRun::FrameSeconds() const { return 1 / av_q2d(front_.frame_rate()); }

@@ -1,5 +1,7 @@
 #include "media/filter_graph.h"
 
+#include <memory>
+
 #include "media/av_error.h"
 
 namespace direvovu::media {
@@ -37,36 +39,48 @@ AVFilterContext* FilterGraph::Chain(AVFilterContext* from, const char* filter, c
   return context;
 }
 
+namespace {
+
+struct FreeSourceParameters {
+  void operator()(AVBufferSrcParameters* parameters) const {
+    av_channel_layout_uninit(&parameters->ch_layout);
+    av_free(parameters);
+  }
+};
+using SourceParameters = std::unique_ptr<AVBufferSrcParameters, FreeSourceParameters>;
+
+SourceParameters NewSourceParameters() {
+  SourceParameters parameters(av_buffersrc_parameters_alloc());
+  if (!parameters) throw MediaError("Out of memory");
+  return parameters;
+}
+
+}  // namespace
+
+AVFilterContext* FilterGraph::AddSource(const char* filter, AVBufferSrcParameters& parameters) {
+  AVFilterContext* context = Allocate(filter);
+  CheckAv(av_buffersrc_parameters_set(context, &parameters), std::string("Cannot set up the '") + filter + "' filter");
+  Initialise(context, filter);
+  return context;
+}
+
 AVFilterContext* FilterGraph::AddVideoSource(const VideoSourceFormat& format) {
-  AVFilterContext* context = Allocate("buffer");
-  AVBufferSrcParameters* parameters = av_buffersrc_parameters_alloc();
-  if (parameters == nullptr) throw MediaError("Out of memory");
+  const SourceParameters parameters = NewSourceParameters();
   parameters->format = format.pixel_format;
   parameters->width = format.width;
   parameters->height = format.height;
   parameters->time_base = format.time_base;
   parameters->sample_aspect_ratio = format.sample_aspect;
-  const int set = av_buffersrc_parameters_set(context, parameters);
-  av_free(parameters);
-  CheckAv(set, "Cannot set up the picture source");
-  Initialise(context, "buffer");
-  return context;
+  return AddSource("buffer", *parameters);
 }
 
 AVFilterContext* FilterGraph::AddAudioSource(const AudioSourceFormat& format) {
-  AVFilterContext* context = Allocate("abuffer");
-  AVBufferSrcParameters* parameters = av_buffersrc_parameters_alloc();
-  if (parameters == nullptr) throw MediaError("Out of memory");
+  const SourceParameters parameters = NewSourceParameters();
   parameters->format = format.sample_format;
   parameters->sample_rate = format.sample_rate;
   parameters->time_base = AVRational{1, format.sample_rate};
-  int set = av_channel_layout_copy(&parameters->ch_layout, format.layout);
-  if (set >= 0) set = av_buffersrc_parameters_set(context, parameters);
-  av_channel_layout_uninit(&parameters->ch_layout);
-  av_free(parameters);
-  CheckAv(set, "Cannot set up the sound source");
-  Initialise(context, "abuffer");
-  return context;
+  CheckAv(av_channel_layout_copy(&parameters->ch_layout, format.layout), "Cannot set up the sound source");
+  return AddSource("abuffer", *parameters);
 }
 
 void FilterGraph::Link(AVFilterContext* from, AVFilterContext* to, unsigned to_pad) {

@@ -42,6 +42,7 @@ class FilterGraph {
 
  private:
   AVFilterContext* Allocate(const char* filter);
+  AVFilterContext* AddSource(const char* filter, AVBufferSrcParameters& parameters);
   void Initialise(AVFilterContext* context, const char* filter);
 
   FilterGraphPtr graph_;

@@ -57,7 +57,8 @@ void RecordingDemuxer::CheckVideo() {
       par->height > limits::kMaxPictureSide)
     throw MediaError(Describe() + " has an unusable picture size (" + std::to_string(par->width) + "x" +
                      std::to_string(par->height) + ")");
-  frame_rate_ = IsPositive(video_->avg_frame_rate) ? video_->avg_frame_rate : video_->r_frame_rate;
+  // FFmpeg's own guess, as the ffmpeg program makes it (the base rate unless it is absurd).
+  frame_rate_ = av_guess_frame_rate(format_.get(), video_, nullptr);
   if (!IsPositive(frame_rate_) || av_q2d(frame_rate_) > limits::kMaxFramesPerSecond)
     throw MediaError(Describe() + " has no usable frame rate");
   if (!IsPositive(video_->time_base)) throw MediaError(Describe() + " has no usable time base");

@@ -20,8 +20,9 @@ std::optional<std::string> SteadyVideo::Next(const PictureFormat& format, double
   if (!last) return std::nullopt;
   const double step = seconds - *last;
   if (step <= 0) return At("has pictures out of time order", seconds);
+  if (!step_) step_ = step;
   // Half a frame either way: a skipped or an extra picture is a change of rate.
-  if (std::abs(step - frame_seconds_) > frame_seconds_ / 2) return At("changes its frame rate", seconds);
+  if (std::abs(step - *step_) > *step_ / 2) return At("changes its frame rate", seconds);
   return std::nullopt;
 }
 

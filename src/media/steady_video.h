@@ -14,17 +14,16 @@ struct PictureFormat {
 
 // Watches the decoded pictures of one recording: the export writes one constant-rate
 // video of one size, so a recording whose size, pixel format or frame rate changes
-// midway is refused rather than written wrong.
+// midway is refused rather than written wrong. The rate is the one its first two
+// pictures show, whatever the container claims.
 class SteadyVideo {
  public:
-  explicit SteadyVideo(double frame_seconds) : frame_seconds_(frame_seconds) {}
-
   // The change this picture brings ("changes its picture size at 3.40 s"), or nullopt.
   std::optional<std::string> Next(const PictureFormat& format, double seconds);
 
  private:
-  double frame_seconds_;
   std::optional<PictureFormat> first_;
+  std::optional<double> step_;
   std::optional<double> last_seconds_;
 };
 

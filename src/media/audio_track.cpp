@@ -44,12 +44,12 @@ void AudioTrack::BuildGraph(double start_seconds, double end_seconds) {
   const AVCodecContext* in = decoder_.context();
   source_ = graph_->AddAudioSource({input_rate_, in->sample_fmt, &in->ch_layout});
   const auto end_pts = static_cast<std::int64_t>(std::llround((end_seconds - start_seconds) * input_rate_));
-  AVFilterContext* trimmed = graph_->Chain(source_, "atrim", {{"start_pts", "0"}, {"end_pts", std::to_string(end_pts)}});
-  AVFilterContext* formatted =
-      graph_->Chain(trimmed, "aformat",
-                    {{"sample_fmts", "fltp"},
-                     {"sample_rates", std::to_string(encoder_->sample_rate)},
-                     {"channel_layouts", LayoutText(encoder_->ch_layout)}});
+  AVFilterContext* trimmed =
+      graph_->Chain(source_, "atrim", {{"start_pts", "0"}, {"end_pts", std::to_string(end_pts)}});
+  AVFilterContext* formatted = graph_->Chain(trimmed, "aformat",
+                                             {{"sample_fmts", "fltp"},
+                                              {"sample_rates", std::to_string(encoder_->sample_rate)},
+                                              {"channel_layouts", LayoutText(encoder_->ch_layout)}});
   sink_ = graph_->Chain(formatted, "abuffersink");
   graph_->Configure();
   av_buffersink_set_frame_size(sink_, static_cast<unsigned>(encoder_->frame_size));

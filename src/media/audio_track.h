@@ -17,13 +17,13 @@ class AudioTrack {
  public:
   AudioTrack(const RecordingDemuxer& front, bool global_header);
 
-  AVCodecContext* encoder() const { return encoder_.get(); }
+  [[nodiscard]] AVCodecContext* encoder() const { return encoder_.get(); }
   void Decode(const AVPacket* packet);
   // Starts writing: the sound from `start_seconds` (the first picture's time) to
   // `end_seconds` goes to `stream` of `writer`, its time 0 at start_seconds.
   void Start(double start_seconds, double end_seconds, Mp4Writer& writer, AVStream* stream);
   // All the sound up to the span's end has been decoded.
-  bool done() const { return done_; }
+  [[nodiscard]] bool done() const { return done_; }
   // Drains what is left into the file.
   void Finish();
 

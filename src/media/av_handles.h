@@ -15,9 +15,11 @@ struct FreeThroughAddress {
 
 using FramePtr = std::unique_ptr<AVFrame, FreeThroughAddress<AVFrame, av_frame_free>>;
 using PacketPtr = std::unique_ptr<AVPacket, FreeThroughAddress<AVPacket, av_packet_free>>;
-using CodecContextPtr = std::unique_ptr<AVCodecContext, FreeThroughAddress<AVCodecContext, avcodec_free_context>>;
+using CodecContextPtr =
+    std::unique_ptr<AVCodecContext, FreeThroughAddress<AVCodecContext, avcodec_free_context>>;
 using FilterGraphPtr = std::unique_ptr<AVFilterGraph, FreeThroughAddress<AVFilterGraph, avfilter_graph_free>>;
-using InputContextPtr = std::unique_ptr<AVFormatContext, FreeThroughAddress<AVFormatContext, avformat_close_input>>;
+using InputContextPtr =
+    std::unique_ptr<AVFormatContext, FreeThroughAddress<AVFormatContext, avformat_close_input>>;
 
 // Throw MediaError (av_error.h) when FFmpeg is out of memory.
 FramePtr NewFrame();

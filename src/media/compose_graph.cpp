@@ -28,25 +28,29 @@ ComposeGraph::ComposeGraph(const ComposePlan& plan, const std::optional<VideoSou
     rear_chain = Input(rear_source_, *rear, plan.rear, alone ? std::optional(frame_rate) : std::nullopt);
   }
   AVFilterContext* picture = Combine(plan, front_chain, rear_chain);
-  if (!overlay_script.empty()) picture = graph_.Chain(picture, "ass", {{"filename", overlay_script.string()}});
+  if (!overlay_script.empty())
+    picture = graph_.Chain(picture, "ass", {{"filename", overlay_script.string()}});
   picture = graph_.Chain(picture, "format", {{"pix_fmts", "yuv420p"}});
   sink_ = graph_.Chain(picture, "buffersink");
   graph_.Configure();
 }
 
-AVFilterContext* ComposeGraph::Input(AVFilterContext* source, const VideoSourceFormat& format, PictureSize size,
-                                     std::optional<AVRational> new_rate) {
+AVFilterContext* ComposeGraph::Input(AVFilterContext* source, const VideoSourceFormat& format,
+                                     PictureSize size, std::optional<AVRational> new_rate) {
   AVFilterContext* chain = source;
   // Time 0 is the first exported picture; the input's end (given when it is closed) is
   // rounded up so that the last slot before it is filled.
   if (new_rate)
-    chain = graph_.Chain(chain, "fps", {{"fps", RateText(*new_rate)}, {"start_time", "0"}, {"eof_action", "pass"}});
+    chain = graph_.Chain(chain, "fps",
+                         {{"fps", RateText(*new_rate)}, {"start_time", "0"}, {"eof_action", "pass"}});
   if (format.width != size.width || format.height != size.height)
-    chain = graph_.Chain(chain, "scale", {{"w", std::to_string(size.width)}, {"h", std::to_string(size.height)}});
+    chain =
+        graph_.Chain(chain, "scale", {{"w", std::to_string(size.width)}, {"h", std::to_string(size.height)}});
   return chain;
 }
 
-AVFilterContext* ComposeGraph::Combine(const ComposePlan& plan, AVFilterContext* front, AVFilterContext* rear) {
+AVFilterContext* ComposeGraph::Combine(const ComposePlan& plan, AVFilterContext* front,
+                                       AVFilterContext* rear) {
   if (front == nullptr) return rear;
   if (rear == nullptr) return front;
   AVFilterContext* both = nullptr;

@@ -19,9 +19,9 @@ class ComposeGraph {
                const std::optional<VideoSourceFormat>& rear, AVRational frame_rate,
                const std::filesystem::path& overlay_script);
 
-  AVFilterContext* front_source() const { return front_source_; }
-  AVFilterContext* rear_source() const { return rear_source_; }
-  AVFilterContext* sink() const { return sink_; }
+  [[nodiscard]] AVFilterContext* front_source() const { return front_source_; }
+  [[nodiscard]] AVFilterContext* rear_source() const { return rear_source_; }
+  [[nodiscard]] AVFilterContext* sink() const { return sink_; }
 
  private:
   AVFilterContext* Input(AVFilterContext* source, const VideoSourceFormat& format, PictureSize size,

@@ -8,7 +8,7 @@ namespace {
 
 int EvenAtLeastTwo(double value) { return std::max(2, static_cast<int>(std::lround(value / 2)) * 2); }
 
-// An odd size loses its last column or row.
+// An odd side is scaled to the even one below it.
 PictureSize Even(PictureSize size) {
   return {std::max(2, size.width - size.width % 2), std::max(2, size.height - size.height % 2)};
 }
@@ -22,24 +22,30 @@ PictureSize AtWidth(PictureSize size, int width) {
   return {width, EvenAtLeastTwo(static_cast<double>(size.height) * width / size.width)};
 }
 
-ComposePlan SideBySide(PictureSize front, PictureSize rear) {
+struct PairSizes {
+  PictureSize front;
+  PictureSize rear;
+};
+
+ComposePlan SideBySide(const PairSizes& sizes) {
   ComposePlan plan;
   plan.layout = ExportLayout::kSideBySide;
-  plan.front = Even(front);
-  plan.rear = AtHeight(rear, plan.front.height);
+  plan.front = Even(sizes.front);
+  plan.rear = AtHeight(sizes.rear, plan.front.height);
   plan.rear_x = plan.front.width;
   plan.output = {plan.front.width + plan.rear.width, plan.front.height};
   return plan;
 }
 
-ComposePlan PictureInPicture(PictureSize front, PictureSize rear) {
+ComposePlan PictureInPicture(const PairSizes& sizes) {
   ComposePlan plan;
   plan.layout = ExportLayout::kPictureInPicture;
-  plan.front = Even(front);
+  plan.front = Even(sizes.front);
   plan.output = plan.front;
-  plan.rear = AtWidth(rear, EvenAtLeastTwo(plan.front.width / 3.0));
+  plan.rear = AtWidth(sizes.rear, EvenAtLeastTwo(plan.front.width / 3.0));
   // A rear much taller than the front keeps inside the picture.
-  if (plan.rear.height > plan.output.height) plan.rear = AtHeight(rear, EvenAtLeastTwo(plan.output.height / 3.0));
+  if (plan.rear.height > plan.output.height)
+    plan.rear = AtHeight(sizes.rear, EvenAtLeastTwo(plan.output.height / 3.0));
   plan.rear_x = plan.output.width - plan.rear.width;
   plan.rear_y = plan.output.height - plan.rear.height;
   return plan;
@@ -48,14 +54,15 @@ ComposePlan PictureInPicture(PictureSize front, PictureSize rear) {
 }  // namespace
 
 ComposePlan PlanComposition(ExportLayout requested, PictureSize front, std::optional<PictureSize> rear) {
-  const bool needs_rear = requested == ExportLayout::kSideBySide || requested == ExportLayout::kPictureInPicture;
+  const bool needs_rear =
+      requested == ExportLayout::kSideBySide || requested == ExportLayout::kPictureInPicture;
   if (needs_rear && !rear) {
     ComposePlan plan = PlanComposition(ExportLayout::kFront, front, std::nullopt);
     plan.fell_back_to_front = true;
     return plan;
   }
-  if (requested == ExportLayout::kSideBySide) return SideBySide(front, *rear);
-  if (requested == ExportLayout::kPictureInPicture) return PictureInPicture(front, *rear);
+  if (requested == ExportLayout::kSideBySide) return SideBySide({front, *rear});
+  if (requested == ExportLayout::kPictureInPicture) return PictureInPicture({front, *rear});
   ComposePlan plan;
   plan.layout = requested;
   if (requested == ExportLayout::kRear && rear) {

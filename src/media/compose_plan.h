@@ -22,8 +22,8 @@ struct ComposePlan {
   PictureSize rear;   // the rear picture's size in the output
   int rear_x = 0;     // the rear picture's top left corner
   int rear_y = 0;
-  bool shows_front() const { return front.width > 0; }
-  bool shows_rear() const { return rear.width > 0; }
+  [[nodiscard]] bool shows_front() const { return front.width > 0; }
+  [[nodiscard]] bool shows_rear() const { return rear.width > 0; }
 };
 
 // Side by side: the rear scaled to the front's height beside it. Picture in picture: the

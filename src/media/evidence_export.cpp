@@ -104,4 +104,6 @@ const char* LayoutName(ExportLayout layout) {
   return "front";
 }
 
+void QuietMediaLibraryLogs() { av_log_set_level(AV_LOG_ERROR); }
+
 }  // namespace direvovu::media

@@ -24,10 +24,10 @@ struct MediaInput {
 };
 
 enum class ExportLayout {
-  kSideBySide,         // front left, rear right at the front's height
-  kFront,              // the front alone
-  kRear,               // the rear alone (at the front's frame rate)
-  kPictureInPicture,   // the front whole, the rear a third as wide in the lower right corner
+  kSideBySide,        // front left, rear right at the front's height
+  kFront,             // the front alone
+  kRear,              // the rear alone (at the front's frame rate)
+  kPictureInPicture,  // the front whole, the rear a third as wide in the lower right corner
 };
 
 // A subtitle of the timed-text track; times in milliseconds from the span start.
@@ -55,10 +55,10 @@ struct ExportRequest {
 
 struct ExportResult {
   bool ok = false;
-  std::string message;  // why it failed, in English; empty when ok
+  std::string message;                         // why it failed, in English; empty when ok
   ExportLayout layout = ExportLayout::kFront;  // the layout written
-  bool fell_back_to_front = false;  // side by side or picture in picture without a rear
-  std::int64_t frames = 0;          // video frames written
+  bool fell_back_to_front = false;             // side by side or picture in picture without a rear
+  std::int64_t frames = 0;                     // video frames written
   bool has_audio = false;
 };
 
@@ -72,5 +72,9 @@ ExportResult ExportEvidenceVideo(const ExportRequest& request, const ExportProgr
                                  const std::atomic<bool>* cancel = nullptr);
 
 const char* LayoutName(ExportLayout layout);
+
+// FFmpeg's libraries write notes to standard error (the encoder's statistics, the fonts
+// the overlay picks); this keeps only their errors, for the whole process.
+void QuietMediaLibraryLogs();
 
 }  // namespace direvovu::media

@@ -17,7 +17,8 @@ constexpr double kTimeSlack = 1e-6;
 
 VideoSourceFormat SourceFormat(const AVFrame& frame, AVRational time_base) {
   const bool square = frame.sample_aspect_ratio.num <= 0 || frame.sample_aspect_ratio.den <= 0;
-  return {frame.width, frame.height, frame.format, time_base, square ? AVRational{1, 1} : frame.sample_aspect_ratio};
+  return {frame.width, frame.height, frame.format, time_base,
+          square ? AVRational{1, 1} : frame.sample_aspect_ratio};
 }
 
 std::optional<PictureSize> SizeOf(const std::optional<RecordingDemuxer>& demuxer) {
@@ -27,19 +28,22 @@ std::optional<PictureSize> SizeOf(const std::optional<RecordingDemuxer>& demuxer
 
 }  // namespace
 
-ExportRun::ExportRun(const ExportRequest& request, const std::filesystem::path& file, const ExportProgress& progress,
-                     const std::atomic<bool>* cancel)
+ExportRun::ExportRun(const ExportRequest& request, const std::filesystem::path& file,
+                     const ExportProgress& progress, const std::atomic<bool>* cancel)
     : request_(request),
       progress_(progress),
       cancel_(cancel),
       front_(request.front, "front", true),
       writer_(file, request.output.string(), ContainerTags{request.creation_time, request.location}) {
   if (request.rear && request.layout != ExportLayout::kFront) rear_.emplace(*request.rear, "rear", false);
-  if (request.layout == ExportLayout::kRear && !rear_) throw MediaError("The rear layout needs a rear recording.");
+  if (request.layout == ExportLayout::kRear && !rear_)
+    throw MediaError("The rear layout needs a rear recording.");
   const AVCodecParameters* front = front_.video()->codecpar;
   plan_ = PlanComposition(request.layout, {front->width, front->height}, SizeOf(rear_));
-  if (plan_.shows_front()) OpenChannel(front_video_, front_);
-  else front_.SkipVideo();
+  if (plan_.shows_front())
+    OpenChannel(front_video_, front_);
+  else
+    front_.SkipVideo();
   if (plan_.shows_rear()) OpenChannel(rear_video_, *rear_);
   primary_ = plan_.shows_front() ? &front_video_ : &rear_video_;
   CheckSpan();
@@ -159,10 +163,12 @@ void ExportRun::StartOutput(const AVFrame& first) {
   std::optional<VideoSourceFormat> rear;
   if (plan_.shows_front()) front = SourceFormat(first, time_base);
   // Beside the front, rear pictures carry the front's time stamps.
-  if (plan_.shows_rear()) rear = SourceFormat(plan_.shows_front() ? *RearFrameFor(start_seconds_) : first, time_base);
+  if (plan_.shows_rear())
+    rear = SourceFormat(plan_.shows_front() ? *RearFrameFor(start_seconds_) : first, time_base);
   graph_.emplace(plan_, front, rear, front_.frame_rate(), request_.overlay_script);
   const double span_frames = (request_.to_seconds - start_seconds_) / FrameSeconds();
-  expected_frames_ = std::max<std::int64_t>(1, static_cast<std::int64_t>(std::ceil(span_frames - kTimeSlack)));
+  expected_frames_ =
+      std::max<std::int64_t>(1, static_cast<std::int64_t>(std::ceil(span_frames - kTimeSlack)));
   AddStreams();
   writer_.Start();
   if (subtitle_encoder_) WriteCues(subtitle_encoder_.get(), cues_, writer_, subtitle_stream_);
@@ -174,8 +180,8 @@ void ExportRun::AddStreams() {
   AVRational aspect = av_buffersink_get_sample_aspect_ratio(sink);
   if (aspect.num <= 0 || aspect.den <= 0) aspect = AVRational{1, 1};
   const bool global_header = writer_.wants_global_header();
-  video_encoder_ = OpenVideoEncoder({av_buffersink_get_w(sink), av_buffersink_get_h(sink), aspect,
-                                     front_.frame_rate(), global_header});
+  video_encoder_ = OpenVideoEncoder(
+      {av_buffersink_get_w(sink), av_buffersink_get_h(sink), aspect, front_.frame_rate(), global_header});
   video_stream_ = writer_.AddStream(video_encoder_.get());
   if (audio_) audio_stream_ = writer_.AddStream(audio_->encoder());
   const auto shift_ms = std::llround((start_seconds_ - request_.from_seconds) * 1000);
@@ -202,11 +208,11 @@ void ExportRun::WritePictures() {
   const auto rounding = static_cast<AVRounding>(AV_ROUND_NEAR_INF | AV_ROUND_PASS_MINMAX);
   bool ended = false;
   while (PullFrame(sink, picture_.get(), ended)) {
-    const std::int64_t pts =
-        av_rescale_q_rnd(picture_->pts, av_buffersink_get_time_base(sink), video_encoder_->time_base, rounding);
+    const std::int64_t pts = av_rescale_q_rnd(picture_->pts, av_buffersink_get_time_base(sink),
+                                              video_encoder_->time_base, rounding);
     if (pts <= last_encoded_pts_)
-      throw MediaError(primary_->demuxer->Describe() + " changes its frame rate at " + SecondsText(last_seconds_) +
-                       "; it cannot be exported as one video.");
+      throw MediaError(primary_->demuxer->Describe() + " changes its frame rate at " +
+                       SecondsText(last_seconds_) + "; it cannot be exported as one video.");
     last_encoded_pts_ = pts;
     picture_->pts = pts;
     // The encoder places its own key frames, not where the recording had them.

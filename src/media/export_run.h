@@ -56,7 +56,7 @@ class ExportRun {
   void FinishSound();
   void ReportProgress();
   void CheckCancel() const;
-  double FrameSeconds() const;
+  [[nodiscard]] double FrameSeconds() const;
 
   const ExportRequest& request_;
   const ExportProgress& progress_;

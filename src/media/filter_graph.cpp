@@ -59,7 +59,8 @@ SourceParameters NewSourceParameters() {
 
 AVFilterContext* FilterGraph::AddSource(const char* filter, AVBufferSrcParameters& parameters) {
   AVFilterContext* context = Allocate(filter);
-  CheckAv(av_buffersrc_parameters_set(context, &parameters), std::string("Cannot set up the '") + filter + "' filter");
+  CheckAv(av_buffersrc_parameters_set(context, &parameters),
+          std::string("Cannot set up the '") + filter + "' filter");
   Initialise(context, filter);
   return context;
 }
@@ -87,7 +88,9 @@ void FilterGraph::Link(AVFilterContext* from, AVFilterContext* to, unsigned to_p
   CheckAv(avfilter_link(from, 0, to, to_pad), "Cannot link the filters");
 }
 
-void FilterGraph::Configure() { CheckAv(avfilter_graph_config(graph_.get(), nullptr), "Cannot set up the filters"); }
+void FilterGraph::Configure() {
+  CheckAv(avfilter_graph_config(graph_.get(), nullptr), "Cannot set up the filters");
+}
 
 void PushFrame(AVFilterContext* source, AVFrame* frame) {
   CheckAv(av_buffersrc_add_frame_flags(source, frame, AV_BUFFERSRC_FLAG_KEEP_REF | AV_BUFFERSRC_FLAG_PUSH),

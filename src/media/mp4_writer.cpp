@@ -10,8 +10,10 @@ Mp4Writer::Mp4Writer(const std::filesystem::path& file, std::string shown_name, 
     : file_(file), shown_name_(std::move(shown_name)) {
   // "file:" keeps a path from being read as another of FFmpeg's protocols.
   const std::string url = "file:" + file.string();
-  CheckAv(avformat_alloc_output_context2(&context_, nullptr, "mp4", url.c_str()), "Cannot prepare the MP4 file");
-  if (!tags.creation_time.empty()) av_dict_set(&context_->metadata, "creation_time", tags.creation_time.c_str(), 0);
+  CheckAv(avformat_alloc_output_context2(&context_, nullptr, "mp4", url.c_str()),
+          "Cannot prepare the MP4 file");
+  if (!tags.creation_time.empty())
+    av_dict_set(&context_->metadata, "creation_time", tags.creation_time.c_str(), 0);
   if (!tags.location.empty()) av_dict_set(&context_->metadata, "location", tags.location.c_str(), 0);
 }
 
@@ -35,7 +37,9 @@ AVStream* Mp4Writer::AddStream(const AVCodecContext* encoder) {
   return stream;
 }
 
-void Mp4Writer::Fail(int code) const { throw MediaError("Cannot write " + shown_name_ + ": " + AvErrorText(code)); }
+void Mp4Writer::Fail(int code) const {
+  throw MediaError("Cannot write " + shown_name_ + ": " + AvErrorText(code));
+}
 
 void Mp4Writer::Start() {
   const int opened = avio_open(&context_->pb, context_->url, AVIO_FLAG_WRITE);

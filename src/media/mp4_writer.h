@@ -23,7 +23,7 @@ class Mp4Writer {
   Mp4Writer& operator=(const Mp4Writer&) = delete;
 
   // Encoders opened for this file put their stream headers out of band.
-  bool wants_global_header() const;
+  [[nodiscard]] bool wants_global_header() const;
   AVStream* AddStream(const AVCodecContext* encoder);
   void Start();
   // Writes a packet of `encoder` (in its time base) to `stream`.

@@ -33,7 +33,8 @@ RecordingDemuxer::RecordingDemuxer(const MediaInput& input, std::string channel,
   FindStreams(with_sound);
   CheckVideo();
   if (audio_ != nullptr) CheckAudio();
-  if (context->start_time != AV_NOPTS_VALUE) origin_ = static_cast<double>(context->start_time) / AV_TIME_BASE;
+  if (context->start_time != AV_NOPTS_VALUE)
+    origin_ = static_cast<double>(context->start_time) / AV_TIME_BASE;
   if (context->duration > 0) duration_ = static_cast<double>(context->duration) / AV_TIME_BASE;
 }
 
@@ -68,8 +69,9 @@ void RecordingDemuxer::CheckVideo() {
 
 void RecordingDemuxer::CheckAudio() {
   const AVCodecParameters* par = audio_->codecpar;
-  const bool usable = par->sample_rate >= limits::kMinSampleRate && par->sample_rate <= limits::kMaxSampleRate &&
-                      par->ch_layout.nb_channels >= 1 && par->ch_layout.nb_channels <= limits::kMaxAudioChannels &&
+  const bool usable = par->sample_rate >= limits::kMinSampleRate &&
+                      par->sample_rate <= limits::kMaxSampleRate && par->ch_layout.nb_channels >= 1 &&
+                      par->ch_layout.nb_channels <= limits::kMaxAudioChannels &&
                       IsPositive(audio_->time_base) && avcodec_find_decoder(par->codec_id) != nullptr;
   // A sound track we cannot use is left out rather than refused: the picture is the evidence.
   if (!usable) {

@@ -17,13 +17,13 @@ class RecordingDemuxer {
   // Without `with_sound` the recording's sound stream is skipped.
   RecordingDemuxer(const MediaInput& input, std::string channel, bool with_sound);
 
-  const std::string& channel() const { return channel_; }
+  [[nodiscard]] const std::string& channel() const { return channel_; }
   // "the front recording drf0_20120314_090507.mp4", for messages.
-  std::string Describe() const;
-  AVStream* video() const { return video_; }
-  AVStream* audio() const { return audio_; }  // null when the recording has no sound
-  AVRational frame_rate() const { return frame_rate_; }
-  double duration() const { return duration_; }  // seconds; 0 when the container does not say
+  [[nodiscard]] std::string Describe() const;
+  [[nodiscard]] AVStream* video() const { return video_; }
+  [[nodiscard]] AVStream* audio() const { return audio_; }  // null when the recording has no sound
+  [[nodiscard]] AVRational frame_rate() const { return frame_rate_; }
+  [[nodiscard]] double duration() const { return duration_; }  // seconds; 0 when the container does not say
 
   // Seconds from the recording's start of a time stamp of `stream`.
   double Seconds(std::int64_t pts, const AVStream* stream) const;
@@ -35,7 +35,7 @@ class RecordingDemuxer {
   // read error or a packet cut short.
   bool ReadPacket(AVPacket* packet);
   // Seconds of the last packet read.
-  double position() const { return position_; }
+  [[nodiscard]] double position() const { return position_; }
 
  private:
   void FindStreams(bool with_sound);
@@ -50,7 +50,7 @@ class RecordingDemuxer {
   AVStream* audio_ = nullptr;
   AVRational frame_rate_{0, 1};
   double duration_ = 0;
-  double origin_ = 0;  // seconds of the container's first time stamp
+  double origin_ = 0;    // seconds of the container's first time stamp
   double position_ = 0;  // seconds of the last packet read
 };
 

@@ -13,7 +13,8 @@ std::string At(const char* what, double seconds) { return std::string(what) + " 
 
 std::optional<std::string> SteadyVideo::Next(const PictureFormat& format, double seconds) {
   if (!first_) first_ = format;
-  if (format.width != first_->width || format.height != first_->height) return At("changes its picture size", seconds);
+  if (format.width != first_->width || format.height != first_->height)
+    return At("changes its picture size", seconds);
   if (format.pixel_format != first_->pixel_format) return At("changes its pixel format", seconds);
   const std::optional<double> last = last_seconds_;
   last_seconds_ = seconds;

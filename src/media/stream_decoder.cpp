@@ -32,7 +32,8 @@ void StreamDecoder::Decode(const AVPacket* packet) {
     sent = avcodec_send_packet(context_.get(), packet);
   }
   if (sent < 0 && sent != AVERROR_EOF)
-    throw MediaError(demuxer_.Describe() + " cannot be decoded" + Where(packet) + " (" + AvErrorText(sent) + ")");
+    throw MediaError(demuxer_.Describe() + " cannot be decoded" + Where(packet) + " (" + AvErrorText(sent) +
+                     ")");
   ReceiveFrames();
 }
 

@@ -18,14 +18,14 @@ class StreamDecoder {
 
   // Feeds one packet, or drains the decoder when packet is null.
   void Decode(const AVPacket* packet);
-  bool HasFrame() const { return !frames_.empty(); }
-  AVFrame* Front() const { return frames_.front().get(); }
+  [[nodiscard]] bool HasFrame() const { return !frames_.empty(); }
+  [[nodiscard]] AVFrame* Front() const { return frames_.front().get(); }
   FramePtr Pop();
-  bool drained() const { return drained_; }
+  [[nodiscard]] bool drained() const { return drained_; }
 
-  const AVCodecContext* context() const { return context_.get(); }
+  [[nodiscard]] const AVCodecContext* context() const { return context_.get(); }
   // Seconds from the recording's start of a decoded frame.
-  double SecondsOf(const AVFrame& frame) const;
+  [[nodiscard]] double SecondsOf(const AVFrame& frame) const;
 
  private:
   void ReceiveFrames();

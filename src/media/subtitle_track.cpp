@@ -17,7 +17,8 @@ constexpr char kAssHeader[] =
     "PlayResY: 288\r\n"
     "\r\n"
     "[V4+ Styles]\r\n"
-    "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, BackColour, Bold, Italic, "
+    "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, BackColour, Bold, "
+    "Italic, "
     "Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, Outline, Shadow, Alignment, MarginL, "
     "MarginR, MarginV, Encoding\r\n"
     "Style: Default,Sans,16,&Hffffff,&Hffffff,&H0,&H0,0,0,0,0,100,100,0,0,1,1,0,2,10,10,10,1\r\n"
@@ -27,7 +28,9 @@ constexpr char kAssHeader[] =
 
 // The encoder reads FFmpeg's own event form: ReadOrder, Layer, Style, Name, MarginL,
 // MarginR, MarginV, Effect, Text.
-std::string DialogueLine(const SubtitleCue& cue) { return "0,0,Default,,0,0,0,," + AssDialogueText(cue.text); }
+std::string DialogueLine(const SubtitleCue& cue) {
+  return "0,0,Default,,0,0,0,," + AssDialogueText(cue.text);
+}
 
 PacketPtr EncodeCue(AVCodecContext* encoder, const SubtitleCue& cue) {
   std::string line = DialogueLine(cue);
@@ -40,8 +43,9 @@ PacketPtr EncodeCue(AVCodecContext* encoder, const SubtitleCue& cue) {
   subtitle.rects = rects;
   subtitle.end_display_time = static_cast<std::uint32_t>(cue.end_ms - cue.start_ms);
   std::vector<std::uint8_t> buffer(line.size() + 1024);
-  const int size = CheckAv(avcodec_encode_subtitle(encoder, buffer.data(), static_cast<int>(buffer.size()), &subtitle),
-                           "Cannot encode a subtitle");
+  const int size =
+      CheckAv(avcodec_encode_subtitle(encoder, buffer.data(), static_cast<int>(buffer.size()), &subtitle),
+              "Cannot encode a subtitle");
   PacketPtr packet = NewPacket();
   CheckAv(av_new_packet(packet.get(), size), "Cannot encode a subtitle");
   std::memcpy(packet->data, buffer.data(), static_cast<std::size_t>(size));
@@ -68,7 +72,8 @@ CodecContextPtr OpenSubtitleEncoder(bool global_header) {
   return context;
 }
 
-void WriteCues(AVCodecContext* encoder, const std::vector<SubtitleCue>& cues, Mp4Writer& writer, AVStream* stream) {
+void WriteCues(AVCodecContext* encoder, const std::vector<SubtitleCue>& cues, Mp4Writer& writer,
+               AVStream* stream) {
   for (const SubtitleCue& cue : cues) {
     PacketPtr packet = EncodeCue(encoder, cue);
     writer.Write(packet.get(), encoder, stream);

@@ -15,6 +15,7 @@ CodecContextPtr OpenSubtitleEncoder(bool global_header);
 
 // Encodes cues already arranged (ArrangeCues) and hands them to the writer, which
 // interleaves them with the pictures.
-void WriteCues(AVCodecContext* encoder, const std::vector<SubtitleCue>& cues, Mp4Writer& writer, AVStream* stream);
+void WriteCues(AVCodecContext* encoder, const std::vector<SubtitleCue>& cues, Mp4Writer& writer,
+               AVStream* stream);
 
 }  // namespace direvovu::media

@@ -17,10 +17,12 @@ namespace {
 // A red box over the top left corner, all the time.
 constexpr const char* kRedBoxScript =
     "[Script Info]\nScriptType: v4.00+\nPlayResX: 160\nPlayResY: 96\n\n[V4+ Styles]\n"
-    "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, BackColour, Bold, Italic, "
+    "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, BackColour, Bold, "
+    "Italic, "
     "Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, Outline, Shadow, Alignment, MarginL, "
     "MarginR, MarginV, Encoding\n"
-    "Style: Box,Noto Sans CJK KR,20,&H000000FF,&H000000FF,&H000000FF,&H00000000,0,0,0,0,100,100,0,0,1,0,0,7,0,0,0,1\n"
+    "Style: Box,Noto Sans CJK "
+    "KR,20,&H000000FF,&H000000FF,&H000000FF,&H00000000,0,0,0,0,100,100,0,0,1,0,0,7,0,0,0,1\n"
     "\n[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
     "Dialogue: 0,0:00:00.00,0:00:10.00,Box,,0,0,0,,{\\pos(0,0)\\p1}m 0 0 l 40 0 40 30 0 30{\\p0}\n";
 
@@ -36,9 +38,7 @@ TEST(ExportContents, TimedTextTagsAndIndexFirst) {
   const fs::path output = FreshFolder() / "export.mp4";
   ExportRequest request = SpanRequest(PlainPair(), ExportLayout::kSideBySide, output);
   // The first picture is 50 ms after the span start: the cues move with it.
-  request.cues = {{600, 1000, "second"},
-                  {0, 500, "서울 Seoul\nline two"},
-                  {1300, 2000, "after the end"}};
+  request.cues = {{600, 1000, "second"}, {0, 500, "서울 Seoul\nline two"}, {1300, 2000, "after the end"}};
   request.creation_time = "2012-03-14T00:05:07Z";
   request.location = "+37.5665+126.9780/";
   ASSERT_TRUE(ExportEvidenceVideo(request).ok);
@@ -54,7 +54,8 @@ TEST(ExportContents, TimedTextTagsAndIndexFirst) {
   const auto moov = std::find(boxes.begin(), boxes.end(), "moov");
   EXPECT_LT(moov, std::find(boxes.begin(), boxes.end(), "mdat"));
 
-  std::string srt = RunCommand({"ffmpeg", "-v", "error", "-i", output.string(), "-map", "0:s", "-f", "srt", "-"}).output;
+  std::string srt =
+      RunCommand({"ffmpeg", "-v", "error", "-i", output.string(), "-map", "0:s", "-f", "srt", "-"}).output;
   std::erase(srt, '\r');
   EXPECT_NE(srt.find("00:00:00,000 --> 00:00:00,450"), std::string::npos) << srt;
   EXPECT_NE(srt.find("서울 Seoul\nline two"), std::string::npos) << srt;

@@ -21,8 +21,9 @@ void ExpectRefused(const ExportResult& result, const std::string& reason, const 
 TEST(ExportFailures, CancelledExportLeavesNoFile) {
   const fs::path folder = FreshFolder();
   std::atomic<bool> cancel{false};
-  const ExportResult result = ExportEvidenceVideo(SpanRequest(PlainPair(), ExportLayout::kSideBySide, folder / "x.mp4"),
-                                                  [&](double) { cancel = true; }, &cancel);
+  const ExportResult result = ExportEvidenceVideo(
+      SpanRequest(PlainPair(), ExportLayout::kSideBySide, folder / "x.mp4"), [&](double) { cancel = true; },
+      &cancel);
   ExpectRefused(result, "cancelled", folder);
 }
 
@@ -56,8 +57,9 @@ fs::path Encoded(const fs::path& folder, const std::vector<std::string>& middle,
 }
 
 fs::path Segment(const fs::path& folder, const std::string& size) {
-  return Encoded(folder, {"-f", "lavfi", "-i", "testsrc2=s=" + size + ":r=10", "-t", "1.5", "-c:v", "libx264", "-g",
-                          "10", "-bf", "0", "-f", "h264"},
+  return Encoded(folder,
+                 {"-f", "lavfi", "-i", "testsrc2=s=" + size + ":r=10", "-t", "1.5", "-c:v", "libx264", "-g",
+                  "10", "-bf", "0", "-f", "h264"},
                  size + ".h264");
 }
 
@@ -91,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"IndexFirstCutShort",
                    [](const fs::path& folder) {
                      const fs::path file = Encoded(
-                         folder, {"-i", PlainPair().front.string(), "-c", "copy", "-movflags", "+faststart"}, "i.mp4");
+                         folder, {"-i", PlainPair().front.string(), "-c", "copy", "-movflags", "+faststart"},
+                         "i.mp4");
                      fs::resize_file(file, fs::file_size(file) * 2 / 5);
                      return file;
                    },
@@ -111,15 +114,17 @@ INSTANTIATE_TEST_SUITE_P(
                      std::ofstream(both, std::ios::binary)
                          << std::ifstream(Segment(folder, "160x96"), std::ios::binary).rdbuf()
                          << std::ifstream(Segment(folder, "128x96"), std::ios::binary).rdbuf();
-                     return Encoded(folder, {"-framerate", "10", "-f", "h264", "-i", both.string(), "-c", "copy"},
+                     return Encoded(folder,
+                                    {"-framerate", "10", "-f", "h264", "-i", both.string(), "-c", "copy"},
                                     "s.mp4");
                    },
                    "changes its picture size at 1.50 s"},
         DamageCase{"RateHalvesMidway",
                    [](const fs::path& folder) {
-                     return Encoded(folder, {"-f", "lavfi", "-i", "testsrc2=s=160x96:r=10", "-frames:v", "30", "-vf",
-                                             "setpts=N+max(0\\,N-15)", "-fps_mode", "passthrough", "-c:v", "libx264",
-                                             "-g", "10"},
+                     return Encoded(folder,
+                                    {"-f", "lavfi", "-i", "testsrc2=s=160x96:r=10", "-frames:v", "30", "-vf",
+                                     "setpts=N+max(0\\,N-15)", "-fps_mode", "passthrough", "-c:v", "libx264",
+                                     "-g", "10"},
                                     "r.mp4");
                    },
                    "changes its frame rate at 1.70 s"}),
@@ -150,17 +155,17 @@ TEST_P(UnwritableTargets, AreRefusedWithTheirReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Targets, UnwritableTargets,
-    testing::Values(
-        TargetCase{"MissingFolder", [](const fs::path& folder) { return folder / "none" / "x.mp4"; }, 0,
-                   "does not exist"},
-        TargetCase{"FolderIsAFile",
-                   [](const fs::path& folder) {
-                     std::ofstream(folder / "file") << "x";
-                     return folder / "file" / "x.mp4";
-                   },
-                   0, "does not exist"},
-        TargetCase{"DiskFull", [](const fs::path& folder) { return folder / "x.mp4"; }, 16 * 1024,
-                   "Cannot write"}),
+    testing::Values(TargetCase{"MissingFolder",
+                               [](const fs::path& folder) { return folder / "none" / "x.mp4"; }, 0,
+                               "does not exist"},
+                    TargetCase{"FolderIsAFile",
+                               [](const fs::path& folder) {
+                                 std::ofstream(folder / "file") << "x";
+                                 return folder / "file" / "x.mp4";
+                               },
+                               0, "does not exist"},
+                    TargetCase{"DiskFull", [](const fs::path& folder) { return folder / "x.mp4"; }, 16 * 1024,
+                               "Cannot write"}),
     [](const testing::TestParamInfo<TargetCase>& row) { return std::string(row.param.name); });
 
 // Refused by its permissions, even for root, who could write it.
@@ -168,7 +173,8 @@ TEST(ExportFailures, ReadOnlyTargetIsKept) {
   const fs::path folder = FreshFolder();
   std::ofstream(folder / "x.mp4") << "old";
   fs::permissions(folder / "x.mp4", fs::perms::owner_read);
-  const ExportResult result = ExportEvidenceVideo(SpanRequest(PlainPair(), ExportLayout::kFront, folder / "x.mp4"));
+  const ExportResult result =
+      ExportEvidenceVideo(SpanRequest(PlainPair(), ExportLayout::kFront, folder / "x.mp4"));
   EXPECT_NE(result.message.find("read-only"), std::string::npos) << result.message;
   EXPECT_EQ(fs::file_size(folder / "x.mp4"), 3u);
 }

@@ -23,7 +23,8 @@ class ExportLayouts : public testing::TestWithParam<LayoutCase> {};
 
 // The first exported picture is the recording's at 0.6 s; each channel's place in it looks
 // more like that channel's picture than like the other's.
-void ExpectPictureOf(const fs::path& exported, Box box, Box part, const fs::path& shown, const fs::path& other) {
+void ExpectPictureOf(const fs::path& exported, Box box, Box part, const fs::path& shown,
+                     const fs::path& other) {
   if (box.width == 0) return;
   const double like_shown = PictureDifference(exported, box, shown, 0.6, part);
   EXPECT_LT(like_shown, 12) << shown.filename();
@@ -61,21 +62,23 @@ TEST_P(ExportLayouts, WritesTheSpanAtTheLayoutsSizeWithEachPictureInPlace) {
 }
 
 constexpr Box kWhole{0, 0, 160, 96};
+constexpr auto kSbs = ExportLayout::kSideBySide;
+constexpr auto kPip = ExportLayout::kPictureInPicture;
+constexpr auto kFront = ExportLayout::kFront;
+constexpr auto kRear = ExportLayout::kRear;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Layouts, ExportLayouts,
     testing::Values(
-        LayoutCase{"SideBySide", ExportLayout::kSideBySide, true, 320, 96, ExportLayout::kSideBySide, kWhole,
-                   {160, 0, 160, 96}, {}},
-        LayoutCase{"Front", ExportLayout::kFront, true, 160, 96, ExportLayout::kFront, kWhole, {}, {}},
-        LayoutCase{"Rear", ExportLayout::kRear, true, 160, 96, ExportLayout::kRear, {}, kWhole, {}},
-        LayoutCase{"PictureInPicture", ExportLayout::kPictureInPicture, true, 160, 96,
-                   ExportLayout::kPictureInPicture, {0, 0, 100, 60}, {106, 64, 54, 32}, {0, 0, 100, 60}},
-        LayoutCase{"SideBySideWithoutRear", ExportLayout::kSideBySide, false, 160, 96, ExportLayout::kFront, kWhole,
-                   {}, {}},
-        LayoutCase{"PictureInPictureWithoutRear", ExportLayout::kPictureInPicture, false, 160, 96,
-                   ExportLayout::kFront, kWhole, {}, {}}),
+        LayoutCase{"SideBySide", kSbs, true, 320, 96, kSbs, kWhole, {160, 0, 160, 96}, {}},
+        LayoutCase{"Front", kFront, true, 160, 96, kFront, kWhole, {}, {}},
+        LayoutCase{"Rear", kRear, true, 160, 96, kRear, {}, kWhole, {}},
+        LayoutCase{"PictureInPicture", kPip, true, 160, 96, kPip, {0, 0, 100, 60}, {106, 64, 54, 32}, {0, 0, 100, 60}},
+        LayoutCase{"SideBySideWithoutRear", kSbs, false, 160, 96, kFront, kWhole, {}, {}},
+        LayoutCase{"PictureInPictureWithoutRear", kPip, false, 160, 96, kFront, kWhole, {}, {}}),
     [](const testing::TestParamInfo<LayoutCase>& row) { return std::string(row.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace direvovu::media::test

@@ -1,5 +1,6 @@
 #include "media_fixture.h"
 
+#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
@@ -17,6 +18,14 @@ std::string Quoted(const std::string& argument) {
   return quoted + "'";
 }
 
+// The libraries' notes would bury a failure's message in the test log.
+class QuietLibraries : public testing::Environment {
+ public:
+  void SetUp() override { QuietMediaLibraryLogs(); }
+};
+[[maybe_unused]] testing::Environment* const kQuietLibraries =
+    testing::AddGlobalTestEnvironment(new QuietLibraries);
+
 const TempFolder& Root() {
   static const TempFolder root;
   return root;
@@ -24,9 +33,18 @@ const TempFolder& Root() {
 
 SamplePair MakePair(const std::string& name, const std::vector<std::string>& extra) {
   const fs::path folder = Root() / name;
-  std::vector<std::string> arguments{DIREVOVU_BINARY_DIR "/direvovu-sample", "recording", "--out", folder.string(),
-                                     "--start", "2012-03-14T09:05:07", "--seconds", "3", "--size", "160x96",
-                                     "--fps", "10"};
+  std::vector<std::string> arguments{DIREVOVU_BINARY_DIR "/direvovu-sample",
+                                     "recording",
+                                     "--out",
+                                     folder.string(),
+                                     "--start",
+                                     "2012-03-14T09:05:07",
+                                     "--seconds",
+                                     "3",
+                                     "--size",
+                                     "160x96",
+                                     "--fps",
+                                     "10"};
   arguments.insert(arguments.end(), extra.begin(), extra.end());
   if (RunCommand(arguments).exit_code != 0) return {};
   return {folder / "drf0_20120314_090507.mp4", folder / "drf1_20120314_090507.mp4"};
@@ -119,8 +137,8 @@ const ProbedStream* Probe::Find(const std::string& type) const {
 }
 
 Probe ProbeFile(const fs::path& file) {
-  const CommandResult run = RunCommand({"ffprobe", "-v", "error", "-show_streams", "-show_format", "-count_frames",
-                                        "-of", "json", file.string()});
+  const CommandResult run = RunCommand({"ffprobe", "-v", "error", "-show_streams", "-show_format",
+                                        "-count_frames", "-of", "json", file.string()});
   Probe probe;
   if (run.exit_code != 0) return probe;
   const auto json = nlohmann::json::parse(run.output);
@@ -138,19 +156,20 @@ namespace direvovu::media::test {
 namespace {
 
 std::string GrayPicture(const fs::path& file, double seconds, const std::string& filter) {
-  return RunCommand({"ffmpeg", "-v", "error", "-ss", std::to_string(seconds), "-i", file.string(), "-frames:v", "1",
-                     "-vf", filter, "-f", "rawvideo", "-pix_fmt", "gray", "-"})
+  return RunCommand({"ffmpeg", "-v", "error", "-ss", std::to_string(seconds), "-i", file.string(),
+                     "-frames:v", "1", "-vf", filter, "-f", "rawvideo", "-pix_fmt", "gray", "-"})
       .output;
 }
 
 }  // namespace
 
 std::string Crop(Box box) {
-  return "crop=" + std::to_string(box.width) + ":" + std::to_string(box.height) + ":" + std::to_string(box.x) + ":" +
-         std::to_string(box.y);
+  return "crop=" + std::to_string(box.width) + ":" + std::to_string(box.height) + ":" +
+         std::to_string(box.x) + ":" + std::to_string(box.y);
 }
 
-double PictureDifference(const fs::path& exported, Box box, const fs::path& recording, double seconds, Box part) {
+double PictureDifference(const fs::path& exported, Box box, const fs::path& recording, double seconds,
+                         Box part) {
   const std::string scale = "scale=" + std::to_string(box.width) + ":" + std::to_string(box.height);
   const std::string a = GrayPicture(exported, 0, Crop(box));
   const std::string b = GrayPicture(recording, seconds, part.width > 0 ? Crop(part) + "," + scale : scale);
@@ -162,10 +181,11 @@ double PictureDifference(const fs::path& exported, Box box, const fs::path& reco
 }
 
 std::vector<int> PixelOfFirstPicture(const fs::path& file, int x, int y) {
-  const std::string pixel = RunCommand({"ffmpeg", "-v", "error", "-i", file.string(), "-frames:v", "1", "-vf",
-                                        "format=rgb24,crop=1:1:" + std::to_string(x) + ":" + std::to_string(y), "-f", "rawvideo",
-                                        "-pix_fmt", "rgb24", "-"})
-                                .output;
+  const std::string pixel =
+      RunCommand({"ffmpeg", "-v", "error", "-i", file.string(), "-frames:v", "1", "-vf",
+                  "format=rgb24,crop=1:1:" + std::to_string(x) + ":" + std::to_string(y), "-f", "rawvideo",
+                  "-pix_fmt", "rgb24", "-"})
+          .output;
   std::vector<int> rgb;
   for (const char c : pixel) rgb.push_back(static_cast<unsigned char>(c));
   return rgb;

@@ -72,7 +72,8 @@ struct Box {
 // Mean absolute difference (0..255) between the first picture of `exported`, cut to
 // `box`, and the picture of `recording` at `seconds` (its `part`, or all of it when the
 // part is empty), scaled to the box's size.
-double PictureDifference(const fs::path& exported, Box box, const fs::path& recording, double seconds, Box part);
+double PictureDifference(const fs::path& exported, Box box, const fs::path& recording, double seconds,
+                         Box part);
 // Red, green and blue of one pixel of a file's first picture.
 std::vector<int> PixelOfFirstPicture(const fs::path& file, int x, int y);
 

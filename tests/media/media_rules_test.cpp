@@ -24,26 +24,31 @@ struct PlanCase {
 TEST(ComposePlan, PlacesEachPictureAtEvenSizes) {
   const PictureSize hd{1280, 720};
   const PictureSize vga{640, 480};
+  const auto sbs = ExportLayout::kSideBySide;
+  const auto pip = ExportLayout::kPictureInPicture;
+  const auto front = ExportLayout::kFront;
+  const auto rear = ExportLayout::kRear;
+  // clang-format off
   const PlanCase cases[] = {
-      {ExportLayout::kSideBySide, hd, hd, ExportLayout::kSideBySide, {2560, 720}, hd, hd, 1280, 0},
+      {sbs, hd, hd, sbs, {2560, 720}, hd, hd, 1280, 0},
       // The rear at the front's height, its aspect kept.
-      {ExportLayout::kSideBySide, hd, vga, ExportLayout::kSideBySide, {2240, 720}, hd, {960, 720}, 1280, 0},
-      {ExportLayout::kSideBySide, {1281, 721}, PictureSize{641, 361}, ExportLayout::kSideBySide, {2558, 720}, hd, {1278, 720}, 1280,
-       0},
-      {ExportLayout::kSideBySide, hd, std::nullopt, ExportLayout::kFront, hd, hd, {}, 0, 0},
-      {ExportLayout::kPictureInPicture, hd, hd, ExportLayout::kPictureInPicture, hd, hd, {426, 240}, 854, 480},
-      {ExportLayout::kPictureInPicture, hd, vga, ExportLayout::kPictureInPicture, hd, hd, {426, 320}, 854, 400},
+      {sbs, hd, vga, sbs, {2240, 720}, hd, {960, 720}, 1280, 0},
+      {sbs, {1281, 721}, PictureSize{641, 361}, sbs, {2558, 720}, hd, {1278, 720}, 1280, 0},
+      {sbs, hd, std::nullopt, front, hd, hd, {}, 0, 0},
+      {pip, hd, hd, pip, hd, hd, {426, 240}, 854, 480},
+      {pip, hd, vga, pip, hd, hd, {426, 320}, 854, 400},
       // A rear taller than wide keeps within the picture.
-      {ExportLayout::kPictureInPicture, hd, PictureSize{480, 1920}, ExportLayout::kPictureInPicture, hd, hd, {60, 240}, 1220,
-       480},
-      {ExportLayout::kPictureInPicture, hd, std::nullopt, ExportLayout::kFront, hd, hd, {}, 0, 0},
-      {ExportLayout::kFront, hd, vga, ExportLayout::kFront, hd, hd, {}, 0, 0},
-      {ExportLayout::kRear, hd, PictureSize{641, 481}, ExportLayout::kRear, vga, {}, vga, 0, 0},
+      {pip, hd, PictureSize{480, 1920}, pip, hd, hd, {60, 240}, 1220, 480},
+      {pip, hd, std::nullopt, front, hd, hd, {}, 0, 0},
+      {front, hd, vga, front, hd, hd, {}, 0, 0},
+      {rear, hd, PictureSize{641, 481}, rear, vga, {}, vga, 0, 0},
   };
+  // clang-format on
   for (const PlanCase& c : cases) {
     const ComposePlan plan = PlanComposition(c.layout, c.front, c.rear);
-    const std::string row = std::string(LayoutName(c.layout)) + " " + std::to_string(c.front.width) + " " +
-                            (c.rear ? std::to_string(c.rear->width) + "x" + std::to_string(c.rear->height) : "-");
+    const std::string row =
+        std::string(LayoutName(c.layout)) + " " + std::to_string(c.front.width) + " " +
+        (c.rear ? std::to_string(c.rear->width) + "x" + std::to_string(c.rear->height) : "-");
     EXPECT_EQ(plan.layout, c.written) << row;
     EXPECT_EQ(plan.fell_back_to_front, c.layout != c.written) << row;
     EXPECT_EQ(plan.output, c.output) << row << " " << plan.output.width << "x" << plan.output.height;

@@ -139,12 +139,16 @@ FramePtr ExportRun::NextPrimaryFrame() {
   }
 }
 
+// The rear picture nearest in time to the front picture at `seconds` (the earlier of two
+// as near); before the rear's first picture, that one.
 const AVFrame* ExportRun::RearFrameFor(double seconds) {
   Channel& rear = rear_video_;
-  const double latest = seconds + FrameSeconds() / 2;
   for (;;) {
     while (rear.decoder->HasFrame()) {
-      if (rear.held && rear.decoder->SecondsOf(*rear.decoder->Front()) > latest) return rear.held.get();
+      const double next = rear.decoder->SecondsOf(*rear.decoder->Front());
+      const bool nearer = !rear.held || next <= seconds + kTimeSlack ||
+                          next - seconds < seconds - rear.decoder->SecondsOf(*rear.held) - kTimeSlack;
+      if (!nearer) return rear.held.get();
       rear.held = TakeChecked(rear);
     }
     if (rear.decoder->drained()) {

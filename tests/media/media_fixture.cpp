@@ -78,6 +78,7 @@ ProbedStream StreamOf(const nlohmann::json& s) {
   stream.height = s.value("height", 0);
   stream.frames = std::stol(s.value("nb_read_frames", "0"));
   stream.duration = std::stod(s.value("duration", "0"));
+  stream.frame_rate = s.value("avg_frame_rate", "");
   return stream;
 }
 
@@ -103,6 +104,21 @@ const SamplePair& PlainPair() {
 
 const SamplePair& ScrambledPair() {
   static const SamplePair pair = MakePair("scrambled", {"--password", kSamplePassword});
+  return pair;
+}
+
+const SamplePair& SilentPair() {
+  static const SamplePair pair = MakePair("silent", {"--no-audio"});
+  return pair;
+}
+
+const SamplePair& FastRearPair() {
+  static const SamplePair pair = [] {
+    const fs::path rear = Root() / "fast-rear.mp4";
+    RunCommand({"ffmpeg", "-v", "error", "-i", PlainPair().rear.string(), "-vf", "fps=20", "-c:v", "libx264",
+                "-g", "20", rear.string()});
+    return SamplePair{PlainPair().front, rear};
+  }();
   return pair;
 }
 

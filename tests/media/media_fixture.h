@@ -28,6 +28,10 @@ struct SamplePair {
 const SamplePair& PlainPair();
 // The same, scrambled with kSamplePassword.
 const SamplePair& ScrambledPair();
+// The same without sound.
+const SamplePair& SilentPair();
+// The plain pair's front with its rear at 20 frames a second.
+const SamplePair& FastRearPair();
 inline constexpr const char* kSamplePassword = "abc123";
 // A fresh empty folder of the test's own.
 fs::path FreshFolder();
@@ -48,6 +52,7 @@ struct ProbedStream {
   int height = 0;
   long frames = 0;
   double duration = 0;
+  std::string frame_rate;  // "10/1"
 };
 struct Probe {
   std::vector<ProbedStream> streams;

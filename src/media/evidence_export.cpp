@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <new>
+#include <regex>
 #include <system_error>
 
 #include "core/io/atomic_file.h"
@@ -51,9 +52,22 @@ std::optional<std::string> RefuseFiles(const ExportRequest& request) {
   return std::nullopt;
 }
 
+// The muxer would drop a tag it cannot read with no more than a note on standard error.
+std::optional<std::string> RefuseTags(const ExportRequest& request) {
+  std::int64_t parsed = 0;
+  if (!request.creation_time.empty() && av_parse_time(&parsed, request.creation_time.c_str(), 0) < 0)
+    return "The creation time '" + request.creation_time + "' is not an ISO 8601 time.";
+  // Latitude, longitude and an optional height in signed decimal degrees, then '/'.
+  static const std::regex kPoint(R"([+-]\d+(\.\d+)?[+-]\d+(\.\d+)?([+-]\d+(\.\d+)?)?/)");
+  if (!request.location.empty() && !std::regex_match(request.location, kPoint))
+    return "The location '" + request.location + "' is not an ISO 6709 point such as +37.5665+126.9780/.";
+  return std::nullopt;
+}
+
 std::optional<std::string> Refuse(const ExportRequest& request) {
   if (auto span = RefuseSpan(request)) return span;
   if (auto cues = RefuseCues(request.cues)) return cues;
+  if (auto tags = RefuseTags(request)) return tags;
   return RefuseFiles(request);
 }
 

@@ -13,5 +13,6 @@ extern "C" {
 #include <libavutil/error.h>
 #include <libavutil/mathematics.h>
 #include <libavutil/opt.h>
+#include <libavutil/parseutils.h>
 #include <libavutil/pixdesc.h>
 }

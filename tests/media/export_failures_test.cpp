@@ -27,6 +27,39 @@ TEST(ExportFailures, CancelledExportLeavesNoFile) {
   ExpectRefused(result, "cancelled", folder);
 }
 
+TEST(ExportFailures, RequestsAreRefusedBeforeAnyWork) {
+  const struct {
+    const char* name;
+    void (*change)(ExportRequest& request);
+    const char* reason;
+  } cases[] = {
+      {"empty span", [](ExportRequest& r) { r.to_seconds = r.from_seconds; }, "empty"},
+      {"before the start", [](ExportRequest& r) { r.from_seconds = -1; }, "not a span"},
+      {"after the end", [](ExportRequest& r) { r.to_seconds = 3.5; }, "after the end of the front recording"},
+      {"cue ends first",
+       [](ExportRequest& r) {
+         r.cues = {{0, 10, "a"}, {500, 400, "b"}};
+       },
+       "Subtitle 2"},
+      {"no overlay", [](ExportRequest& r) { r.overlay_script = "/nonexistent.ass"; }, "cannot be read"},
+      {"creation time", [](ExportRequest& r) { r.creation_time = "yesterday"; }, "ISO 8601"},
+      {"location", [](ExportRequest& r) { r.location = "37.5665, 126.9780"; }, "ISO 6709"},
+      {"rear alone without a rear",
+       [](ExportRequest& r) {
+         r.layout = ExportLayout::kRear;
+         r.rear.reset();
+       },
+       "needs a rear recording"},
+  };
+  for (const auto& c : cases) {
+    const fs::path folder = FreshFolder();
+    ExportRequest request = SpanRequest(PlainPair(), ExportLayout::kSideBySide, folder / "x.mp4");
+    c.change(request);
+    SCOPED_TRACE(c.name);
+    ExpectRefused(ExportEvidenceVideo(request), c.reason, folder);
+  }
+}
+
 fs::path CopyOfFront(const fs::path& folder) {
   fs::copy_file(PlainPair().front, folder / "front.mp4");
   return folder / "front.mp4";

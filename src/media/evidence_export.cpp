@@ -14,9 +14,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-ExportResult Failure(std::string message) {
+// Messages are put together from parts ("the front recording … is truncated"); the user
+// reads them as sentences.
+std::string Sentence(std::string text) {
+  if (!text.empty() && text.front() >= 'a' && text.front() <= 'z')
+    text.front() = static_cast<char>(text.front() - 'a' + 'A');
+  if (!text.empty() && text.back() != '.') text += '.';
+  return text;
+}
+
+ExportResult Failure(const std::string& message) {
   ExportResult result;
-  result.message = std::move(message);
+  result.message = Sentence(message);
   return result;
 }
 

@@ -23,6 +23,7 @@ struct MediaInput {
   std::vector<std::uint8_t> plain_head;
 };
 
+// The rear picture goes in as the camera recorded it (not mirrored back).
 enum class ExportLayout {
   kSideBySide,        // front left, rear right at the front's height
   kFront,             // the front alone

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/export/export_layout.h"
+
 namespace direvovu::media {
 namespace {
 
@@ -46,8 +48,12 @@ ComposePlan PictureInPicture(const PairSizes& sizes) {
   // A rear much taller than the front keeps inside the picture.
   if (plan.rear.height > plan.output.height)
     plan.rear = AtHeight(sizes.rear, EvenAtLeastTwo(plan.output.height / 3.0));
-  plan.rear_x = plan.output.width - plan.rear.width;
-  plan.rear_y = plan.output.height - plan.rear.height;
+  // In the lower right corner, but above the text band so that the band never hides it.
+  const exporting::BandMetrics band = exporting::BandMetricsOf({plan.output.width, plan.output.height});
+  plan.rear_x = std::max(0, plan.output.width - plan.rear.width - band.margin);
+  plan.rear_y = std::max(0, plan.output.height - band.height - plan.rear.height - band.margin);
+  plan.rear_x -= plan.rear_x % 2;
+  plan.rear_y -= plan.rear_y % 2;
   return plan;
 }
 

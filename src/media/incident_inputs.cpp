@@ -24,7 +24,7 @@ MediaInput InputOf(const fs::path& file, const std::optional<RecordingHeader>& h
 struct PlainReader {
   std::unique_ptr<FileReader> file;
   std::unique_ptr<OverlayReader> plain;
-  ByteReader* get() const { return plain ? static_cast<ByteReader*>(plain.get()) : file.get(); }
+  [[nodiscard]] ByteReader* get() const { return plain ? static_cast<ByteReader*>(plain.get()) : file.get(); }
 };
 
 PlainReader ReaderOf(const MediaInput& input) {

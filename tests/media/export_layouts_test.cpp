@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"SideBySide", PlainPair, kSbs, true, 320, 96, kSbs, kWhole, {160, 0, 160, 96}, {}},
         LayoutCase{"Front", PlainPair, kFront, true, 160, 96, kFront, kWhole, {}, {}},
         LayoutCase{"Rear", PlainPair, kRear, true, 160, 96, kRear, {}, kWhole, {}},
-        LayoutCase{"PictureInPicture", PlainPair, kPip, true, 160, 96, kPip, {0, 0, 100, 60}, {106, 64, 54, 32}, {0, 0, 100, 60}},
+        LayoutCase{"PictureInPicture", PlainPair, kPip, true, 160, 96, kPip, {0, 0, 100, 60}, {100, 20, 54, 32}, {0, 0, 100, 60}},
         LayoutCase{"SideBySideWithoutRear", PlainPair, kSbs, false, 160, 96, kFront, kWhole, {}, {}},
         LayoutCase{"PictureInPictureWithoutRear", PlainPair, kPip, false, 160, 96, kFront, kWhole, {}, {}},
         // The front's frame rate and frames, whatever the rear's rate.

@@ -35,10 +35,10 @@ TEST(ComposePlan, PlacesEachPictureAtEvenSizes) {
       {sbs, hd, vga, sbs, {2240, 720}, hd, {960, 720}, 1280, 0},
       {sbs, {1281, 721}, PictureSize{641, 361}, sbs, {2558, 720}, hd, {1278, 720}, 1280, 0},
       {sbs, hd, std::nullopt, front, hd, hd, {}, 0, 0},
-      {pip, hd, hd, pip, hd, hd, {426, 240}, 854, 480},
-      {pip, hd, vga, pip, hd, hd, {426, 320}, 854, 400},
+      {pip, hd, hd, pip, hd, hd, {426, 240}, 842, 384},  // above the text band
+      {pip, hd, vga, pip, hd, hd, {426, 320}, 842, 304},
       // A rear taller than wide keeps within the picture.
-      {pip, hd, PictureSize{480, 1920}, pip, hd, hd, {60, 240}, 1220, 480},
+      {pip, hd, PictureSize{480, 1920}, pip, hd, hd, {60, 240}, 1208, 384},
       {pip, hd, std::nullopt, front, hd, hd, {}, 0, 0},
       {front, hd, vga, front, hd, hd, {}, 0, 0},
       {rear, hd, PictureSize{641, 481}, rear, vga, {}, vga, 0, 0},

@@ -28,8 +28,8 @@ struct ComposePlan {
 
 // Side by side: the rear scaled to the front's height beside it. Picture in picture: the
 // front whole and the rear a third as wide as the front, its aspect kept, in the lower
-// right corner above the overlay's text band. Side by side and picture in picture need a rear; without one they fall
-// back to the front alone. The rear layout needs a rear (callers refuse it without).
+// right corner above the overlay's text band. Side by side and picture in picture need a rear; without one
+// they fall back to the front alone. The rear layout needs a rear (callers refuse it without).
 ComposePlan PlanComposition(ExportLayout requested, PictureSize front, std::optional<PictureSize> rear);
 
 }  // namespace direvovu::media

@@ -52,7 +52,8 @@ std::optional<ex::ExportGeometry> GeometryOf(const ComposePlan& plan) {
   ex::ExportGeometry geometry;
   geometry.output = {plan.output.width, plan.output.height};
   if (plan.shows_front()) geometry.front = ex::PictureRect{0, 0, plan.front.width, plan.front.height};
-  if (plan.shows_rear()) geometry.rear = ex::PictureRect{plan.rear_x, plan.rear_y, plan.rear.width, plan.rear.height};
+  if (plan.shows_rear())
+    geometry.rear = ex::PictureRect{plan.rear_x, plan.rear_y, plan.rear.width, plan.rear.height};
   return geometry;
 }
 
@@ -73,7 +74,8 @@ std::string Iso6709(const ex::ReportPlace& place) {
 }
 
 bool WriteText(const fs::path& file, const std::string& text) {
-  return WriteFileAtomically(file, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  return WriteFileAtomically(file,
+                             std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 // The clip's request: the span of the pair, the overlay and cues of the same texts.
@@ -87,7 +89,8 @@ ExportRequest ClipRequest(const IncidentRequest& request, const IncidentInputs& 
   clip.layout = MediaLayout(request.layout);
   clip.output = folder / "incident.mp4";
   const ex::OverlayStyle style{request.speed_unit, request.language};
-  for (const ex::SubtitleCue& cue : ex::SubtitleCues(source, style)) clip.cues.push_back({cue.startMs, cue.endMs, cue.text});
+  for (const ex::SubtitleCue& cue : ex::SubtitleCues(source, style))
+    clip.cues.push_back({cue.startMs, cue.endMs, cue.text});
   const auto first = static_cast<std::int64_t>(std::floor(request.span.from));
   if (const auto utc = ex::UtcTimeAt(source.time, first)) clip.creation_time = ex::IsoUtcText(*utc);
   ex::IncidentFacts places;
@@ -150,7 +153,8 @@ class IncidentRun {
     progress_({fraction, left});
   }
   IncidentOutcome Stopped(std::string message) {
-    return cancel_ ? Ended(IncidentEnd::Cancelled, "cancelled") : Ended(IncidentEnd::Failed, std::move(message));
+    return cancel_ ? Ended(IncidentEnd::Cancelled, "cancelled")
+                   : Ended(IncidentEnd::Failed, std::move(message));
   }
   IncidentOutcome WriteFolder(ex::IncidentFolder& folder, const IncidentInputs& inputs,
                               const ex::SpanSource& source, const ComposePlan& plan);
@@ -175,14 +179,17 @@ IncidentOutcome IncidentRun::Run() {
     return Ended(IncidentEnd::BadInput, *problem);
   }
   const auto plan = PlanOf(inputs, MediaLayout(request_.layout));
-  if (!plan) return Ended(IncidentEnd::BadInput, request_.front.filename().string() + " has no picture to export");
+  if (!plan)
+    return Ended(IncidentEnd::BadInput, request_.front.filename().string() + " has no picture to export");
   if (request_.layout == ex::ExportLayout::Rear && !plan->shows_rear()) {
-    return Ended(IncidentEnd::BadInput, "there is no rear recording beside " + request_.front.filename().string());
+    return Ended(IncidentEnd::BadInput,
+                 "there is no rear recording beside " + request_.front.filename().string());
   }
   const ex::SpanSource source{request_.span, ex::MakeTimeModel(*start, inputs.track.Records()),
                               inputs.track.Records()};
   const auto first = static_cast<std::int64_t>(std::floor(request_.span.from));
-  ex::IncidentFolderStart begun = ex::IncidentFolder::Begin(request_.parent, ex::LocalTimeAt(source.time, first));
+  ex::IncidentFolderStart begun =
+      ex::IncidentFolder::Begin(request_.parent, ex::LocalTimeAt(source.time, first));
   if (!begun.folder) return Ended(IncidentEnd::Failed, begun.error);
   IncidentOutcome outcome = WriteFolder(*begun.folder, inputs, source, *plan);
   if (outcome.end != IncidentEnd::Done) begun.folder->Abandon();
@@ -195,12 +202,14 @@ IncidentOutcome IncidentRun::WriteFolder(ex::IncidentFolder& folder, const Incid
   if (request_.overlay) {
     const auto geometry = GeometryOf(plan);
     const fs::path script = folder.path() / kOverlayFile;
-    if (!geometry || !WriteText(script, ex::OverlayScript(source, *geometry, {request_.speed_unit, request_.language}))) {
+    if (!geometry ||
+        !WriteText(script, ex::OverlayScript(source, *geometry, {request_.speed_unit, request_.language}))) {
       return Stopped("cannot write into " + request_.parent.string());
     }
     clip.overlay_script = script;
   }
-  const ExportResult video = ExportEvidenceVideo(clip, [this](double f) { Report(f * kClipShare); }, &cancel_);
+  const ExportResult video = ExportEvidenceVideo(
+      clip, [this](double f) { Report(f * kClipShare); }, &cancel_);
   std::error_code ignored;
   if (!clip.overlay_script.empty()) fs::remove(clip.overlay_script, ignored);
   if (!video.ok) return Stopped(video.message);
@@ -233,7 +242,8 @@ IncidentOutcome IncidentRun::WriteFolder(ex::IncidentFolder& folder, const Incid
   IncidentOutcome outcome = Ended(IncidentEnd::Done, {});
   outcome.folder = committed.folder;
   outcome.fell_back_to_front = video.fell_back_to_front;
-  if (video.fell_back_to_front) outcome.message = "there is no rear recording: the clip shows the front alone";
+  if (video.fell_back_to_front)
+    outcome.message = "there is no rear recording: the clip shows the front alone";
   return outcome;
 }
 

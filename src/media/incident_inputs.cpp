@@ -56,8 +56,8 @@ OpenedInputs OpenIncidentInputs(const fs::path& front, const std::optional<std::
   // No working copies are written: the plan only reads the headers and unlocks them.
   WorkingCopiesPlan plan = PlanWorkingCopies(front, {}, {}, passwords, ask);
   if (plan.result.status == LoadStatus::Abandoned) {
-    return Refused(IncidentEnd::WrongPassword,
-                   password ? "the password does not open " + name : name + " is scrambled: it needs its password");
+    return Refused(IncidentEnd::WrongPassword, password ? "the password does not open " + name
+                                                        : name + " is scrambled: it needs its password");
   }
   if (!plan.front) return Refused(IncidentEnd::BadInput, "cannot read " + front.string());
   if (plan.result.status != LoadStatus::Ready) {

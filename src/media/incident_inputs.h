@@ -28,6 +28,7 @@ struct OpenedInputs {
 
 // Unlocks the pair as the viewer does (the rear with its own key once the front opened)
 // and reads its track and length from the recording's own boxes.
-OpenedInputs OpenIncidentInputs(const std::filesystem::path& front, const std::optional<std::string>& password);
+OpenedInputs OpenIncidentInputs(const std::filesystem::path& front,
+                                const std::optional<std::string>& password);
 
 }  // namespace direvovu::media

@@ -20,9 +20,11 @@ constexpr double kSameMomentSeconds = 0.001;
 exporting::RgbPicture ToRgb(const AVFrame& frame, int max_width) {
   exporting::RgbPicture picture;
   const int width = std::min(frame.width, std::max(2, max_width));
-  const int height = std::max(2, static_cast<int>(static_cast<long long>(frame.height) * width / frame.width));
-  SwsContext* scale = sws_getContext(frame.width, frame.height, static_cast<AVPixelFormat>(frame.format), width,
-                                     height, AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr, nullptr, nullptr);
+  const int height =
+      std::max(2, static_cast<int>(static_cast<long long>(frame.height) * width / frame.width));
+  SwsContext* scale =
+      sws_getContext(frame.width, frame.height, static_cast<AVPixelFormat>(frame.format), width, height,
+                     AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr, nullptr, nullptr);
   if (scale == nullptr) return picture;
   picture.rgb.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
   std::uint8_t* planes[4] = {picture.rgb.data(), nullptr, nullptr, nullptr};

@@ -27,9 +27,9 @@ TEST(ReportSeriesTest, OneValueASecondAndTheRouteOfItsFixes) {
     std::int64_t peak;
   } cases[] = {
       {{0, 5}, {0.0, 1.0, 2.0, 3.0, 4.0}, 4, 3},
-      {{1, 3}, {1.0, 2.0}, 1, 2},                                  // starts at the second without a fix
-      {{3.5, 7}, {3.0, 4.0, std::nullopt, std::nullopt}, 2, 3},    // the track ends before the span
-      {{5, 7}, {std::nullopt, std::nullopt}, 0, 5},                // no record at all: its first second
+      {{1, 3}, {1.0, 2.0}, 1, 2},                                // starts at the second without a fix
+      {{3.5, 7}, {3.0, 4.0, std::nullopt, std::nullopt}, 2, 3},  // the track ends before the span
+      {{5, 7}, {std::nullopt, std::nullopt}, 0, 5},              // no record at all: its first second
   };
   for (const auto& c : cases) {
     IncidentFacts facts;

@@ -66,7 +66,8 @@ bool TakeOption(Args args, std::size_t& i, ExportArgs& parsed) {
   media::IncidentRequest& r = parsed.request;
   if (name == "--from" || name == "--to") {
     const auto seconds = Seconds(*value);
-    if (!seconds) return Refuse(std::string(name) + " takes seconds, not '" + std::string(*value) + "'").has_value();
+    if (!seconds)
+      return Refuse(std::string(name) + " takes seconds, not '" + std::string(*value) + "'").has_value();
     (name == "--from" ? r.span.from : r.span.to) = *seconds;
     (name == "--from" ? parsed.has_from : parsed.has_to) = true;
   } else if (name == "--layout") {
@@ -150,7 +151,8 @@ int RunExport(Args args) {
     if (terminal) std::fprintf(stderr, "\rexport: %3d %%", static_cast<int>(p.fraction * 100));
   };
   const std::atomic<bool> never{false};
-  const media::IncidentOutcome outcome = media::ExportIncident(request, ReportWriterForCli(), progress, never);
+  const media::IncidentOutcome outcome =
+      media::ExportIncident(request, ReportWriterForCli(), progress, never);
   if (terminal) std::fputc('\n', stderr);
   if (outcome.end != media::IncidentEnd::Done) {
     std::cerr << "direvovu-cli: export: " << outcome.message << '\n';

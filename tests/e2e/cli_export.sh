@@ -31,6 +31,10 @@ for f in "$tmp/rec"/*.mp4; do cmp -s "$f" "$folder/originals/$(basename "$f")" |
 [ "$(head -1 "$folder/track.csv")" = "time_utc,local_time,latitude,longitude,speed_kmh,g_x,g_y,g_z" ] || fail "CSV header"
 [ "$(wc -l <"$folder/track.csv")" -eq 5 ] || fail "CSV: a row for each of seconds 1 to 4"
 [ -z "$(find "$tmp/x1" -name '.*' -mindepth 1)" ] || fail "a temporary file was left"
+# A frame with the overlay, for people to look at.
+mkdir -p "$build/screenshots"
+ffmpeg -v error -y -ss 1.5 -i "$clip" -frames:v 1 "$build/screenshots/incident_frame.png"
+check_picture "$build/screenshots/incident_frame.png"
 
 # The same second again gets its own folder; the front alone and a scrambled pair.
 expect_rc 0 export "$tmp/rec/$front" --from 1.5 --to 2 --out "$tmp/x1" --layout front --no-overlay

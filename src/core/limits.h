@@ -41,3 +41,18 @@ namespace direvovu {
 inline constexpr int kMaxVolumeStep = 10;
 
 }  // namespace direvovu
+
+// What the evidence export accepts from a recording's streams. The camera records at
+// most 1920 x 1080 at 30 frames a second with mono or stereo sound; the bounds leave room
+// and keep a damaged header from asking for absurd buffers.
+namespace direvovu::limits {
+
+inline constexpr int kMaxPictureSide = 8192;
+inline constexpr double kMaxFramesPerSecond = 240;
+inline constexpr int kMinSampleRate = 8000;
+inline constexpr int kMaxSampleRate = 192000;
+inline constexpr int kMaxAudioChannels = 8;
+// A subtitle sample carries its text after a 16-bit length.
+inline constexpr std::size_t kMaxCueTextBytes = 60000;
+
+}  // namespace direvovu::limits

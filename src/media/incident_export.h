@@ -15,8 +15,8 @@ namespace direvovu::media {
 
 // What to export: one moment of a recording pair, as the viewer or the command line asks.
 struct IncidentRequest {
-  std::filesystem::path front;           // the front recording as the user chose it
-  std::optional<std::string> password;   // for a scrambled pair
+  std::filesystem::path front;          // the front recording as the user chose it
+  std::optional<std::string> password;  // for a scrambled pair
   exporting::ExportSpan span;
   exporting::ExportLayout layout = exporting::kDefaultExportLayout;
   bool overlay = true;
@@ -26,8 +26,8 @@ struct IncidentRequest {
 };
 
 struct IncidentProgress {
-  double fraction = 0;        // 0..1 of the whole export
-  double seconds_left = -1;   // < 0 while unknown
+  double fraction = 0;       // 0..1 of the whole export
+  double seconds_left = -1;  // < 0 while unknown
 };
 
 enum class IncidentEnd { Done, BadInput, WrongPassword, Failed, Cancelled };
@@ -41,8 +41,8 @@ struct IncidentOutcome {
 
 // Writes the one-page report of `facts` as a PDF at `path`; nullopt when written, else why
 // not. The viewer and the command line hand Qt's PDF writer; this layer knows no Qt.
-using ReportWriter =
-    std::function<std::optional<std::string>(const exporting::IncidentFacts& facts, const std::filesystem::path& path)>;
+using ReportWriter = std::function<std::optional<std::string>(const exporting::IncidentFacts& facts,
+                                                              const std::filesystem::path& path)>;
 
 // Reads the pair, checks the span, and writes the whole incident folder (clip, originals,
 // track files, report, checksums) under a temporary name that becomes Incident_… only when

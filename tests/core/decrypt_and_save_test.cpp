@@ -1,13 +1,12 @@
 #include "core/recording/decrypt_and_save.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <string>
 #include <vector>
 
 #include "core/settings/texts.h"
+#include "file_size_limit.h"
 #include "recording_test_files.h"
 #include "temp_folder.h"
 
@@ -151,28 +150,6 @@ TEST_F(DecryptAndSaveTest, ScrambledFrontWithPlainRearSavesTheRearAsItIs) {
   ASSERT_EQ(Save("abcd").status, SaveStatus::Saved);
   EXPECT_EQ(ReadBytes(RearTarget()), rearPlain);
 }
-
-// A file-size limit makes every write past it fail as a full disk would.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limit = previous_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int) = nullptr;
-};
 
 TEST_F(DecryptAndSaveTest, FullDiskLeavesNoPartialFileAndKeepsTheOldCopy) {
   const Bytes big = MakePlainRecording(600 * 1024, 8);

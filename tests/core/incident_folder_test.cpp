@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "export_fixture.h"
+#include "small_disk.h"
 #include "temp_folder.h"
 
 namespace direvovu::exporting {
@@ -26,28 +27,6 @@ std::vector<std::string> NamesIn(const fs::path& folder) {
   std::sort(names.begin(), names.end());
   return names;
 }
-
-// A fresh tmpfs (root only: mounting needs CAP_SYS_ADMIN), unmounted at the end.
-class SmallDisk {
- public:
-  SmallDisk(const char* options, unsigned long flags) : path_(folder_ / "disk") {
-    fs::create_directory(path_);
-    mounted_ = ::mount("tmpfs", path_.c_str(), "tmpfs", flags, options) == 0;
-  }
-  ~SmallDisk() {
-    if (mounted_) ::umount2(path_.c_str(), MNT_DETACH);
-  }
-  SmallDisk(const SmallDisk&) = delete;
-  SmallDisk& operator=(const SmallDisk&) = delete;
-
-  [[nodiscard]] bool mounted() const { return mounted_; }
-  [[nodiscard]] const fs::path& path() const { return path_; }
-
- private:
-  TempFolder folder_;
-  fs::path path_;
-  bool mounted_ = false;
-};
 
 TEST(IncidentFolderTest, LaterIncidentsOfTheSameSecondAreNumbered) {
   EXPECT_EQ(IncidentFolderName(kStart, 1), "Incident_20120314_090507");

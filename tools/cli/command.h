@@ -38,5 +38,6 @@ int RunSearch(Args args);
 int RunTrips(Args args);
 int RunAddress(Args args);
 int RunEvents(Args args);
+int RunExport(Args args);
 
 }  // namespace direvovu::cli

@@ -1,0 +1,7 @@
+#include "export_report.h"
+
+namespace direvovu::cli {
+
+media::ReportWriter ReportWriterForCli() { return {}; }
+
+}  // namespace direvovu::cli

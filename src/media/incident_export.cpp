@@ -11,6 +11,7 @@
 #include "core/export/span_track.h"
 #include "core/io/atomic_file.h"
 #include "core/recording/recording_name.h"
+#include "core/settings/texts.h"
 #include "media/compose_plan.h"
 #include "media/incident_inputs.h"
 #include "media/picture_grab.h"
@@ -99,18 +100,22 @@ ExportRequest ClipRequest(const IncidentRequest& request, const IncidentInputs& 
   return clip;
 }
 
-// The start, the highest G and the end of the span, front and rear.
-std::vector<ex::MomentPictures> MomentsOf(const IncidentInputs& inputs, const ex::SpanSource& source) {
+// The start, the highest G and the end of the span, front and rear, named in the language.
+std::vector<ex::MomentPictures> MomentsOf(const IncidentInputs& inputs, const ex::SpanSource& source,
+                                          int language) {
+  namespace row = rows::program_texts;
   const double last = std::max(source.span.from, source.span.to - 0.05);
   const double peak = std::clamp(static_cast<double>(ex::PeakGSecond(source)), source.span.from, last);
   const struct {
-    const char* label;
+    int label;
     double seconds;
-  } moments[] = {{"Start", source.span.from}, {"Peak G", peak}, {"End", last}};
+  } moments[] = {{row::kReportMomentStart, source.span.from},
+                 {row::kReportMomentPeakG, peak},
+                 {row::kReportMomentEnd, last}};
   std::vector<ex::MomentPictures> pictures;
   for (const auto& m : moments) {
     ex::MomentPictures shot;
-    shot.label = m.label;
+    shot.label = Text(TextTable::ProgramTexts, m.label, language);
     shot.moment = ex::MomentText(source.time, static_cast<std::int64_t>(std::floor(m.seconds)));
     shot.front = GrabPicture(inputs.front, m.seconds, kReportPictureWidth);
     if (inputs.rear) shot.rear = GrabPicture(*inputs.rear, m.seconds, kReportPictureWidth);
@@ -230,7 +235,7 @@ IncidentOutcome IncidentRun::WriteFolder(ex::IncidentFolder& folder, const Incid
     return Stopped("cannot write the track files into " + request_.parent.string());
   }
   if (cancel_) return Stopped({});
-  facts.moments = MomentsOf(inputs, source);
+  facts.moments = MomentsOf(inputs, source, request_.language);
   Report(kClipShare + 0.1);
   if (write_report_) {
     if (auto problem = write_report_(facts, folder.path() / "incident.pdf")) return Stopped(*problem);

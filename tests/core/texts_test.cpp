@@ -76,7 +76,7 @@ TEST_F(TextsTest, TablesHaveTheirRowCounts) {
       {TextTable::DetailSearch, 6},    {TextTable::SdDownload, 28},   {TextTable::PasswordEntry, 3},
       {TextTable::PasswordReentry, 3}, {TextTable::FileCopy, 6},      {TextTable::ProgramInfo, 5},
       {TextTable::RecordingKinds, 13}, {TextTable::DrivingLog, 19},   {TextTable::MainWindow, 37},
-      {TextTable::Messages, 45},       {TextTable::EventReport, 8},   {TextTable::ProgramTexts, 23},
+      {TextTable::Messages, 45},       {TextTable::EventReport, 8},   {TextTable::ProgramTexts, 26},
   };
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(kTextTableCount));
   for (const auto& [table, rows] : expected) EXPECT_EQ(TextRowCount(table), rows) << TextTableName(table);
@@ -262,7 +262,7 @@ TEST_F(TextsTest, EnglishRowsOfTheOtherTables) {
         "DAT Files", "The video player could not be started.\n\n%1", "No internet connection",
         "The map comes back as soon as the connection does.", "Front", "Rear", "Speed", "Position",
         "G-sensor", "Incident report", "Recording", "From", "To", "Duration", "Start location",
-        "End location", "Route", "Original recordings", "%1 s"}},
+        "End location", "Route", "Original recordings", "%1 s", "Start", "Peak G", "End"}},
   };
   for (const auto& [table, expected] : tables) {
     ASSERT_EQ(TextRowCount(table), static_cast<int>(expected.size())) << TextTableName(table);

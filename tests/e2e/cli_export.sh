@@ -5,6 +5,12 @@
 # nothing behind and exit as documented.
 source "$(dirname "$0")/lib/common.sh"
 
+# A working root of its own whose settings name no address service: the report shows
+# coordinates and nothing leaves the machine.
+export DIREVOVU_ROOT="$tmp/root" XDG_CACHE_HOME="$tmp/cache"
+mkdir -p "$DIREVOVU_ROOT"
+printf '[VIEWER_SETUP]\r\nADDRESS_SERVICE_URL=\r\n' >"$DIREVOVU_ROOT/Env_Setup.txt"
+
 opts=(--start 2012-03-14T09:05:07 --seconds 6 --size 320x180 --fps 10)
 "$sample" recording --out "$tmp/rec" "${opts[@]}" >/dev/null
 "$sample" recording --out "$tmp/enc" "${opts[@]}" --password Ab12 >/dev/null
@@ -35,6 +41,19 @@ for f in "$tmp/rec"/*.mp4; do cmp -s "$f" "$folder/originals/$(basename "$f")" |
 mkdir -p "$build/screenshots"
 ffmpeg -v error -y -ss 1.5 -i "$clip" -frames:v 1 "$build/screenshots/incident_frame.png"
 check_picture "$build/screenshots/incident_frame.png"
+# The one-page report: A4, naming the recording and its span, with the originals' digests.
+report="$folder/incident.pdf"
+grep -E ' incident\.pdf$' "$folder/SHA256SUMS" >/dev/null || fail "the report is not in SHA256SUMS"
+pdfinfo "$report" | grep -E '^Pages: +1$' >/dev/null || fail "the report is not one page"
+pdfinfo "$report" | grep -F '(A4)' >/dev/null || fail "the report is not A4"
+text=$(pdftotext -enc UTF-8 "$report" -)
+grep -F "$front" <<<"$text" >/dev/null || fail "the report names no recording"
+grep -F "2012-03-14 09:05:08" <<<"$text" >/dev/null || fail "the report has no span: $text"
+for digest in $(grep ' originals/' "$folder/SHA256SUMS" | cut -d' ' -f1); do
+  grep -F "$digest" <<<"$text" >/dev/null || fail "the report lacks the digest $digest"
+done
+pdftoppm -r 60 -png -singlefile "$report" "$build/screenshots/incident_report_cli"
+check_picture "$build/screenshots/incident_report_cli.png"
 
 # The same second again gets its own folder; the front alone and a scrambled pair.
 expect_rc 0 export "$tmp/rec/$front" --from 1.5 --to 2 --out "$tmp/x1" --layout front --no-overlay

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <set>
 
+#include "core/settings/texts.h"
+
 namespace direvovu::test {
 namespace {
 
@@ -58,11 +60,14 @@ exporting::IncidentFacts LisbonIncident(int language, SpeedUnit unit) {
   facts.route = LisbonRoute();
   facts.start_place = facts.route.front();
   facts.end_place = facts.route.back();
-  const char* moments[][2] = {{"Start", "2026-07-14 09:05:07 +01:00"},
-                              {"Peak G", "2026-07-14 09:05:19 +01:00"},
-                              {"End", "2026-07-14 09:05:27 +01:00"}};
+  namespace row = rows::program_texts;
+  const std::pair<int, const char*> moments[] = {{row::kReportMomentStart, "2026-07-14 09:05:07 +01:00"},
+                                                 {row::kReportMomentPeakG, "2026-07-14 09:05:19 +01:00"},
+                                                 {row::kReportMomentEnd, "2026-07-14 09:05:27 +01:00"}};
   for (int i = 0; i < 3; ++i) {
-    facts.moments.push_back({moments[i][0], moments[i][1], SyntheticPicture(i),
+    // The last moment has no rear picture, as when the rear recording ends early.
+    facts.moments.push_back({std::string(Text(TextTable::ProgramTexts, moments[i].first, language)),
+                             moments[i].second, SyntheticPicture(i),
                              i < 2 ? SyntheticPicture(i + 3) : exporting::RgbPicture{}});
   }
   for (int second = 0; second <= 20; ++second) {

@@ -80,6 +80,10 @@ TEST_F(IncidentReportTest, TheServicesAddressesComeOnTheExportsWorkerThread) {
                                "Gangnam-gu Town 38.713900", "38.70750, -9.13650"});
   ASSERT_EQ(server.requests().size(), 2U);
   EXPECT_EQ(server.requests()[0].accept_language, "en");
+  // A second report of the same places takes their answers from the cache.
+  ASSERT_EQ(WriteOnWorker(LisbonIncident(), ServiceOptions(server)), std::nullopt);
+  EXPECT_EQ(server.requests().size(), 2U);
+  EXPECT_TRUE(PdfText(Pdf()).contains(QStringLiteral("Gangnam-gu Town 38.713900")));
 }
 
 TEST_F(IncidentReportTest, AServiceThatNeverAnswersLeavesTheCoordinatesOnceTheWaitIsOver) {
@@ -114,12 +118,12 @@ TEST_F(IncidentReportTest, TheTextsComeInTheReportsLanguageAndUnits) {
        "\\d+ (ft|mi)"},
       {kKorean,
        SpeedUnit::Kmh,
-       {"사고 보고서", "속도 (km/h)", "20초", "원본 녹화 파일", "시작 위치", "30.0 MB"},
+       {"사고 보고서", "속도 (km/h)", "20초", "원본 녹화 파일", "시작 위치", "30.0 MB", "최대 G"},
        "60",
        "\\d+ (m|km)"},
       {kRussian,
        SpeedUnit::Kmh,
-       {"Отчёт о происшествии", "Скорость (km/h)", "20 с", "Исходные записи", "30,0 МБ"},
+       {"Отчёт о происшествии", "Скорость (km/h)", "20 с", "Исходные записи", "30,0 МБ", "Пик перегрузки"},
        "60",
        "\\d+ (m|km)"},
   };

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <string>
 
+#include "core/settings/texts.h"
 #include "media_fixture.h"
 #include "small_disk.h"
 
@@ -30,10 +31,16 @@ TEST(IncidentExport, TheReportIsHandedThePicturesTrackAndDigestsOfTheSpan) {
     return std::optional<std::string>();
   };
   const std::atomic<bool> go_on{false};
-  const IncidentOutcome outcome = ExportIncident(RequestFor(PlainPair(), parent), writer, {}, go_on);
+  IncidentRequest request = RequestFor(PlainPair(), parent);
+  request.language = kKorean;
+  const IncidentOutcome outcome = ExportIncident(request, writer, {}, go_on);
   ASSERT_EQ(outcome.end, IncidentEnd::Done) << outcome.message;
   EXPECT_EQ(seen.recording, PlainPair().front.filename().string());
   ASSERT_EQ(seen.moments.size(), 3U);
+  // The moments are named in the report's language.
+  EXPECT_EQ(seen.moments[0].label, "시작");
+  EXPECT_EQ(seen.moments[1].label, "최대 G");
+  EXPECT_EQ(seen.moments[2].label, "종료");
   for (const auto& moment : seen.moments) {
     EXPECT_EQ(moment.front.width, 160) << moment.label;
     EXPECT_EQ(moment.front.rgb.size(), 160U * 96U * 3U) << moment.label;

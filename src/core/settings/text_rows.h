@@ -288,7 +288,11 @@ inline constexpr int kReportEndPlace = 19;
 inline constexpr int kReportRoute = 20;
 inline constexpr int kReportOriginals = 21;
 inline constexpr int kReportSeconds = 22;
-inline constexpr int kRowCount = 23;
+// The report's three moments: the span's start, its highest G and its end.
+inline constexpr int kReportMomentStart = 23;
+inline constexpr int kReportMomentPeakG = 24;
+inline constexpr int kReportMomentEnd = 25;
+inline constexpr int kRowCount = 26;
 }  // namespace program_texts
 
 }  // namespace direvovu::rows

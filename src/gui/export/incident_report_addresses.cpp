@@ -61,7 +61,8 @@ std::optional<map::AddressLines> LookUpOne(AddressLookup& lookup, const exportin
 
 ReportAddresses LookUpAddresses(const exporting::IncidentFacts& facts, const ReportOptions& options) {
   ReportAddresses addresses;
-  if (!options.address_service.Enabled() || (!facts.start_place && !facts.end_place)) return addresses;
+  const bool nothing_to_ask = !facts.start_place && !facts.end_place;
+  if (!options.address_service.Enabled() || nothing_to_ask || options.address_wait_ms <= 0) return addresses;
   AddressLookup lookup(options.address_service, facts.language, options.address_cache_root);
   const QDeadlineTimer deadline(options.address_wait_ms);
   if (facts.start_place) addresses.start = LookUpOne(lookup, *facts.start_place, deadline);

@@ -37,6 +37,9 @@ constexpr std::string_view kKo[] = {
     "경로",                                         // 20
     "원본 녹화 파일",                               // 21
     "%1초",                                         // 22
+    "시작",                                         // 23
+    "최대 G",                                       // 24
+    "종료",                                         // 25
 };
 constexpr std::string_view kEn[] = {
     "Can't make printer file",                             // 0
@@ -62,6 +65,9 @@ constexpr std::string_view kEn[] = {
     "Route",                                               // 20
     "Original recordings",                                 // 21
     "%1 s",                                                // 22
+    "Start",                                               // 23
+    "Peak G",                                              // 24
+    "End",                                                 // 25
 };
 constexpr std::string_view kJa[] = {
     "印刷用のファイルを作成できません。",            // 0
@@ -87,6 +93,9 @@ constexpr std::string_view kJa[] = {
     "走行ルート",                                    // 20
     "元の録画ファイル",                              // 21
     "%1秒",                                          // 22
+    "開始",                                          // 23
+    "最大G",                                         // 24
+    "終了",                                          // 25
 };
 constexpr std::string_view kZhHans[] = {
     "无法创建打印文件。",            // 0
@@ -112,6 +121,9 @@ constexpr std::string_view kZhHans[] = {
     "行驶路线",                      // 20
     "原始录像文件",                  // 21
     "%1秒",                          // 22
+    "开始",                          // 23
+    "最大G值",                       // 24
+    "结束",                          // 25
 };
 constexpr std::string_view kRu[] = {
     "Не удалось создать файл для печати.",               // 0
@@ -137,6 +149,9 @@ constexpr std::string_view kRu[] = {
     "Маршрут",                                           // 20
     "Исходные записи",                                   // 21
     "%1 с",                                              // 22
+    "Начало",                                            // 23
+    "Пик перегрузки",                                    // 24
+    "Конец",                                             // 25
 };
 constexpr std::string_view kZhHant[] = {
     "無法建立列印檔案。",            // 0
@@ -162,6 +177,9 @@ constexpr std::string_view kZhHant[] = {
     "行駛路線",                      // 20
     "原始錄影檔案",                  // 21
     "%1秒",                          // 22
+    "開始",                          // 23
+    "最大G值",                       // 24
+    "結束",                          // 25
 };
 constexpr std::string_view kPtBr[] = {
     "Não foi possível criar o arquivo de impressão.",         // 0
@@ -187,6 +205,9 @@ constexpr std::string_view kPtBr[] = {
     "Trajeto",                                                // 20
     "Gravações originais",                                    // 21
     "%1 s",                                                   // 22
+    "Início",                                                 // 23
+    "Pico de G",                                              // 24
+    "Fim",                                                    // 25
 };
 
 }  // namespace

@@ -31,10 +31,11 @@ constexpr const char* kExportHelp =
     "         [--password P] [--out DIR] [--language 0..6] [--speed-unit kmh|mph]\n\n"
     "Writes the incident folder of a span of a recording pair (the rear found beside the\n"
     "front): incident.mp4 with the time, speed and place, the untouched originals, the\n"
-    "track as GPX and CSV, a one-page report and SHA256SUMS. The folder is\n"
-    "Incident_YYYYMMDD_HHMMSS under DIR (by default EXPORT under the working root); its\n"
-    "path is the last line of standard output. Progress goes to standard error when it\n"
-    "is a terminal.\n"
+    "track as GPX and CSV, a one-page report (its addresses from the viewer's address\n"
+    "service, ADDRESS_SERVICE_URL of Env_Setup.txt, blank for none) and SHA256SUMS.\n"
+    "The folder is Incident_YYYYMMDD_HHMMSS under DIR (by default EXPORT under the\n"
+    "working root); its path is the last line of standard output. Progress goes to\n"
+    "standard error when it is a terminal.\n"
     "Exit codes: 0 done, 1 usage, 2 refused or failed (nothing left behind), 3 wrong password.\n";
 
 struct ExportArgs {

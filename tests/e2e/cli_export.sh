@@ -4,6 +4,8 @@
 # originals identical, sha256sum -c clean, the CSV rows of the span; refusals leave
 # nothing behind and exit as documented.
 source "$(dirname "$0")/lib/common.sh"
+# A working root of the test's own: no settings, so no address service is asked.
+export DIREVOVU_ROOT="$tmp/root"
 
 opts=(--start 2012-03-14T09:05:07 --seconds 6 --size 320x180 --fps 10)
 "$sample" recording --out "$tmp/rec" "${opts[@]}" >/dev/null

@@ -22,6 +22,7 @@ refused=(
   "src/gui/skin/a.cpp gui/controls/x.h"
   "src/gui/map/a.h gui/display/x.h"
   "src/gui/map/a.h gui/app/x.h"
+  "src/gui/export/a.cpp media/x.h"
   "tools/cli/a.cpp gui/controls/x.h"
   "tools/cli/a.cpp player/x.h"
 )
@@ -33,6 +34,7 @@ allowed=(
   "src/gui/map/a.h player/x.h"
   "src/gui/map/a.h gui/map/x.h"
   "src/gui/app/a.cpp gui/map/x.h"
+  "src/gui/app/a.cpp media/x.h"
   "src/app/main.cpp gui/app/x.h"
   "tools/cli/a.cpp media/x.h"
   "tools/cli/a.cpp command.h"

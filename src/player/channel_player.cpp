@@ -228,6 +228,10 @@ void ChannelPlayer::ApplyDrawable() {
 #else
   libvlc_media_player_set_xwindow(player_, static_cast<std::uint32_t>(drawable_));
 #endif
+  // Clicks and keys over the picture belong to the window (its menu, its keys), not to
+  // libvlc's own video window inside it.
+  libvlc_video_set_mouse_input(player_, 0);
+  libvlc_video_set_key_input(player_, 0);
 }
 
 void ChannelPlayer::ApplyAudio() {

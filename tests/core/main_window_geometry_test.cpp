@@ -4,6 +4,7 @@
 
 #include "core/app/main_window_layout.h"
 #include "core/app/opened_files.h"
+#include "core/settings/text_rows.h"
 
 namespace direvovu {
 namespace {
@@ -60,7 +61,7 @@ TEST(MainWindowLayout, PairedButtonsShareTheirPlaceAndEveryButtonHasATooltip) {
   EXPECT_EQ(FindButton(ctl::kFrontVideo), nullptr);
   for (const ButtonPlace& place : MainWindowButtons()) {
     EXPECT_GE(place.tooltip_row, 0) << place.id;
-    EXPECT_LT(place.tooltip_row, 37) << place.id;
+    EXPECT_LT(place.tooltip_row, rows::main_window::kRowCount) << place.id;
     EXPECT_LT(place.left, kMainWindowWidth) << place.id;
     EXPECT_LT(place.top, kMainWindowHeight) << place.id;
   }

@@ -75,8 +75,9 @@ TEST_F(TextsTest, TablesHaveTheirRowCounts) {
       {TextTable::ViewerSetup, 18},    {TextTable::FilePassword, 8},  {TextTable::BlackBoxSetup, 28},
       {TextTable::DetailSearch, 6},    {TextTable::SdDownload, 28},   {TextTable::PasswordEntry, 3},
       {TextTable::PasswordReentry, 3}, {TextTable::FileCopy, 6},      {TextTable::ProgramInfo, 5},
-      {TextTable::RecordingKinds, 13}, {TextTable::DrivingLog, 19},   {TextTable::MainWindow, 37},
+      {TextTable::RecordingKinds, 13}, {TextTable::DrivingLog, 19},   {TextTable::MainWindow, 38},
       {TextTable::Messages, 45},       {TextTable::EventReport, 8},   {TextTable::ProgramTexts, 26},
+      {TextTable::ExportWindow, 22},
   };
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(kTextTableCount));
   for (const auto& [table, rows] : expected) EXPECT_EQ(TextRowCount(table), rows) << TextTableName(table);
@@ -184,13 +185,14 @@ TEST_F(TextsTest, EnglishMessagesAreTheProgramsOwnWording) {
   // The named rows the code uses point at the right texts.
   EXPECT_EQ(Text(TextTable::Messages, MessageRow(msg::kNoSdOrWriteProtected), kEnglish),
             "\nThere is no SD or  check write protection of SD card.");
-  EXPECT_EQ(Text(TextTable::Messages, MessageRow(msg::kIllegalFile), kEnglish), "\nThe file is illegal file.");
+  EXPECT_EQ(Text(TextTable::Messages, MessageRow(msg::kIllegalFile), kEnglish),
+            "\nThe file is illegal file.");
   EXPECT_EQ(Text(TextTable::Messages, MessageRow(msg::kCantFormatSd), kEnglish).substr(0, 29),
             "\nCan't formatting SD memory.\n");
 }
 
 TEST_F(TextsTest, EnglishMainWindowTooltips) {
-  const std::array<std::string_view, 37> expected{
+  const std::array<std::string_view, rows::main_window::kRowCount> expected{
       "Stop",
       "Play",
       "Pause",
@@ -228,6 +230,7 @@ TEST_F(TextsTest, EnglishMainWindowTooltips) {
       "No Display Time",
       "Display Marker",
       "No Display Marker",
+      "Export Incident",
   };
   for (int row = 0; row < rows::main_window::kRowCount; ++row) {
     EXPECT_EQ(Text(TextTable::MainWindow, row, kEnglish), expected[static_cast<std::size_t>(row)]) << row;

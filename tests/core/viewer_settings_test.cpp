@@ -101,6 +101,18 @@ TEST_F(ViewerSettingsTest, FolderGetterUsesTheSettingOrItsDefault) {
   EXPECT_EQ(lines[2], "DECRYPTION_FOLDER=" + folders.decryption().string());
 }
 
+// The export's folder is remembered beside the others and falls back like them.
+TEST_F(ViewerSettingsTest, ExportFolderIsStoredAndReadBackKeepingTheOtherKeys) {
+  EXPECT_EQ(SettingFolder(folders, FolderKind::Export), folders.root / "EXPORT");
+  Store("EXPORT_FOLDER= \r\nVOLUME=7\r\n");
+  EXPECT_EQ(SettingFolder(folders, FolderKind::Export), folders.export_folder());
+  ASSERT_TRUE(SaveSettingFolder(folders, FolderKind::Export, "/evidence/incidents"));
+  EXPECT_EQ(SettingFolder(folders, FolderKind::Export), std::filesystem::path("/evidence/incidents"));
+  EXPECT_EQ(LoadAppliedSettings(folders, AppliedSettings{}).volume_step, 7);
+  const auto lines = DescribeSettings(folders, "20261208");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "EXPORT_FOLDER=/evidence/incidents"), lines.end());
+}
+
 TEST_F(ViewerSettingsTest, DescriptionListsEveryKeyInTableOrderThenTheInterval) {
   Store("LANGUAGE=1\r\nVOLUME=7\r\nOPEN_PATH=/videos\r\n");
   const auto lines = DescribeSettings(folders, "20261208");

@@ -4,9 +4,8 @@
 # originals identical, sha256sum -c clean, the CSV rows of the span; refusals leave
 # nothing behind and exit as documented.
 source "$(dirname "$0")/lib/common.sh"
-
-# A working root of its own whose settings name no address service: the report shows
-# coordinates and nothing leaves the machine.
+# A working root of its own whose settings name no address service (without settings the
+# public one is the default): the report shows coordinates and nothing leaves the machine.
 export DIREVOVU_ROOT="$tmp/root" XDG_CACHE_HOME="$tmp/cache"
 mkdir -p "$DIREVOVU_ROOT"
 printf '[VIEWER_SETUP]\r\nADDRESS_SERVICE_URL=\r\n' >"$DIREVOVU_ROOT/Env_Setup.txt"

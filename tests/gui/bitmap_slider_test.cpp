@@ -159,6 +159,24 @@ TEST_F(BitmapSliderTest, PaintsTheActiveChannelBeforeTheThumbAndTheNormalAfter) 
   Mouse(QEvent::MouseButtonRelease, 143);
 }
 
+// The marked span is a band along the bottom edge between its ends; the groove's middle
+// row keeps the channel's colour, and the band goes with the marks.
+TEST_F(BitmapSliderTest, PaintsTheMarkedRangeAsABandBesideTheGroove) {
+  slider_.SetPos(10000);                          // the thumb out of the way: all red, thumb at 279
+  slider_.SetMarkedRange(std::pair{2000, 5000});  // pixels 62..143
+  const QImage marked = slider_.grab().toImage();
+  struct Point {
+    int x, y;
+    bool in_band;
+  } const points[] = {{64, 14, true},   {100, 14, true}, {141, 14, true}, {40, 14, false},
+                      {160, 14, false}, {100, 9, false}, {100, 4, false}};
+  for (const Point& p : points) {
+    EXPECT_EQ(At(marked, p.x, p.y) != QColor(Qt::red), p.in_band) << p.x << "," << p.y;
+  }
+  slider_.SetMarkedRange(std::nullopt);
+  EXPECT_EQ(At(slider_.grab().toImage(), 100, 14), QColor(Qt::red));
+}
+
 TEST_F(BitmapSliderTest, KeyColourOfTheThumbIsLeftOut) {
   QPixmap thumb = Solid({16, 18}, Qt::magenta);
   {

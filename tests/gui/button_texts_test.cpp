@@ -34,6 +34,7 @@
 #include "gui/controls/sd_drive_dialog.h"
 #include "gui/controls/show_message.h"
 #include "gui/controls/ui_text.h"
+#include "gui/export/export_dialog.h"
 #include "gui/map/car_info.h"
 #include "gui/map/car_info_skin.h"
 #include "gui/map/map_dlg.h"
@@ -212,6 +213,33 @@ const std::vector<WindowCase>& Windows() {
          return std::vector<PaintedText>{{QStringLiteral("tab strip"),
                                           gui::UiText(TextTable::MainWindow, rows::main_window::kObd),
                                           gui::CarInfoTitleFont(), gui::kCarInfoTitleRoom}};
+       }},
+      // Its longest texts: the refusal of a span, the time left, the end with the folder named.
+      {"export",
+       [](WindowContext& c) {
+         auto window = std::make_unique<gui::CExportDialog>(c.prompts);
+         window->Prepare(
+             {"/card/Blackbox/20261208/drf0_20261208_081500.mp4", 60, {50, 40}, c.folders.export_folder()});
+         window->exportButton()->click();
+         return window;
+       }},
+      {"export_running",
+       [](WindowContext& c) {
+         auto window = std::make_unique<gui::CExportDialog>(c.prompts);
+         window->Prepare(
+             {"/card/Blackbox/20261208/drf0_20261208_081500.mp4", 60, {20, 40}, c.folders.export_folder()});
+         window->ShowStarted();
+         window->ShowProgress(0.42, 5999);
+         return window;
+       }},
+      {"export_done",
+       [](WindowContext& c) {
+         auto window = std::make_unique<gui::CExportDialog>(c.prompts);
+         window->Prepare(
+             {"/card/Blackbox/20261208/drf0_20261208_081500.mp4", 60, {20, 40}, c.folders.export_folder()});
+         window->ShowStarted();
+         window->ShowDone(c.folders.export_folder() / "Incident_20261208_081520", true);
+         return window;
        }},
   };
   return windows;

@@ -19,6 +19,9 @@ constexpr std::array kButtons{
     ButtonPlace{ctl::kStop, 137, 431, tip::kStop},
     ButtonPlace{ctl::kCapture, 207, 431, tip::kCaptureVideo},
     ButtonPlace{ctl::kPrint, 277, 431, tip::kPrintScreen},
+    // The export has no place of its own either: the free room after print, short of the
+    // speed dial.
+    ButtonPlace{ctl::kExport, 347, 431, tip::kExportIncident},
     ButtonPlace{ctl::kSpeedDown, 64, 488, tip::kSpeedDown},
     ButtonPlace{ctl::kSpeedUp, 174, 488, tip::kSpeedUp},
     ButtonPlace{ctl::kVolumeDown, 242, 488, tip::kVolumeDown},

@@ -48,6 +48,7 @@ inline constexpr int kLongitude = 1192;
 inline constexpr int kReadoutY = 1193;
 inline constexpr int kReadoutZ = 1194;
 inline constexpr int kEventLog = 2010;
+inline constexpr int kExport = 2011;
 }  // namespace ctl
 
 struct Rect {

@@ -241,7 +241,8 @@ inline constexpr int kDisplayTime = 33;
 inline constexpr int kNoDisplayTime = 34;
 inline constexpr int kDisplayMarker = 35;
 inline constexpr int kNoDisplayMarker = 36;
-inline constexpr int kRowCount = 37;
+inline constexpr int kExportIncident = 37;
+inline constexpr int kRowCount = 38;
 }  // namespace main_window
 
 namespace event_report {
@@ -294,5 +295,35 @@ inline constexpr int kReportMomentPeakG = 24;
 inline constexpr int kReportMomentEnd = 25;
 inline constexpr int kRowCount = 26;
 }  // namespace program_texts
+
+namespace export_window {
+inline constexpr int kTitle = 0;
+// "Recording: %1 (%2 s)", %1 its file name, %2 its length.
+inline constexpr int kRecording = 1;
+inline constexpr int kFrom = 2;
+inline constexpr int kTo = 3;
+inline constexpr int kLayout = 4;
+// Side by side, front, rear, picture in picture: index = the export layout.
+inline constexpr int kFirstLayout = 5;
+inline constexpr int kLayoutCount = 4;
+inline constexpr int kOverlay = 9;
+inline constexpr int kFolder = 10;
+inline constexpr int kExport = 11;
+inline constexpr int kShowInFolder = 12;
+inline constexpr int kExporting = 13;
+// "About %1 left", %1 the time left as m:ss.
+inline constexpr int kTimeLeft = 14;
+inline constexpr int kCancelling = 15;
+inline constexpr int kCancelled = 16;
+// The end: %1 the incident folder, or why the export did not finish.
+inline constexpr int kDone = 17;
+inline constexpr int kFrontOnly = 18;
+inline constexpr int kFailed = 19;
+// A span that cannot be exported; %1 the recording's length in seconds.
+inline constexpr int kSpanRefused = 20;
+// The entry of the pictures' menu that opens the window.
+inline constexpr int kPictureMenu = 21;
+inline constexpr int kRowCount = 22;
+}  // namespace export_window
 
 }  // namespace direvovu::rows

@@ -34,6 +34,7 @@ constexpr std::array<TableEntry, kTextTableCount> kTables{{
     {&text_tables::kMessages, "messages"},
     {&text_tables::kEventReport, "event"},
     {&text_tables::kProgramTexts, "program"},
+    {&text_tables::kExportWindow, "export"},
 }};
 
 // Stored as given; read through ValidLanguage. Atomic because the copy worker

@@ -38,8 +38,9 @@ enum class TextTable : int {
   Messages,         // every message the program shows; each starts with "\n"
   EventReport,      // "Event Report" ... "Print"
   ProgramTexts,     // texts of no one window: print failures, file dialogs, start-up, offline map
+  ExportWindow,     // "Export Incident" ... the export's progress and end
 };
-inline constexpr int kTextTableCount = 18;
+inline constexpr int kTextTableCount = 19;
 
 // Number of rows of a table (the same in every language).
 int TextRowCount(TextTable table);

@@ -12,8 +12,8 @@ namespace {
 
 constexpr std::array<int, 7> kMarkerIntervals{1000, 3000, 5000, 7000, 10000, 15000, 20000};
 // Indexed by FolderKind.
-constexpr std::array<std::string_view, 3> kFolderKeys{"SD_DOWN_FOLDER", "CAPTURE_FOLDER",
-                                                      "DECRYPTION_FOLDER"};
+constexpr std::array<std::string_view, 4> kFolderKeys{"SD_DOWN_FOLDER", "CAPTURE_FOLDER", "DECRYPTION_FOLDER",
+                                                      "EXPORT_FOLDER"};
 
 const SettingKey* FindKey(std::string_view key) {
   const auto& keys = ViewerSettingKeys();
@@ -50,6 +50,7 @@ const std::vector<SettingKey>& ViewerSettingKeys() {
       {"MAP_TILE_URL", ReadRule::Text},
       {"ADDRESS_SERVICE_URL", ReadRule::Text},
       {"ADDRESS_SERVICE_KIND", ReadRule::Text},
+      {"EXPORT_FOLDER", ReadRule::Text},
   };
   return keys;
 }
@@ -71,6 +72,7 @@ std::string DefaultSettingText(const WorkingFolders& folders, std::string_view k
   if (key == "SD_DOWN_FOLDER") return folders.download().string();
   if (key == "CAPTURE_FOLDER") return folders.capture().string();
   if (key == "DECRYPTION_FOLDER") return folders.decryption().string();
+  if (key == "EXPORT_FOLDER") return folders.export_folder().string();
   if (key == "LANGUAGE") return std::to_string(kDefaultLanguage);
   if (key == "MARK_ROUTE_ONOFF" || key == "ROUTE_INTERVAL" || key == "SPEED_UNIT") return "1";
   if (key == "VOLUME") return "5";
@@ -117,6 +119,11 @@ std::filesystem::path SettingFolder(const WorkingFolders& folders, FolderKind ki
   const std::string value = ReadSettingText(folders, key, "");
   if (TrimBlanks(value).empty()) return DefaultSettingText(folders, key, "");
   return value;
+}
+
+bool SaveSettingFolder(const WorkingFolders& folders, FolderKind kind, const std::filesystem::path& folder) {
+  return SettingsFile(folders).WriteString(kViewerSection, kFolderKeys[static_cast<std::size_t>(kind)],
+                                           folder.string());
 }
 
 int MarkerIntervalMs(int index) {

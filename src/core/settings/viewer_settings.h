@@ -44,6 +44,8 @@ struct WorkingFolders {
   [[nodiscard]] std::filesystem::path decryption() const { return root / "DECRYPTION"; }
   [[nodiscard]] std::filesystem::path event() const { return root / "EVENT"; }
   [[nodiscard]] std::filesystem::path obd() const { return root / "OBD"; }
+  // Where incident folders go unless the user chose another place; made by the first export.
+  [[nodiscard]] std::filesystem::path export_folder() const { return root / "EXPORT"; }
   [[nodiscard]] std::filesystem::path front_copy() const { return root / "DecodedFrontData.dat"; }
   [[nodiscard]] std::filesystem::path rear_copy() const { return root / "DecodedRearData.dat"; }
 };
@@ -61,10 +63,12 @@ int ReadSettingNumber(const WorkingFolders& folders, std::string_view key);
 // The number a numeric rule makes of a stored text.
 int ApplyNumberRule(ReadRule rule, std::string_view text);
 
-enum class FolderKind { Download = 0, Capture = 1, Decryption = 2 };
-// SD_DOWN_FOLDER, CAPTURE_FOLDER or DECRYPTION_FOLDER with its default (also for a
-// key that is present but blank).
+enum class FolderKind { Download = 0, Capture = 1, Decryption = 2, Export = 3 };
+// SD_DOWN_FOLDER, CAPTURE_FOLDER, DECRYPTION_FOLDER or EXPORT_FOLDER with its default
+// (also for a key that is present but blank).
 std::filesystem::path SettingFolder(const WorkingFolders& folders, FolderKind kind);
+// Stores the folder under its key; false when the settings file could not be written.
+bool SaveSettingFolder(const WorkingFolders& folders, FolderKind kind, const std::filesystem::path& folder);
 
 inline constexpr int kDefaultMarkerIntervalMs = 3000;
 

@@ -14,6 +14,8 @@ constexpr QSize kTransportButton{62, 48};
 constexpr QSize kStepButton{54, 28};
 constexpr QSize kGraphButton{56, 26};
 constexpr QSize kToolButton{52, 52};
+// As tall as the transport, narrower: it ends before the speed dial.
+constexpr QSize kExportButton{48, 48};
 
 struct MainButton {
   int id;
@@ -30,6 +32,7 @@ const std::array kMainButtons{
     MainButton{ctl::kStop, "stop", kTransportButton},
     MainButton{ctl::kCapture, "camera", kTransportButton},
     MainButton{ctl::kPrint, "printer", kTransportButton},
+    MainButton{ctl::kExport, "export", kExportButton},
     MainButton{ctl::kSpeedDown, "slower", kStepButton},
     MainButton{ctl::kSpeedUp, "faster", kStepButton},
     MainButton{ctl::kVolumeDown, "volume_down", kStepButton},

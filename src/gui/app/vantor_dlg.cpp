@@ -20,6 +20,7 @@
 #include "core/app/main_window_geometry.h"
 #include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
+#include "gui/app/export_controller.h"
 #include "gui/app/map_follower.h"
 #include "gui/app/playback_display.h"
 #include "gui/app/playlist_controller.h"
@@ -68,6 +69,7 @@ CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, IPromp
 }
 
 CVantorDlg::~CVantorDlg() {
+  export_->Stop();
   // libvlc's X11 output must let go of the video windows before they are destroyed.
   display_->Stop();
   playlist_->Stop();
@@ -95,6 +97,7 @@ void CVantorDlg::ReloadSettings() {
   SetCurrentLanguage(settings_.language);
   playback_->SetVolume(settings_.volume_step);
   display_->SetSpeedUnit(settings_.speed_unit);
+  export_->SetSpeedUnit(settings_.speed_unit);
   // The volume well shows the step just loaded.
   update();
   RefreshTexts();
@@ -112,6 +115,8 @@ void CVantorDlg::CloseCommand() {
   // (bounded); a copy under way is given up.
   if (!playback_->Close()) return;
   SaveVolume(folders_, settings_.volume_step);
+  // An export under way is given up, as a copy is.
+  export_->Stop();
   display_->Stop();
   playlist_->Stop();
   maps_->Stop();

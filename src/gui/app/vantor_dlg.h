@@ -17,13 +17,16 @@
 #include "gui/controls/prompts.h"
 
 class QAbstractButton;
+class QAction;
 class QLabel;
+class QMenu;
 class QWidget;
 
 namespace direvovu::gui {
 
 class CBitmapSlider;
 class CCarInfo;
+class ExportController;
 class GraphPanel;
 class MapFollower;
 class PlaybackDisplay;
@@ -35,9 +38,9 @@ class SpeedometerWidget;
 // the transport, the readouts and the row of buttons that open the other windows. It
 // owns its widgets and the controllers that hold the rules, and forwards its buttons and
 // keys to them: PairPlayback (the pair's playback), PlaylistController (the play list),
-// PlaybackDisplay (time, graphs and readouts), MapFollower (the map and route windows)
-// and CardSession (the camera's card and its dialogs). What it asks the user goes
-// through the prompts it is handed.
+// PlaybackDisplay (time, graphs and readouts), MapFollower (the map and route windows),
+// CardSession (the camera's card and its dialogs) and ExportController (the marked span
+// and the evidence export). What it asks the user goes through the prompts it is handed.
 //
 // vantor_dlg.cpp: start-up, close and events; vantor_dlg_layout.cpp: controls, skin and
 // texts; vantor_dlg_commands.cpp: what the buttons and keys do; vantor_dlg_playback.cpp:
@@ -94,6 +97,7 @@ class CVantorDlg : public QDialog {
   [[nodiscard]] PlaylistController& playlist() const { return *playlist_; }
   [[nodiscard]] PlaybackDisplay& display() const { return *display_; }
   [[nodiscard]] MapFollower& maps() const { return *maps_; }
+  [[nodiscard]] ExportController& exports() const { return *export_; }
   CardSession& card() { return card_; }
   // A control by its id (main_window_layout.h); nullptr for an id it does not have.
   [[nodiscard]] QWidget* control(int id) const;
@@ -130,6 +134,7 @@ class CVantorDlg : public QDialog {
   // vantor_dlg_commands.cpp
   void ConnectCommands();
   void ConnectKeys();
+  void ConnectPictureMenu();
   void ShowGraph(bool gsensor);
   void OpenEnlargedGraph();
   void ViewerSetupCommand();
@@ -163,10 +168,14 @@ class CVantorDlg : public QDialog {
   std::optional<QPoint> drag_offset_;
   // The driving-information window of the last press, while it is open.
   CCarInfo* car_info_ = nullptr;
+  // The pictures' own menu and its one entry, the export.
+  QMenu* picture_menu_ = nullptr;
+  QAction* export_action_ = nullptr;
 
   std::unique_ptr<PlaylistController> playlist_;
   std::unique_ptr<PlaybackDisplay> display_;
   std::unique_ptr<MapFollower> maps_;
+  std::unique_ptr<ExportController> export_;
 };
 
 }  // namespace direvovu::gui

@@ -1,7 +1,9 @@
 // What the main window's buttons, slider and keys do: most go to a controller; the graph
 // strip, capture, print, the viewer setup and the driving information are the window's.
 #include <QAbstractButton>
+#include <QAction>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QShortcut>
 
@@ -10,6 +12,7 @@
 #include "core/display/capture_names.h"
 #include "core/display/graph_geometry.h"
 #include "core/recording/recording_name.h"
+#include "gui/app/export_controller.h"
 #include "gui/app/map_follower.h"
 #include "gui/app/playback_display.h"
 #include "gui/app/playlist_controller.h"
@@ -78,6 +81,7 @@ void CVantorDlg::ConnectCommands() {
   });
   unless_closed(ctl::kViewerSetup, [this] { ViewerSetupCommand(); });
   unless_closed(ctl::kDrivingInfo, [this] { DrivingInfoCommand(); });
+  unless_closed(ctl::kExport, [this] { export_->OpenDialog(); });
 
   connect(slider_, &CBitmapSlider::moving, this, [this] {
     if (playback_->loadPending()) return;
@@ -85,6 +89,7 @@ void CVantorDlg::ConnectCommands() {
   });
   connect(slider_, &CBitmapSlider::moved, this, [this](int position) { SeekCommand(position); });
   ConnectKeys();
+  ConnectPictureMenu();
 }
 
 // What users of a player expect: Space, the arrows and the brackets anywhere in the
@@ -106,6 +111,29 @@ void CVantorDlg::ConnectKeys() {
   key(QKeySequence(Qt::Key_Right), [seek_unless_slider] { seek_unless_slider(Qt::Key_Right, kKeySeekMs); });
   key(QKeySequence(Qt::Key_BracketLeft), [this] { RateDownCommand(); });
   key(QKeySequence(Qt::Key_BracketRight), [this] { RateUpCommand(); });
+  // In and out, as editors mark a span; E opens the export over it.
+  key(QKeySequence(Qt::Key_I), [this] { export_->MarkIn(); });
+  key(QKeySequence(Qt::Key_O), [this] { export_->MarkOut(); });
+  key(QKeySequence(Qt::Key_E), [this] {
+    if (!playback_->closed()) export_->OpenDialog();
+  });
+}
+
+// A right click on either picture offers the export of what it shows.
+void CVantorDlg::ConnectPictureMenu() {
+  picture_menu_ = new QMenu(this);
+  export_action_ = picture_menu_->addAction(
+      UiText(TextTable::ExportWindow, rows::export_window::kPictureMenu), this, [this] {
+        if (!playback_->closed()) export_->OpenDialog();
+      });
+  connect(picture_menu_, &QMenu::aboutToShow, this,
+          [this] { export_action_->setEnabled(playback_->loaded()); });
+  for (const int id : {ctl::kFrontVideo, ctl::kRearVideo}) {
+    QWidget* area = control(id);
+    area->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(area, &QWidget::customContextMenuRequested, this,
+            [this, area](const QPoint& at) { picture_menu_->popup(area->mapToGlobal(at)); });
+  }
 }
 
 void CVantorDlg::OpenFiles(const QStringList& files) { playlist_->OpenFiles(files); }

@@ -1,5 +1,6 @@
 // The main window's controls at their places, the skin behind them and their texts.
 #include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 #include <QPainter>
 
@@ -7,6 +8,7 @@
 
 #include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
+#include "gui/app/export_controller.h"
 #include "gui/app/main_window_buttons.h"
 #include "gui/app/playback_display.h"
 #include "gui/app/playlist_controller.h"
@@ -153,8 +155,8 @@ void CVantorDlg::BuildDisplays() {
   readouts.peak = label(ctl::kPeak);
   readouts.latitude = label(ctl::kLatitude);
   readouts.longitude = label(ctl::kLongitude);
-  display_ = std::make_unique<PlaybackDisplay>(*playback_,
-                                               PlaybackDisplay::Widgets{slider_, graph_panel_, speedometer_, readouts});
+  display_ = std::make_unique<PlaybackDisplay>(
+      *playback_, PlaybackDisplay::Widgets{slider_, graph_panel_, speedometer_, readouts});
   display_->SetSpeedUnit(settings_.speed_unit);
 
   playlist_view_ = new PlaylistView(this);
@@ -162,6 +164,7 @@ void CVantorDlg::BuildDisplays() {
   playlist_view_->setGeometry(ToQRect(kPlayListArea));
   controls_[ctl::kPlayList] = playlist_view_;
   playlist_ = std::make_unique<PlaylistController>(folders_, prompts_, *playback_, *playlist_view_);
+  export_ = std::make_unique<ExportController>(folders_, prompts_, *playback_, *slider_, this);
   setAcceptDrops(true);
 }
 
@@ -182,6 +185,10 @@ void CVantorDlg::RefreshTexts() {
   ApplyTooltips();
   if (playlist_view_ != nullptr) playlist_view_->RefreshTexts();
   if (display_ != nullptr) display_->RefreshTimeTexts();
+  if (export_ != nullptr) export_->RefreshTexts();
+  if (export_action_ != nullptr) {
+    export_action_->setText(UiText(TextTable::ExportWindow, rows::export_window::kPictureMenu));
+  }
 }
 
 // The background first, then the mode panel: which mode and which graph are on.

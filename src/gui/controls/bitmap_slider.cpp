@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "gui/skin/skin_palette.h"
+
 namespace direvovu::gui {
 namespace {
 
@@ -93,6 +95,12 @@ void CBitmapSlider::SetMargin(int left, int top, int right, int bottom) {
   margin_top_ = top;
   margin_right_ = right;
   margin_bottom_ = bottom;
+  update();
+}
+
+void CBitmapSlider::SetMarkedRange(std::optional<std::pair<int, int>> range) {
+  if (range == marked_) return;
+  marked_ = range;
   update();
 }
 
@@ -190,6 +198,7 @@ void CBitmapSlider::paintEvent(QPaintEvent* /*event*/) {
   if (!isEnabled()) painter.setOpacity(0.5);
   const int centre = controls::PixelFromPosition(Geometry(), position_);
   PaintChannel(painter, centre);
+  PaintMarkedRange(painter);
   PaintThumb(painter, centre);
 }
 
@@ -204,6 +213,25 @@ void CBitmapSlider::PaintChannel(QPainter& painter, int centre) const {
   painter.drawPixmap(all, channel_active_);
   painter.setClipRect(after);
   painter.drawPixmap(all, channel_normal_);
+  painter.restore();
+}
+
+// A thin band along the far edge, clear of the groove in the middle, so the played part
+// stays readable over it; the thumb passes over it.
+void CBitmapSlider::PaintMarkedRange(QPainter& painter) const {
+  if (!marked_) return;
+  constexpr int kBand = 3;
+  constexpr int kEdge = 2;
+  const controls::SliderGeometry g = Geometry();
+  const int from = controls::PixelFromPosition(g, std::min(marked_->first, marked_->second));
+  const int to = controls::PixelFromPosition(g, std::max(marked_->first, marked_->second));
+  const int across = (vertical_ ? width() : height()) - kEdge - kBand;
+  const QRect band = vertical_ ? QRect(across, from, kBand, std::max(1, to - from))
+                               : QRect(from, across, std::max(1, to - from), kBand);
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(palette::kWarning);
+  painter.drawRect(band);
   painter.restore();
 }
 

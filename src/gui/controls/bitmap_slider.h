@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <utility>
 
 #include "core/controls/slider_geometry.h"
 
@@ -13,7 +14,8 @@ namespace direvovu::gui {
 
 // A slider drawn from pictures: a channel and a thumb, each with a normal and an active
 // picture. The part of the channel before the thumb shows the active picture (the played
-// part of a recording); the thumb shows its active picture while it is dragged.
+// part of a recording); the thumb shows its active picture while it is dragged. A marked
+// part of the range (the span to export) shows as a band beside the groove.
 class CBitmapSlider : public QWidget {
   Q_OBJECT
 
@@ -39,6 +41,9 @@ class CBitmapSlider : public QWidget {
   void SetVertical(bool vertical);
   [[nodiscard]] bool IsVertical() const { return vertical_; }
   [[nodiscard]] bool IsDragging() const { return dragging_; }
+  // The marked part of the range, from and to in range units; nullopt: nothing marked.
+  void SetMarkedRange(std::optional<std::pair<int, int>> range);
+  [[nodiscard]] std::optional<std::pair<int, int>> markedRange() const { return marked_; }
   // The names QSlider uses, so code and tests written against one read the other.
   [[nodiscard]] int value() const { return position_; }
   [[nodiscard]] int minimum() const { return minimum_; }
@@ -71,6 +76,7 @@ class CBitmapSlider : public QWidget {
   void DragTo(int pointer);
   void PaintChannel(QPainter& painter, int centre) const;
   void PaintThumb(QPainter& painter, int centre) const;
+  void PaintMarkedRange(QPainter& painter) const;
 
   int minimum_ = 0;
   int maximum_ = 100;
@@ -87,6 +93,7 @@ class CBitmapSlider : public QWidget {
   QPixmap thumb_active_;
   bool dragging_ = false;
   int drag_offset_ = 0;
+  std::optional<std::pair<int, int>> marked_;
 };
 
 }  // namespace direvovu::gui

@@ -50,6 +50,14 @@ void Printer(QPainter& p) {
   p.drawEllipse(QPointF(18, 12), 0.7, 0.7);
 }
 
+// The usual "send out" tray: what plays leaves the viewer as an incident folder.
+void Export(QPainter& p) {
+  p.drawPolyline(QPolygonF(
+      {QPointF(8, 10), QPointF(4, 10), QPointF(4, 20), QPointF(20, 20), QPointF(20, 10), QPointF(16, 10)}));
+  p.drawLine(QPointF(12, 15), QPointF(12, 3.5));
+  p.drawPolyline(QPolygonF({QPointF(8, 7.5), QPointF(12, 3.5), QPointF(16, 7.5)}));
+}
+
 void Info(QPainter& p) {
   p.drawEllipse(QPointF(12, 12), 9, 9);
   p.drawLine(QPointF(12, 11), QPointF(12, 17));
@@ -166,6 +174,7 @@ constexpr std::array kMediaIcons{
     IconEntry{"stop", Stop},
     IconEntry{"camera", Camera},
     IconEntry{"printer", Printer},
+    IconEntry{"export", Export},
     IconEntry{"info", Info},
     IconEntry{"minimize", Minimize},
     IconEntry{"close", Close},

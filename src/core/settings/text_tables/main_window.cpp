@@ -49,6 +49,7 @@ constexpr std::string_view kKo[] = {
     "시간 표시 안 함",               // 34
     "마커 표시",                     // 35
     "마커 표시 안 함",               // 36
+    "사고 영상 내보내기",            // 37
 };
 
 constexpr std::string_view kEn[] = {
@@ -89,6 +90,7 @@ constexpr std::string_view kEn[] = {
     "No Display Time",                  // 34
     "Display Marker",                   // 35
     "No Display Marker",                // 36
+    "Export Incident",                  // 37
 };
 
 constexpr std::string_view kJa[] = {
@@ -129,6 +131,7 @@ constexpr std::string_view kJa[] = {
     "時刻を表示しない",                            // 34
     "マーカーを表示",                              // 35
     "マーカーを表示しない",                        // 36
+    "事故映像の書き出し",                          // 37
 };
 
 constexpr std::string_view kZhHans[] = {
@@ -169,6 +172,7 @@ constexpr std::string_view kZhHans[] = {
     "不显示时间",            // 34
     "显示标记",              // 35
     "不显示标记",            // 36
+    "导出事故视频",          // 37
 };
 
 constexpr std::string_view kRu[] = {
@@ -209,6 +213,7 @@ constexpr std::string_view kRu[] = {
     "Не показывать время",                    // 34
     "Показывать маркер",                      // 35
     "Не показывать маркер",                   // 36
+    "Экспорт происшествия",                   // 37
 };
 
 constexpr std::string_view kZhHant[] = {
@@ -249,6 +254,7 @@ constexpr std::string_view kZhHant[] = {
     "不顯示時間",            // 34
     "顯示標記",              // 35
     "不顯示標記",            // 36
+    "匯出事故影片",          // 37
 };
 
 constexpr std::string_view kPtBr[] = {
@@ -289,6 +295,7 @@ constexpr std::string_view kPtBr[] = {
     "No Display Time",                        // 34
     "Display Marker",                         // 35
     "No Display Marker",                      // 36
+    "Exportar ocorrência",                    // 37
 };
 
 }  // namespace

@@ -76,5 +76,6 @@ extern const TableData kMainWindow;
 extern const TableData kMessages;
 extern const TableData kEventReport;
 extern const TableData kProgramTexts;
+extern const TableData kExportWindow;
 
 }  // namespace direvovu::text_tables

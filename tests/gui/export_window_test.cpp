@@ -425,5 +425,20 @@ TEST_F(ExportWindow, ScreenshotsForPeopleToLookAt) {
   EXPECT_TRUE(Window()->grab().save(out + QStringLiteral("/export_dialog_done.png")));
 }
 
+// The viewer's own pipeline and sheet, end to end, on the playing pair.
+TEST_F(ExportWindow, TheRealExportWritesTheIncidentFolder) {
+  WriteViewerSettings("ADDRESS_SERVICE_URL=\r\n");  // no address service: the coordinates only
+  dialog_->exports().SetBackend(gui::ProductionExportBackend(*folders_));
+  front_->SetClock(1'000, 2'000);  // the pair is 2 s long
+  Press(Qt::Key_E);
+  Export();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Window()->state() == CExportDialog::State::Finished; }, 60000));
+  const fs::path folder = Window()->finishedFolder();
+  ASSERT_FALSE(folder.empty()) << Window()->statusLabel()->text().toStdString();
+  for (const char* file : {"incident.mp4", "incident.pdf", "track.csv", "track.gpx", "SHA256SUMS"}) {
+    EXPECT_TRUE(fs::exists(folder / file)) << file;
+  }
+}
+
 }  // namespace
 }  // namespace direvovu::test

@@ -38,6 +38,8 @@ ExportController::ExportController(WorkingFolders folders, IPrompts& prompts, Pa
       window_(window),
       backend_(std::move(backend)),
       worker_(this) {
+  // Tests hand their own; the viewer exports with the real pipeline and sheet.
+  if (!backend_.run) backend_ = ProductionExportBackend(folders_);
   connect(&playback_, &PairPlayback::stateChanged, this, [this](PlaybackState state) {
     if (state == PlaybackState::Loading) SetMarks({});
   });

@@ -34,7 +34,7 @@ class ExportController : public QObject {
   static constexpr int kCloseWaitMs = 10000;
 
   ExportController(WorkingFolders folders, IPrompts& prompts, PairPlayback& playback, CBitmapSlider& slider,
-                   QWidget* window, ExportBackend backend = ProductionExportBackend());
+                   QWidget* window, ExportBackend backend = {});
   ~ExportController() override;
   ExportController(const ExportController&) = delete;
   ExportController& operator=(const ExportController&) = delete;

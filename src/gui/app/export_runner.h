@@ -3,6 +3,7 @@
 #include <atomic>
 #include <functional>
 
+#include "core/settings/viewer_settings.h"
 #include "media/incident_export.h"
 
 namespace direvovu::gui {
@@ -20,7 +21,8 @@ struct ExportBackend {
   media::ReportWriter write_report;
 };
 
-// The export this build of the viewer runs (export_runner.cpp).
-ExportBackend ProductionExportBackend();
+// The export the viewer runs: the media pipeline and the incident sheet, whose addresses
+// come from the service of the viewer's settings.
+ExportBackend ProductionExportBackend(const WorkingFolders& folders);
 
 }  // namespace direvovu::gui

@@ -96,7 +96,7 @@ direvovu::media::ExportRequest Request(const Pair& pair, const fs::path& overlay
   request.rear = direvovu::media::MediaInput{pair.rear, {}};
   request.from_seconds = kFrom;
   request.to_seconds = kFrom + kSpan;
-  request.layout = direvovu::media::ExportLayout::kSideBySide;
+  request.layout = direvovu::media::ExportLayout::SideBySide;
   request.overlay_script = overlay;
   request.output = output;
   return request;

@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <QWebEnginePage>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -42,13 +43,37 @@ inline QVariant PageValue(QWebEnginePage* page, const QString& script) {
 
 inline double Ms(const QElapsedTimer& clock) { return static_cast<double>(clock.nsecsElapsed()) / 1e6; }
 
+// Ticks every 5 ms on the window's thread and keeps the longest gap between two ticks:
+// the longest time the window answered nothing.
+class StallWatch {
+ public:
+  StallWatch() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      longest_ = std::max(longest_, Ms(since_));
+      since_.restart();
+    });
+  }
+  void Start() {
+    longest_ = 0;
+    since_.start();
+    timer_.start(5);
+  }
+  [[nodiscard]] double Longest() const { return longest_; }
+
+ private:
+  QTimer timer_;
+  QElapsedTimer since_;
+  double longest_ = 0;
+};
+
 // The viewer's settings in `folders`: tiles from an empty local folder and no address
 // service, so a run never reaches another machine.
 inline void WriteOfflineMapSettings(const WorkingFolders& folders, int language) {
   const std::filesystem::path tiles = folders.root / "tiles";
   std::filesystem::create_directories(tiles);
-  std::ofstream(folders.settings_file()) << "[VIEWER_SETUP]\r\nLANGUAGE=" << language
-                                         << "\r\nADDRESS_SERVICE_URL=\r\nMAP_TILE_URL=" << tiles.string() << "\r\n";
+  std::ofstream(folders.settings_file())
+      << "[VIEWER_SETUP]\r\nLANGUAGE=" << language
+      << "\r\nADDRESS_SERVICE_URL=\r\nMAP_TILE_URL=" << tiles.string() << "\r\n";
 }
 
 }  // namespace direvovu::bench

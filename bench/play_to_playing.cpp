@@ -24,19 +24,20 @@
 #include <memory>
 #include <vector>
 
+#include "bench_timing.h"
+#include "core/app/main_window_layout.h"
 #include "core/recording/embedded_track.h"
 #include "core/recording/recording_name.h"
 #include "core/recording/working_copies.h"
 #include "core/settings/viewer_settings.h"
-#include "core/app/main_window_layout.h"
 #include "gui/app/dialog_prompts.h"
-#include "gui/app/playlist_view.h"
 #include "gui/app/map_follower.h"
+#include "gui/app/playlist_view.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/map/map_dlg.h"
 #include "gui/map/web_engine.h"
+#include "gui_bench_support.h"
 #include "player/channel_player.h"
-#include "bench_timing.h"
 
 namespace {
 
@@ -46,8 +47,9 @@ bool g_with_map = false;
 namespace fs = std::filesystem;
 using direvovu::Channel;
 using direvovu::ChannelPlayer;
-using direvovu::gui::CVantorDlg;
 using direvovu::bench::Median;
+using direvovu::bench::StallWatch;
+using direvovu::gui::CVantorDlg;
 
 direvovu::gui::PlaylistView* PlaylistOf(const CVantorDlg& dialog) {
   return qobject_cast<direvovu::gui::PlaylistView*>(dialog.control(direvovu::ctl::kPlayList));
@@ -125,27 +127,6 @@ struct ViewerTimes {
   double both_reported = -1;  // both players' first "playing"
   double released = -1;       // the synchronised start let both go
   double longest_stall = -1;  // the longest time the window's thread processed no event
-};
-
-// Ticks every 5 ms on the window's thread and keeps the longest gap between two ticks.
-class StallWatch {
- public:
-  StallWatch() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      longest_ = std::max(longest_, static_cast<double>(since_.nsecsElapsed()) / 1e6);
-      since_.restart();
-    });
-  }
-  void Start() {
-    since_.start();
-    timer_.start(5);
-  }
-  [[nodiscard]] double Longest() const { return longest_; }
-
- private:
-  QTimer timer_;
-  QElapsedTimer since_;
-  double longest_ = 0;
 };
 
 ViewerTimes Viewer(const fs::path& front, const fs::path& root) {

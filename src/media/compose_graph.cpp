@@ -19,13 +19,14 @@ ComposeGraph::ComposeGraph(const ComposePlan& plan, const std::optional<VideoSou
   if (plan.shows_front()) {
     if (!front) throw MediaError("The front picture is missing");
     front_source_ = graph_.AddVideoSource(*front);
-    front_chain = Input(front_source_, *front, plan.front, std::nullopt);
+    front_chain = Input(front_source_, *front, *plan.geometry.front, std::nullopt);
   }
   if (plan.shows_rear()) {
     if (!rear) throw MediaError("The rear picture is missing");
     rear_source_ = graph_.AddVideoSource(*rear);
     const bool alone = !plan.shows_front();
-    rear_chain = Input(rear_source_, *rear, plan.rear, alone ? std::optional(frame_rate) : std::nullopt);
+    rear_chain =
+        Input(rear_source_, *rear, *plan.geometry.rear, alone ? std::optional(frame_rate) : std::nullopt);
   }
   AVFilterContext* picture = Combine(plan, front_chain, rear_chain);
   if (!overlay_script.empty())
@@ -36,7 +37,7 @@ ComposeGraph::ComposeGraph(const ComposePlan& plan, const std::optional<VideoSou
 }
 
 AVFilterContext* ComposeGraph::Input(AVFilterContext* source, const VideoSourceFormat& format,
-                                     PictureSize size, std::optional<AVRational> new_rate) {
+                                     const exporting::PictureRect& size, std::optional<AVRational> new_rate) {
   AVFilterContext* chain = source;
   // Time 0 is the first exported picture; the input's end (given when it is closed) is
   // rounded up so that the last slot before it is filled.
@@ -54,10 +55,11 @@ AVFilterContext* ComposeGraph::Combine(const ComposePlan& plan, AVFilterContext*
   if (front == nullptr) return rear;
   if (rear == nullptr) return front;
   AVFilterContext* both = nullptr;
-  if (plan.layout == ExportLayout::kSideBySide) {
+  if (plan.layout == exporting::ExportLayout::SideBySide) {
     both = graph_.Add("hstack", {{"inputs", "2"}});
   } else {
-    both = graph_.Add("overlay", {{"x", std::to_string(plan.rear_x)}, {"y", std::to_string(plan.rear_y)}});
+    const exporting::PictureRect& inset = *plan.geometry.rear;
+    both = graph_.Add("overlay", {{"x", std::to_string(inset.x)}, {"y", std::to_string(inset.y)}});
   }
   graph_.Link(front, both, 0);
   graph_.Link(rear, both, 1);

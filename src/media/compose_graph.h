@@ -24,8 +24,8 @@ class ComposeGraph {
   [[nodiscard]] AVFilterContext* sink() const { return sink_; }
 
  private:
-  AVFilterContext* Input(AVFilterContext* source, const VideoSourceFormat& format, PictureSize size,
-                         std::optional<AVRational> new_rate);
+  AVFilterContext* Input(AVFilterContext* source, const VideoSourceFormat& format,
+                         const exporting::PictureRect& size, std::optional<AVRational> new_rate);
   AVFilterContext* Combine(const ComposePlan& plan, AVFilterContext* front, AVFilterContext* rear);
 
   FilterGraph graph_;

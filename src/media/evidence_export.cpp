@@ -39,7 +39,7 @@ std::optional<std::string> RefuseSpan(const ExportRequest& request) {
 
 std::optional<std::string> RefuseCues(const std::vector<SubtitleCue>& cues) {
   for (std::size_t i = 0; i < cues.size(); ++i) {
-    if (cues[i].end_ms <= cues[i].start_ms)
+    if (cues[i].endMs <= cues[i].startMs)
       return "Subtitle " + std::to_string(i + 1) + " does not end after it starts.";
     if (cues[i].text.size() > limits::kMaxCueTextBytes)
       return "Subtitle " + std::to_string(i + 1) + " is too long for a timed-text track.";
@@ -111,20 +111,6 @@ ExportResult ExportEvidenceVideo(const ExportRequest& request, const ExportProgr
                                  const std::atomic<bool>* cancel) {
   if (auto refusal = Refuse(request)) return Failure(*refusal);
   return WriteThroughTemporary(request, progress, cancel);
-}
-
-const char* LayoutName(ExportLayout layout) {
-  switch (layout) {
-    case ExportLayout::kSideBySide:
-      return "side by side";
-    case ExportLayout::kFront:
-      return "front";
-    case ExportLayout::kRear:
-      return "rear";
-    case ExportLayout::kPictureInPicture:
-      return "picture in picture";
-  }
-  return "front";
 }
 
 void QuietMediaLibraryLogs() { av_log_set_level(AV_LOG_ERROR); }

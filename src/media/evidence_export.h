@@ -13,6 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "core/export/band_text.h"
+#include "core/export/export_layout.h"
+
 namespace direvovu::media {
 
 // One recording. A non-empty plain_head replaces the file's first bytes: the camera
@@ -23,20 +26,10 @@ struct MediaInput {
   std::vector<std::uint8_t> plain_head;
 };
 
-// The rear picture goes in as the camera recorded it (not mirrored back).
-enum class ExportLayout {
-  kSideBySide,        // front left, rear right at the front's height
-  kFront,             // the front alone
-  kRear,              // the rear alone (at the front's frame rate)
-  kPictureInPicture,  // the front whole, the rear a third as wide in the lower right corner
-};
-
-// A subtitle of the timed-text track; times in milliseconds from the span start.
-struct SubtitleCue {
-  std::int64_t start_ms = 0;
-  std::int64_t end_ms = 0;
-  std::string text;  // UTF-8; line breaks as '\n'
-};
+// The layouts and the timed texts are the export's own rules (core/export); the rear
+// picture goes in as the camera recorded it (not mirrored back).
+using exporting::ExportLayout;
+using exporting::SubtitleCue;
 
 struct ExportRequest {
   MediaInput front;
@@ -44,7 +37,7 @@ struct ExportRequest {
   // The frames whose time t from the recording's start has from <= t < to.
   double from_seconds = 0;
   double to_seconds = 0;
-  ExportLayout layout = ExportLayout::kSideBySide;
+  ExportLayout layout = exporting::kDefaultExportLayout;
   // An ASS script burned into the picture after composing; its times count from the
   // first exported frame. Empty: no overlay.
   std::filesystem::path overlay_script;
@@ -56,10 +49,10 @@ struct ExportRequest {
 
 struct ExportResult {
   bool ok = false;
-  std::string message;                         // why it failed, in English; empty when ok
-  ExportLayout layout = ExportLayout::kFront;  // the layout written
-  bool fell_back_to_front = false;             // side by side or picture in picture without a rear
-  std::int64_t frames = 0;                     // video frames written
+  std::string message;                        // why it failed, in English; empty when ok
+  ExportLayout layout = ExportLayout::Front;  // the layout written
+  bool fell_back_to_front = false;            // side by side or picture in picture without a rear
+  std::int64_t frames = 0;                    // video frames written
   bool has_audio = false;
 };
 
@@ -71,8 +64,6 @@ using ExportProgress = std::function<void(double fraction)>;
 // cancelled or failed export leaves no output file behind.
 ExportResult ExportEvidenceVideo(const ExportRequest& request, const ExportProgress& progress = {},
                                  const std::atomic<bool>* cancel = nullptr);
-
-const char* LayoutName(ExportLayout layout);
 
 // FFmpeg's libraries write notes to standard error (the encoder's statistics, the fonts
 // the overlay picks); this keeps only their errors, for the whole process.

@@ -21,9 +21,9 @@ VideoSourceFormat SourceFormat(const AVFrame& frame, AVRational time_base) {
           square ? AVRational{1, 1} : frame.sample_aspect_ratio};
 }
 
-std::optional<PictureSize> SizeOf(const std::optional<RecordingDemuxer>& demuxer) {
+std::optional<exporting::PictureSize> SizeOf(const std::optional<RecordingDemuxer>& demuxer) {
   if (!demuxer) return std::nullopt;
-  return PictureSize{demuxer->video()->codecpar->width, demuxer->video()->codecpar->height};
+  return exporting::PictureSize{demuxer->video()->codecpar->width, demuxer->video()->codecpar->height};
 }
 
 }  // namespace
@@ -35,11 +35,13 @@ ExportRun::ExportRun(const ExportRequest& request, const std::filesystem::path& 
       cancel_(cancel),
       front_(request.front, "front", true),
       writer_(file, request.output.string(), ContainerTags{request.creation_time, request.location}) {
-  if (request.rear && request.layout != ExportLayout::kFront) rear_.emplace(*request.rear, "rear", false);
-  if (request.layout == ExportLayout::kRear && !rear_)
+  if (request.rear && request.layout != ExportLayout::Front) rear_.emplace(*request.rear, "rear", false);
+  if (request.layout == ExportLayout::Rear && !rear_)
     throw MediaError("The rear layout needs a rear recording.");
   const AVCodecParameters* front = front_.video()->codecpar;
-  plan_ = PlanComposition(request.layout, {front->width, front->height}, SizeOf(rear_));
+  const auto plan = PlanComposition(request.layout, {front->width, front->height}, SizeOf(rear_));
+  if (!plan) throw MediaError("The pictures of " + front_.Describe() + " cannot be composed at their size.");
+  plan_ = *plan;
   if (plan_.shows_front())
     OpenChannel(front_video_, front_);
   else

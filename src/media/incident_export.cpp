@@ -34,36 +34,12 @@ IncidentOutcome Ended(IncidentEnd end, std::string message) {
   return outcome;
 }
 
-ExportLayout MediaLayout(ex::ExportLayout layout) {
-  switch (layout) {
-    case ex::ExportLayout::Front:
-      return ExportLayout::kFront;
-    case ex::ExportLayout::Rear:
-      return ExportLayout::kRear;
-    case ex::ExportLayout::PictureInPicture:
-      return ExportLayout::kPictureInPicture;
-    case ex::ExportLayout::SideBySide:
-      break;
-  }
-  return ExportLayout::kSideBySide;
-}
-
-// Where the pictures go, as the composition places them, for the names over them.
-std::optional<ex::ExportGeometry> GeometryOf(const ComposePlan& plan) {
-  ex::ExportGeometry geometry;
-  geometry.output = {plan.output.width, plan.output.height};
-  if (plan.shows_front()) geometry.front = ex::PictureRect{0, 0, plan.front.width, plan.front.height};
-  if (plan.shows_rear())
-    geometry.rear = ex::PictureRect{plan.rear_x, plan.rear_y, plan.rear.width, plan.rear.height};
-  return geometry;
-}
-
 std::optional<ComposePlan> PlanOf(const IncidentInputs& inputs, ExportLayout layout) {
   const auto front = VideoSizeOf(inputs.front);
   if (!front) return std::nullopt;
-  std::optional<PictureSize> rear;
+  std::optional<ex::PictureSize> rear;
   if (inputs.rear) {
-    if (const auto size = VideoSizeOf(*inputs.rear)) rear = PictureSize{size->width, size->height};
+    if (const auto size = VideoSizeOf(*inputs.rear)) rear = ex::PictureSize{size->width, size->height};
   }
   return PlanComposition(layout, {front->width, front->height}, rear);
 }
@@ -87,11 +63,10 @@ ExportRequest ClipRequest(const IncidentRequest& request, const IncidentInputs& 
   clip.rear = inputs.rear;
   clip.from_seconds = request.span.from;
   clip.to_seconds = request.span.to;
-  clip.layout = MediaLayout(request.layout);
+  clip.layout = request.layout;
   clip.output = folder / "incident.mp4";
   const ex::OverlayStyle style{request.speed_unit, request.language};
-  for (const ex::SubtitleCue& cue : ex::SubtitleCues(source, style))
-    clip.cues.push_back({cue.startMs, cue.endMs, cue.text});
+  clip.cues = ex::SubtitleCues(source, style);
   const auto first = static_cast<std::int64_t>(std::floor(request.span.from));
   if (const auto utc = ex::UtcTimeAt(source.time, first)) clip.creation_time = ex::IsoUtcText(*utc);
   ex::IncidentFacts places;
@@ -183,7 +158,7 @@ IncidentOutcome IncidentRun::Run() {
   if (auto problem = ex::SpanProblem(request_.span, inputs.length_seconds)) {
     return Ended(IncidentEnd::BadInput, *problem);
   }
-  const auto plan = PlanOf(inputs, MediaLayout(request_.layout));
+  const auto plan = PlanOf(inputs, request_.layout);
   if (!plan)
     return Ended(IncidentEnd::BadInput, request_.front.filename().string() + " has no picture to export");
   if (request_.layout == ex::ExportLayout::Rear && !plan->shows_rear()) {
@@ -205,10 +180,9 @@ IncidentOutcome IncidentRun::WriteFolder(ex::IncidentFolder& folder, const Incid
                                          const ex::SpanSource& source, const ComposePlan& plan) {
   ExportRequest clip = ClipRequest(request_, inputs, source, folder.path());
   if (request_.overlay) {
-    const auto geometry = GeometryOf(plan);
     const fs::path script = folder.path() / kOverlayFile;
-    if (!geometry ||
-        !WriteText(script, ex::OverlayScript(source, *geometry, {request_.speed_unit, request_.language}))) {
+    if (!WriteText(script,
+                   ex::OverlayScript(source, plan.geometry, {request_.speed_unit, request_.language}))) {
       return Stopped("cannot write into " + request_.parent.string());
     }
     clip.overlay_script = script;

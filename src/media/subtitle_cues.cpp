@@ -13,16 +13,16 @@ std::vector<SubtitleCue> ArrangeCues(const std::vector<SubtitleCue>& cues, std::
                                      std::int64_t length_ms) {
   std::vector<SubtitleCue> arranged;
   for (const SubtitleCue& cue : cues) {
-    SubtitleCue moved{std::max<std::int64_t>(0, cue.start_ms - shift_ms),
-                      std::min(length_ms, cue.end_ms - shift_ms), cue.text};
-    if (moved.end_ms > moved.start_ms) arranged.push_back(std::move(moved));
+    SubtitleCue moved{std::max<std::int64_t>(0, cue.startMs - shift_ms),
+                      std::min(length_ms, cue.endMs - shift_ms), cue.text};
+    if (moved.endMs > moved.startMs) arranged.push_back(std::move(moved));
   }
   std::stable_sort(arranged.begin(), arranged.end(),
-                   [](const SubtitleCue& a, const SubtitleCue& b) { return a.start_ms < b.start_ms; });
+                   [](const SubtitleCue& a, const SubtitleCue& b) { return a.startMs < b.startMs; });
   std::vector<SubtitleCue> joined;
   for (SubtitleCue& cue : arranged) {
-    if (!joined.empty() && joined.back().start_ms == cue.start_ms) {
-      joined.back().end_ms = std::max(joined.back().end_ms, cue.end_ms);
+    if (!joined.empty() && joined.back().startMs == cue.startMs) {
+      joined.back().endMs = std::max(joined.back().endMs, cue.endMs);
       joined.back().text += "\n" + cue.text;
     } else {
       joined.push_back(std::move(cue));

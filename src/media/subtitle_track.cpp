@@ -41,7 +41,7 @@ PacketPtr EncodeCue(AVCodecContext* encoder, const SubtitleCue& cue) {
   AVSubtitle subtitle{};
   subtitle.num_rects = 1;
   subtitle.rects = rects;
-  subtitle.end_display_time = static_cast<std::uint32_t>(cue.end_ms - cue.start_ms);
+  subtitle.end_display_time = static_cast<std::uint32_t>(cue.endMs - cue.startMs);
   std::vector<std::uint8_t> buffer(line.size() + 1024);
   const int size =
       CheckAv(avcodec_encode_subtitle(encoder, buffer.data(), static_cast<int>(buffer.size()), &subtitle),
@@ -49,9 +49,9 @@ PacketPtr EncodeCue(AVCodecContext* encoder, const SubtitleCue& cue) {
   PacketPtr packet = NewPacket();
   CheckAv(av_new_packet(packet.get(), size), "Cannot encode a subtitle");
   std::memcpy(packet->data, buffer.data(), static_cast<std::size_t>(size));
-  packet->pts = cue.start_ms;
-  packet->dts = cue.start_ms;
-  packet->duration = cue.end_ms - cue.start_ms;
+  packet->pts = cue.startMs;
+  packet->dts = cue.startMs;
+  packet->duration = cue.endMs - cue.startMs;
   return packet;
 }
 

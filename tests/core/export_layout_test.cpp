@@ -62,6 +62,13 @@ TEST(ExportLayoutTest, GeometryPlacesEachPictureAtEvenSizes) {
       {ExportLayout::PictureInPicture,
        {{1280, 720}, {1280, 720}},
        ExportGeometry{{1280, 720}, PictureRect{0, 0, 1280, 720}, PictureRect{842, 384, 426, 240}}},
+      {ExportLayout::PictureInPicture,
+       {{1280, 720}, {640, 480}},
+       ExportGeometry{{1280, 720}, PictureRect{0, 0, 1280, 720}, PictureRect{842, 304, 426, 320}}},
+      // A rear taller than wide stays a corner of the picture.
+      {ExportLayout::PictureInPicture,
+       {{1280, 720}, {480, 1920}},
+       ExportGeometry{{1280, 720}, PictureRect{0, 0, 1280, 720}, PictureRect{1208, 384, 60, 240}}},
       {ExportLayout::SideBySide, {{0, 720}, {1280, 720}}, std::nullopt},
       {ExportLayout::PictureInPicture, {{1280, 720}, {1, 1}}, std::nullopt},
       {ExportLayout::Front, {{8194, 720}, {1280, 720}}, std::nullopt},

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,42 @@ TEST(IncidentFolderTest, WhatIsNotCommittedLeavesNothing) {
     WriteText(started.folder->path() / "incident.mp4", "half a clip");
     stop(started.folder, parent / "drf0.mp4");
     EXPECT_EQ(NamesIn(parent.path()), std::vector<std::string>{"drf0.mp4"});
+  }
+}
+
+// What a killed export left is swept when the next one begins in that folder; what another
+// export is writing, what changed lately and what is not a partial folder stay.
+TEST(IncidentFolderTest, BeginRemovesOnlyStalePartialFolders) {
+  struct Case {
+    const char* name;
+    bool held;  // by an export still writing it
+    bool old;   // unchanged for longer than the stale age
+    bool removed;
+  };
+  const Case cases[] = {
+      {".Incident_20120314_090507.partial-a1b2c3", false, true, true},
+      {".Incident_20120314_090507.partial-d4e5f6", true, true, false},
+      {".Incident_20120314_090507.partial-g7h8i9", false, false, false},
+      {".Incident_notes", false, true, false},
+      {"Incident_20120314_090507", false, true, false},
+  };
+  for (const Case& c : cases) {
+    TempFolder parent;
+    std::optional<IncidentFolder> writing;
+    fs::path folder = parent / c.name;
+    if (c.held) {
+      IncidentFolderStart other = IncidentFolder::Begin(parent.path(), kStart);
+      ASSERT_TRUE(other.folder) << other.error;
+      writing = std::move(other.folder);
+      folder = writing->path();
+    } else {
+      fs::create_directory(folder);
+    }
+    WriteText(folder / "incident.mp4", "half a clip");
+    if (c.old) fs::last_write_time(folder, fs::file_time_type::clock::now() - 2 * kStalePartialAge);
+    IncidentFolderStart started = IncidentFolder::Begin(parent.path(), kStart);
+    ASSERT_TRUE(started.folder) << started.error;
+    EXPECT_EQ(fs::exists(folder), !c.removed) << c.name;
   }
 }
 

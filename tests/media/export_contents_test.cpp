@@ -36,7 +36,7 @@ std::vector<std::uint8_t> PlainHead(const fs::path& scrambled) {
 
 TEST(ExportContents, TimedTextTagsAndIndexFirst) {
   const fs::path output = FreshFolder() / "export.mp4";
-  ExportRequest request = SpanRequest(PlainPair(), ExportLayout::kSideBySide, output);
+  ExportRequest request = SpanRequest(PlainPair(), ExportLayout::SideBySide, output);
   // The first picture is 50 ms after the span start: the cues move with it.
   request.cues = {{600, 1000, "second"}, {0, 500, "서울 Seoul\nline two"}, {1300, 2000, "after the end"}};
   request.creation_time = "2012-03-14T00:05:07Z";
@@ -66,7 +66,7 @@ TEST(ExportContents, TimedTextTagsAndIndexFirst) {
 TEST(ExportContents, OverlayScriptIsBurnedIn) {
   const fs::path folder = FreshFolder();
   WriteText(folder / "overlay.ass", kRedBoxScript);
-  ExportRequest request = SpanRequest(PlainPair(), ExportLayout::kFront, folder / "with.mp4");
+  ExportRequest request = SpanRequest(PlainPair(), ExportLayout::Front, folder / "with.mp4");
   request.overlay_script = folder / "overlay.ass";
   ASSERT_TRUE(ExportEvidenceVideo(request).ok);
   request.overlay_script.clear();
@@ -84,7 +84,7 @@ TEST(ExportContents, OverlayScriptIsBurnedIn) {
 TEST(ExportContents, ScrambledPairIsReadThroughItsPlainHeaders) {
   const SamplePair& pair = ScrambledPair();
   const fs::path folder = FreshFolder();
-  ExportRequest request = SpanRequest(pair, ExportLayout::kSideBySide, folder / "export.mp4");
+  ExportRequest request = SpanRequest(pair, ExportLayout::SideBySide, folder / "export.mp4");
   request.front.plain_head = PlainHead(pair.front);
   request.rear->plain_head = PlainHead(pair.rear);
   const ExportResult result = ExportEvidenceVideo(request);
@@ -95,7 +95,7 @@ TEST(ExportContents, ScrambledPairIsReadThroughItsPlainHeaders) {
 
 TEST(ExportContents, ProgressRisesFromTheFirstPictureToOneEveryHalfSecond) {
   std::vector<double> reported;
-  const ExportRequest request = SpanRequest(PlainPair(), ExportLayout::kFront, FreshFolder() / "export.mp4");
+  const ExportRequest request = SpanRequest(PlainPair(), ExportLayout::Front, FreshFolder() / "export.mp4");
   ASSERT_TRUE(ExportEvidenceVideo(request, [&](double fraction) { reported.push_back(fraction); }).ok);
   ASSERT_FALSE(reported.empty());
   EXPECT_DOUBLE_EQ(reported.front(), 1.0 / kSpanFrames);

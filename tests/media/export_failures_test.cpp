@@ -22,7 +22,7 @@ TEST(ExportFailures, CancelledExportLeavesNoFile) {
   const fs::path folder = FreshFolder();
   std::atomic<bool> cancel{false};
   const ExportResult result = ExportEvidenceVideo(
-      SpanRequest(PlainPair(), ExportLayout::kSideBySide, folder / "x.mp4"), [&](double) { cancel = true; },
+      SpanRequest(PlainPair(), ExportLayout::SideBySide, folder / "x.mp4"), [&](double) { cancel = true; },
       &cancel);
   ExpectRefused(result, "cancelled", folder);
 }
@@ -46,14 +46,14 @@ TEST(ExportFailures, RequestsAreRefusedBeforeAnyWork) {
       {"location", [](ExportRequest& r) { r.location = "37.5665, 126.9780"; }, "ISO 6709"},
       {"rear alone without a rear",
        [](ExportRequest& r) {
-         r.layout = ExportLayout::kRear;
+         r.layout = ExportLayout::Rear;
          r.rear.reset();
        },
        "needs a rear recording"},
   };
   for (const auto& c : cases) {
     const fs::path folder = FreshFolder();
-    ExportRequest request = SpanRequest(PlainPair(), ExportLayout::kSideBySide, folder / "x.mp4");
+    ExportRequest request = SpanRequest(PlainPair(), ExportLayout::SideBySide, folder / "x.mp4");
     c.change(request);
     SCOPED_TRACE(c.name);
     ExpectRefused(ExportEvidenceVideo(request), c.reason, folder);
@@ -107,7 +107,7 @@ class DamagedRecordings : public testing::TestWithParam<DamageCase> {};
 TEST_P(DamagedRecordings, AreRefusedWithTheirReason) {
   const fs::path inputs = FreshFolder();
   const fs::path folder = FreshFolder();
-  ExportRequest request = SpanRequest(PlainPair(), ExportLayout::kFront, folder / "export.mp4");
+  ExportRequest request = SpanRequest(PlainPair(), ExportLayout::Front, folder / "export.mp4");
   request.front.file = GetParam().make(inputs);
   request.rear.reset();
   ExpectRefused(ExportEvidenceVideo(request), GetParam().reason, folder);
@@ -179,7 +179,7 @@ TEST_P(UnwritableTargets, AreRefusedWithTheirReason) {
   {
     std::optional<FileSizeLimit> limit;
     if (GetParam().size_limit > 0) limit.emplace(GetParam().size_limit);
-    result = ExportEvidenceVideo(SpanRequest(PlainPair(), ExportLayout::kSideBySide, target));
+    result = ExportEvidenceVideo(SpanRequest(PlainPair(), ExportLayout::SideBySide, target));
   }
   EXPECT_FALSE(result.ok);
   EXPECT_NE(result.message.find(GetParam().reason), std::string::npos) << result.message;
@@ -207,7 +207,7 @@ TEST(ExportFailures, ReadOnlyTargetIsKept) {
   std::ofstream(folder / "x.mp4") << "old";
   fs::permissions(folder / "x.mp4", fs::perms::owner_read);
   const ExportResult result =
-      ExportEvidenceVideo(SpanRequest(PlainPair(), ExportLayout::kFront, folder / "x.mp4"));
+      ExportEvidenceVideo(SpanRequest(PlainPair(), ExportLayout::Front, folder / "x.mp4"));
   EXPECT_NE(result.message.find("read-only"), std::string::npos) << result.message;
   EXPECT_EQ(fs::file_size(folder / "x.mp4"), 3u);
 }

@@ -68,10 +68,10 @@ TEST_P(ExportLayouts, WritesTheSpanAtTheLayoutsSizeWithEachPictureInPlace) {
 }
 
 constexpr Box kWhole{0, 0, 160, 96};
-constexpr auto kSbs = ExportLayout::kSideBySide;
-constexpr auto kPip = ExportLayout::kPictureInPicture;
-constexpr auto kFront = ExportLayout::kFront;
-constexpr auto kRear = ExportLayout::kRear;
+constexpr auto kSbs = ExportLayout::SideBySide;
+constexpr auto kPip = ExportLayout::PictureInPicture;
+constexpr auto kFront = ExportLayout::Front;
+constexpr auto kRear = ExportLayout::Rear;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"SideBySide", PlainPair, kSbs, true, 320, 96, kSbs, kWhole, {160, 0, 160, 96}, {}},
         LayoutCase{"Front", PlainPair, kFront, true, 160, 96, kFront, kWhole, {}, {}},
         LayoutCase{"Rear", PlainPair, kRear, true, 160, 96, kRear, {}, kWhole, {}},
-        LayoutCase{"PictureInPicture", PlainPair, kPip, true, 160, 96, kPip, {0, 0, 100, 60}, {100, 20, 54, 32}, {0, 0, 100, 60}},
+        LayoutCase{"PictureInPicture", PlainPair, kPip, true, 160, 96, kPip, {0, 0, 100, 60}, {102, 22, 52, 30}, {0, 0, 100, 60}},
         LayoutCase{"SideBySideWithoutRear", PlainPair, kSbs, false, 160, 96, kFront, kWhole, {}, {}},
         LayoutCase{"PictureInPictureWithoutRear", PlainPair, kPip, false, 160, 96, kFront, kWhole, {}, {}},
         // The front's frame rate and frames, whatever the rear's rate.

@@ -57,13 +57,19 @@ ExportGeometry SideBySide(const ChannelSizes& sizes) {
           PictureRect{left.width, 0, rearWidth, left.height}};
 }
 
-// The rear at a third of the front's width, in the lower right corner above the band.
+// The rear at a third of the front's width (or height), in the lower right corner above
+// the band.
 ExportGeometry PictureInPicture(const ChannelSizes& sizes) {
   ExportGeometry geometry = Alone(sizes.front, true);
   const PictureSize output = geometry.output;
   const BandMetrics band = BandMetricsOf(output);
-  const int width = std::max(2, Even(output.width / kInsetShare));
-  const int height = std::min(output.height, Scaled(sizes.rear.height, sizes.rear.width, width));
+  int width = std::max(2, Even(output.width / kInsetShare));
+  int height = Scaled(sizes.rear.height, sizes.rear.width, width);
+  if (height > output.height) {
+    // A rear far taller than wide: a third of the height instead, so it stays a corner.
+    height = std::max(2, Even(output.height / kInsetShare));
+    width = Scaled(sizes.rear.width, sizes.rear.height, height);
+  }
   const int x = std::max(0, Even(output.width - width - band.margin));
   const int y = std::max(0, Even(output.height - band.height - height - band.margin));
   geometry.rear = PictureRect{x, y, width, height};

@@ -1,5 +1,9 @@
 #include "core/export/incident_folder.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <random>
 #include <system_error>
@@ -43,6 +47,22 @@ std::optional<fs::path> MakeTemporaryFolder(const fs::path& parent, const std::s
   return std::nullopt;
 }
 
+bool IsPartialFolderName(const std::string& name) {
+  return name.starts_with(".Incident_") && name.find(".partial-") != std::string::npos;
+}
+
+// A descriptor of the folder with an exclusive lock on it, or -1 when another holds it or
+// it cannot be opened. The lock goes with the descriptor, so a killed export drops it.
+int HoldFolder(const fs::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return -1;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 std::optional<std::string> WriteChecksums(const fs::path& folder, const CopyWatch* watch) {
   const ChecksumsOutcome sums = ChecksumsOf(folder, watch);
   if (!sums.ok()) return sums.error;
@@ -64,22 +84,45 @@ std::string IncidentFolderName(const CivilTime& t, int number) {
   return name;
 }
 
+int RemoveStalePartialFolders(const fs::path& parent) {
+  std::error_code ec;
+  const auto oldest = fs::file_time_type::clock::now() - kStalePartialAge;
+  int removed = 0;
+  for (const auto& entry : fs::directory_iterator(parent, ec)) {
+    if (!IsPartialFolderName(entry.path().filename().string()) || !entry.is_directory(ec) ||
+        entry.is_symlink(ec))
+      continue;
+    // A folder still being written changes; one left by a killed export does not.
+    const auto changed = fs::last_write_time(entry.path(), ec);
+    if (ec || changed > oldest) continue;
+    const int hold = HoldFolder(entry.path());
+    if (hold < 0) continue;
+    if (fs::remove_all(entry.path(), ec) > 0 && !ec) ++removed;
+    ::close(hold);
+  }
+  return removed;
+}
+
 IncidentFolderStart IncidentFolder::Begin(const fs::path& parent, const CivilTime& localStart) {
+  RemoveStalePartialFolders(parent);
   std::error_code ec;
   const auto temporary = MakeTemporaryFolder(parent, IncidentFolderName(localStart, 1), ec);
   if (!temporary)
     return {std::nullopt, Reason("cannot create the incident folder in " + parent.string(), ec)};
-  return {IncidentFolder(parent, *temporary, localStart), {}};
+  // Unheld, it would only be at risk from another export's sweep after a minute.
+  const int hold = HoldFolder(*temporary);
+  return {IncidentFolder(parent, *temporary, hold, localStart), {}};
 }
 
-IncidentFolder::IncidentFolder(fs::path parent, fs::path temporary, const CivilTime& start)
-    : parent_(std::move(parent)), temporary_(std::move(temporary)), start_(start) {}
+IncidentFolder::IncidentFolder(fs::path parent, fs::path temporary, int hold, const CivilTime& start)
+    : parent_(std::move(parent)), temporary_(std::move(temporary)), hold_(hold), start_(start) {}
 
 IncidentFolder::~IncidentFolder() { Abandon(); }
 
 IncidentFolder::IncidentFolder(IncidentFolder&& other) noexcept
     : parent_(std::move(other.parent_)),
       temporary_(std::exchange(other.temporary_, {})),
+      hold_(std::exchange(other.hold_, -1)),
       start_(other.start_) {}
 
 IncidentFolder& IncidentFolder::operator=(IncidentFolder&& other) noexcept {
@@ -87,16 +130,24 @@ IncidentFolder& IncidentFolder::operator=(IncidentFolder&& other) noexcept {
     Abandon();
     parent_ = std::move(other.parent_);
     temporary_ = std::exchange(other.temporary_, {});
+    hold_ = std::exchange(other.hold_, -1);
     start_ = other.start_;
   }
   return *this;
 }
 
+void IncidentFolder::Release() noexcept {
+  if (hold_ >= 0) ::close(hold_);
+  hold_ = -1;
+}
+
 void IncidentFolder::Abandon() noexcept {
-  if (temporary_.empty()) return;
-  std::error_code ec;
-  fs::remove_all(temporary_, ec);
-  temporary_.clear();
+  if (!temporary_.empty()) {
+    std::error_code ec;
+    fs::remove_all(temporary_, ec);
+    temporary_.clear();
+  }
+  Release();
 }
 
 CommitOutcome IncidentFolder::Commit(const CopyWatch* watch) {
@@ -115,6 +166,7 @@ CommitOutcome IncidentFolder::Commit(const CopyWatch* watch) {
     if (renamed == FolderRename::Failed)
       return fail(Reason("cannot name the incident folder " + target.string(), ec));
     temporary_.clear();
+    Release();
     // The rename is done; a parent that cannot be flushed does not undo it.
     static_cast<void>(SyncFolder(parent_));
     return {target, {}};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -29,7 +30,9 @@ struct CommitOutcome {
 // removed with all in it, whatever stopped the export (cancel, failure, full disk).
 class IncidentFolder {
  public:
-  // Makes ".Incident_<start>.partial-XXXXXX" in `parent`.
+  // Makes ".Incident_<start>.partial-XXXXXX" in `parent`, held by this process until it
+  // is committed or abandoned. Partial folders that no process holds any more (left by a
+  // killed or crashed export) and that have not changed for a minute are removed first.
   static IncidentFolderStart Begin(const std::filesystem::path& parent, const CivilTime& localStart);
 
   ~IncidentFolder();
@@ -49,10 +52,13 @@ class IncidentFolder {
   void Abandon() noexcept;
 
  private:
-  IncidentFolder(std::filesystem::path parent, std::filesystem::path temporary, const CivilTime& start);
+  IncidentFolder(std::filesystem::path parent, std::filesystem::path temporary, int hold,
+                 const CivilTime& start);
+  void Release() noexcept;
 
   std::filesystem::path parent_;
   std::filesystem::path temporary_;
+  int hold_ = -1;  // a descriptor of the temporary folder, locked while it is written
   CivilTime start_;
 };
 
@@ -60,6 +66,13 @@ struct IncidentFolderStart {
   std::optional<IncidentFolder> folder;
   std::string error;  // in English, when there is no folder
 };
+
+// How long an unheld partial folder must have been left alone before it counts as stale.
+inline constexpr std::chrono::seconds kStalePartialAge{60};
+
+// Removes the partial incident folders in `parent` that no export holds and that have not
+// changed for kStalePartialAge; everything else in `parent` stays. How many it removed.
+int RemoveStalePartialFolders(const std::filesystem::path& parent);
 
 // The folder of the original recordings inside an incident folder.
 inline constexpr std::string_view kOriginalsFolderName = "originals";

@@ -23,5 +23,5 @@ int main(int argc, char** argv) {
       break;
   }
   direvovu::gui::CVantorApp app(argc, argv);
-  return app.run();
+  return app.run(arguments.language);
 }

@@ -37,5 +37,28 @@ TEST(ViewerArgumentsTest, UnknownOptionsAndMissingValuesAreBadUsage) {
   EXPECT_EQ(StartOf({"-x"}), ViewerStart::BadUsage);
 }
 
+TEST(ViewerArgumentsTest, TheRunsLanguageAndTheFilesAreReadOut) {
+  struct Case {
+    std::vector<std::string> arguments;
+    ViewerStart start;
+    std::optional<int> language;
+    std::vector<std::string> files;
+  } const cases[] = {
+      {{"--language", "1", "a.mp4"}, ViewerStart::Run, 1, {"a.mp4"}},
+      {{"b.mp4", "--language=6", "-platform", "xcb", "-"}, ViewerStart::Run, 6, {"b.mp4"}},
+      {{"-language", "0", "--", "--odd.mp4", "-"}, ViewerStart::Run, 0, {"--odd.mp4", "-"}},
+      {{"/card/Event"}, ViewerStart::Run, std::nullopt, {"/card/Event"}},
+      {{"--language", "7"}, ViewerStart::BadUsage, std::nullopt, {}},
+      {{"--language=en"}, ViewerStart::BadUsage, std::nullopt, {}},
+      {{"--language"}, ViewerStart::BadUsage, std::nullopt, {}},
+  };
+  for (const Case& c : cases) {
+    const ViewerArguments read = ReadViewerArguments(c.arguments);
+    EXPECT_EQ(read.start, c.start) << c.arguments[0] << " " << read.reason;
+    EXPECT_EQ(read.language, c.language) << c.arguments[0];
+    EXPECT_EQ(read.files, c.files) << c.arguments[0];
+  }
+}
+
 }  // namespace
 }  // namespace direvovu

@@ -29,6 +29,20 @@ grep -x "ROUTE_INTERVAL=2" <<<"$out" >/dev/null
 head -c 200000 /dev/urandom > "$root/Env_Setup.txt"
 grep -x "LANGUAGE=5" <<<"$("$cli" settings)" >/dev/null
 
+# Written as the setup writes them; a refused value writes nothing.
+rm -rf "$root"
+out=$("$cli" settings LANGUAGE=1 SPEED_UNIT=0)
+grep -x "LANGUAGE=1" <<<"$out" >/dev/null
+grep -x "SPEED_UNIT=0" <<<"$out" >/dev/null
+grep -q "^LANGUAGE=1"$'\r'"$" "$root/Env_Setup.txt"
+cp "$root/Env_Setup.txt" "$tmp/before"
+set +e
+"$cli" settings VOLUME=3 LANGUAGE=9 2>"$tmp/err"; rc=$?
+set -e
+[ $rc -eq 1 ]
+grep -q "LANGUAGE takes a whole number from 0 to 6, not '9'" "$tmp/err"
+cmp "$root/Env_Setup.txt" "$tmp/before"
+
 set +e
 "$cli" settings --bogus 2>/dev/null; rc=$?
 "$cli" nosuchcommand 2>/dev/null; rc2=$?

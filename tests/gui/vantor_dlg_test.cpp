@@ -136,6 +136,19 @@ TEST_F(MainWindow, InitialisationEmptiesTheCopiesCreatesFoldersAndAppliesTheSett
   EXPECT_EQ(dialog_->maps().timers().Period(timer::kConnectivity), 3000);
 }
 
+// --language: this run's language over the stored one, until the setup saves another.
+TEST_F(MainWindow, TheRunsLanguageWinsUntilTheSetupChangesIt) {
+  WriteViewerSettings("LANGUAGE=0\r\n");
+  dialog_->StartInLanguage(kEnglish);
+  Initialise();
+  EXPECT_EQ(dialog_->button(ctl::kPlay)->toolTip(), QStringLiteral("Play"));
+  dialog_->ApplyViewerSettings(false);  // saved without a new language: still this run's
+  EXPECT_EQ(CurrentLanguage(), kEnglish);
+  dialog_->ApplyViewerSettings(true);  // the setup chose the stored one
+  EXPECT_EQ(CurrentLanguage(), kKorean);
+  EXPECT_EQ(ReadSettingText(*folders_, "LANGUAGE", "20120314"), "0");  // never written
+}
+
 TEST_F(MainWindow, SavedSettingsApplyAtOnceWhenReloaded) {
   Initialise();
   EXPECT_EQ(dialog_->button(ctl::kPlay)->toolTip(), QStringLiteral("恢復"));  // first run: language 5
@@ -161,9 +174,8 @@ TEST_F(MainWindow, TimerTableHasItsPeriodsAndOneShots) {
     int period;
     bool one_shot;
   };
-  for (const Row& row :
-       {Row{1001, 1000, false}, Row{1003, 1000, true}, Row{1005, 1000, false}, Row{1007, 1000, false},
-        Row{1009, 3000, false}, Row{1010, 1000, true}}) {
+  for (const Row& row : {Row{1001, 1000, false}, Row{1003, 1000, true}, Row{1005, 1000, false},
+                         Row{1007, 1000, false}, Row{1009, 3000, false}, Row{1010, 1000, true}}) {
     EXPECT_TRUE(Timers(row.id).IsDefined(row.id)) << row.id;
     EXPECT_EQ(Timers(row.id).Period(row.id), row.period) << row.id;
     EXPECT_EQ(Timers(row.id).IsOneShot(row.id), row.one_shot) << row.id;

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <string_view>
+#include <utility>
+
+#include "core/settings/texts.h"
 
 namespace direvovu {
 namespace {
@@ -27,25 +31,49 @@ bool Holds(const std::array<std::string_view, N>& names, std::string_view name) 
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+std::optional<int> LanguageNumber(std::string_view text) {
+  int value = -1;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < 0 || value >= kLanguageCount)
+    return std::nullopt;
+  return value;
+}
+
+ViewerArguments Bad(std::string reason) { return {ViewerStart::BadUsage, std::move(reason), {}, {}}; }
+
 }  // namespace
 
 ViewerArguments ReadViewerArguments(const std::vector<std::string>& arguments) {
+  ViewerArguments read;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    if (argument == "--help" || argument == "-h") return {ViewerStart::Help, {}};
-    if (argument == "--version") return {ViewerStart::Version, {}};
-    if (argument.size() < 2 || argument[0] != '-') continue;  // a recording (or "-")
-    if (argument == "--") break;                              // the rest are recordings
-    const std::string_view name = OptionName(argument);
-    if (Holds(kToolkitFlags, name)) continue;
-    if (Holds(kToolkitOptionsWithValue, name)) {
-      if (argument.find('=') != std::string::npos) continue;
-      if (++i == arguments.size()) return {ViewerStart::BadUsage, "option " + argument + " needs a value"};
+    if (argument == "--help" || argument == "-h") return {ViewerStart::Help, {}, {}, {}};
+    if (argument == "--version") return {ViewerStart::Version, {}, {}, {}};
+    if (argument == "-") continue;  // no recording comes from standard input
+    if (argument.size() < 2 || argument[0] != '-') {
+      read.files.push_back(argument);
       continue;
     }
-    return {ViewerStart::BadUsage, "unknown option " + argument + " (try --help)"};
+    if (argument == "--") {  // the rest are recordings
+      read.files.insert(read.files.end(), arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                        arguments.end());
+      break;
+    }
+    const std::string_view name = OptionName(argument);
+    const bool inline_value = argument.find('=') != std::string::npos;
+    if (Holds(kToolkitFlags, name)) continue;
+    if (name == "language" || Holds(kToolkitOptionsWithValue, name)) {
+      if (!inline_value && ++i == arguments.size()) return Bad("option " + argument + " needs a value");
+      if (name != "language") continue;
+      const std::string_view value = inline_value ? std::string_view(argument).substr(argument.find('=') + 1)
+                                                  : std::string_view(arguments[i]);
+      read.language = LanguageNumber(value);
+      if (!read.language) return Bad("--language takes 0 to 6, not '" + std::string(value) + "'");
+      continue;
+    }
+    return Bad("unknown option " + argument + " (try --help)");
   }
-  return {};
+  return read;
 }
 
 std::string ViewerUsage() {
@@ -56,7 +84,12 @@ std::string ViewerUsage() {
          "named here fill the play list and start playing; when a viewer already runs, they\n"
          "are handed to it.\n"
          "\n"
-         "Options: --help, --version, and the window system's own (-platform NAME, -style NAME ...).\n"
+         "Options:\n"
+         "  --language N  this run's language, the settings left as they are: 0 Korean,\n"
+         "                1 English, 2 Japanese, 3 Chinese simplified, 4 Russian,\n"
+         "                5 Chinese traditional, 6 Portuguese (direvovu-cli settings LANGUAGE=N\n"
+         "                keeps one)\n"
+         "  --help, --version, and the window system's own (-platform NAME, -style NAME ...).\n"
          "Environment: DIREVOVU_ROOT (working folder, default ~/DirevOvu), DIREVOVU_DRIVES\n"
          "(drive table, e.g. E=/media/card), DIREVOVU_VLC_OPTIONS (extra libvlc options).\n";
 }

@@ -3,6 +3,7 @@
 // The viewer's own command line, read before any window system is touched so that
 // --help and --version answer on a machine without a display.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ enum class ViewerStart {
 struct ViewerArguments {
   ViewerStart start = ViewerStart::Run;
   std::string reason;
+  std::optional<int> language;     // --language N: this run's language, not written
+  std::vector<std::string> files;  // the recordings and folders, as given
 };
 
 // `arguments` without the program name. Recordings and the window system's own options

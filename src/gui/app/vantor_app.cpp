@@ -8,7 +8,10 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
+#include "core/app/viewer_arguments.h"
 #include "core/settings/viewer_settings.h"
 #include "gui/app/dialog_prompts.h"
 #include "gui/app/vantor_dlg.h"
@@ -88,16 +91,15 @@ CVantorApp::CVantorApp(int& argc, char** argv) : app_(MakeApplication(argc, argv
 CVantorApp::~CVantorApp() = default;
 
 QStringList CVantorApp::FileArguments(const QStringList& arguments) {
+  std::vector<std::string> given;
+  for (qsizetype i = 1; i < arguments.size(); ++i) given.push_back(arguments.at(i).toStdString());
   QStringList files;
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    const QString& argument = arguments.at(i);
-    if (argument.startsWith(QLatin1Char('-'))) continue;  // Qt's own options and the like
-    files.push_back(QFileInfo(argument).absoluteFilePath());
-  }
+  for (const std::string& file : ReadViewerArguments(given).files)
+    files.push_back(QFileInfo(QString::fromStdString(file)).absoluteFilePath());
   return files;
 }
 
-int CVantorApp::run() {
+int CVantorApp::run(std::optional<int> language) {
   const std::filesystem::path root = platform::WorkingRoot();
   const QStringList files = FileArguments(QApplication::arguments());
 
@@ -123,6 +125,7 @@ int CVantorApp::run() {
 #endif
   const WorkingFolders folders(root);
   CVantorDlg dialog(folders, LibvlcPlayers(), prompts);
+  if (language) dialog.StartInLanguage(static_cast<Language>(*language));
   dialogs.SetParent(&dialog);
   std::string error;
   if (!dialog.Initialise(&error)) {

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QApplication;
 
@@ -23,9 +24,10 @@ class CVantorApp {
   CVantorApp(const CVantorApp&) = delete;
   CVantorApp& operator=(const CVantorApp&) = delete;
 
-  // Runs the viewer; the process's exit code: 0 after a normal close or a hand-over,
-  // 1 when the media library cannot be started or no running viewer took the recordings.
-  int run();
+  // Runs the viewer (in `language` for this run when given, else the settings' one); the
+  // process's exit code: 0 after a normal close or a hand-over, 1 when the media library
+  // cannot be started or no running viewer took the recordings.
+  int run(std::optional<int> language = std::nullopt);
 
   // The file arguments of a command line, made absolute (the running viewer may have
   // another working folder).

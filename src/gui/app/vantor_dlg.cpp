@@ -94,6 +94,7 @@ bool CVantorDlg::Initialise(std::string* error) {
 
 void CVantorDlg::ReloadSettings() {
   settings_ = LoadAppliedSettings(folders_, settings_);
+  if (run_language_) settings_.language = *run_language_;
   SetCurrentLanguage(settings_.language);
   playback_->SetVolume(settings_.volume_step);
   display_->SetSpeedUnit(settings_.speed_unit);
@@ -105,6 +106,7 @@ void CVantorDlg::ReloadSettings() {
 }
 
 void CVantorDlg::ApplyViewerSettings(bool language_changed) {
+  if (language_changed) run_language_.reset();  // the one chosen in the setup is stored
   ReloadSettings();
   if (language_changed) maps_->LanguageChanged(settings_.language);
 }

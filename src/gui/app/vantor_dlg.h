@@ -58,6 +58,9 @@ class CVantorDlg : public QDialog {
   // applies the settings, creates the working folders and starts the connectivity
   // check. False (with the reason) when a player cannot be created.
   bool Initialise(std::string* error);
+  // The language of this run, whatever the settings say, until the viewer setup saves
+  // another (before Initialise; nothing is written).
+  void StartInLanguage(Language language) { run_language_ = language; }
 
   // Recordings opened (the command line, a second start, a drop on the window): the
   // play list becomes the legal front recordings among them, and the first row plays one
@@ -153,6 +156,7 @@ class CVantorDlg : public QDialog {
   PlayerFactory make_player_;
   IPrompts& prompts_;
   AppliedSettings settings_;
+  std::optional<Language> run_language_;  // --language: wins over the stored language
   CardSession card_;
   std::unique_ptr<PairPlayback> playback_;
 

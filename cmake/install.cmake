@@ -51,6 +51,9 @@ add_custom_command(OUTPUT ${cli_man}
   VERBATIM)
 add_custom_target(direvovu_desktop_files ALL DEPENDS ${icon_pngs} ${cli_man})
 install(FILES ${generated_dir}/man/direvovu.1 ${cli_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The terms: GPL-3.0-or-later for the viewer (it links FFmpeg with x264), in Debian's
+# machine-readable form, with those of what the map page carries.
+install(FILES ${desktop_dir}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The Debian package: shared-library dependencies computed by dpkg-shlibdeps, plus what
 # the programs need at run time that is not a library they link.
@@ -65,6 +68,7 @@ G-sensor, speed, time and GPS position embedded in them, and does the camera's o
 jobs: card download and format, encrypted recordings, the camera's setup, driving logs\n\
 on a map, event reports. direvovu-cli does the same work from scripts.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)

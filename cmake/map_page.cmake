@@ -5,10 +5,10 @@ find_path(DIREVOVU_LEAFLET_DIR leaflet.js
   PATHS /usr/share/javascript/leaflet NO_DEFAULT_PATH
   DOC "Folder of Debian's leaflet.js (libjs-leaflet)")
 find_path(DIREVOVU_WORLD_ATLAS_DIR countries-50m.json
-  PATHS /usr/local/lib/node_modules/world-atlas /usr/lib/node_modules/world-atlas
-        $ENV{HOME}/.npm-global/lib/node_modules/world-atlas
+  PATHS ${PROJECT_SOURCE_DIR}/.deps/node_modules/world-atlas
+        /usr/local/lib/node_modules/world-atlas /usr/lib/node_modules/world-atlas
   NO_DEFAULT_PATH
-  DOC "Folder of the world-atlas package (npm install -g world-atlas@2)")
+  DOC "Folder of the world-atlas package (scripts/install-deps puts it in .deps/)")
 if(NOT DIREVOVU_LEAFLET_DIR)
   message(FATAL_ERROR "Leaflet not found: run scripts/install-deps (Debian package libjs-leaflet)")
 endif()

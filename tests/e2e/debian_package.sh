@@ -22,9 +22,14 @@ for file in usr/bin/direvovu usr/bin/direvovu-cli usr/bin/direvovu-sample \
   usr/share/applications/org.direvovu.Viewer.desktop usr/share/metainfo/org.direvovu.Viewer.metainfo.xml \
   usr/share/icons/hicolor/scalable/apps/org.direvovu.Viewer.svg usr/share/icons/hicolor/48x48/apps/org.direvovu.Viewer.png \
   usr/share/icons/hicolor/256x256/apps/org.direvovu.Viewer.png usr/share/man/man1/direvovu.1 \
-  usr/share/man/man1/direvovu-cli.1 usr/share/bash-completion/completions/direvovu-cli; do
+  usr/share/man/man1/direvovu-cli.1 usr/share/bash-completion/completions/direvovu-cli \
+  usr/share/doc/direvovu/copyright; do
   [ -e "$root/$file" ] || fail "package lacks $file"
 done
+
+grep -qx "License: GPL-3.0-or-later" "$root/usr/share/doc/direvovu/copyright" || fail "the package's terms"
+grep -qF "<project_license>GPL-3.0-or-later</project_license>" "$root/usr/share/metainfo/org.direvovu.Viewer.metainfo.xml" \
+  || fail "the metainfo's licence"
 
 cd /
 version=$("$root/usr/bin/direvovu" --version) || fail "direvovu --version failed from the scratch root"

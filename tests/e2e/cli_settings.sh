@@ -10,7 +10,7 @@ grep -x "VOLUME=5" <<<"$out" >/dev/null
 grep -x "SD_DOWN_FOLDER=$root/SD" <<<"$out" >/dev/null
 [ "$(echo "$out" | head -1)" = "SD_DOWN_FOLDER=$root/SD" ]
 [ "$(echo "$out" | tail -1)" = "MARKER_INTERVAL_MS=3000" ]
-[ "$(echo "$out" | wc -l)" -eq 25 ]
+[ "$(echo "$out" | wc -l)" -eq 26 ]
 grep -x "EXPORT_FOLDER=$root/EXPORT" <<<"$out" >/dev/null
 grep -x "ADDRESS_SERVICE_URL=https://nominatim.openstreetmap.org" <<<"$out" >/dev/null
 grep -x "ADDRESS_SERVICE_KIND=nominatim" <<<"$out" >/dev/null

@@ -48,6 +48,7 @@ const std::vector<SettingKey>& ViewerSettingKeys() {
       {"DOWNLOAD_USE", ReadRule::Number2},
       {"SD_FILE_COPY_TO_LIST", ReadRule::Number2},
       {"MAP_TILE_URL", ReadRule::Text},
+      {"MAP_TILE_ATTRIBUTION", ReadRule::Text},
       {"ADDRESS_SERVICE_URL", ReadRule::Text},
       {"ADDRESS_SERVICE_KIND", ReadRule::Text},
       {"EXPORT_FOLDER", ReadRule::Text},

@@ -94,7 +94,8 @@ std::map<std::string, Sha256Digest> ParseChecksums(std::string_view text) {
 DownloadLedger DownloadLedger::Load(const fs::path& folder) {
   DownloadLedger ledger;
   const auto sums = ParseChecksums(TextOf(folder / kLedgerSumsName));
-  for (const std::string_view line : Split(TextOf(folder / kLedgerName), '\n')) {
+  const std::string text = TextOf(folder / kLedgerName);  // the lines below point into it
+  for (const std::string_view line : Split(text, '\n')) {
     auto entry = ParseLedgerLine(line);
     if (!entry) continue;
     const auto sum = sums.find(entry->target);

@@ -101,9 +101,9 @@ void CSDDownLoad::BuildGroups() {
   format_group_->SetBorderColor(QColor(0xFF, 0, 0), false);
   Label(this, Sd(sd::kFormatDrive), {536, 126, 270, kRowHeight});
   format_list_ = new QComboBox(this);
-  format_list_->setGeometry(536, 154, 100, kRowHeight);
-  format_ = Button(this, Sd(sd::kFormat), {646, 154, 76, kRowHeight});
-  eject_ = Button(this, Sd(sd::kEject), {728, 154, 78, kRowHeight});
+  format_list_->setGeometry(536, 154, 76, kRowHeight);
+  format_ = Button(this, Sd(sd::kFormat), {618, 154, 108, kRowHeight});
+  eject_ = Button(this, Sd(sd::kEject), {732, 154, 74, kRowHeight});
 }
 
 void CSDDownLoad::BuildList() {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -205,20 +206,33 @@ TEST_F(VerifiedDownload, ADamagedLedgerOrCopyCostsACopyNeverAFile) {
 }
 
 TEST_F(VerifiedDownload, APulledCardFailsThatFileAndStopsWithNothingHalfWritten) {
-  // The recording shrinks under the copy, as a card pulled mid-read does.
+  // What a card pulled mid-read does to the recording being copied.
   const fs::path front = card / "Blackbox/drf0_20261208_081500.mp4";
-  const auto summary = Download(down, [&](const DownloadProgress& p) {
-    if (p.currentFile == front.filename() && p.bytesDone > 0) fs::resize_file(front, 1000);
-  });
-  EXPECT_EQ(summary.end, DownloadEnd::CardLost);
-  EXPECT_EQ(summary.failed, 1);
-  ASSERT_EQ(summary.failedFiles.size(), 1U);
-  EXPECT_EQ(summary.failedFiles[0], front);
-  EXPECT_FALSE(fs::exists(down / "Blackbox/drf0_20261208_081500.mp4"));
-  EXPECT_FALSE(fs::exists(down / "Event"));
-  EXPECT_TRUE(HiddenFiles(down).empty());
-  const auto problems = VerifyDownloadFolder(down);
-  EXPECT_TRUE(!problems || problems->empty());
+  const std::string bytes = ReadText(front);
+  const std::vector<std::pair<const char*, std::function<void()>>> pulls{
+      {"shrinks", [&] { fs::resize_file(front, 1000); }},
+      {"vanishes", [&] { fs::remove(front); }},
+  };
+  for (const auto& [name, pull] : pulls) {
+    SCOPED_TRACE(name);
+    WriteText(front, bytes);
+    bool pulled = false;
+    const auto summary = Download(down, [&](const DownloadProgress& p) {
+      if (!pulled && p.currentFile == front.filename() && p.bytesDone > 0) {
+        pulled = true;
+        pull();
+      }
+    });
+    EXPECT_EQ(summary.end, DownloadEnd::CardLost);
+    EXPECT_EQ(summary.failed, 1);
+    ASSERT_EQ(summary.failedFiles.size(), 1U);
+    EXPECT_EQ(summary.failedFiles[0], front);
+    EXPECT_FALSE(fs::exists(down / "Blackbox/drf0_20261208_081500.mp4"));
+    EXPECT_FALSE(fs::exists(down / "Event"));
+    EXPECT_TRUE(HiddenFiles(down).empty());
+    const auto problems = VerifyDownloadFolder(down);
+    EXPECT_TRUE(!problems || problems->empty());
+  }
 }
 
 TEST_F(VerifiedDownload, AFullDiskFailsThatFileAndKeepsTheLedgerTrue) {

@@ -14,12 +14,25 @@
 
 namespace direvovu::platform {
 
-std::string FatLabelOf(const std::string& device) {
+namespace {
+
+std::optional<FatBootSector> BootSectorOf(const std::string& device) {
   std::array<std::uint8_t, 512> sector{};
   std::ifstream in(device, std::ios::binary);
-  if (!in.read(reinterpret_cast<char*>(sector.data()), sector.size())) return {};
-  const auto boot = ParseFatBootSector(sector);
+  if (!in.read(reinterpret_cast<char*>(sector.data()), sector.size())) return std::nullopt;
+  return ParseFatBootSector(sector);
+}
+
+}  // namespace
+
+std::string FatLabelOf(const std::string& device) {
+  const auto boot = BootSectorOf(device);
   return boot ? boot->label : std::string();
+}
+
+std::string FatTypeOf(const std::string& device) {
+  const auto boot = BootSectorOf(device);
+  return boot ? boot->type : std::string();
 }
 
 std::string MkfsFatPath() {

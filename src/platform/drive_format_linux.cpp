@@ -5,6 +5,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
+#include <QDBusObjectPath>
 #include <QDBusReply>
 #include <QProcess>
 #include <QVariantMap>
@@ -23,6 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kUDisksService[] = "org.freedesktop.UDisks2";
+constexpr char kSysfs[] = "/sys";
 // Formatting a large card can take minutes on a slow reader.
 constexpr int kUDisksTimeoutMs = 30 * 60 * 1000;
 
@@ -118,21 +120,34 @@ FormatTarget DescribeFormatTarget(const Drive& drive) {
     target.sizeBytes = fs::file_size(drive.root, ec);
   } else {
     const std::string folder = drive.root.lexically_normal().string();
-    for (const MountEntry& m : Mounts()) {
+    const std::vector<MountEntry> mounts = Mounts();
+    for (const MountEntry& m : mounts) {
       if (fs::path(m.mount_point).lexically_normal().string() != folder || m.device.rfind("/dev/", 0) != 0)
         continue;
       target.device = m.device;
+      target.fsType = m.fs_type;
       target.mounted = true;
     }
     const auto space = fs::space(drive.root, ec);
     if (!ec) target.sizeBytes = space.capacity;
+    if (!target.device.empty()) {
+      std::ifstream swaps("/proc/swaps");
+      std::stringstream text;
+      text << swaps.rdbuf();
+      target.verdict = JudgeFormat(false, target.device, BlockFactsFromSysfs(kSysfs, target.device),
+                                   SystemDisks(kSysfs, mounts, ParseSwapsText(text.str())));
+    }
   }
-  if (!target.device.empty()) target.label = FatLabelOf(target.device);
+  if (target.imageFile) target.verdict = FormatVerdict::ImageFile;
+  if (!target.device.empty()) {
+    target.label = FatLabelOf(target.device);
+    if (target.fsType.empty()) target.fsType = FatTypeOf(target.device);
+  }
   return target;
 }
 
 FormatBackend SystemDriveFormatter::BackendFor(const FormatTarget& target) const {
-  if (target.device.empty()) return FormatBackend::None;
+  if (target.device.empty() || !target.Formattable()) return FormatBackend::None;
   const bool mkfs = !MkfsFatPath().empty();
   if (target.imageFile) return mkfs ? FormatBackend::Mkfs : FormatBackend::None;
   if (::geteuid() == 0 && mkfs) return FormatBackend::Mkfs;
@@ -148,7 +163,33 @@ FormatResult SystemDriveFormatter::Format(const FormatTarget& target) {
     case FormatBackend::None:
       break;
   }
+  if (!target.Formattable()) return {false, "not a removable card, or it holds files of this system"};
   return {false, "no way to format this drive here (install udisks2, or dosfstools as root)"};
+}
+
+FormatResult SystemDriveFormatter::Eject(const FormatTarget& target) {
+  if (target.imageFile) return {true, {}};  // a file: nothing to power off
+  if (target.device.empty() || !target.Formattable()) return {false, "not a removable card"};
+  if (UDisksAvailable()) {
+    const QString object = UDisksObjectPath(target.device);
+    if (target.mounted) {
+      if (auto r = CallUDisks(object, "org.freedesktop.UDisks2.Filesystem", "Unmount", {QVariantMap{}});
+          !r.ok)
+        return r;
+    }
+    // The block device names its drive; powering that off lets the reader be pulled.
+    QDBusInterface block(QString::fromLatin1(kUDisksService), object,
+                         QStringLiteral("org.freedesktop.UDisks2.Block"), QDBusConnection::systemBus());
+    const auto drive = block.property("Drive").value<QDBusObjectPath>();
+    if (drive.path().isEmpty() || drive.path() == QStringLiteral("/")) return {true, {}};
+    return CallUDisks(drive.path(), "org.freedesktop.UDisks2.Drive", "PowerOff", {QVariantMap{}});
+  }
+  std::string detail;
+  if (::geteuid() == 0 && target.mounted &&
+      !RunTool(QStringLiteral("umount"), {QString::fromStdString(target.drive.root.string())}, detail))
+    return {false, detail};
+  if (::geteuid() == 0) return {true, {}};
+  return {false, "no way to eject this drive here (install udisks2)"};
 }
 
 }  // namespace direvovu::platform

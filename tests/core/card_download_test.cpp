@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "card_files.h"
 #include "core/sdcard/card_walk.h"
 #include "core/sdcard/copy_no_overwrite.h"
+#include "core/sdcard/download_ledger.h"
 #include "temp_folder.h"
 
 namespace direvovu {
@@ -15,25 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Put(const fs::path& path, const std::string& text) {
-  fs::create_directories(path.parent_path());
-  WriteText(path, text);
-}
-
 std::vector<fs::path> Checked(const fs::path& card) {
   CardWorkTables tables;
   std::vector<fs::path> paths;
   for (const auto& row : WalkSdCard(card, CardKind::All, tables)) paths.push_back(row.path);
   return paths;
-}
-
-// Names of files left below `folder` that are not where a copy belongs (temporary names).
-std::vector<std::string> HiddenFiles(const fs::path& folder) {
-  std::vector<std::string> hidden;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    if (entry.path().filename().string().starts_with(".")) hidden.push_back(entry.path().string());
-  }
-  return hidden;
 }
 
 class CardDownload : public ::testing::Test {

@@ -97,6 +97,41 @@ TEST(DriveOverride, ParsesLettersFoldersAndFixedVolumes) {
   EXPECT_TRUE(ParseDriveOverride("")->empty());
 }
 
+TEST_F(SdDriveTest, TheCardIsKnownByItsIdentityNotItsLetter) {
+  const auto a = Folder("a");
+  const auto b = Folder("b");
+  SdCardState card;
+  CheckSdDrive({{'E', a, true}, {'G', b, true}}, card);
+  ASSERT_EQ(card.letter, 'E');
+  EXPECT_EQ(card.identity, "folder:" + a.string());
+
+  // The two folders swap letters: the card is followed to its new letter.
+  CheckSdDrive({{'E', b, true}, {'G', a, true}}, card);
+  EXPECT_EQ(card.letter, 'G');
+  EXPECT_FALSE(std::filesystem::exists(b / "Setup"));
+
+  // Only the other volume is left, at the card's letter: the card is missing, and
+  // nothing was written there; the next search may take it as a new card.
+  CheckSdDrive({{'G', b, true}}, card);
+  EXPECT_EQ(card.letter, 0);
+  EXPECT_EQ(MissingCardMessage(card), msg::kConnectSd);
+  EXPECT_FALSE(std::filesystem::exists(b / "Setup"));
+  CheckSdDrive({{'G', b, true}}, card);
+  EXPECT_EQ(card.letter, 'G');
+
+  // A file system's UUID names the volume wherever it is mounted.
+  Drive moved{'F', a, true};
+  moved.uuid = "1A2B-3C4D";
+  moved.label = "CAMERA";
+  card = SdCardState{};
+  CheckSdDrive({moved}, card);
+  EXPECT_EQ(card.identity, "uuid:1A2B-3C4D");
+  moved.letter = 'H';
+  CheckSdDrive({{'F', b, true}, moved}, card);
+  EXPECT_EQ(card.letter, 'H');
+  EXPECT_EQ(DriveDescription(moved), "H: CAMERA (" + a.string() + ")");
+}
+
 TEST(DriveTableText, MountsGiveCThenRemovablesInMountPointOrder) {
   const auto mounts = ParseMountsText(
       "/dev/vda1 / ext4 rw 0 0\n"
@@ -112,6 +147,8 @@ TEST(DriveTableText, MountsGiveCThenRemovablesInMountPointOrder) {
   EXPECT_EQ(drives[1].letter, 'D');
   EXPECT_EQ(drives[1].root, std::filesystem::path("/media/u/My Card"));
   EXPECT_EQ(drives[2].letter, 'E');
+  EXPECT_EQ(drives[2].device, "/dev/sdc1");
+  EXPECT_EQ(drives[2].fsType, "vfat");
   EXPECT_EQ(DriveOfPath(drives, "/media/u/ZCARD/Event/x.mp4")->letter, 'E');
   EXPECT_EQ(DriveOfPath(drives, "/home/u/x.mp4")->letter, 'C');
 }

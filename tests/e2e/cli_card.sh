@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # direvovu-cli card list and card download on a card laid out as the camera does, run
-# twice (the second run leaves every file alone), with a pulled file and bad usage.
+# twice (the second run reads nothing again; a copy changed since is moved aside and
+# copied again), with a pulled file and bad usage.
 source "$(dirname "$0")/lib/common.sh"
 card=$tmp/card
 put() { mkdir -p "$(dirname "$card/$1")"; printf '%s' "${2:-$1}" > "$card/$1"; }
@@ -26,7 +27,7 @@ expect_rc 0 card list "$tmp/nothing-here"
 
 to=$tmp/pc
 expect_rc 0 card download "$card" --to "$to"
-[ "$(cat "$tmp/out")" = "copied 7, skipped 0, failed 0" ] || fail "summary: $(cat "$tmp/out")"
+[ "$(cat "$tmp/out")" = "copied 7, already downloaded 0, failed 0" ] || fail "summary: $(cat "$tmp/out")"
 grep -q '100%' "$tmp/err" || fail "progress: $(cat "$tmp/err")"
 [ "$(cat "$to/Blackbox/20261208/drf1_20261208_081500.mp4")" = Blackbox/20261208/drf1_20261208_081500.mp4 ] || fail "rear"
 [ -f "$to/Event/evt_20261208_081605.txt" ] && [ -f "$to/Parking/drf0_20261208_21410e.mp4" ] || fail "layout"
@@ -34,13 +35,14 @@ grep -q '100%' "$tmp/err" || fail "progress: $(cat "$tmp/err")"
 
 echo mine > "$to/Event/drf0_20261208_081605.mp4"
 expect_rc 0 card download "$card" --to "$to"
-[ "$(cat "$tmp/out")" = "copied 0, skipped 7, failed 0" ] || fail "second run: $(cat "$tmp/out")"
-[ "$(cat "$to/Event/drf0_20261208_081605.mp4")" = mine ] || fail "overwrote a file"
+[ "$(cat "$tmp/out")" = "copied 1, already downloaded 6, failed 0" ] || fail "second run: $(cat "$tmp/out")"
+[ "$(cat "$to/Event/drf0_20261208_081605.mp4.changed")" = mine ] || fail "lost a changed file"
+[ "$(cat "$to/Event/drf0_20261208_081605.mp4")" = Event/drf0_20261208_081605.mp4 ] || fail "not copied again"
 
 chmod 000 "$card/Parking/drf0_20261208_214000.mp4"
 if [ "$(id -u)" -ne 0 ]; then
   expect_rc 2 card download "$card" --to "$tmp/pc2"
-  [ "$(cat "$tmp/out")" = "copied 6, skipped 0, failed 1" ] || fail "unreadable: $(cat "$tmp/out")"
+  [ "$(cat "$tmp/out")" = "copied 6, already downloaded 0, failed 1" ] || fail "unreadable: $(cat "$tmp/out")"
   grep -q "could not copy $card/Parking/drf0_20261208_214000.mp4" "$tmp/err" || fail "names the file"
   [ ! -e "$tmp/pc2/Parking/drf0_20261208_214000.mp4" ] || fail "a failed copy left a file"
 fi

@@ -10,6 +10,7 @@
 
 #include "core/sdcard/fat_boot_sector.h"
 #include "core/settings/texts.h"
+#include "gui/sdcard/format_confirm.h"
 #include "gui/sdcard/sd_download_dialog.h"
 #include "platform/drive_format.h"
 #include "recording_prompts.h"
@@ -106,6 +107,12 @@ TEST_F(DriveFormat, DialogFormatsOnlyTheSelectedDriveAfterConfirmation) {
   EXPECT_EQ(asked.folder.toStdString(), g_image.string());
   EXPECT_EQ(asked.size, QStringLiteral("8.0 MB"));
   EXPECT_EQ(asked.label, QStringLiteral("CAMCARD"));
+  EXPECT_EQ(asked.device.toStdString(), g_image.string());
+  EXPECT_TRUE(asked.fileSystem.startsWith(QStringLiteral("FAT"))) << asked.fileSystem.toStdString();
+  EXPECT_TRUE(gui::CFormatConfirm::QuestionText(asked).endsWith(
+      QStringLiteral("Label: CAMCARD\nDevice: %1\nFile system: %2\n\nFormat it now?")
+          .arg(asked.device, asked.fileSystem)))
+      << gui::CFormatConfirm::QuestionText(asked).toStdString();
   EXPECT_TRUE(HoldsRecording(g_image));
   EXPECT_TRUE(prompts.alerts().empty());
 
@@ -116,6 +123,30 @@ TEST_F(DriveFormat, DialogFormatsOnlyTheSelectedDriveAfterConfirmation) {
   EXPECT_TRUE(RunTool("fsck.fat", {QStringLiteral("-n"), QString::fromStdString(g_image.string())}));
   ASSERT_EQ(prompts.alerts().size(), 1U);
   EXPECT_EQ(prompts.alerts()[0], QStringLiteral("The SD card is formatted."));
+
+  // A disk image has nothing to power off: Eject answers at once.
+  dialog.EjectCommand();
+  ASSERT_EQ(prompts.alerts().size(), 2U);
+  EXPECT_TRUE(prompts.alerts()[1].startsWith(QStringLiteral("The SD card can be removed now.\n\nG:")))
+      << prompts.alerts()[1].toStdString();
+}
+
+TEST_F(DriveFormat, TheSystemsOwnDiskIsNeverFormattedNorOffered) {
+  // "/" as a removable drive: whatever the flag says, its disk holds the system.
+  const platform::FormatTarget root = platform::DescribeFormatTarget(Drive{'D', "/", true});
+  if (root.device.empty()) GTEST_SKIP() << "/ is not mounted from a block device here";
+  EXPECT_FALSE(root.Formattable());
+  platform::SystemDriveFormatter formatter;
+  EXPECT_EQ(formatter.BackendFor(root), platform::FormatBackend::None);
+  EXPECT_FALSE(formatter.Format(root).ok);
+  EXPECT_FALSE(formatter.Eject(root).ok);
+  gui::SdDownloadContext context;
+  context.folders = WorkingFolders(card.root());
+  context.drives = {Drive{'D', "/", true}, Drive{'G', g_image, true}};
+  test::RecordingPrompts prompts;
+  gui::CSDDownLoad dialog(context, prompts, formatter);
+  ASSERT_EQ(dialog.formatList()->count(), 1);
+  EXPECT_EQ(dialog.formatList()->itemText(0), QStringLiteral("G:"));
 }
 
 TEST_F(DriveFormat, BootSectorOfARealImageAndOfJunk) {

@@ -54,9 +54,19 @@ TEST(FileCopyDialog, CopiesOnItsWorkerAndEndsWithOk) {
   EXPECT_TRUE(dialog.detail()->text().contains(QStringLiteral(" MB")));
   EXPECT_EQ(dialog.summary().copied, 6);
   EXPECT_EQ(test::ReadAll(card.base() / "pc/Blackbox/20261208/drf1_20261208_081500.mp4"), "rear-1");
+  EXPECT_EQ(dialog.counts()->text(), QStringLiteral("Copied: 6   Already downloaded: 0   Failed: 0"));
   EXPECT_TRUE(prompts.rows().empty());
   QTest::mouseClick(dialog.button(), Qt::LeftButton);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+
+  // The same card again: everything is in the download folder's ledger.
+  CFileCopy again(PlanOf(card), prompts);
+  again.SetFreeSpaceQuery(Plenty());
+  QSignalSpy againEnded(&again, &CFileCopy::copyEnded);
+  again.show();
+  ASSERT_TRUE(againEnded.wait(5000));
+  EXPECT_EQ(again.summary().alreadyDownloaded, 6);
+  EXPECT_EQ(again.counts()->text(), QStringLiteral("Copied: 0   Already downloaded: 6   Failed: 0"));
 }
 
 TEST(FileCopyDialog, ProgressIsCountedOnlyOnceTheSizesAreKnownInTheReadersNumbers) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
@@ -88,6 +89,33 @@ TEST_F(SdDownloadDialog, OpensOnTheKnownCardWithEveryRowChecked) {
   EXPECT_EQ(event->text(4).toStdString(), (card.card() / "Event/drf0_20261208_081605.mp4").string());
   EXPECT_EQ(event->background(0).color(), QColor(0xF1, 0xF1, 0xF1));
   for (const bool checked : dialog.checkedRows()) EXPECT_TRUE(checked);
+}
+
+TEST_F(SdDownloadDialog, TheCardCheckMarksRowsWithATooltipAndCanListOnlyThem) {
+  // One recording of the camera's layout (ftyp, mdat, moov); the others are bare text.
+  const auto size = [](char n) { return std::string(3, '\0') + n; };
+  card.Put("Blackbox/20261208/drf0_20261208_081500.mp4",
+           size(16) + "ftypisom" + std::string(4, '\0') + size(12) + "mdatdata" + size(8) + "moov");
+  CSDDownLoad dialog(Context(), prompts, formatter);
+  QTreeWidget* list = dialog.list();
+  EXPECT_EQ(list->headerItem()->text(5), QStringLiteral("Check"));
+  ASSERT_EQ(list->topLevelItemCount(), 4);
+  EXPECT_EQ(dialog.marks(), (std::vector<CardMark>{CardMark::None, CardMark::NotRecording,
+                                                   CardMark::NotRecording, CardMark::NotRecording}));
+  EXPECT_TRUE(list->topLevelItem(0)->text(5).isEmpty());
+  EXPECT_EQ(list->topLevelItem(1)->text(5), QStringLiteral("Not a recording of the camera"));
+  EXPECT_EQ(list->topLevelItem(1)->toolTip(4), QStringLiteral("Not a recording of the camera"));
+  EXPECT_EQ(dialog.onlyMarkedBox()->text(), QStringLiteral("Only files with problems"));
+
+  dialog.onlyMarkedBox()->setChecked(true);
+  EXPECT_TRUE(list->topLevelItem(0)->isHidden());
+  EXPECT_FALSE(list->topLevelItem(1)->isHidden());
+  // Marked rows can still be copied; a hidden row is not.
+  EXPECT_EQ(dialog.checkedRows(), (std::vector<bool>{false, true, true, true}));
+  dialog.kindList()->setCurrentIndex(1);  // a new walk keeps the filter
+  EXPECT_TRUE(list->topLevelItem(0)->isHidden());
+  dialog.onlyMarkedBox()->setChecked(false);
+  EXPECT_FALSE(list->topLevelItem(0)->isHidden());
 }
 
 TEST_F(SdDownloadDialog, StoredLocationIsKeptAndTheKindListWalksAgain) {

@@ -52,14 +52,14 @@ TEST(XGroupBox, CaptionIsDrawnInItsColour) {
 
 TEST(FormatConfirm, NamesTheDriveAndAnswersYesOnlyThroughFormat) {
   SetCurrentLanguage(kEnglish);
-  const FormatQuestion question{QStringLiteral("G:"), QStringLiteral("/media/u/CAM"),
-                                QStringLiteral("29.7 GB"), QStringLiteral("CAM")};
+  const FormatQuestion question{QStringLiteral("G:"),        QStringLiteral("/media/u/CAM"),
+                                QStringLiteral("29.7 GB"),   QStringLiteral("CAM"),
+                                QStringLiteral("/dev/sdb1"), QStringLiteral("vfat")};
   CFormatConfirm dialog(question);
-  EXPECT_EQ(
-      dialog.text()->text(),
-      QStringLiteral(
-          "Everything on drive G: will be erased.\n\nFolder: /media/u/CAM\nSize: 29.7 GB\nLabel: CAM\n\n"
-          "Format it now?"));
+  EXPECT_EQ(dialog.text()->text(),
+            QStringLiteral(
+                "Everything on drive G: will be erased.\n\nFolder: /media/u/CAM\nSize: 29.7 GB\nLabel: CAM\n"
+                "Device: /dev/sdb1\nFile system: vfat\n\nFormat it now?"));
   EXPECT_TRUE(dialog.cancelButton()->isDefault());
   dialog.show();
   QTest::keyClick(&dialog, Qt::Key_Return);

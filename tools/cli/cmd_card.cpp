@@ -1,12 +1,16 @@
-// direvovu-cli card: the card walk and the download of the SD download window.
+// direvovu-cli card: the card walk, the verified download and the card check of the
+// SD download window.
 #include <cmath>
 #include <cstdio>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "command.h"
 #include "core/sdcard/card_download.h"
+#include "core/sdcard/card_health.h"
 #include "core/sdcard/card_walk.h"
+#include "core/sdcard/download_ledger.h"
 #include "core/settings/texts.h"
 
 namespace direvovu::cli {
@@ -14,21 +18,33 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Usage: direvovu-cli card list LOCATION [--kind 0..4]\n"
-    "       direvovu-cli card download LOCATION --to FOLDER [--kind 0..4]\n"
+    "       direvovu-cli card download LOCATION --to FOLDER [--kind 0..4] [--json]\n"
+    "       direvovu-cli card verify FOLDER\n"
+    "       direvovu-cli card check LOCATION [--kind 0..4] [--json]\n"
     "\n"
     "LOCATION is the card (its root folder) or a folder of recordings; kinds: 0 all,\n"
     "1 driving, 2 event, 3 parking, 4 parking event.\n"
     "list prints one row a line, tab-separated: number, date, time, type, path.\n"
     "download copies every listed recording with its rear file, then the card's event\n"
-    "texts, below FOLDER as they lie on the card; existing files are left alone.\n"
-    "Progress goes to standard error, 'copied N, skipped N, failed N' to standard\n"
-    "output; the exit code is 0 only when nothing failed.\n";
+    "texts, below FOLDER as they lie on the card. Each copy is read back from the disk\n"
+    "and compared before it takes its name, and entered in FOLDER/SHA256SUMS (as\n"
+    "'sha256sum -c' reads it) and FOLDER/.direvovu-ledger; files already downloaded\n"
+    "are not read again, so a stopped download resumes. Files of other origin are left\n"
+    "alone. Progress goes to standard error; the last line of standard output is\n"
+    "'copied N, already downloaded N, failed N' (with --json one object: copied,\n"
+    "already_downloaded, failed, skipped, bytes, seconds, end). Exit 0 only when\n"
+    "nothing failed.\n"
+    "verify re-reads every file of FOLDER/SHA256SUMS: exit 0 when all match, 4 when\n"
+    "any differs or is missing (each named on standard error).\n"
+    "check lists the recordings that are unreadable, empty, not a recording of the\n"
+    "camera, truncated, or without their rear file: path and mark, tab-separated.\n";
 
 struct CardArgs {
   std::string action;
   std::filesystem::path location;
   std::filesystem::path to;
   CardKind kind = CardKind::All;
+  bool json = false;
 };
 
 int ParseCardArgs(Args args, CardArgs& out) {
@@ -42,6 +58,8 @@ int ParseCardArgs(Args args, CardArgs& out) {
       out.kind = static_cast<CardKind>(v[0] - '0');
     } else if (a == "--to") {
       out.to = std::string(args[++i]);
+    } else if (a == "--json") {
+      out.json = true;
     } else if (a.starts_with("-")) {
       return UsageError("unknown option '" + std::string(a) + "'");
     } else if (out.action.empty()) {
@@ -52,8 +70,8 @@ int ParseCardArgs(Args args, CardArgs& out) {
       return UsageError("too many arguments");
     }
   }
-  if (out.action != "list" && out.action != "download")
-    return UsageError("card: list or download (try --help)");
+  if (out.action != "list" && out.action != "download" && out.action != "verify" && out.action != "check")
+    return UsageError("card: list, download, verify or check (try --help)");
   if (out.location.empty()) return UsageError("card: LOCATION is missing");
   if (out.action == "download" && out.to.empty()) return UsageError("card download: --to FOLDER is missing");
   return kExitOk;
@@ -80,6 +98,34 @@ void PrintProgress(const DownloadProgress& p) {
   std::cerr << '\n';
 }
 
+std::string_view EndKey(DownloadEnd end) {
+  switch (end) {
+    case DownloadEnd::Finished:
+      return "finished";
+    case DownloadEnd::Cancelled:
+      return "cancelled";
+    case DownloadEnd::LowSpace:
+      return "low-space";
+    case DownloadEnd::DiskFull:
+      return "disk-full";
+    case DownloadEnd::CardLost:
+      return "card-lost";
+  }
+  return "";
+}
+
+void ExplainEnd(const DownloadSummary& summary) {
+  if (summary.end == DownloadEnd::LowSpace) {
+    std::cerr << "direvovu-cli: "
+              << Text(TextTable::Messages, MessageRow(msg::kLowDiskSpace), kEnglish).substr(1) << '\n';
+  } else if (summary.end == DownloadEnd::DiskFull) {
+    std::cerr << "direvovu-cli: the disk is full; the download stopped, the files copied are kept\n";
+  } else if (summary.end == DownloadEnd::CardLost) {
+    std::cerr << "direvovu-cli: a file vanished or shrank while it was read (was the card pulled?); the "
+                 "download stopped, the files copied are kept\n";
+  }
+}
+
 int Download(const CardArgs& args) {
   CardWorkTables tables;
   std::vector<std::filesystem::path> paths;
@@ -90,13 +136,51 @@ int Download(const CardArgs& args) {
   const DownloadSummary summary = RunCardDownload(PlanDownload(args.location, args.to, paths), hooks);
   for (const auto& failed : summary.failedFiles)
     std::cerr << "direvovu-cli: could not copy " << failed.string() << '\n';
-  if (summary.end == DownloadEnd::LowSpace) {
-    std::cerr << "direvovu-cli: " << Text(TextTable::Messages, MessageRow(msg::kLowDiskSpace), kEnglish).substr(1)
-              << '\n';
+  for (const auto& kept : summary.keptFiles)
+    std::cerr << "direvovu-cli: left alone " << kept.string() << ": another file has its name\n";
+  for (const auto& aside : summary.setAside)
+    std::cerr << "direvovu-cli: " << aside.string() << " holds a copy that changed after it was verified\n";
+  ExplainEnd(summary);
+  if (args.json) {
+    const nlohmann::json out{
+        {"copied", summary.copied},     {"already_downloaded", summary.alreadyDownloaded},
+        {"failed", summary.failed},     {"skipped", summary.skipped},
+        {"bytes", summary.bytesCopied}, {"seconds", summary.seconds},
+        {"end", EndKey(summary.end)}};
+    std::cout << out.dump() << '\n';
+  } else {
+    std::cout << "copied " << summary.copied << ", already downloaded " << summary.alreadyDownloaded
+              << ", failed " << summary.failed << '\n';
   }
-  std::cout << "copied " << summary.copied << ", skipped " << summary.skipped << ", failed " << summary.failed
-            << '\n';
   return summary.failed == 0 && summary.end == DownloadEnd::Finished ? kExitOk : kExitRefused;
+}
+
+int Verify(const CardArgs& args) {
+  const auto problems = VerifyDownloadFolder(args.location);
+  if (!problems) {
+    std::cerr << "direvovu-cli: no readable " << kLedgerSumsName << " in " << args.location.string() << '\n';
+    return kExitMismatch;
+  }
+  for (const LedgerProblem& p : *problems)
+    std::cerr << "direvovu-cli: " << p.target << (p.missing ? ": missing" : ": differs") << '\n';
+  return problems->empty() ? kExitOk : kExitMismatch;
+}
+
+int Check(const CardArgs& args) {
+  CardWorkTables tables;
+  const auto rows = WalkSdCard(args.location, args.kind, tables);
+  const auto marks = CheckCardRows(rows);
+  nlohmann::json list = nlohmann::json::array();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (marks[i] == CardMark::None) continue;
+    if (args.json) {
+      list.push_back({{"path", rows[i].path.string()}, {"mark", CardMarkKey(marks[i])}});
+    } else {
+      std::cout << rows[i].path.string() << '\t' << CardMarkKey(marks[i]) << '\n';
+    }
+  }
+  if (args.json) std::cout << nlohmann::json{{"recordings", rows.size()}, {"marked", list}}.dump() << '\n';
+  return kExitOk;
 }
 
 }  // namespace
@@ -110,7 +194,10 @@ int RunCard(Args args) {
   }
   CardArgs parsed;
   if (const int rc = ParseCardArgs(args, parsed); rc != kExitOk) return rc;
-  return parsed.action == "list" ? List(parsed) : Download(parsed);
+  if (parsed.action == "list") return List(parsed);
+  if (parsed.action == "verify") return Verify(parsed);
+  if (parsed.action == "check") return Check(parsed);
+  return Download(parsed);
 }
 
 }  // namespace direvovu::cli

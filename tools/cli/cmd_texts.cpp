@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "command.h"
+#include "core/line_escape.h"
 #include "core/settings/texts.h"
 #include "options.h"
 
@@ -32,32 +33,6 @@ struct TextsOptions {
   bool list_tables = false;
   bool help = false;
 };
-
-// One line per row: the control characters a text may hold are escaped so
-// that every row stays on its line and the output reads back unambiguously.
-std::string Escaped(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const char c : text) {
-    switch (c) {
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
 
 // Returns an empty text on success, else the reason for a usage error.
 std::string ParseOptions(Args args, TextsOptions& options) {
@@ -89,7 +64,7 @@ void PrintTable(TextTable table, int language) {
   const std::string_view name = TextTableName(table);
   const int rows = TextRowCount(table);
   for (int row = 0; row < rows; ++row) {
-    std::cout << name << '\t' << row << '\t' << Escaped(Text(table, row, language)) << '\n';
+    std::cout << name << '\t' << row << '\t' << LineEscaped(Text(table, row, language)) << '\n';
   }
 }
 

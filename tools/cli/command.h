@@ -11,6 +11,7 @@ enum ExitCode : int {
   kExitUsage = 1,
   kExitRefused = 2,
   kExitWrongPassword = 3,
+  kExitMismatch = 4,  // a verification found a file missing or changed
 };
 
 using Args = std::span<const std::string_view>;

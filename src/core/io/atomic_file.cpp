@@ -15,6 +15,10 @@
 namespace direvovu {
 namespace {
 
+// Room for the target's name in a temporary name: 255 bytes less the dot and the longest
+// suffix (".tmp-" and two counters of ten digits).
+constexpr std::size_t kTemporaryNameRoom = 255 - 1 - 5 - 10 - 1 - 10;
+
 // Pushes the file's data to the device before the rename makes it visible.
 bool FlushToDisk(std::FILE* f) {
   if (std::fflush(f) != 0) return false;
@@ -29,10 +33,18 @@ bool FlushToDisk(std::FILE* f) {
 std::filesystem::path TemporarySibling(const std::filesystem::path& target) {
   static std::atomic<unsigned> counter{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  // A file name has at most 255 bytes: a long target name is cut (at a character's start)
+  // so that the dot and the suffix still fit.
+  std::string base = target.filename().string();
+  if (base.size() > kTemporaryNameRoom) {
+    std::size_t cut = kTemporaryNameRoom;
+    while (cut > 0 && (static_cast<unsigned char>(base[cut]) & 0xC0) == 0x80) --cut;
+    base.resize(cut);
+  }
   std::error_code ec;
   for (;;) {
-    const auto name = "." + target.filename().string() + ".tmp-" + std::to_string(stamp % 1000000007) + "-" +
-                      std::to_string(counter++);
+    const auto name =
+        "." + base + ".tmp-" + std::to_string(stamp % 1000000007) + "-" + std::to_string(counter++);
     auto candidate = target.parent_path() / name;
     if (!std::filesystem::exists(candidate, ec)) return candidate;
   }

@@ -1,16 +1,24 @@
 #include "core/sdcard/card_download.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <set>
 #include <system_error>
 
 #include "core/recording/recording_name.h"
 #include "core/sdcard/copy_no_overwrite.h"
+#include "core/sdcard/download_ledger.h"
+#include "core/sdcard/verified_copy.h"
 
 namespace direvovu {
 namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+
+// A recording is tens of megabytes: each one is entered in the ledger on its own.
+constexpr std::uint64_t kLedgerBytesBetweenSaves = std::uint64_t{4} << 20;
 
 std::uint64_t SizeOf(const fs::path& path) {
   std::error_code ec;
@@ -20,10 +28,54 @@ std::uint64_t SizeOf(const fs::path& path) {
 
 bool EndsWithTxt(const std::string& name) { return name.size() >= 3 && name.ends_with("txt"); }
 
-// One run of a download: counts, bytes and the clock for the time left.
+struct FileFacts {
+  std::uint64_t size = 0;
+  std::int64_t mtime = 0;
+};
+
+std::optional<FileFacts> FactsOf(const fs::path& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return FileFacts{static_cast<std::uint64_t>(st.st_size),
+                   static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+// `path` below `base` with '/' between folders; the full path when it is not below it.
+std::string RelativeText(const fs::path& path, const fs::path& base) {
+  if (!base.empty()) {
+    const fs::path relative = path.lexically_relative(base);
+    if (!relative.empty() && *relative.begin() != "..") return relative.generic_string();
+  }
+  return path.generic_string();
+}
+
+// A free name beside `target` for a copy that changed after it was verified.
+fs::path AsideName(const fs::path& target) {
+  std::error_code ec;
+  for (int n = 1;; ++n) {
+    fs::path candidate = target;
+    candidate += n == 1 ? std::string(".changed") : ".changed-" + std::to_string(n);
+    if (!fs::exists(fs::symlink_status(candidate, ec))) return candidate;
+  }
+}
+
+// Removes what a killed download left: hidden temporary copies (".<name>.tmp-…").
+void SweepTemporaries(const fs::path& folder) {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.starts_with('.') && name.find(".tmp-") != std::string::npos && it->is_regular_file(ec)) {
+      std::error_code remove_ec;
+      fs::remove(it->path(), remove_ec);
+    }
+  }
+}
+
+// One run of a download: counts, bytes, the ledger and the clock for the time left.
 class DownloadRun {
  public:
-  DownloadRun(const DownloadPlan& plan, const DownloadHooks& hooks) : plan_(plan), hooks_(hooks) {
+  DownloadRun(const DownloadPlan& plan, const DownloadHooks& hooks)
+      : plan_(plan), hooks_(hooks), ledger_(DownloadLedger::Load(plan.downloadFolder)) {
     progress_.rowCount = plan.recordings.size();
   }
 
@@ -34,7 +86,9 @@ class DownloadRun {
     for (const auto& e : events_) progress_.bytesTotal += SizeOf(e);
     Report(true);
     if (CopyRecordings() && CopyEventTexts()) summary_.end = DownloadEnd::Finished;
+    SaveLedger();
     Report(true);
+    summary_.seconds = std::chrono::duration<double>(Clock::now() - start_).count();
     return summary_;
   }
 
@@ -77,39 +131,147 @@ class DownloadRun {
     return true;
   }
 
-  // False when the download must end here (low space, cancel).
+  // What is to be done with one file before anything is copied.
+  enum class Plan { Copy, Done, Kept, Missing };
+
+  Plan Decide(const fs::path& source, const fs::path& target, const std::string& key, LedgerEntry& entry) {
+    const auto sourceFacts = FactsOf(source);
+    if (!sourceFacts) return Plan::Missing;
+    entry.source = RelativeText(source, plan_.location);
+    entry.size = sourceFacts->size;
+    entry.sourceMtime = sourceFacts->mtime;
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(target, ec))) return Plan::Copy;
+    const auto copyFacts = FactsOf(target);
+    if (const LedgerEntry* known = ledger_.Find(key)) {
+      if (copyFacts && copyFacts->size == known->size && copyFacts->mtime == known->copyMtime) {
+        const bool same = known->source == entry.source && known->size == entry.size &&
+                          known->sourceMtime == entry.sourceMtime;
+        return same ? Plan::Done : Plan::Kept;
+      }
+      // Ours, but changed since it was verified: keep those bytes under another name.
+      bool taken = false;
+      const fs::path aside = AsideName(target);
+      if (!RenameNoReplace(target, aside, taken)) return Plan::Kept;
+      summary_.setAside.push_back(aside);
+      ledger_.Remove(key);
+      return Plan::Copy;
+    }
+    // Not in the ledger (an older download, or a stop before the ledger was written):
+    // the same bytes count as downloaded, anything else is someone's own file.
+    if (!copyFacts || copyFacts->size != entry.size) return Plan::Kept;
+    const auto sourceDigest = Sha256OfFile(source, ec);
+    const auto copyDigest = sourceDigest ? Sha256OfFileOnDisk(target, ec) : std::nullopt;
+    if (!copyDigest || *copyDigest != *sourceDigest) return Plan::Kept;
+    entry.digest = *copyDigest;
+    entry.copyMtime = copyFacts->mtime;
+    return Plan::Done;
+  }
+
+  // False when the download must end here (low space, full disk, pulled card, cancel).
   bool CopyOne(const fs::path& source, const fs::path& target, bool companion) {
     if (companion && !fs::exists(fs::symlink_status(source))) return true;
-    if (Stopped() || !EnoughSpace()) return false;
+    if (Stopped()) return false;
     progress_.currentFile = source.filename().string();
-    Report(true);
     const std::uint64_t before = progress_.bytesDone;
+    const std::string key = RelativeText(target, plan_.downloadFolder);
+    LedgerEntry entry;
+    entry.target = key;
+    const bool known = ledger_.Find(key) != nullptr;
+    switch (Decide(source, target, key, entry)) {
+      case Plan::Missing:
+        return Count(VerifiedOutcome::SourceMissing, source);
+      case Plan::Kept:
+        ++summary_.skipped;
+        summary_.keptFiles.push_back(target);
+        progress_.bytesDone = before + SizeOf(source);
+        return true;
+      case Plan::Done:
+        ++summary_.alreadyDownloaded;
+        progress_.bytesDone = before + SizeOf(source);
+        return known || Record(std::move(entry));
+      case Plan::Copy:
+        break;
+    }
+    if (!EnoughSpace()) return false;
+    // A long copy may be cut short (a killed program): what came before is on record first.
+    if (entry.size >= kLedgerBytesBetweenSaves && !SaveLedger()) return false;
+    Report(true);
+    SweepOnce(target.parent_path());
     const CopyWatch watch{hooks_.cancel, [this, before](std::uint64_t copied) {
                             progress_.bytesDone = before + copied;
                             Report(false);
                           }};
-    const CopyOutcome outcome = CopyNoOverwrite(source, target, &watch);
-    progress_.bytesDone = before + SizeOf(source);
-    return Count(outcome, source);
+    VerifiedCopyOptions options;
+    options.watch = &watch;
+    options.beforeReadBack = hooks_.beforeReadBack;
+    const VerifiedCopy copy = CopyVerified(source, target, options);
+    progress_.bytesDone = before + entry.size;
+    if (copy.outcome != VerifiedOutcome::Copied) return Count(copy.outcome, source);
+    ++summary_.copied;
+    summary_.bytesCopied += copy.size;
+    entry.digest = copy.digest;
+    entry.copyMtime = copy.copyMtime;
+    entry.size = copy.size;
+    return Record(std::move(entry));
   }
 
-  bool Count(CopyOutcome outcome, const fs::path& source) {
+  // Enters a verified copy in the ledger and writes the ledger: after every recording,
+  // and for a run of small files at least once a second (a copy the ledger missed is
+  // found by its bytes next time, so a stop between costs a read, never a file).
+  bool Record(LedgerEntry entry) {
+    unsaved_bytes_ += entry.size;
+    ledger_.Put(std::move(entry));
+    ++unsaved_;
+    const auto now = Clock::now();
+    if (unsaved_bytes_ < kLedgerBytesBetweenSaves && now - last_save_ < std::chrono::seconds(1)) return true;
+    return SaveLedger();
+  }
+
+  bool SaveLedger() {
+    if (unsaved_ == 0) return true;
+    unsaved_ = 0;
+    unsaved_bytes_ = 0;
+    last_save_ = Clock::now();
+    const std::error_code ec = ledger_.Save(plan_.downloadFolder);
+    // The copy stays either way; a later download finds it by its bytes.
+    if (ec != std::errc::no_space_on_device) return true;
+    summary_.end = DownloadEnd::DiskFull;
+    return false;
+  }
+
+  void SweepOnce(const fs::path& folder) {
+    if (swept_.insert(folder).second) SweepTemporaries(folder);
+  }
+
+  bool Count(VerifiedOutcome outcome, const fs::path& source) {
     switch (outcome) {
-      case CopyOutcome::Copied:
-        ++summary_.copied;
+      case VerifiedOutcome::Copied:
         return true;
-      case CopyOutcome::TargetExists:
+      case VerifiedOutcome::TargetExists:
         ++summary_.skipped;
         return true;
-      case CopyOutcome::Cancelled:
+      case VerifiedOutcome::Cancelled:
         summary_.end = DownloadEnd::Cancelled;
         return false;
-      case CopyOutcome::SourceMissing:
-      case CopyOutcome::Failed:
+      case VerifiedOutcome::SourceMissing:
+      case VerifiedOutcome::ReadFailed:
+      case VerifiedOutcome::WriteFailed:
+      case VerifiedOutcome::Mismatch:
+      case VerifiedOutcome::SourceLost:
+      case VerifiedOutcome::DiskFull:
         break;
     }
     ++summary_.failed;
     summary_.failedFiles.push_back(source);
+    if (outcome == VerifiedOutcome::DiskFull) {
+      summary_.end = DownloadEnd::DiskFull;
+      return false;
+    }
+    if (outcome == VerifiedOutcome::SourceLost) {
+      summary_.end = DownloadEnd::CardLost;
+      return false;
+    }
     return true;
   }
 
@@ -128,6 +290,11 @@ class DownloadRun {
 
   const DownloadPlan& plan_;
   const DownloadHooks& hooks_;
+  DownloadLedger ledger_;
+  std::set<fs::path> swept_;
+  int unsaved_ = 0;
+  std::uint64_t unsaved_bytes_ = 0;
+  Clock::time_point last_save_ = Clock::now();
   std::vector<fs::path> events_;
   DownloadProgress progress_;
   DownloadSummary summary_;
@@ -140,6 +307,7 @@ class DownloadRun {
 DownloadPlan PlanDownload(const fs::path& location, const fs::path& downloadFolder,
                           const std::vector<fs::path>& checked) {
   DownloadPlan plan;
+  plan.location = location;
   plan.downloadFolder = downloadFolder;
   plan.eventSource = location / "Event";
   plan.eventTarget = downloadFolder / "Event";

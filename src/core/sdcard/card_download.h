@@ -20,6 +20,7 @@ inline constexpr std::uintmax_t kMinimumFreeBytes = std::uintmax_t{200} * 1024 *
 // place below the download folder as below the card's location, then the card's event
 // text files into the download folder's Event folder.
 struct DownloadPlan {
+  std::filesystem::path location;  // the card's location: the ledger names sources below it
   std::filesystem::path downloadFolder;
   std::vector<CardCopyTarget> recordings;
   std::filesystem::path eventSource;  // the card's Event folder
@@ -51,14 +52,27 @@ struct DownloadProgress {
   }
 };
 
-enum class DownloadEnd { Finished, Cancelled, LowSpace };
+enum class DownloadEnd {
+  Finished,
+  Cancelled,
+  LowSpace,  // too little room before a file
+  DiskFull,  // the volume filled up during a file
+  CardLost,  // a file vanished or shrank while it was read: the card was pulled
+};
 
 struct DownloadSummary {
   DownloadEnd end = DownloadEnd::Finished;
-  int copied = 0;
-  int skipped = 0;  // the target existed and was left alone
+  int copied = 0;             // copied and verified now
+  int alreadyDownloaded = 0;  // a verified copy of the same file was there already
+  int skipped = 0;            // another file has the name; left alone
   int failed = 0;
+  std::uint64_t bytesCopied = 0;
+  double seconds = 0;
   std::vector<std::filesystem::path> failedFiles;  // sources that could not be copied
+  std::vector<std::filesystem::path> keptFiles;    // targets left alone (skipped)
+  // Copies that changed after they were verified, moved to a name of their own before
+  // the file was copied again.
+  std::vector<std::filesystem::path> setAside;
 };
 
 // How a download talks to whoever runs it; every call comes from the copying thread.
@@ -69,10 +83,17 @@ struct DownloadHooks {
   std::function<void(const DownloadProgress&)> progress;
   // Progress while a file copies comes at most this often (and at every file boundary).
   std::chrono::milliseconds progressInterval{200};
+  // Passed to each verified copy (tests damage the copy there).
+  std::function<void(const std::filesystem::path& temp)> beforeReadBack;
 };
 
-// Copies what the plan names, file by file: never over an existing file, checking the
-// free space before each file and the cancel flag before and during each file.
+// Copies what the plan names, file by file, each copy verified (see CopyVerified) and
+// entered in the download folder's ledger at once, so a stopped download resumes: a
+// file whose ledger entry matches the source's path, size and time and whose copy is
+// unchanged is not read again. A file that has the name but is not in the ledger is
+// read and compared: the same bytes enter the ledger, other bytes are left alone. A
+// ledgered copy that changed since is moved aside (".changed") and copied again. Checks
+// the free space before each file and the cancel flag before and during each file.
 DownloadSummary RunCardDownload(const DownloadPlan& plan, const DownloadHooks& hooks);
 
 }  // namespace direvovu

@@ -1,8 +1,8 @@
 #include "core/sdcard/copy_no_overwrite.h"
 
 #include <fcntl.h>
-#include <cstdio>  // renameat2
 #include <unistd.h>
+#include <cstdio>  // renameat2
 
 #include <cerrno>
 #include <system_error>
@@ -19,8 +19,25 @@ bool Exists(const fs::path& path) {
   return fs::exists(fs::symlink_status(path, ec));
 }
 
-// Gives `temp` the name `target` unless a file has that name. False with `exists` set
-// when the name was taken.
+CopyOutcome CopyOpened(const BinaryFile& in, const fs::path& temp, const fs::path& target,
+                       const CopyWatch* watch) {
+  auto out = BinaryFile::Create(temp, true);
+  if (!out) return CopyOutcome::Failed;
+  const bool copied = CopyToEnd(in, 0, *out, 0, watch);
+  const bool closed = out->Close();
+  std::error_code ec;
+  if (!copied || !closed) {
+    fs::remove(temp, ec);
+    return watch != nullptr && watch->Cancelled() ? CopyOutcome::Cancelled : CopyOutcome::Failed;
+  }
+  bool exists = false;
+  if (RenameNoReplace(temp, target, exists)) return CopyOutcome::Copied;
+  fs::remove(temp, ec);
+  return exists ? CopyOutcome::TargetExists : CopyOutcome::Failed;
+}
+
+}  // namespace
+
 bool RenameNoReplace(const fs::path& temp, const fs::path& target, bool& exists) {
   exists = false;
 #if defined(__linux__) && defined(RENAME_NOREPLACE)
@@ -50,25 +67,6 @@ bool RenameNoReplace(const fs::path& temp, const fs::path& target, bool& exists)
   fs::rename(temp, target, ec);
   return !ec;
 }
-
-CopyOutcome CopyOpened(const BinaryFile& in, const fs::path& temp, const fs::path& target,
-                       const CopyWatch* watch) {
-  auto out = BinaryFile::Create(temp, true);
-  if (!out) return CopyOutcome::Failed;
-  const bool copied = CopyToEnd(in, 0, *out, 0, watch);
-  const bool closed = out->Close();
-  std::error_code ec;
-  if (!copied || !closed) {
-    fs::remove(temp, ec);
-    return watch != nullptr && watch->Cancelled() ? CopyOutcome::Cancelled : CopyOutcome::Failed;
-  }
-  bool exists = false;
-  if (RenameNoReplace(temp, target, exists)) return CopyOutcome::Copied;
-  fs::remove(temp, ec);
-  return exists ? CopyOutcome::TargetExists : CopyOutcome::Failed;
-}
-
-}  // namespace
 
 CopyOutcome CopyNoOverwrite(const fs::path& source, const fs::path& target, const CopyWatch* watch) {
   if (Exists(target)) return CopyOutcome::TargetExists;

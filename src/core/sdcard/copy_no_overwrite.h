@@ -21,4 +21,8 @@ enum class CopyOutcome {
 CopyOutcome CopyNoOverwrite(const std::filesystem::path& source, const std::filesystem::path& target,
                             const CopyWatch* watch = nullptr);
 
+// Gives `temp` the name `target` unless a file has that name (atomically where the file
+// system allows). False with `exists` set when the name was taken.
+bool RenameNoReplace(const std::filesystem::path& temp, const std::filesystem::path& target, bool& exists);
+
 }  // namespace direvovu

@@ -32,7 +32,13 @@ std::optional<Drive> DriveOfPath(const DriveList& drives, const std::filesystem:
 std::string DriveLabel(char letter) { return std::string(1, letter) + ":"; }
 
 std::string DriveDescription(const Drive& drive) {
-  return DriveLabel(drive.letter) + " (" + drive.root.string() + ")";
+  const std::string label = drive.label.empty() ? std::string() : " " + drive.label;
+  return DriveLabel(drive.letter) + label + " (" + drive.root.string() + ")";
+}
+
+std::string DriveIdentity(const Drive& drive) {
+  if (!drive.uuid.empty()) return "uuid:" + drive.uuid;
+  return "folder:" + drive.root.lexically_normal().string();
 }
 
 }  // namespace direvovu

@@ -82,19 +82,23 @@ std::vector<MountEntry> ParseMountsText(std::string_view text) {
 DriveList DrivesFromMounts(const std::vector<MountEntry>& mounts,
                            const std::function<bool(const MountEntry&)>& is_removable) {
   DriveList drives{{'C', "/", false}};
-  std::vector<std::string> removable_points;
+  std::vector<const MountEntry*> removable;
   for (const auto& m : mounts) {
     if (m.mount_point != "/" && is_removable(m) &&
-        std::find(removable_points.begin(), removable_points.end(), m.mount_point) ==
-            removable_points.end()) {
-      removable_points.push_back(m.mount_point);
+        std::none_of(removable.begin(), removable.end(),
+                     [&m](const MountEntry* seen) { return seen->mount_point == m.mount_point; })) {
+      removable.push_back(&m);
     }
   }
-  std::sort(removable_points.begin(), removable_points.end());
+  std::sort(removable.begin(), removable.end(),
+            [](const MountEntry* a, const MountEntry* b) { return a->mount_point < b->mount_point; });
   char letter = 'D';
-  for (const auto& point : removable_points) {
+  for (const MountEntry* m : removable) {
     if (letter > 'Z') break;
-    drives.push_back({letter++, point, true});
+    Drive drive{letter++, m->mount_point, true};
+    drive.device = m->device;
+    drive.fsType = m->fs_type;
+    drives.push_back(std::move(drive));
   }
   return drives;
 }

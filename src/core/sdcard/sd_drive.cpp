@@ -37,6 +37,7 @@ SdSearchResult FindSdDrive(const DriveList& drives) {
     std::filesystem::create_directory(setup, ec);
     if (CanCreateFile(setup / "test.bin")) {
       result.letter = drive.letter;
+      result.identity = DriveIdentity(drive);
       return result;
     }
     result.state = SdSearchState::NotWritable;
@@ -46,12 +47,24 @@ SdSearchResult FindSdDrive(const DriveList& drives) {
 
 void CheckSdDrive(const DriveList& drives, SdCardState& card) {
   if (card.letter != 0) {
-    const auto drive = DriveByLetter(drives, card.letter);
-    if (drive && IsDriveWritable(drive->root)) return;
+    const auto same = std::find_if(drives.begin(), drives.end(), [&card](const Drive& d) {
+      return card.identity.empty() ? d.letter == card.letter : DriveIdentity(d) == card.identity;
+    });
+    if (same != drives.end() && IsDriveWritable(same->root)) {
+      card.letter = same->letter;
+      return;
+    }
+    const auto atLetter = DriveByLetter(drives, card.letter);
+    if (same == drives.end() && atLetter && !card.identity.empty()) {
+      // Another volume has the card's letter now: not the card.
+      card = SdCardState{};
+      return;
+    }
   }
   const SdSearchResult found = FindSdDrive(drives);
   card.letter = found.letter;
   card.state = found.state;
+  card.identity = found.identity;
 }
 
 std::optional<MessageId> MissingCardMessage(const SdCardState& card) {

@@ -17,7 +17,8 @@ enum class SdSearchState : int {
 };
 
 struct SdSearchResult {
-  char letter = 0;  // 0 when no card was found
+  char letter = 0;       // 0 when no card was found
+  std::string identity;  // DriveIdentity of the card found
   SdSearchState state = SdSearchState::NoRemovableDrive;
 };
 
@@ -32,9 +33,14 @@ SdSearchResult FindSdDrive(const DriveList& drives);
 struct SdCardState {
   char letter = 0;
   SdSearchState state = SdSearchState::NoRemovableDrive;
+  std::string identity;  // DriveIdentity of the card; empty until one was found
 };
 
-// Keeps a remembered card that is still writable; otherwise searches again.
+// Keeps a remembered card that is still writable, by its identity: when its letter now
+// names another volume, the card is followed to the letter it has now, or, when it is
+// nowhere, it is missing for this check (nothing is written to the volume that took
+// its letter) and forgotten, so that the next search may find a new card. With no
+// card remembered, searches.
 void CheckSdDrive(const DriveList& drives, SdCardState& card);
 
 // What the buttons that report a missing card say (13 or 14); nothing when a card is known.

@@ -122,7 +122,19 @@ inline constexpr int kFormatConfirmText = 24;
 inline constexpr int kFormatDone = 25;
 inline constexpr int kFormatFailed = 26;
 inline constexpr int kFormatUnavailable = 27;
-inline constexpr int kRowCount = 28;
+// The card check's marks, in CardMark order: unreadable, empty, not a recording,
+// truncated, no rear recording.
+inline constexpr int kFirstMark = 28;
+inline constexpr int kMarkCount = 5;
+inline constexpr int kOnlyMarked = 33;
+inline constexpr int kMarkColumn = 34;
+// The confirmation's line naming the device (%1) and its file system (%2).
+inline constexpr int kFormatDeviceLine = 35;
+inline constexpr int kEject = 36;
+inline constexpr int kEjectDone = 37;
+inline constexpr int kEjectFailed = 38;
+inline constexpr int kFormatRefused = 39;
+inline constexpr int kRowCount = 40;
 }  // namespace sd_download
 
 namespace password_entry {
@@ -149,7 +161,11 @@ inline constexpr int kStopping = 3;
 inline constexpr int kSomeFailed = 4;
 // "%1 left", %1 the time left as m:ss.
 inline constexpr int kTimeLeft = 5;
-inline constexpr int kRowCount = 6;
+// "Copied: %1   Already downloaded: %2   Failed: %3".
+inline constexpr int kCounts = 6;
+inline constexpr int kDiskFull = 7;
+inline constexpr int kCardLost = 8;
+inline constexpr int kRowCount = 9;
 }  // namespace file_copy
 
 namespace program_info {

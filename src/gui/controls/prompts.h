@@ -27,10 +27,12 @@ struct MessageRequest {
 
 // The drive a format would erase, as the confirmation names it.
 struct FormatQuestion {
-  QString drive;   // "E:"
-  QString folder;  // where it is mounted (or the disk image)
-  QString size;    // "3.7 GB"
-  QString label;   // the volume label, "" when it has none
+  QString drive;       // "E:"
+  QString folder;      // where it is mounted (or the disk image)
+  QString size;        // "3.7 GB"
+  QString label;       // the volume label, "" when it has none
+  QString device;      // the block device or disk image file
+  QString fileSystem;  // "vfat", "FAT32" …; "" when unknown
 };
 
 // How many files an open dialog lets the user take.

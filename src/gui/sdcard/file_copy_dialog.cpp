@@ -65,12 +65,15 @@ CFileCopy::CFileCopy(DownloadPlan plan, IPrompts& prompts, QWidget* parent)
   detail_ = new QLabel(QStringLiteral(" "), this);
   detail_->setObjectName(QStringLiteral("copyDetail"));
   detail_->setMinimumWidth(420);
+  counts_ = new QLabel(QStringLiteral(" "), this);
+  counts_->setObjectName(QStringLiteral("copyCounts"));
   button_ = new QPushButton(UiText(TextTable::CommonButtons, rows::common::kCancel), this);
   connect(button_, &QPushButton::clicked, this, &CFileCopy::ButtonPressed);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text_);
   layout->addWidget(bar_);
   layout->addWidget(detail_);
+  layout->addWidget(counts_);
   layout->addWidget(button_, 0, Qt::AlignRight);
 
   ok_timer_ = new QTimer(this);
@@ -160,14 +163,25 @@ void CFileCopy::WorkerEnded(const DownloadSummary& summary) {
   summary_ = summary;
   JoinWorker();
   if (state_ != State::Copying) return;  // stopped by the user: the dialog closes on its timer
+  namespace fc = rows::file_copy;
   if (summary.end == DownloadEnd::LowSpace) {
     text_->setText(UiText(msg::kLowDiskSpace));
     ShowMessage(prompts_, msg::kLowDiskSpace);
+  } else if (summary.end == DownloadEnd::DiskFull || summary.end == DownloadEnd::CardLost) {
+    const QString why =
+        UiText(TextTable::FileCopy, summary.end == DownloadEnd::DiskFull ? fc::kDiskFull : fc::kCardLost);
+    text_->setText(why);
+    prompts_.Alert(
+        UiLabel(TextTable::FileCopy, summary.end == DownloadEnd::DiskFull ? fc::kDiskFull : fc::kCardLost));
   } else if (summary.failed > 0) {
-    text_->setText(UiText(TextTable::FileCopy, rows::file_copy::kSomeFailed).arg(summary.failed));
+    text_->setText(UiText(TextTable::FileCopy, fc::kSomeFailed).arg(summary.failed));
   } else {
-    text_->setText(UiText(TextTable::FileCopy, rows::file_copy::kDone));
+    text_->setText(UiText(TextTable::FileCopy, fc::kDone));
   }
+  counts_->setText(UiText(TextTable::FileCopy, fc::kCounts)
+                       .arg(summary.copied)
+                       .arg(summary.alreadyDownloaded)
+                       .arg(summary.failed));
   shared_->cancel = false;
   ok_timer_->start(kOkDelayMs);
 }

@@ -43,6 +43,8 @@ class CFileCopy : public QDialog {
   [[nodiscard]] const DownloadSummary& summary() const { return summary_; }
   [[nodiscard]] QLabel* text() const { return text_; }
   [[nodiscard]] QLabel* detail() const { return detail_; }
+  // Copied, already downloaded and failed files, once the copy is over.
+  [[nodiscard]] QLabel* counts() const { return counts_; }
   [[nodiscard]] QProgressBar* bar() const { return bar_; }
   [[nodiscard]] QPushButton* button() const { return button_; }
 
@@ -67,6 +69,7 @@ class CFileCopy : public QDialog {
   DownloadSummary summary_;
   QLabel* text_ = nullptr;
   QLabel* detail_ = nullptr;
+  QLabel* counts_ = nullptr;
   QProgressBar* bar_ = nullptr;
   QPushButton* button_ = nullptr;
   QTimer* ok_timer_ = nullptr;

@@ -13,8 +13,15 @@ namespace direvovu::gui {
 
 QString CFormatConfirm::QuestionText(const FormatQuestion& q) {
   const QString label = q.label.isEmpty() ? QStringLiteral("-") : q.label;
-  return UiText(TextTable::SdDownload, rows::sd_download::kFormatConfirmText)
-      .arg(q.drive, q.folder, q.size, label);
+  const QString text = UiText(TextTable::SdDownload, rows::sd_download::kFormatConfirmText)
+                           .arg(q.drive, q.folder, q.size, label);
+  // The device and its file system go with the drive's other facts, before the question.
+  const QString device = UiText(TextTable::SdDownload, rows::sd_download::kFormatDeviceLine)
+                             .arg(q.device.isEmpty() ? QStringLiteral("-") : q.device,
+                                  q.fileSystem.isEmpty() ? QStringLiteral("-") : q.fileSystem);
+  const qsizetype question = text.lastIndexOf(QStringLiteral("\n\n"));
+  return question < 0 ? text + QStringLiteral("\n") + device
+                      : text.left(question) + QStringLiteral("\n") + device + text.mid(question);
 }
 
 CFormatConfirm::CFormatConfirm(const FormatQuestion& question, QWidget* parent) : QDialog(parent) {

@@ -2,12 +2,14 @@
 
 #include <QButtonGroup>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "core/sdcard/card_health.h"
 #include "core/settings/size_text.h"
 #include "core/settings/texts.h"
 #include "gui/controls/show_message.h"
@@ -19,14 +21,24 @@ namespace {
 
 constexpr QRgb kRowBackground = 0xF1F1F1;
 
-QTreeWidgetItem* RowItem(const CardRow& row, int number) {
+constexpr QRgb kMarkedText = 0xB00000;
+
+QTreeWidgetItem* RowItem(const CardRow& row, int number, CardMark mark) {
   const auto texts = CardRowTexts(row, number, CurrentLanguage());
   auto* item = new QTreeWidgetItem;
+  if (mark != CardMark::None) {
+    const QString why = UiText(TextTable::SdDownload, rows::sd_download::kFirstMark + static_cast<int>(mark));
+    item->setText(5, why);
+    for (int c = 0; c < 6; ++c) {
+      item->setToolTip(c, why);
+      item->setForeground(c, QColor::fromRgb(kMarkedText));
+    }
+  }
   for (int c = 0; c < 5; ++c) {
     item->setText(c, QString::fromStdString(texts[static_cast<std::size_t>(c)]));
     item->setTextAlignment(c, c < 4 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     item->setBackground(c, QColor::fromRgb(kRowBackground));
-    item->setForeground(c, Qt::black);
+    if (mark == CardMark::None) item->setForeground(c, Qt::black);
   }
   item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
   item->setCheckState(0, Qt::Checked);
@@ -62,17 +74,27 @@ void CSDDownLoad::WalkSdCard(int kind) {
   const std::filesystem::path location = location_->text().toStdString();
   rows_ = direvovu::WalkSdCard(location, static_cast<CardKind>(std::clamp(kind, 0, kCardKindCount - 1)),
                                *context_.tables);
+  marks_ = CheckCardRows(rows_);
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(rows_.size()));
-  for (std::size_t i = 0; i < rows_.size(); ++i) items.push_back(RowItem(rows_[i], static_cast<int>(i) + 1));
+  for (std::size_t i = 0; i < rows_.size(); ++i)
+    items.push_back(RowItem(rows_[i], static_cast<int>(i) + 1, marks_[i]));
   list_->addTopLevelItems(items);
+  ShowOnlyMarked(only_marked_->isChecked());
+}
+
+void CSDDownLoad::ShowOnlyMarked(bool only) {
+  for (int i = 0; i < list_->topLevelItemCount() && i < static_cast<int>(marks_.size()); ++i)
+    list_->topLevelItem(i)->setHidden(only && marks_[static_cast<std::size_t>(i)] == CardMark::None);
 }
 
 std::vector<bool> CSDDownLoad::checkedRows() const {
   std::vector<bool> checked;
   checked.reserve(static_cast<std::size_t>(list_->topLevelItemCount()));
   for (int i = 0; i < list_->topLevelItemCount(); ++i) {
-    checked.push_back(list_->topLevelItem(i)->checkState(0) == Qt::Checked);
+    // A row the filter hides is not what the user is looking at: it is not copied.
+    const QTreeWidgetItem* item = list_->topLevelItem(i);
+    checked.push_back(item->checkState(0) == Qt::Checked && !item->isHidden());
   }
   return checked;
 }
@@ -177,6 +199,11 @@ void CSDDownLoad::FormatCommand() {
 void CSDDownLoad::FormatDrive(const Drive& drive) {
   namespace sd = rows::sd_download;
   const platform::FormatTarget target = platform::DescribeFormatTarget(drive);
+  if (target.verdict == FormatVerdict::NotRemovable || target.verdict == FormatVerdict::HoldsSystem) {
+    prompts_.Alert(UiLabel(TextTable::SdDownload, sd::kFormatRefused) + QStringLiteral("\n\n") +
+                   QString::fromStdString(DriveDescription(drive)));
+    return;
+  }
   if (formatter_.BackendFor(target) == platform::FormatBackend::None) {
     prompts_.Alert(UiLabel(TextTable::SdDownload, sd::kFormatUnavailable) + QStringLiteral("\n\n") +
                    QString::fromStdString(DriveDescription(drive)));
@@ -185,7 +212,9 @@ void CSDDownLoad::FormatDrive(const Drive& drive) {
   const FormatQuestion question{QString::fromStdString(DriveLabel(drive.letter)),
                                 QString::fromStdString(drive.root.string()),
                                 QString::fromStdString(SizeText(target.sizeBytes, CurrentLanguage())),
-                                QString::fromStdString(target.label)};
+                                QString::fromStdString(target.label),
+                                QString::fromStdString(target.device),
+                                QString::fromStdString(target.fsType)};
   if (!prompts_.ConfirmFormat(question)) return;
   const platform::FormatResult result = formatter_.Format(target);
   if (result.ok) {
@@ -195,6 +224,24 @@ void CSDDownLoad::FormatDrive(const Drive& drive) {
                    QString::fromStdString(result.detail));
   }
   WalkSdCard(kind_->currentIndex());
+}
+
+void CSDDownLoad::EjectCommand() {
+  namespace sd = rows::sd_download;
+  const int selected = format_list_->currentIndex();
+  if (selected < 0 || selected >= static_cast<int>(format_drives_.size())) {
+    ShowMessage(prompts_, msg::kConnectSd);
+    return;
+  }
+  const Drive& drive = format_drives_[static_cast<std::size_t>(selected)];
+  const platform::FormatResult result = formatter_.Eject(platform::DescribeFormatTarget(drive));
+  if (result.ok) {
+    prompts_.Alert(UiLabel(TextTable::SdDownload, sd::kEjectDone) + QStringLiteral("\n\n") +
+                   QString::fromStdString(DriveDescription(drive)));
+  } else {
+    prompts_.Alert(UiLabel(TextTable::SdDownload, sd::kEjectFailed) + QStringLiteral("\n\n") +
+                   QString::fromStdString(result.detail));
+  }
 }
 
 }  // namespace direvovu::gui

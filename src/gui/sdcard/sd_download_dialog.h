@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/sdcard/card_download.h"
+#include "core/sdcard/card_health.h"
 #include "core/sdcard/card_walk.h"
 #include "core/sdcard/sd_download_rules.h"
 #include "core/settings/viewer_settings.h"
@@ -14,6 +15,7 @@
 #include "platform/drive_format.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -56,12 +58,16 @@ class CSDDownLoad : public QDialog {
 
   // --- the controls' commands ---
   void WalkSdCard(int kind);
+  // Lists only the rows the card check marked (or all rows again).
+  void ShowOnlyMarked(bool only);
   void BrowseLocation();
   void BrowseDownloadFolder();
   void SelectAll();
   void DeselectAll();
   void Reverse();
   void FormatCommand();
+  // Unmounts the drive chosen in the format list and powers it off.
+  void EjectCommand();
   void DownloadCommand();
 
   // --- after the dialog closed ---
@@ -78,9 +84,12 @@ class CSDDownLoad : public QDialog {
   [[nodiscard]] QRadioButton* radio(int group, int index) const;  // group 0 download, 1 copy to list
   [[nodiscard]] CXGroupBox* formatGroup() const { return format_group_; }
   [[nodiscard]] QPushButton* downloadButton() const { return download_; }
+  [[nodiscard]] QPushButton* ejectButton() const { return eject_; }
   [[nodiscard]] char cardLetter() const { return card_letter_; }
   [[nodiscard]] int firstRemovable() const { return first_removable_; }
   [[nodiscard]] const std::vector<CardRow>& rows() const { return rows_; }
+  [[nodiscard]] const std::vector<CardMark>& marks() const { return marks_; }
+  [[nodiscard]] QCheckBox* onlyMarkedBox() const { return only_marked_; }
   [[nodiscard]] std::vector<bool> checkedRows() const;
 
  private:
@@ -109,6 +118,7 @@ class CSDDownLoad : public QDialog {
   int first_removable_ = -1;
   DriveList format_drives_;
   std::vector<CardRow> rows_;
+  std::vector<CardMark> marks_;
   std::optional<PlaylistChange> playlist_change_;
   bool start_playback_ = false;
   std::optional<DownloadSummary> copy_summary_;
@@ -123,9 +133,11 @@ class CSDDownLoad : public QDialog {
   CXGroupBox* format_group_ = nullptr;
   QComboBox* format_list_ = nullptr;
   QPushButton* format_ = nullptr;
+  QPushButton* eject_ = nullptr;
   QPushButton* select_all_ = nullptr;
   QPushButton* deselect_all_ = nullptr;
   QPushButton* reverse_ = nullptr;
+  QCheckBox* only_marked_ = nullptr;
   QTreeWidget* list_ = nullptr;
   QPushButton* download_ = nullptr;
   QPushButton* cancel_ = nullptr;

@@ -1,5 +1,6 @@
 // The download dialog's controls, placed as its template places them.
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QHeaderView>
@@ -27,6 +28,7 @@ constexpr int kWidth = 830;
 constexpr int kHeight = 580;
 constexpr int kLabelWidth = 150;
 constexpr int kRowHeight = 24;
+constexpr int kMarkColumnWidth = 200;
 // The list's own colours: the list background, the rows' text background and text.
 constexpr QRgb kListBackground = 0xE7E7E7;
 constexpr QRgb kRowBackground = 0xF1F1F1;
@@ -99,8 +101,9 @@ void CSDDownLoad::BuildGroups() {
   format_group_->SetBorderColor(QColor(0xFF, 0, 0), false);
   Label(this, Sd(sd::kFormatDrive), {536, 126, 270, kRowHeight});
   format_list_ = new QComboBox(this);
-  format_list_->setGeometry(536, 154, 100, kRowHeight);
-  format_ = Button(this, Sd(sd::kFormat), {646, 154, 160, kRowHeight});
+  format_list_->setGeometry(536, 154, 76, kRowHeight);
+  format_ = Button(this, Sd(sd::kFormat), {618, 154, 108, kRowHeight});
+  eject_ = Button(this, Sd(sd::kEject), {732, 154, 74, kRowHeight});
 }
 
 void CSDDownLoad::BuildList() {
@@ -119,12 +122,14 @@ void CSDDownLoad::BuildList() {
   for (int row = rows::recording_kinds::kNumber; row <= rows::recording_kinds::kFileName; ++row) {
     headers << UiText(TextTable::RecordingKinds, row);
   }
+  headers << Sd(sd::kMarkColumn);
   list_->setHeaderLabels(headers);
   list_->header()->setStretchLastSection(false);
   for (int c = 0; c < 5; ++c) {
     list_->setColumnWidth(c, kCardListColumnWidths[static_cast<std::size_t>(c)]);
     list_->headerItem()->setTextAlignment(c, c < 4 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
   }
+  list_->setColumnWidth(5, kMarkColumnWidth);
   QPalette palette = list_->palette();
   palette.setColor(QPalette::Base, QColor::fromRgb(kListBackground));
   palette.setColor(QPalette::AlternateBase, QColor::fromRgb(kRowBackground));
@@ -136,6 +141,8 @@ void CSDDownLoad::BuildButtons() {
   select_all_ = Button(this, Sd(sd::kSelectAll), {12, 194, 130, kRowHeight});
   deselect_all_ = Button(this, Sd(sd::kDeselectAll), {148, 194, 130, kRowHeight});
   reverse_ = Button(this, Sd(sd::kReverse), {284, 194, 130, kRowHeight});
+  only_marked_ = new QCheckBox(Sd(sd::kOnlyMarked), this);
+  only_marked_->setGeometry(430, 194, 380, kRowHeight);
   download_ = Button(this, Sd(sd::kDownloadButton), {kWidth - 236, kHeight - 40, 110, 28});
   download_->setDefault(true);
   cancel_ = Button(this, UiText(TextTable::CommonButtons, rows::common::kCancel),
@@ -143,7 +150,13 @@ void CSDDownLoad::BuildButtons() {
 }
 
 void CSDDownLoad::FillFormatList() {
-  format_drives_ = FormatDrives(context_.drives);
+  // An internal disk, or one holding the system, is never offered, wherever it is mounted.
+  format_drives_.clear();
+  for (const Drive& d : FormatDrives(context_.drives)) {
+    const FormatVerdict verdict = platform::DescribeFormatTarget(d).verdict;
+    if (verdict != FormatVerdict::NotRemovable && verdict != FormatVerdict::HoldsSystem)
+      format_drives_.push_back(d);
+  }
   first_removable_ = format_drives_.empty() ? -1 : format_drives_.front().letter - 'A';
   for (const Drive& d : format_drives_) format_list_->addItem(QString::fromStdString(DriveLabel(d.letter)));
   for (std::size_t i = 0; i < format_drives_.size(); ++i) {
@@ -158,7 +171,9 @@ void CSDDownLoad::ConnectControls() {
   connect(select_all_, &QPushButton::clicked, this, &CSDDownLoad::SelectAll);
   connect(deselect_all_, &QPushButton::clicked, this, &CSDDownLoad::DeselectAll);
   connect(reverse_, &QPushButton::clicked, this, &CSDDownLoad::Reverse);
+  connect(only_marked_, &QCheckBox::toggled, this, &CSDDownLoad::ShowOnlyMarked);
   connect(format_, &QPushButton::clicked, this, &CSDDownLoad::FormatCommand);
+  connect(eject_, &QPushButton::clicked, this, &CSDDownLoad::EjectCommand);
   connect(download_, &QPushButton::clicked, this, &CSDDownLoad::DownloadCommand);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }

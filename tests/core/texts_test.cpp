@@ -71,13 +71,13 @@ class TextsTest : public ::testing::Test {
 
 TEST_F(TextsTest, TablesHaveTheirRowCounts) {
   const std::vector<std::pair<TextTable, int>> expected{
-      {TextTable::CommonButtons, 6},   {TextTable::LanguageNames, 7}, {TextTable::MapWindow, 2},
-      {TextTable::ViewerSetup, 18},    {TextTable::FilePassword, 8},  {TextTable::BlackBoxSetup, 28},
-      {TextTable::DetailSearch, 6},    {TextTable::SdDownload, 28},   {TextTable::PasswordEntry, 3},
-      {TextTable::PasswordReentry, 3}, {TextTable::FileCopy, 6},      {TextTable::ProgramInfo, 5},
-      {TextTable::RecordingKinds, 13}, {TextTable::DrivingLog, 19},   {TextTable::MainWindow, 38},
-      {TextTable::Messages, 45},       {TextTable::EventReport, 8},   {TextTable::ProgramTexts, 26},
-      {TextTable::ExportWindow, 22},
+      {TextTable::CommonButtons, 6},   {TextTable::LanguageNames, 7},  {TextTable::MapWindow, 2},
+      {TextTable::ViewerSetup, 18},    {TextTable::FilePassword, 8},   {TextTable::BlackBoxSetup, 28},
+      {TextTable::DetailSearch, 6},    {TextTable::SdDownload, 28},    {TextTable::PasswordEntry, 3},
+      {TextTable::PasswordReentry, 3}, {TextTable::FileCopy, 6},       {TextTable::ProgramInfo, 5},
+      {TextTable::RecordingKinds, 13}, {TextTable::DrivingLog, 19},    {TextTable::MainWindow, 38},
+      {TextTable::Messages, 45},       {TextTable::EventReport, 8},    {TextTable::ProgramTexts, 26},
+      {TextTable::ExportWindow, 22},   {TextTable::LibraryWindow, 36},
   };
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(kTextTableCount));
   for (const auto& [table, rows] : expected) EXPECT_EQ(TextRowCount(table), rows) << TextTableName(table);
@@ -261,11 +261,32 @@ TEST_F(TextsTest, EnglishRowsOfTheOtherTables) {
        {"Event Report", "Event Folder:", "Event Date", "Event Time", "Event Factor", "Total Event Factor",
         "Save", "Print"}},
       {TextTable::ProgramTexts,
-       {"Can't make printer file", "Error loading printer bitmap!", "open mp4 file", "open dat file",
-        "DAT Files", "The video player could not be started.\n\n%1", "No internet connection",
-        "The map comes back as soon as the connection does.", "Front", "Rear", "Speed", "Position",
-        "G-sensor", "Incident report", "Recording", "From", "To", "Duration", "Start location",
-        "End location", "Route", "Original recordings", "%1 s", "Start", "Peak G", "End"}},
+       {"Can't make printer file",
+        "Error loading printer bitmap!",
+        "open mp4 file",
+        "open dat file",
+        "DAT Files",
+        "The video player could not be started.\n\n%1",
+        "No internet connection",
+        "The map comes back as soon as the connection does.",
+        "Front",
+        "Rear",
+        "Speed",
+        "Position",
+        "G-sensor",
+        "Incident report",
+        "Recording",
+        "From",
+        "To",
+        "Duration",
+        "Start location",
+        "End location",
+        "Route",
+        "Original recordings",
+        "%1 s",
+        "Start",
+        "Peak G",
+        "End"}},
   };
   for (const auto& [table, expected] : tables) {
     ASSERT_EQ(TextRowCount(table), static_cast<int>(expected.size())) << TextTableName(table);

@@ -251,20 +251,35 @@ std::vector<FoundMoment> FindMoments(SqliteDb& db, const MomentFilter& filter) {
   return found;
 }
 
+namespace {
+
+TrackPoint ReadPoint(const Statement& s) {
+  TrackPoint p;
+  p.second = static_cast<int>(s.Int(1));
+  p.latitude = s.Real(2);
+  p.longitude = s.Real(3);
+  p.speed = static_cast<int>(s.Int(4));
+  return p;
+}
+
+}  // namespace
+
 std::vector<TrackPoint> PointsOf(SqliteDb& db, std::int64_t recordingId) {
   Statement select(db,
-                   "SELECT second, latitude, longitude, speed_kmh FROM points WHERE recording_id = ?1"
-                   " ORDER BY second");
+                   "SELECT recording_id, second, latitude, longitude, speed_kmh FROM points"
+                   " WHERE recording_id = ?1 ORDER BY second");
   select.Bind(1, recordingId);
   std::vector<TrackPoint> points;
-  while (select.Step()) {
-    TrackPoint p;
-    p.second = static_cast<int>(select.Int(0));
-    p.latitude = select.Real(1);
-    p.longitude = select.Real(2);
-    p.speed = static_cast<int>(select.Int(3));
-    points.push_back(p);
-  }
+  while (select.Step()) points.push_back(ReadPoint(select));
+  return points;
+}
+
+std::map<std::int64_t, std::vector<TrackPoint>> PointsOfAll(SqliteDb& db) {
+  Statement select(db,
+                   "SELECT recording_id, second, latitude, longitude, speed_kmh FROM points"
+                   " ORDER BY recording_id, second");
+  std::map<std::int64_t, std::vector<TrackPoint>> points;
+  while (select.Step()) points[select.Int(0)].push_back(ReadPoint(select));
   return points;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -83,6 +84,8 @@ std::vector<FoundMoment> FindMoments(SqliteDb& db, const MomentFilter& filter);
 
 // The indexed points of a recording, in order (for drawing its route).
 std::vector<TrackPoint> PointsOf(SqliteDb& db, std::int64_t recordingId);
+// Every recording's points at once (the overview map), by recording id.
+std::map<std::int64_t, std::vector<TrackPoint>> PointsOfAll(SqliteDb& db);
 
 // The distance in metres between two points on the ground.
 double GroundDistance(double lat1, double lon1, double lat2, double lon2);

@@ -13,6 +13,7 @@
 #include "core/display/graph_geometry.h"
 #include "core/recording/recording_name.h"
 #include "gui/app/export_controller.h"
+#include "gui/app/library_controller.h"
 #include "gui/app/map_follower.h"
 #include "gui/app/playback_display.h"
 #include "gui/app/playlist_controller.h"
@@ -117,6 +118,9 @@ void CVantorDlg::ConnectKeys() {
   key(QKeySequence(Qt::Key_E), [this] {
     if (!playback_->closed()) export_->OpenDialog();
   });
+  key(QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
+    if (!playback_->closed()) library_->OpenWindow();
+  });
 }
 
 // A right click on either picture offers the export of what it shows.
@@ -126,6 +130,9 @@ void CVantorDlg::ConnectPictureMenu() {
       UiText(TextTable::ExportWindow, rows::export_window::kPictureMenu), this, [this] {
         if (!playback_->closed()) export_->OpenDialog();
       });
+  picture_menu_->addAction(UiText(TextTable::LibraryWindow, rows::library_window::kOpenEntry), this, [this] {
+    if (!playback_->closed()) library_->OpenWindow();
+  });
   connect(picture_menu_, &QMenu::aboutToShow, this,
           [this] { export_action_->setEnabled(playback_->loaded()); });
   for (const int id : {ctl::kFrontVideo, ctl::kRearVideo}) {

@@ -39,7 +39,7 @@ CREATE INDEX recordings_by_start ON recordings (local_start);
 CREATE TABLE points (
   recording_id INTEGER NOT NULL REFERENCES recordings (id),
   second INTEGER NOT NULL,
-  utc TEXT,
+  utc_seconds INTEGER,  -- the record's UTC time, seconds since 1970
   latitude REAL NOT NULL,
   longitude REAL NOT NULL,
   speed_kmh INTEGER NOT NULL,
@@ -47,7 +47,7 @@ CREATE TABLE points (
   g_y REAL NOT NULL,
   g_z REAL NOT NULL,
   PRIMARY KEY (recording_id, second)
-);
+) WITHOUT ROWID;
 )sql";
 
 // Version 2 adds the harsh moments and the spatial index of the points. Both come from
@@ -59,7 +59,7 @@ CREATE TABLE moments (
   kind TEXT NOT NULL,
   value REAL NOT NULL,
   PRIMARY KEY (recording_id, second, kind)
-);
+) WITHOUT ROWID;
 CREATE INDEX moments_by_kind ON moments (kind);
 ALTER TABLE recordings ADD COLUMN box_count INTEGER NOT NULL DEFAULT 0;
 CREATE VIRTUAL TABLE point_boxes USING rtree (

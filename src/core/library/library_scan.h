@@ -23,7 +23,7 @@ struct ScanOptions {
   std::optional<std::string> password;  // opens scrambled recordings; without it they are indexed by name
   const std::atomic<bool>* cancel = nullptr;
   std::function<void(const ScanProgress&)> progress;  // called on the scanning thread
-  std::size_t batchSize = 64;                         // recordings written per transaction
+  std::size_t batchSize = 256;                        // recordings written per transaction
 };
 
 struct ScanCounts {

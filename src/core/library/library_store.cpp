@@ -61,7 +61,8 @@ RecordingWriter::RecordingWriter(SqliteDb& db)
       insert_(db, kInsert),
       update_(db, kUpdate),
       point_(db,
-             "INSERT INTO points (recording_id, second, utc, latitude, longitude, speed_kmh, g_x, g_y, g_z)"
+             "INSERT INTO points (recording_id, second, utc_seconds, latitude, longitude, speed_kmh, g_x, "
+             "g_y, g_z)"
              " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"),
       moment_(db, "INSERT INTO moments (recording_id, second, kind, value) VALUES (?1, ?2, ?3, ?4)"),
       box_(db,
@@ -81,7 +82,8 @@ void RecordingWriter::RemoveTrack(std::int64_t id, std::int64_t boxCount) {
 
 void RecordingWriter::StoreTrack(std::int64_t id, const RecordingFacts& facts) {
   for (const TrackPoint& p : facts.points) {
-    point_.Bind(1, id).Bind(2, p.second).Bind(3, UtcText(p.utc)).Bind(4, p.latitude).Bind(5, p.longitude);
+    const auto utc = p.utc ? std::optional(SecondsSinceEpoch(*p.utc)) : std::nullopt;
+    point_.Bind(1, id).Bind(2, p.second).Bind(3, utc).Bind(4, p.latitude).Bind(5, p.longitude);
     point_.Bind(6, p.speed).Bind(7, p.gx).Bind(8, p.gy).Bind(9, p.gz).Run();
   }
   for (const HarshMoment& m : facts.moments) {

@@ -16,8 +16,14 @@ LibraryController::LibraryController(WorkingFolders folders, IPrompts& prompts, 
       prompts_(prompts),
       playback_(playback),
       playlist_(playlist),
-      window_(window) {
+      window_(window),
+      indexer_(std::make_unique<LibraryScanner>()) {
   connect(&playback_, &PairPlayback::started, this, &LibraryController::Started);
+  connect(indexer_.get(), &LibraryScanner::finished, this, [this] {
+    if (dialog_ != nullptr) dialog_->Reload();
+    emit indexed();
+    IndexNext();
+  });
 }
 
 LibraryController::~LibraryController() { Stop(); }
@@ -65,12 +71,26 @@ void LibraryController::Started() {
   playback_.SeekToSlider(static_cast<int>(target), static_cast<int>(length));
 }
 
+void LibraryController::AddToIndex(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) to_index_.emplace_back(path);
+  IndexNext();
+}
+
+bool LibraryController::indexing() const { return indexer_->running() || !to_index_.empty(); }
+
+void LibraryController::IndexNext() {
+  if (to_index_.empty() || indexer_->running()) return;
+  if (indexer_->Start(library::LibraryFileOf(std::nullopt, folders_.root), to_index_)) to_index_.clear();
+}
+
 void LibraryController::RefreshTexts() {
   if (dialog_ != nullptr) dialog_->RefreshTexts();
 }
 
 void LibraryController::Stop() {
   pending_.reset();
+  to_index_.clear();
+  indexer_->Stop();
   if (dialog_ != nullptr) dialog_->scanner().Stop();
 }
 

@@ -3,7 +3,10 @@
 #include <QObject>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/settings/viewer_settings.h"
 #include "gui/controls/prompts.h"
@@ -14,6 +17,7 @@ namespace direvovu::gui {
 
 class CLibraryDlg;
 class LibraryMapHost;
+class LibraryScanner;
 class PairPlayback;
 class PlaylistController;
 
@@ -33,6 +37,9 @@ class LibraryController : public QObject {
   // Shows the window (made and filled the first time).
   void OpenWindow();
   void Play(const std::filesystem::path& front, int second);
+  // Recordings the SD download copied: added to the library on a worker (after a scan
+  // under way), and the window, when open, shows them.
+  void AddToIndex(const std::vector<std::string>& paths);
   void RefreshTexts();
   // The main window closes.
   void Stop();
@@ -40,9 +47,14 @@ class LibraryController : public QObject {
   [[nodiscard]] CLibraryDlg* window() const { return dialog_; }
   // The window's map (null before the window is made).
   [[nodiscard]] LibraryMapHost* map() const { return map_; }
+  [[nodiscard]] bool indexing() const;
+
+ signals:
+  void indexed();
 
  private:
   void Started();
+  void IndexNext();
 
   WorkingFolders folders_;
   IPrompts& prompts_;
@@ -56,6 +68,8 @@ class LibraryController : public QObject {
     int second = 0;
   };
   std::optional<Pending> pending_;
+  std::unique_ptr<LibraryScanner> indexer_;
+  std::vector<std::filesystem::path> to_index_;
 };
 
 }  // namespace direvovu::gui

@@ -68,7 +68,10 @@ void CVantorDlg::ConnectCommands() {
     });
   };
   unless_closed(ctl::kSdDownload, [this] {
-    if (const auto change = card_.Download(this)) playlist_->Apply(*change);
+    if (const auto change = card_.Download(this)) {
+      playlist_->Apply(*change);
+      library_->AddToIndex(change->paths);
+    }
   });
   unless_closed(ctl::kDetailSearch, [this] {
     // Playback starts one second later, as after any new play list.

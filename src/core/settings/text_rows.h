@@ -366,9 +366,7 @@ inline constexpr int kMovedAside = 30;
 inline constexpr int kFirstTimelineKind = 31;
 // %1 recordings, %2 moments the filters keep.
 inline constexpr int kCounts = 34;
-// The main window's entry that opens the library.
-inline constexpr int kOpenEntry = 35;
-inline constexpr int kRowCount = 36;
+inline constexpr int kRowCount = 35;
 }  // namespace library_window
 
 }  // namespace direvovu::rows

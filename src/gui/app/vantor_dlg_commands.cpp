@@ -133,9 +133,6 @@ void CVantorDlg::ConnectPictureMenu() {
       UiText(TextTable::ExportWindow, rows::export_window::kPictureMenu), this, [this] {
         if (!playback_->closed()) export_->OpenDialog();
       });
-  picture_menu_->addAction(UiText(TextTable::LibraryWindow, rows::library_window::kOpenEntry), this, [this] {
-    if (!playback_->closed()) library_->OpenWindow();
-  });
   connect(picture_menu_, &QMenu::aboutToShow, this,
           [this] { export_action_->setEnabled(playback_->loaded()); });
   for (const int id : {ctl::kFrontVideo, ctl::kRearVideo}) {

@@ -43,7 +43,6 @@ constexpr std::string_view kKo[] = {
     "주차",                                                    // 32
     "이벤트",                                                  // 33
     "영상 %1개, 순간 %2개",                                    // 34
-    "보관함...",                                               // 35
 };
 constexpr std::string_view kEn[] = {
     "Library",                                                              // 0
@@ -81,7 +80,6 @@ constexpr std::string_view kEn[] = {
     "Parked",                                                               // 32
     "Event",                                                                // 33
     "%1 recordings, %2 harsh moments",                                      // 34
-    "Library...",                                                           // 35
 };
 constexpr std::string_view kJa[] = {
     "ライブラリ",                                                      // 0
@@ -119,7 +117,6 @@ constexpr std::string_view kJa[] = {
     "駐車",                                                            // 32
     "イベント",                                                        // 33
     "録画 %1 件、急な動き %2 件",                                      // 34
-    "ライブラリ...",                                                   // 35
 };
 constexpr std::string_view kZhHans[] = {
     "录像库",                                       // 0
@@ -157,7 +154,6 @@ constexpr std::string_view kZhHans[] = {
     "停车",                                         // 32
     "事件",                                         // 33
     "录像 %1 个，急动作 %2 次",                     // 34
-    "录像库...",                                    // 35
 };
 constexpr std::string_view kRu[] = {
     "Библиотека",                                                                  // 0
@@ -195,7 +191,6 @@ constexpr std::string_view kRu[] = {
     "Стоянка",                                                                     // 32
     "Событие",                                                                     // 33
     "Записей: %1, резких манёвров: %2",                                            // 34
-    "Библиотека...",                                                               // 35
 };
 constexpr std::string_view kZhHant[] = {
     "錄影庫",                                       // 0
@@ -233,7 +228,6 @@ constexpr std::string_view kZhHant[] = {
     "停車",                                         // 32
     "事件",                                         // 33
     "錄影 %1 個，急動作 %2 次",                     // 34
-    "錄影庫...",                                    // 35
 };
 constexpr std::string_view kPtBr[] = {
     "Biblioteca",                                                                     // 0
@@ -271,7 +265,6 @@ constexpr std::string_view kPtBr[] = {
     "Estacionado",                                                                    // 32
     "Evento",                                                                         // 33
     "%1 gravações, %2 manobras bruscas",                                              // 34
-    "Biblioteca...",                                                                  // 35
 };
 
 }  // namespace

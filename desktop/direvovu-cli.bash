@@ -21,6 +21,10 @@ _direvovu_cli() {
     mapfile -t COMPREPLY < <(compgen -W "list download" -- "$current")
     return
   fi
+  if [ "$command" = library ] && [ "$COMP_CWORD" -eq 2 ]; then
+    mapfile -t COMPREPLY < <(compgen -W "scan find moments" -- "$current")
+    return
+  fi
   if [[ $current == -* ]]; then
     mapfile -t COMPREPLY < <(compgen -W "$(_direvovu_cli_options "$program" "$command")" -- "$current")
     return
@@ -33,6 +37,10 @@ _direvovu_cli() {
       mapfile -t COMPREPLY < <(compgen -W "0 1 2 3 4 5 6" -- "$current")
       return ;;
     --kind)
+      if [ "$command" = library ]; then
+        mapfile -t COMPREPLY < <(compgen -W "driving event parking parking-event braking acceleration shock" -- "$current")
+        return
+      fi
       mapfile -t COMPREPLY < <(compgen -W "0 1 2 3 4" -- "$current")
       return ;;
   esac

@@ -194,3 +194,123 @@ function CloseInfo() {
   drawn.info = false;
   drawn.moving.closePopup();
 }
+
+// --- The library window: every indexed route, the harsh moments, a chosen place. ---
+// Routes and moments arrive as one text each call (see library_view.h); a click leaves a
+// pick that the window collects with library_pick.
+var LIBRARY_KIND_COLOURS = ['#2b83ba', '#d7191c', '#1a9641', '#fdae61'];
+var LIBRARY_MOMENT_COLOURS = { braking: '#d7191c', acceleration: '#ff7f00', shock: '#7b3294' };
+var library = null;
+
+function libraryLayers() {
+  if (library !== null) return library;
+  library = { renderer: L.canvas({ padding: 0.2 }), routes: L.layerGroup().addTo(map),
+              moments: L.layerGroup().addTo(map), place: null, bounds: null, pick: '' };
+  map.on('click', function (event) {
+    library.pick = 'place,' + event.latlng.lat.toFixed(6) + ',' + event.latlng.lng.toFixed(6);
+  });
+  return library;
+}
+
+function libraryExtend(latlngs) {
+  var b = L.latLngBounds(latlngs);
+  library.bounds = library.bounds === null ? b : library.bounds.extend(b);
+}
+
+function library_clear() {
+  var lib = libraryLayers();
+  lib.routes.clearLayers();
+  lib.moments.clearLayers();
+  lib.bounds = null;
+}
+
+function library_routes(text) {
+  var lib = libraryLayers();
+  var drawn = 0;
+  String(text).split('|').forEach(function (route) {
+    var fields = route.split(';');
+    if (fields.length < 3) return;
+    var id = fields[0], colour = LIBRARY_KIND_COLOURS[Number(fields[1])] || LIBRARY_KIND_COLOURS[0];
+    var latlngs = [], seconds = [];
+    for (var i = 2; i < fields.length; ++i) {
+      var p = fields[i].split(',');
+      var latlng = readPosition(p[1], p[2]);
+      if (latlng === null) continue;
+      latlngs.push(latlng);
+      seconds.push(Number(p[0]));
+    }
+    if (latlngs.length === 0) return;
+    var line = L.polyline(latlngs, { color: colour, weight: 3, opacity: 0.85, renderer: lib.renderer });
+    line.on('click', function (event) {
+      L.DomEvent.stopPropagation(event);
+      var best = 0, bestDistance = Infinity;
+      latlngs.forEach(function (ll, k) {
+        var d = ll.distanceTo(event.latlng);
+        if (d < bestDistance) { bestDistance = d; best = k; }
+      });
+      lib.pick = 'route,' + id + ',' + seconds[best];
+    });
+    line.addTo(lib.routes);
+    libraryExtend(latlngs);
+    drawn += 1;
+  });
+  return String(drawn);
+}
+
+function library_moments(text) {
+  var lib = libraryLayers();
+  lib.moments.clearLayers();
+  var drawn = 0;
+  String(text).split('|').forEach(function (moment) {
+    var f = moment.split(';');
+    if (f.length < 6) return;
+    var latlng = readPosition(f[3], f[4]);
+    if (latlng === null) return;
+    var colour = LIBRARY_MOMENT_COLOURS[f[2]] || '#000000';
+    var marker = L.circleMarker(latlng, { radius: 6, color: '#ffffff', weight: 1.5, fillColor: colour,
+                                          fillOpacity: 0.95, renderer: lib.renderer });
+    // The label as a text node: it comes from file names and is never read as markup.
+    var label = document.createElement('span');
+    label.textContent = f.slice(5).join(';');
+    marker.bindTooltip(label);
+    marker.on('click', function (event) {
+      L.DomEvent.stopPropagation(event);
+      lib.pick = 'moment,' + f[0] + ',' + f[1];
+    });
+    marker.addTo(lib.moments);
+    drawn += 1;
+  });
+  return String(drawn);
+}
+
+function library_place(latText, lonText, radiusText) {
+  var lib = libraryLayers();
+  if (lib.place !== null) map.removeLayer(lib.place);
+  lib.place = null;
+  var latlng = readPosition(latText, lonText);
+  var radius = readNumber(radiusText);
+  if (latlng === null || !(radius > 0)) return '0';
+  lib.place = L.circle(latlng, { radius: radius, color: '#333333', weight: 2, dashArray: '6 4',
+                                 fillOpacity: 0.08, interactive: false }).addTo(map);
+  return '1';
+}
+
+function library_fit() {
+  var lib = libraryLayers();
+  if (lib.bounds === null) return '0';
+  map.fitBounds(lib.bounds, { animate: false, maxZoom: 16, padding: [12, 12] });
+  return '1';
+}
+
+function library_pick() {
+  var lib = libraryLayers();
+  var pick = lib.pick;
+  lib.pick = '';
+  return pick;
+}
+
+// What the tests read back: the routes and moments drawn.
+function library_counts() {
+  var lib = libraryLayers();
+  return lib.routes.getLayers().length + ',' + lib.moments.getLayers().length;
+}

@@ -71,13 +71,13 @@ class TextsTest : public ::testing::Test {
 
 TEST_F(TextsTest, TablesHaveTheirRowCounts) {
   const std::vector<std::pair<TextTable, int>> expected{
-      {TextTable::CommonButtons, 6},   {TextTable::LanguageNames, 7}, {TextTable::MapWindow, 2},
-      {TextTable::ViewerSetup, 18},    {TextTable::FilePassword, 8},  {TextTable::BlackBoxSetup, 28},
-      {TextTable::DetailSearch, 6},    {TextTable::SdDownload, 40},   {TextTable::PasswordEntry, 3},
-      {TextTable::PasswordReentry, 3}, {TextTable::FileCopy, 9},      {TextTable::ProgramInfo, 5},
-      {TextTable::RecordingKinds, 13}, {TextTable::DrivingLog, 19},   {TextTable::MainWindow, 38},
-      {TextTable::Messages, 45},       {TextTable::EventReport, 8},   {TextTable::ProgramTexts, 26},
-      {TextTable::ExportWindow, 22},
+      {TextTable::CommonButtons, 6},   {TextTable::LanguageNames, 7},  {TextTable::MapWindow, 2},
+      {TextTable::ViewerSetup, 18},    {TextTable::FilePassword, 8},   {TextTable::BlackBoxSetup, 28},
+      {TextTable::DetailSearch, 6},    {TextTable::SdDownload, 40},    {TextTable::PasswordEntry, 3},
+      {TextTable::PasswordReentry, 3}, {TextTable::FileCopy, 9},       {TextTable::ProgramInfo, 5},
+      {TextTable::RecordingKinds, 13}, {TextTable::DrivingLog, 19},    {TextTable::MainWindow, 38},
+      {TextTable::Messages, 45},       {TextTable::EventReport, 8},    {TextTable::ProgramTexts, 26},
+      {TextTable::ExportWindow, 22},   {TextTable::LibraryWindow, 35},
   };
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(kTextTableCount));
   for (const auto& [table, rows] : expected) EXPECT_EQ(TextRowCount(table), rows) << TextTableName(table);

@@ -40,5 +40,6 @@ int RunTrips(Args args);
 int RunAddress(Args args);
 int RunEvents(Args args);
 int RunExport(Args args);
+int RunLibrary(Args args);
 
 }  // namespace direvovu::cli

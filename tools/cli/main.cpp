@@ -19,10 +19,12 @@ constexpr std::array kCommands{
     Command{"setup", "read or write the camera's Setup/setup.ini and date.txt on a card", RunSetup},
     Command{"search", "the recordings of a folder tree in a date and time range, in play order", RunSearch},
     Command{"track", "the embedded track of a recording as csv, json, gpx, kml, geojson", RunTrack},
-    Command{"export", "the incident folder of a moment: clip, originals, track, report, checksums", RunExport},
+    Command{"export", "the incident folder of a moment: clip, originals, track, report, checksums",
+            RunExport},
     Command{"trips", "the trips of a driving log, or one trip as csv, gpx, kml, geojson", RunTrips},
     Command{"address", "the two address lines of a point, through the address service", RunAddress},
     Command{"events", "list an event folder's events and write the event report", RunEvents},
+    Command{"library", "index recordings, find them by place and time, list their harsh moments", RunLibrary},
 };
 
 void PrintHelp() {

@@ -59,6 +59,8 @@ std::string PageQuery(int language, PageWindow window, GeoPoint centre) {
   std::string size = "width=535&height=520";
   if (window == PageWindow::Route)
     size = known <= kJapanese ? "width=588&height=642" : "width=588&height=630";
+  if (window == PageWindow::Library)
+    size = "width=" + std::to_string(kLibraryMapWidth) + "&height=" + std::to_string(kLibraryMapHeight);
   return "lat=" + FixedText(centre.latitude, decimals) + "&lon=" + FixedText(centre.longitude, decimals) +
          "&" + size;
 }
@@ -69,9 +71,12 @@ std::string PageUrl(int language, PageWindow window, GeoPoint centre) {
 }
 
 const std::vector<std::string>& PageFunctions() {
-  static const std::vector<std::string> names{"on_set_point",  "on_set_route", "clear_overlay",
-                                              "show_route",    "start_route",  "end_route",
-                                              "on_set_route2", "OpenInfo",     "CloseInfo"};
+  static const std::vector<std::string> names{
+      "on_set_point", "on_set_route", "clear_overlay", "show_route", "start_route", "end_route",
+      "on_set_route2", "OpenInfo", "CloseInfo",
+      // the library window's
+      "library_clear", "library_routes", "library_moments", "library_place", "library_fit", "library_pick",
+      "library_counts"};
   return names;
 }
 

@@ -8,7 +8,10 @@
 namespace direvovu::map {
 
 // The two windows that show the page; they differ in size and, for one language, centre.
-enum class PageWindow { Map, Route };
+enum class PageWindow { Map, Route, Library };
+// The library window's map area.
+inline constexpr int kLibraryMapWidth = 760;
+inline constexpr int kLibraryMapHeight = 500;
 
 struct GeoPoint {
   double latitude = 0;

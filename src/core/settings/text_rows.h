@@ -342,4 +342,47 @@ inline constexpr int kPictureMenu = 21;
 inline constexpr int kRowCount = 22;
 }  // namespace export_window
 
+namespace library_window {
+inline constexpr int kTitle = 0;
+inline constexpr int kFrom = 1;
+inline constexpr int kTo = 2;
+inline constexpr int kKind = 3;
+inline constexpr int kAllKinds = 4;
+inline constexpr int kPlace = 5;
+inline constexpr int kAnywhere = 6;
+// "Within %1 m" / "Within %1 km", %1 the radius.
+inline constexpr int kWithinMetres = 7;
+inline constexpr int kWithinKilometres = 8;
+inline constexpr int kPlaceHint = 9;
+inline constexpr int kAddFolder = 10;
+inline constexpr int kScanAgain = 11;
+// %1 recordings looked at of %2.
+inline constexpr int kScanning = 12;
+// The scan's four counts.
+inline constexpr int kScanDone = 13;
+inline constexpr int kRecordingsTab = 14;
+inline constexpr int kMomentsTab = 15;
+inline constexpr int kColumnStart = 16;
+inline constexpr int kColumnKind = 17;
+inline constexpr int kColumnLength = 18;
+inline constexpr int kColumnDistance = 19;
+inline constexpr int kColumnMoments = 20;
+inline constexpr int kColumnFile = 21;
+inline constexpr int kColumnTime = 22;
+inline constexpr int kColumnValue = 23;
+// Braking, acceleration, shock: index = the moment kind.
+inline constexpr int kFirstMomentKind = 24;
+inline constexpr int kMissing = 27;
+inline constexpr int kScrambled = 28;
+// %1 why the library file cannot be used.
+inline constexpr int kCannotOpen = 29;
+// %1 where the damaged file went.
+inline constexpr int kMovedAside = 30;
+// Driving, parked, event: index = the timeline kind.
+inline constexpr int kFirstTimelineKind = 31;
+// %1 recordings, %2 moments the filters keep.
+inline constexpr int kCounts = 34;
+inline constexpr int kRowCount = 35;
+}  // namespace library_window
+
 }  // namespace direvovu::rows

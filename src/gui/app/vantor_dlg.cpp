@@ -21,6 +21,7 @@
 #include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
 #include "gui/app/export_controller.h"
+#include "gui/app/library_controller.h"
 #include "gui/app/map_follower.h"
 #include "gui/app/playback_display.h"
 #include "gui/app/playlist_controller.h"
@@ -70,6 +71,7 @@ CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, IPromp
 
 CVantorDlg::~CVantorDlg() {
   export_->Stop();
+  library_->Stop();
   // libvlc's X11 output must let go of the video windows before they are destroyed.
   display_->Stop();
   playlist_->Stop();
@@ -119,6 +121,7 @@ void CVantorDlg::CloseCommand() {
   SaveVolume(folders_, settings_.volume_step);
   // An export under way is given up, as a copy is.
   export_->Stop();
+  library_->Stop();
   display_->Stop();
   playlist_->Stop();
   maps_->Stop();

@@ -28,6 +28,7 @@ class CBitmapSlider;
 class CCarInfo;
 class ExportController;
 class GraphPanel;
+class LibraryController;
 class MapFollower;
 class PlaybackDisplay;
 class PlaylistController;
@@ -101,6 +102,7 @@ class CVantorDlg : public QDialog {
   [[nodiscard]] PlaybackDisplay& display() const { return *display_; }
   [[nodiscard]] MapFollower& maps() const { return *maps_; }
   [[nodiscard]] ExportController& exports() const { return *export_; }
+  [[nodiscard]] LibraryController& library() const { return *library_; }
   CardSession& card() { return card_; }
   // A control by its id (main_window_layout.h); nullptr for an id it does not have.
   [[nodiscard]] QWidget* control(int id) const;
@@ -180,6 +182,7 @@ class CVantorDlg : public QDialog {
   std::unique_ptr<PlaybackDisplay> display_;
   std::unique_ptr<MapFollower> maps_;
   std::unique_ptr<ExportController> export_;
+  std::unique_ptr<LibraryController> library_;
 };
 
 }  // namespace direvovu::gui

@@ -13,6 +13,7 @@
 #include "core/display/graph_geometry.h"
 #include "core/recording/recording_name.h"
 #include "gui/app/export_controller.h"
+#include "gui/app/library_controller.h"
 #include "gui/app/map_follower.h"
 #include "gui/app/playback_display.h"
 #include "gui/app/playlist_controller.h"
@@ -67,7 +68,10 @@ void CVantorDlg::ConnectCommands() {
     });
   };
   unless_closed(ctl::kSdDownload, [this] {
-    if (const auto change = card_.Download(this)) playlist_->Apply(*change);
+    if (const auto change = card_.Download(this)) {
+      playlist_->Apply(*change);
+      library_->AddToIndex(change->paths);
+    }
   });
   unless_closed(ctl::kDetailSearch, [this] {
     // Playback starts one second later, as after any new play list.
@@ -116,6 +120,9 @@ void CVantorDlg::ConnectKeys() {
   key(QKeySequence(Qt::Key_O), [this] { export_->MarkOut(); });
   key(QKeySequence(Qt::Key_E), [this] {
     if (!playback_->closed()) export_->OpenDialog();
+  });
+  key(QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
+    if (!playback_->closed()) library_->OpenWindow();
   });
 }
 

@@ -9,6 +9,7 @@
 #include "core/app/main_window_layout.h"
 #include "core/settings/texts.h"
 #include "gui/app/export_controller.h"
+#include "gui/app/library_controller.h"
 #include "gui/app/main_window_buttons.h"
 #include "gui/app/playback_display.h"
 #include "gui/app/playlist_controller.h"
@@ -165,6 +166,7 @@ void CVantorDlg::BuildDisplays() {
   controls_[ctl::kPlayList] = playlist_view_;
   playlist_ = std::make_unique<PlaylistController>(folders_, prompts_, *playback_, *playlist_view_);
   export_ = std::make_unique<ExportController>(folders_, prompts_, *playback_, *slider_, this);
+  library_ = std::make_unique<LibraryController>(folders_, prompts_, *playback_, *playlist_, this);
   setAcceptDrops(true);
 }
 
@@ -186,6 +188,7 @@ void CVantorDlg::RefreshTexts() {
   if (playlist_view_ != nullptr) playlist_view_->RefreshTexts();
   if (display_ != nullptr) display_->RefreshTimeTexts();
   if (export_ != nullptr) export_->RefreshTexts();
+  if (library_ != nullptr) library_->RefreshTexts();
   if (export_action_ != nullptr) {
     export_action_->setText(UiText(TextTable::ExportWindow, rows::export_window::kPictureMenu));
   }

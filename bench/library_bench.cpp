@@ -1,0 +1,186 @@
+// The library on a full card: scanning 7000 one-minute recordings (made with
+// direvovu-sample, small pictures, copied under 7000 names) against plain reads of exactly
+// their track boxes in the same run; a second scan with nothing changed; a place query
+// over the 7000; and the scan's peak memory. Warm, and after dropping the page cache
+// where this process may (root with a writable /proc/sys/vm/drop_caches).
+//   library_bench [folder]   (default: a fresh folder under the system temp folder)
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "bench_timing.h"
+#include "core/io/byte_reader.h"
+#include "core/library/library_query.h"
+#include "core/library/library_scan.h"
+
+namespace fs = std::filesystem;
+using namespace direvovu;
+using direvovu::bench::Median;
+using direvovu::bench::Seconds;
+
+namespace {
+
+constexpr int kRecordings = 7000;
+constexpr int kDistinctDrives = 10;
+
+struct TrackBox {
+  std::uint64_t offset = 0;
+  std::uint64_t size = 0;
+};
+
+// Where the track box of a recording lies: right after ftyp, mdat and moov.
+TrackBox TrackBoxOf(const fs::path& file) {
+  const auto reader = FileReader::Open(file);
+  std::uint64_t at = 0;
+  for (int box = 0; box < 3 && reader; ++box) at += reader->ReadBigEndian(at).value_or(0);
+  return {at, reader ? reader->Size() - at : 0};
+}
+
+double MegabytesPeak() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+bool DropCaches() {
+  ::sync();
+  std::ofstream drop("/proc/sys/vm/drop_caches");
+  if (!drop) return false;
+  drop << "3\n";
+  return static_cast<bool>(drop.flush());
+}
+
+struct Card {
+  std::vector<fs::path> files;
+  std::vector<TrackBox> boxes;
+  std::vector<std::pair<double, double>> starts;
+};
+
+// Ten one-minute drives from the sample maker, each copied under 700 names (a folder
+// of 100 per hour), so the card has 7000 recordings of real layout and size.
+Card MakeCard(const fs::path& base) {
+  const fs::path sample = fs::path(DIREVOVU_BINARY_DIR) / "direvovu-sample";
+  const fs::path drives = base / "drives";
+  Card card;
+  std::vector<fs::path> sources;
+  for (int d = 0; d < kDistinctDrives; ++d) {
+    const double lat = 38.70 + 0.01 * d;
+    const double lon = -9.14 - 0.01 * d;
+    char command[512];
+    std::snprintf(command, sizeof command,
+                  "'%s' recording --out '%s' --start 2026-01-01T00:%02d:00 --seconds 60 --size 64x64 --fps 1 "
+                  "--no-audio --no-rear --seed %d --gps-start %.4f,%.4f > /dev/null",
+                  sample.c_str(), drives.c_str(), d, d + 1, lat, lon);
+    if (std::system(command) != 0) {
+      std::cerr << "library_bench: direvovu-sample failed\n";
+      std::exit(1);
+    }
+    char name[64];
+    std::snprintf(name, sizeof name, "drf0_20260101_00%02d00.mp4", d);
+    sources.push_back(drives / name);
+    card.starts.emplace_back(lat, lon);
+  }
+  for (int i = 0; i < kRecordings; ++i) {
+    const int day = 1 + i / 1440;
+    const int minute = i % 1440;
+    char folder[32];
+    char name[64];
+    std::snprintf(folder, sizeof folder, "2026%02d%02d_%02d", 2, day, minute / 60);
+    std::snprintf(name, sizeof name, "drf0_202602%02d_%02d%02d00.mp4", day, minute / 60, minute % 60);
+    const fs::path target = base / "card" / "Blackbox" / folder / name;
+    fs::create_directories(target.parent_path());
+    const fs::path& source = sources[static_cast<std::size_t>(i % kDistinctDrives)];
+    fs::copy_file(source, target, fs::copy_options::overwrite_existing);
+    card.files.push_back(target);
+    card.boxes.push_back(TrackBoxOf(source));
+  }
+  return card;
+}
+
+// Exactly the track boxes' bytes, one open and one read per file.
+std::uint64_t PlainReads(const Card& card) {
+  std::vector<char> buffer;
+  std::uint64_t total = 0;
+  for (std::size_t i = 0; i < card.files.size(); ++i) {
+    const int fd = ::open(card.files[i].c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) continue;
+    buffer.resize(card.boxes[i].size);
+    const auto got = ::pread(fd, buffer.data(), buffer.size(), static_cast<off_t>(card.boxes[i].offset));
+    total += got > 0 ? static_cast<std::uint64_t>(got) : 0;
+    ::close(fd);
+  }
+  return total;
+}
+
+library::ScanCounts ScanInto(const fs::path& db, const fs::path& card) {
+  auto opened = library::LibraryDb::Open(db);
+  if (!opened.library) {
+    std::cerr << "library_bench: " << opened.error << '\n';
+    std::exit(1);
+  }
+  return library::ScanPaths(*opened.library, {card}, {});
+}
+
+void Compare(const Card& card, const fs::path& base, bool cold) {
+  const fs::path db = base / (cold ? "cold.sqlite" : "warm.sqlite");
+  fs::remove(db);
+  if (cold) DropCaches();
+  std::uint64_t bytes = 0;
+  const double plain = Seconds([&] { bytes = PlainReads(card); });
+  if (cold) DropCaches();
+  library::ScanCounts counts;
+  const double before = MegabytesPeak();
+  const double scan = Seconds([&] { counts = ScanInto(db, base / "card"); });
+  std::printf(
+      "%s: scan of %d recordings (%s) %.2f s; plain reads of their track boxes (%.1f MB) %.2f s; "
+      "ratio %.2f\n",
+      cold ? "cold" : "warm", kRecordings, library::ScanCountsText(counts).c_str(), scan,
+      static_cast<double>(bytes) / 1e6, plain, scan / plain);
+  if (!cold) std::printf("peak memory: %.1f MB before the scan, %.1f MB after it\n", before, MegabytesPeak());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const fs::path base = argc > 1
+                            ? fs::path(argv[1])
+                            : fs::temp_directory_path() / ("library_bench_" + std::to_string(::getpid()));
+  fs::create_directories(base);
+  const Card card = MakeCard(base);
+
+  // Warm: everything read once before either side is timed.
+  PlainReads(card);
+  Compare(card, base, false);
+  const fs::path db = base / "warm.sqlite";
+  std::vector<double> again;
+  for (int run = 0; run < 3; ++run) again.push_back(Seconds([&] { ScanInto(db, base / "card"); }));
+  std::printf("second scan, nothing changed: %.3f s (median of 3)\n", Median(again));
+
+  auto opened = library::LibraryDb::Open(db);
+  library::RecordingFilter filter;
+  filter.near = library::Place{card.starts[3].first + 0.001, card.starts[3].second, 300};
+  std::size_t found = 0;
+  std::vector<double> query;
+  for (int run = 0; run < 20; ++run) {
+    query.push_back(Seconds([&] { found = library::FindRecordings(opened.library->db(), filter).size(); }));
+  }
+  std::printf("place query (300 m) over %d recordings: %zu found, %.1f ms (median of 20)\n", kRecordings,
+              found, Median(query) * 1000);
+
+  if (DropCaches()) {
+    Compare(card, base, true);
+  } else {
+    std::printf("cold: not measured (the page cache cannot be dropped from here)\n");
+  }
+  if (argc <= 1) fs::remove_all(base);
+  return 0;
+}

@@ -1,0 +1,169 @@
+#include "core/library/library_scan.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <system_error>
+
+#include "core/library/library_store.h"
+#include "core/recording/recording_name.h"
+
+namespace direvovu::library {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Blackbox/<folder>/<name> on a card; a copied card may sit a few folders deeper.
+constexpr int kMaxScanDepth = 6;
+
+struct IndexedRow {
+  FileStamp front;
+  std::optional<FileStamp> rear;
+  bool locked = false;
+  bool missing = false;
+};
+
+fs::path Absolute(const fs::path& path) {
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(path, ec);
+  return (ec ? path : absolute).lexically_normal();
+}
+
+// The indexed rows under a folder (paths that start with "<folder>/"), or of one file.
+void LoadRows(SqliteDb& db, const fs::path& root, bool folder, std::map<std::string, IndexedRow>& rows) {
+  std::string low = root.string();
+  std::string high = low;
+  if (folder) {
+    if (low.empty() || low.back() != '/') low += '/';
+    high = low;
+    high.back() = static_cast<char>('/' + 1);
+  }
+  Statement select(
+      db, folder ? "SELECT front_path, size, mtime, rear_size, rear_mtime, track, missing FROM recordings"
+                   " WHERE front_path >= ?1 AND front_path < ?2"
+                 : "SELECT front_path, size, mtime, rear_size, rear_mtime, track, missing FROM recordings"
+                   " WHERE front_path = ?1 OR front_path = ?2");
+  select.Bind(1, low).Bind(2, high);
+  while (select.Step()) {
+    IndexedRow row;
+    row.front = {static_cast<std::uint64_t>(select.Int(1)), select.Int(2)};
+    if (!select.IsNull(3)) row.rear = FileStamp{static_cast<std::uint64_t>(select.Int(3)), select.Int(4)};
+    row.locked = select.Text(5) == TrackStatusName(TrackStatus::Locked);
+    row.missing = select.Int(6) != 0;
+    rows[select.Text(0)] = row;
+  }
+}
+
+bool Unchanged(const IndexedRow& row, const fs::path& front, const ScanOptions& options) {
+  // A recording indexed by name alone is read once a password comes with the scan.
+  if (row.locked && options.password) return false;
+  if (StampOf(front) != std::optional(row.front)) return false;
+  const fs::path rear = RearCompanionPath(front);
+  return (rear != front ? StampOf(rear) : std::nullopt) == row.rear;
+}
+
+// Writes what a batch gathered in one transaction.
+class BatchWriter {
+ public:
+  explicit BatchWriter(SqliteDb& db) : db_(db), writer_(db) {}
+  void Add(RecordingFacts facts) { facts_.push_back(std::move(facts)); }
+  void Found(const std::string& path) { found_.push_back(path); }
+  [[nodiscard]] std::size_t size() const { return facts_.size() + found_.size(); }
+  void Flush() {
+    if (facts_.empty() && found_.empty()) return;
+    Transaction transaction(db_);
+    for (const RecordingFacts& facts : facts_) writer_.Store(facts);
+    for (const std::string& path : found_) writer_.SetMissing(path, false);
+    transaction.Commit();
+    facts_.clear();
+    found_.clear();
+  }
+  void MarkMissing(const std::vector<std::string>& paths) {
+    Transaction transaction(db_);
+    for (const std::string& path : paths) writer_.SetMissing(path, true);
+    transaction.Commit();
+  }
+
+ private:
+  SqliteDb& db_;
+  RecordingWriter writer_;
+  std::vector<RecordingFacts> facts_;
+  std::vector<std::string> found_;
+};
+
+}  // namespace
+
+std::string ScanCountsText(const ScanCounts& counts) {
+  return "indexed " + std::to_string(counts.indexed) + ", unchanged " + std::to_string(counts.unchanged) +
+         ", missing " + std::to_string(counts.missing) + ", refused " + std::to_string(counts.refused);
+}
+
+std::vector<fs::path> FrontRecordingsUnder(const std::vector<fs::path>& paths) {
+  std::set<fs::path> found;
+  for (const fs::path& given : paths) {
+    const fs::path path = Absolute(given);
+    std::error_code ec;
+    if (!fs::is_directory(path, ec)) {
+      if (IsFrontRecordingName(path.filename().string()) && fs::is_regular_file(path, ec)) found.insert(path);
+      continue;
+    }
+    // Links are not followed: a loop of links cannot hold the scan.
+    fs::recursive_directory_iterator it(path, fs::directory_options::skip_permission_denied, ec);
+    for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+      if (it.depth() >= kMaxScanDepth) it.disable_recursion_pending();
+      std::error_code typeEc;
+      if (it->is_regular_file(typeEc) && IsFrontRecordingName(it->path().filename().string())) {
+        found.insert(it->path().lexically_normal());
+      }
+    }
+  }
+  return {found.begin(), found.end()};
+}
+
+ScanCounts ScanPaths(LibraryDb& library, const std::vector<fs::path>& paths, const ScanOptions& options) {
+  SqliteDb& db = library.db();
+  std::map<std::string, IndexedRow> rows;
+  for (const fs::path& given : paths) {
+    const fs::path path = Absolute(given);
+    std::error_code ec;
+    // A path that is gone is read as a folder: the card it named is out.
+    const bool folder = fs::is_directory(path, ec) || !fs::exists(path, ec);
+    LoadRows(db, path, folder, rows);
+  }
+  const std::vector<fs::path> found = FrontRecordingsUnder(paths);
+  ScanCounts counts;
+  BatchWriter batch(db);
+  ScanProgress progress{0, found.size(), {}};
+  for (const fs::path& front : found) {
+    if (options.cancel != nullptr && options.cancel->load()) {
+      counts.cancelled = true;
+      break;
+    }
+    progress.current = front;
+    const auto row = rows.find(front.string());
+    if (row != rows.end() && Unchanged(row->second, front, options)) {
+      ++counts.unchanged;
+      if (row->second.missing) batch.Found(row->first);
+    } else if (auto facts = ReadRecordingFacts(front, options.password)) {
+      ++counts.indexed;
+      batch.Add(std::move(*facts));
+    } else {
+      ++counts.refused;
+    }
+    if (row != rows.end()) rows.erase(row);
+    if (batch.size() >= std::max<std::size_t>(1, options.batchSize)) batch.Flush();
+    ++progress.done;
+    if (options.progress) options.progress(progress);
+  }
+  batch.Flush();
+  if (counts.cancelled) return counts;
+  std::vector<std::string> gone;
+  for (const auto& [path, row] : rows) {
+    if (!row.missing) gone.push_back(path);
+  }
+  if (!gone.empty()) batch.MarkMissing(gone);
+  counts.missing = static_cast<int>(rows.size());
+  return counts;
+}
+
+}  // namespace direvovu::library

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
@@ -31,13 +32,17 @@
 #include "core/app/main_window_layout.h"
 #include "core/settings/viewer_settings.h"
 #include "gui/app/dialog_prompts.h"
+#include "gui/app/library_controller.h"
 #include "gui/app/map_follower.h"
 #include "gui/app/pair_playback.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/controls/msg_box.h"
+#include "gui/library/library_dlg.h"
 #include "gui/map/map_dlg.h"
 #include "gui/map/router_dlg.h"
 #include "gui/map/web_engine.h"
+#include "gui/sdcard/file_copy_dialog.h"
+#include "gui/sdcard/sd_download_dialog.h"
 #include "platform/working_root.h"
 #include "player/channel_player.h"
 
@@ -127,9 +132,12 @@ class Guide {
   bool StartViewer();
   void Shoot(QWidget* window, const char* name);
   // Opens a window with `open` (which may wait in a modal loop of its own), lets `prepare`
-  // fill it, takes its picture and closes it.
+  // fill it, takes its picture and closes it, or hands it to `then`.
   void ShootWindowOpenedBy(const std::function<void()>& open, const char* name,
-                           const std::function<void(QWidget*)>& prepare = {});
+                           const std::function<void(QWidget*)>& prepare = {},
+                           const std::function<void(QWidget*)>& then = {});
+  void CardDownload();
+  void Library();
   void MainWindowAndMap();
   void Dialogs();
   void RouteWindow();
@@ -195,7 +203,8 @@ void Guide::Shoot(QWidget* window, const char* name) {
 }
 
 void Guide::ShootWindowOpenedBy(const std::function<void()>& open, const char* name,
-                                const std::function<void(QWidget*)>& prepare) {
+                                const std::function<void(QWidget*)>& prepare,
+                                const std::function<void(QWidget*)>& then) {
   std::set<QWidget*> before;
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->isVisible()) before.insert(w);
@@ -217,7 +226,11 @@ void Guide::ShootWindowOpenedBy(const std::function<void()>& open, const char* n
     shot = true;
     if (prepare) prepare(opened);
     Shoot(opened, name);
-    opened->close();
+    if (then) {
+      then(opened);
+    } else {
+      opened->close();
+    }
   });
   poll->start(100);
   open();
@@ -264,9 +277,53 @@ void Guide::Dialogs() {
   ShootWindowOpenedBy(click(direvovu::ctl::kSetup), "camera-setup.png");
   ShootWindowOpenedBy(click(direvovu::ctl::kPassword), "card-password.png");
   ShootWindowOpenedBy(click(direvovu::ctl::kDetailSearch), "detail-search.png");
-  ShootWindowOpenedBy(click(direvovu::ctl::kSdDownload), "sd-download.png");
   ShootWindowOpenedBy(click(direvovu::ctl::kEventLog), "event-report.png");
   ShootWindowOpenedBy(click(direvovu::ctl::kExport), "export-dialog.png");
+}
+
+// The card's download window, then a verified download of the whole demo card into the
+// download folder, pictured when the copy window counts what it did.
+void Guide::CardDownload() {
+  ShootWindowOpenedBy([this] { window_->button(direvovu::ctl::kSdDownload)->click(); }, "sd-download.png", {},
+                      [this](QWidget* opened) {
+                        auto* card = qobject_cast<direvovu::gui::CSDDownLoad*>(opened);
+                        if (card == nullptr) return;
+                        QPushButton* download = card->downloadButton();
+                        card->radio(0, 0)->click();  // download: on
+                        card->radio(1, 1)->click();  // the play list stays as it is
+                        ShootWindowOpenedBy(
+                            [download] { download->click(); }, "file-copy.png",
+                            [](QWidget* copy) {
+                              auto* dialog = qobject_cast<direvovu::gui::CFileCopy*>(copy);
+                              Await([dialog] {
+                                return dialog == nullptr ||
+                                       dialog->state() == direvovu::gui::CFileCopy::State::Finished;
+                              });
+                            },
+                            [](QWidget* copy) {
+                              if (auto* dialog = qobject_cast<direvovu::gui::CFileCopy*>(copy))
+                                dialog->button()->click();
+                            });
+                        opened->close();
+                      });
+}
+
+// The library over the demo card, scanned from the window as a driver adds a folder.
+void Guide::Library() {
+  window_->library().OpenWindow();
+  direvovu::gui::CLibraryDlg* library = window_->library().window();
+  if (library == nullptr) {
+    std::fprintf(stderr, "guide_pictures: the library did not open\n");
+    ++failures_;
+    return;
+  }
+  bool scanned = false;
+  QObject::connect(library, &direvovu::gui::CLibraryDlg::scanFinished, [&] { scanned = true; });
+  library->AddFolder(demo_);
+  Await([&] { return scanned; }, 60000);
+  Wait(3000);  // the routes drawn on the page
+  Shoot(library, "library.png");
+  library->close();
 }
 
 void Guide::RouteWindow() {
@@ -314,6 +371,8 @@ int Guide::Run() {
   if (!StartViewer()) return 2;
   MainWindowAndMap();
   Dialogs();
+  CardDownload();
+  Library();
   RouteWindow();
   window_->CloseCommand();
   Await([&] { return window_->playback().closed(); }, 10000);

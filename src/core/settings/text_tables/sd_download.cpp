@@ -23,6 +23,10 @@
 namespace direvovu::text_tables {
 namespace {
 
+// A message stays one literal on one line, however long: a literal split in two reads as a
+// missing comma in a list of rows.
+// clang-format off
+
 constexpr std::string_view kDownloadKo[] = {
     "SD 데이터 다운로드",                        // 0
     "SD 메모리 드라이브:",                       // 1
@@ -48,8 +52,7 @@ constexpr std::string_view kDownloadKo[] = {
     "주차 이벤트 파일",                          // 21
     "SD 데이터 다운로드 또는 재생 목록 만들기",  // 22
     "SD 카드 포맷",                              // 23
-    ("드라이브 %1의 모든 데이터가 지워집니다.\n\n폴더: %2\n크기: %3\n레이블: %4\n\n지금 "
-     "포맷하시겠습니까?"),                                                                          // 24
+    ("드라이브 %1의 모든 데이터가 지워집니다.\n\n폴더: %2\n크기: %3\n레이블: %4\n\n지금 포맷하시겠습니까?"),                                                                          // 24
     "\nSD 카드를 포맷했습니다.",                                                                    // 25
     "\nSD 카드를 포맷하지 못했습니다.",                                                             // 26
     "\n이 시스템에서는 SD 카드를 포맷할 방법이 없습니다.",                                          // 27
@@ -133,8 +136,7 @@ constexpr std::string_view kDownloadJa[] = {
     "駐車イベントファイル",                          // 21
     "SDデータのダウンロードまたは再生リストの作成",  // 22
     "SDカードのフォーマット",                        // 23
-    ("ドライブ %1 "
-     "のデータはすべて消去されます。\n\nフォルダ：%2\nサイズ：%3\nラベル：%"
+    ("ドライブ %1 のデータはすべて消去されます。\n\nフォルダ：%2\nサイズ：%3\nラベル：%"
      "4\n\n今すぐフォーマットしますか？"),                             // 24
     "\nSDカードをフォーマットしました。",                              // 25
     "\nSDカードをフォーマットできませんでした。",                      // 26
@@ -150,8 +152,7 @@ constexpr std::string_view kDownloadJa[] = {
     "取り出し",                                                        // 36
     "\nSDカードを取り外せます。",                                      // 37
     "\nSDカードを取り出せませんでした。",                              // 38
-    "\nこのドライブはリムーバブルカードではないか、このシステムのファイルを含んでいます。フォーマットしません"
-    "。",  // 39
+    "\nこのドライブはリムーバブルカードではないか、このシステムのファイルを含んでいます。フォーマットしません。",  // 39
 };
 constexpr std::string_view kDownloadZhHans[] = {
     "下载SD数据",                                                                                // 0
@@ -220,8 +221,7 @@ constexpr std::string_view kDownloadRu[] = {
     "Файлы событий на парковке",                                 // 21
     "Загрузка данных с SD или создание списка воспроизведения",  // 22
     "Форматирование SD-карты",                                   // 23
-    ("Все данные на диске %1 будут стёрты.\n\nПапка: %2\nРазмер: %3\nМетка: %4\n\nФорматировать "
-     "сейчас?"),                                                                                       // 24
+    ("Все данные на диске %1 будут стёрты.\n\nПапка: %2\nРазмер: %3\nМетка: %4\n\nФорматировать сейчас?"),                                                                                       // 24
     "\nSD-карта отформатирована.",                                                                     // 25
     "\nНе удалось отформатировать SD-карту.",                                                          // 26
     "\nВ этой системе нет средства для форматирования SD-карты.",                                      // 27
@@ -309,8 +309,7 @@ constexpr std::
                     "Eventos em Estacionamento",                        // 21
                     "Baixar Dados do SD ou Criar Lista de Reprodução",  // 22
                     "Formatar Cartão SD",                               // 23
-                    "Tudo na unidade %1 será apagado.\n\nPasta: %2\nTamanho: %3\nRótulo: %4\n\nFormatar "
-                    "agora?",                                                    // 24
+                    "Tudo na unidade %1 será apagado.\n\nPasta: %2\nTamanho: %3\nRótulo: %4\n\nFormatar agora?",                                                    // 24
                     "\nO cartão SD foi formatado.",                              // 25
                     "\nNão foi possível formatar o cartão SD.",                  // 26
                     "\nEste sistema não oferece meio de formatar o cartão SD.",  // 27
@@ -325,8 +324,7 @@ constexpr std::
                     "Ejetar",                                                    // 36
                     "\nO cartão SD já pode ser removido.",                       // 37
                     "\nNão foi possível ejetar o cartão SD.",                    // 38
-                    "\nEsta unidade não é um cartão removível ou contém arquivos deste sistema. Ela não será "
-                    "formatada.",  // 39
+                    "\nEsta unidade não é um cartão removível ou contém arquivos deste sistema. Ela não será formatada.",  // 39
 };
 
 constexpr std::string_view kCopyKo[] = {
@@ -338,8 +336,7 @@ constexpr std::string_view kCopyKo[] = {
     "%1 남음",
     "복사: %1   이미 다운로드됨: %2   실패: %3",
     "\n디스크가 가득 찼습니다.\n다운로드를 중지했습니다. 이미 복사한 파일은 남아 있습니다.",
-    "\n읽는 도중 파일이 사라지거나 줄어들었습니다. SD 카드를 뺐습니까?\n다운로드를 중지했습니다. 이미 복사한 "
-    "파일은 남아 있습니다.",
+    "\n읽는 도중 파일이 사라지거나 줄어들었습니다. SD 카드를 뺐습니까?\n다운로드를 중지했습니다. 이미 복사한 파일은 남아 있습니다.",
 };
 constexpr std::string_view kCopyEn[] = {
     "Downloading Files...",
@@ -350,8 +347,7 @@ constexpr std::string_view kCopyEn[] = {
     "%1 left",
     "Copied: %1   Already downloaded: %2   Failed: %3",
     "\nThe disk is full.\nThe download stopped; the files already copied are kept.",
-    "\nA file vanished or shrank while it was read. Was the SD card removed?\nThe download stopped; the "
-    "files already copied are kept.",
+    "\nA file vanished or shrank while it was read. Was the SD card removed?\nThe download stopped; the files already copied are kept.",
 };
 constexpr std::string_view kCopyJa[] = {
     "ファイルをダウンロード中...",
@@ -362,8 +358,7 @@ constexpr std::string_view kCopyJa[] = {
     "残り %1",
     "コピー: %1   ダウンロード済み: %2   失敗: %3",
     "\nディスクがいっぱいです。\nダウンロードを中止しました。コピー済みのファイルは残ります。",
-    "\n読み取り中にファイルが消えたか短くなりました。SDカードを抜きましたか?"
-    "\nダウンロードを中止しました。コピー済みのファイルは残ります。",
+    "\n読み取り中にファイルが消えたか短くなりました。SDカードを抜きましたか?\nダウンロードを中止しました。コピー済みのファイルは残ります。",
 };
 constexpr std::string_view kCopyZhHans[] = {
     "正在下载文件...",
@@ -385,8 +380,7 @@ constexpr std::string_view kCopyRu[] = {
     "осталось %1",
     "Скопировано: %1   Уже загружено: %2   Ошибок: %3",
     "\nДиск заполнен.\nЗагрузка остановлена, уже скопированные файлы сохранены.",
-    "\nФайл исчез или стал короче во время чтения. SD-карта извлечена?\nЗагрузка остановлена, уже "
-    "скопированные файлы сохранены.",
+    "\nФайл исчез или стал короче во время чтения. SD-карта извлечена?\nЗагрузка остановлена, уже скопированные файлы сохранены.",
 };
 constexpr std::string_view kCopyZhHant[] = {
     "正在下載檔案...",
@@ -408,8 +402,7 @@ constexpr std::string_view kCopyPtBr[] = {
     "faltam %1",
     "Copiados: %1   Já baixados: %2   Falhas: %3",
     "\nO disco está cheio.\nO download foi interrompido; os arquivos já copiados são mantidos.",
-    "\nUm arquivo sumiu ou encolheu durante a leitura. O cartão SD foi removido?\nO download foi "
-    "interrompido; os arquivos já copiados são mantidos.",
+    "\nUm arquivo sumiu ou encolheu durante a leitura. O cartão SD foi removido?\nO download foi interrompido; os arquivos já copiados são mantidos.",
 };
 
 }  // namespace
@@ -423,5 +416,7 @@ constexpr TableData kFileCopy =
     MakeTable(kCopyKo, kCopyEn, kCopyJa, kCopyZhHans, kCopyRu, kCopyZhHant, kCopyPtBr);
 static_assert(kFileCopy.rows == rows::file_copy::kRowCount);
 static_assert(AllRowsFilled(kFileCopy));
+
+// clang-format on
 
 }  // namespace direvovu::text_tables

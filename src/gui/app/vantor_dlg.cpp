@@ -22,6 +22,7 @@
 #include "core/settings/texts.h"
 #include "gui/app/export_controller.h"
 #include "gui/app/map_follower.h"
+#include "gui/app/picture_zoom.h"
 #include "gui/app/playback_display.h"
 #include "gui/app/playlist_controller.h"
 #include "gui/map/car_info.h"
@@ -87,8 +88,11 @@ bool CVantorDlg::Initialise(std::string* error) {
   if (!playback_->CreatePlayers(make_player_, control(ctl::kFrontVideo), control(ctl::kRearVideo), error)) {
     return false;
   }
+  front_zoom_ = new PictureZoom(*control(ctl::kFrontVideo), *playback_->front(), this);
+  rear_zoom_ = new PictureZoom(*control(ctl::kRearVideo), *playback_->rear(), this);
   ReloadSettings();
   maps_->StartWatching();
+  ConnectDesktop();
   return true;
 }
 

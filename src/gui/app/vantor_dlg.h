@@ -6,11 +6,13 @@
 #include <QRect>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "core/app/key_map.h"
 #include "core/settings/viewer_settings.h"
 #include "gui/app/card_session.h"
 #include "gui/app/pair_playback.h"
@@ -22,9 +24,17 @@ class QLabel;
 class QMenu;
 class QWidget;
 
+namespace direvovu::platform {
+class ScreenSaverInhibitor;
+}  // namespace direvovu::platform
+
 namespace direvovu::gui {
 
 class CBitmapSlider;
+class ChannelFullScreen;
+class MprisService;
+class PictureZoom;
+struct MediaControls;
 class CCarInfo;
 class ExportController;
 class GraphPanel;
@@ -103,6 +113,8 @@ class CVantorDlg : public QDialog {
   [[nodiscard]] QWidget* control(int id) const;
   [[nodiscard]] QAbstractButton* button(int id) const;
   [[nodiscard]] QLabel* label(int id) const;
+  [[nodiscard]] PictureZoom* zoom(bool front) const { return front ? front_zoom_ : rear_zoom_; }
+  [[nodiscard]] ChannelFullScreen* fullScreen() const { return full_screen_; }
 
  signals:
   // Both channels run after a load (the synchronised start is over).
@@ -134,6 +146,10 @@ class CVantorDlg : public QDialog {
   // vantor_dlg_commands.cpp
   void ConnectCommands();
   void ConnectKeys();
+  // The key map's shortcuts on `owner` (the window, or the full-screen channel).
+  void BindKeys(QWidget* owner);
+  // What each key of the key map does here; a command it lacks has no key.
+  std::map<KeyCommand, std::function<void()>> KeyActions();
   void ConnectPictureMenu();
   void ShowGraph(bool gsensor);
   void OpenEnlargedGraph();
@@ -142,6 +158,13 @@ class CVantorDlg : public QDialog {
   void DestroyCarInfoWindow();
   void CaptureCommand();
   void PrintCommand();
+
+  // vantor_dlg_desktop.cpp
+  void ConnectDesktop();
+  // One channel full screen (F, Shift+F, a double click), and back.
+  void ToggleFullScreen(bool front);
+  void LeaveFullScreen();
+  MediaControls DesktopControls();
 
   // vantor_dlg_playback.cpp
   void ConnectPlayback();
@@ -176,6 +199,14 @@ class CVantorDlg : public QDialog {
   std::unique_ptr<PlaybackDisplay> display_;
   std::unique_ptr<MapFollower> maps_;
   std::unique_ptr<ExportController> export_;
+  // The desktop's media controls and its screen saver; children of the window.
+  MprisService* mpris_ = nullptr;
+  // Zoom into each channel's picture; made with the players.
+  PictureZoom* front_zoom_ = nullptr;
+  PictureZoom* rear_zoom_ = nullptr;
+  // A channel full screen, while it is.
+  ChannelFullScreen* full_screen_ = nullptr;
+  platform::ScreenSaverInhibitor* screen_saver_ = nullptr;
 };
 
 }  // namespace direvovu::gui

@@ -1,0 +1,107 @@
+// The keys people know from other players and the wheel over a picture, in the main
+// window with fake players: each reaches the pair's controller or the picture's zoom.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QWheelEvent>
+
+#include "core/app/main_window_layout.h"
+#include "gui/app/picture_zoom.h"
+#include "gui/controls/bitmap_slider.h"
+#include "main_window_fixture.h"
+
+namespace direvovu::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path& Pair() {
+  static SampleRecordings made;
+  static const fs::path front = made.MakePair("2012-03-14T09:05:07");
+  return front;
+}
+
+class ReadingKeysTest : public MainWindowTest {
+ protected:
+  void Play() {
+    Initialise();
+    StartPair(Pair());
+    if (HasFatalFailure()) return;
+    front_->SetClock(30'000, 60'000);
+    rear_->SetClock(30'000, 60'000);
+    dialog_->show();
+    dialog_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+    log_->clear();
+  }
+  bool Wait(const std::string& call) {
+    return QTest::qWaitFor([&] { return Logged(call); }, 2000);
+  }
+  void Wheel(QWidget* area, int notches, QPoint at) {
+    QWheelEvent wheel(at, area->mapToGlobal(at), {}, {0, notches * 120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(area, &wheel);
+  }
+};
+
+TEST_F(ReadingKeysTest, KeysReachThePairThroughItsController) {
+  Play();
+  ASSERT_FALSE(HasFatalFailure());
+  struct Row {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    std::string call;  // the front player's call it leads to
+  };
+  const std::vector<Row> rows = {
+      {"Shift+Right: a second on", Qt::Key_Right, Qt::ShiftModifier, "front SetTime(31000)"},
+      {"Shift+Left: a second back", Qt::Key_Left, Qt::ShiftModifier, "front SetTime(29000)"},
+      {"Up: a minute on, held inside the recording", Qt::Key_Up, Qt::NoModifier, "front SetTime(59000)"},
+      {"Down: a minute back", Qt::Key_Down, Qt::NoModifier, "front SetTime(0)"},
+      {"M mutes the front", Qt::Key_M, Qt::NoModifier, "front SetMute(true)"},
+      {"] doubles the rate", Qt::Key_BracketRight, Qt::NoModifier, "front SetRate(2)"},
+      {"Backspace: back to 1x", Qt::Key_Backspace, Qt::NoModifier, "front SetRate(1)"},
+      {". pauses a playing pair", Qt::Key_Period, Qt::NoModifier, "front Pause"},
+      {". then steps a frame", Qt::Key_Period, Qt::NoModifier, "front NextFrame"},
+      {", steps back precisely", Qt::Key_Comma, Qt::NoModifier, "front SetTime(30000)"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    front_->SetClock(30'000, 60'000);
+    QTest::keyClick(dialog_.get(), row.key, row.modifiers);
+    EXPECT_TRUE(Wait(row.call));
+    QTest::qWait(250);  // a seek's steps end before the next key
+    log_->clear();
+  }
+  // L sets A, L again B, and the slider shows the span.
+  dialog_->playback().Play({});
+  ASSERT_TRUE(Wait("front Play"));
+  front_->SetClock(12'000, 60'000);
+  QTest::keyClick(dialog_.get(), Qt::Key_L);
+  front_->SetClock(18'000, 60'000);
+  QTest::keyClick(dialog_.get(), Qt::Key_L);
+  EXPECT_EQ(Slider()->loopRange(), (std::pair{2000, 3000}));
+  QTest::keyClick(dialog_.get(), Qt::Key_L);
+  EXPECT_EQ(Slider()->loopRange(), std::nullopt);
+}
+
+// The wheel zooms around the point under the cursor through the player's crop; 0 resets.
+TEST_F(ReadingKeysTest, WheelZoomsThePictureAroundTheCursor) {
+  Play();
+  ASSERT_FALSE(HasFatalFailure());
+  QWidget* front_area = dialog_->control(ctl::kFrontVideo);
+  const QPoint centre(front_area->width() / 2, front_area->height() / 2);
+  Wheel(front_area, 8, centre);
+  EXPECT_EQ(front_->crop(), "320x180+480+270");  // 4x of 1280 x 720, in the middle
+  Wheel(front_area, -4, centre);
+  EXPECT_EQ(front_->crop(), "640x360+320+180");
+  // The top left corner of the picture stays where it is.
+  Wheel(dialog_->control(ctl::kRearVideo), 12, {0, 0});
+  EXPECT_EQ(rear_->crop(), "160x90+0+0");
+  QTest::keyClick(dialog_.get(), Qt::Key_0);
+  EXPECT_EQ(front_->crop(), "");
+  EXPECT_EQ(rear_->crop(), "");
+}
+
+}  // namespace
+}  // namespace direvovu::test

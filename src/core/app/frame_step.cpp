@@ -12,6 +12,7 @@ __extension__ typedef __int128 Wide;  // NOLINT(modernize-use-using): pedantic b
 
 // a * b / c rounded down or up, for non-negative a and positive b, c; 128 bits, since an
 // hour in microseconds times 30000 overflows 64.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a * b / c, as written
 std::int64_t MulDiv(std::int64_t a, std::int64_t b, std::int64_t c, bool up) {
   const Wide product = static_cast<Wide>(a) * b;
   Wide quotient = product / c;

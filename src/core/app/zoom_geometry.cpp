@@ -7,6 +7,7 @@ namespace direvovu {
 namespace {
 
 // The centre of a shown span of `span` (a fraction) within the picture.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the centre, then its span
 double HoldInside(double centre, double span) {
   const double half = span / 2.0;
   return std::clamp(centre, half, 1.0 - half);

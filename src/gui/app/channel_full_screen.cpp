@@ -86,8 +86,10 @@ void ChannelFullScreen::Close() {
 }
 
 void ChannelFullScreen::Swap() {
-  if (inset_ == nullptr || inset_->isHidden()) return;
-  std::swap(large_, inset_);
+  QWidget* inset = inset_.data();
+  if (inset == nullptr || !inset->isVisibleTo(this)) return;
+  inset_ = large_.data();
+  large_ = inset;
   std::swap(large_home_, inset_home_);
   Arrange();
 }

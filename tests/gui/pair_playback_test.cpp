@@ -228,12 +228,13 @@ TEST_F(PairPlaybackTest, FrameStepsMoveBothChannelsToTheSameMoment) {
     for (const bool forward : row.steps) playback_.StepFrame(forward);
     EXPECT_EQ(Take(), row.calls);
     EXPECT_EQ(playback_.PositionUs(), row.position_us);
-    playback_.StopCommand();
+    playback_.Stop(StopKind::Command);
     Take();
   }
   // While a load is pending the keys do nothing.
   ASSERT_TRUE(playback_.Load(Pair()));
   ASSERT_TRUE(playback_.loadPending());
+  Take();
   playback_.StepFrame(true);
   playback_.LoopKey();
   EXPECT_EQ(Take(), Calls{});

@@ -70,6 +70,8 @@ CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, IPromp
 }
 
 CVantorDlg::~CVantorDlg() {
+  // The video areas come home before anything lets go of them.
+  LeaveFullScreen();
   export_->Stop();
   // libvlc's X11 output must let go of the video windows before they are destroyed.
   display_->Stop();
@@ -115,6 +117,7 @@ void CVantorDlg::ApplyViewerSettings(bool language_changed) {
 
 void CVantorDlg::CloseCommand() {
   if (playback_->closed()) return;
+  LeaveFullScreen();
   // A load whose players are on their way to the first pictures finishes that first
   // (bounded); a copy under way is given up.
   if (!playback_->Close()) return;

@@ -113,6 +113,7 @@ void CVantorDlg::ToggleFullScreen(bool front) {
 void CVantorDlg::LeaveFullScreen() {
   if (full_screen_ == nullptr) return;
   full_screen_->Close();
+  // Later: the leave may come from its own key or click.
   full_screen_->deleteLater();
   full_screen_ = nullptr;
   activateWindow();

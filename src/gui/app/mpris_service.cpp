@@ -186,13 +186,13 @@ void MprisPlayerAdaptor::Seek(qlonglong offset) {
     controls().next();
     return;
   }
-  controls().seek_to(std::max<std::int64_t>(target_us, 0) / 1000);
+  controls().seek_to(std::max<std::int64_t>(target_us, 0));
 }
 
 void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& track, qlonglong position) {
   // A position meant for another recording, or outside this one, is ignored.
   if (track != service_->TrackId() || position < 0 || position > controls().length_ms() * 1000) return;
-  controls().seek_to(position / 1000);
+  controls().seek_to(position);
 }
 
 // Only recordings on this machine: the pair's companion is found beside the front file.

@@ -26,7 +26,7 @@ struct MediaControls {
   std::function<void()> stop;
   std::function<void()> next;
   std::function<void()> previous;
-  std::function<void(std::int64_t ms)> seek_to;
+  std::function<void(std::int64_t us)> seek_to;
   std::function<void(double rate)> set_rate;
   std::function<void(int step)> set_volume;       // 0..10
   std::function<void(const QString& path)> open;  // a local recording becomes the play list

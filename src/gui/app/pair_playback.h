@@ -99,8 +99,9 @@ class PairPlayback : public QObject {
   void SetVolume(int step);
   void ToggleMute();
   [[nodiscard]] bool muted() const { return muted_; }
-  // Seeks to a play time (clamped inside the recording), as the slider does.
-  void SeekToMs(std::int64_t target_ms);
+  // Seeks to a play time in microseconds (clamped inside the recording), as the slider
+  // does; a still pair then shows, and reports, the frame at that time.
+  void SeekToUs(std::int64_t target_us);
 
   // --- pair_playback_frames.cpp: reading a moment ---
   // A frame on or back on both channels, which stay on the same moment. A playing pair
@@ -266,6 +267,8 @@ class PairPlayback : public QObject {
   bool muted_ = false;
   // The front's frame while a paused pair steps frames; forgotten once anything else moves it.
   std::optional<std::int64_t> still_frame_;
+  // The frame a seek of a still pair goes to, known exactly while its steps run.
+  std::optional<std::int64_t> seek_frame_;
   AbLoop loop_;
   QTimer* loop_watch_ = nullptr;
   int sync_wait_ms_ = kSyncWaitMs;

@@ -96,11 +96,23 @@ void PairPlayback::WatchLoop() {
   if (const std::optional<std::int64_t> back = LoopJumpMs(loop_, Leading()->GetTime())) SeekTo(*back);
 }
 
-void PairPlayback::SeekToMs(std::int64_t target_ms) {
+void PairPlayback::SeekToUs(std::int64_t target_us) {
   if (loadPending() || !loaded() || !LeadingPlays()) return;
   const std::int64_t length = Leading()->GetLength();
   if (length <= 0) return;
-  SeekTo(NudgedTimeMs(target_ms, length, 0));
+  const FrameRate rate = Leading()->GetFrameRate();
+  const std::int64_t wanted_us = std::max<std::int64_t>(target_us, 0);
+  const std::int64_t target_ms = NudgedTimeMs(wanted_us / 1000, length, 0);
+  // Held inside the recording, or queued behind a running seek: the time is all there is.
+  if (!rate.Known() || target_ms != wanted_us / 1000 || Seeking(state_.phase)) {
+    SeekTo(target_ms);
+    return;
+  }
+  // libvlc takes milliseconds: the frame's own millisecond, so it is neither dropped as
+  // before the target nor taken for the one before.
+  const std::int64_t frame = FrameAt(wanted_us, rate);
+  seek_frame_ = frame;
+  SeekTo(FrameSeekMs(frame, rate));
 }
 
 void PairPlayback::SetRate(float rate) {

@@ -38,7 +38,7 @@ MediaControls CVantorDlg::DesktopControls() {
   c.stop = [this] { StopCommand(); };
   c.next = [this] { playlist_->PlayRowBeside(1); };
   c.previous = [this] { playlist_->PlayRowBeside(-1); };
-  c.seek_to = [this](std::int64_t ms) { playback_->SeekToMs(ms); };
+  c.seek_to = [this](std::int64_t us) { playback_->SeekToUs(us); };
   c.set_rate = [this](double rate) { playback_->SetRate(static_cast<float>(rate)); };
   c.set_volume = [this](int step) {
     settings_.volume_step = step;

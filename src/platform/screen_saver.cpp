@@ -17,41 +17,43 @@ QDBusMessage Call(const char* method) {
 
 ScreenSaverInhibitor::ScreenSaverInhibitor(QObject* parent) : QObject(parent) {}
 
-ScreenSaverInhibitor::~ScreenSaverInhibitor() { Release(); }
+ScreenSaverInhibitor::~ScreenSaverInhibitor() {
+  hold_->wanted = false;
+  Release(*hold_);
+}
 
 void ScreenSaverInhibitor::Hold(bool on) {
-  if (on == wanted_) return;
-  wanted_ = on;
+  Claim& hold = *hold_;
+  if (on == hold.wanted) return;
+  hold.wanted = on;
   if (!on) {
-    Release();
+    Release(hold);
     return;
   }
-  if (asking_ || cookie_) return;
+  if (hold.asking || hold.cookie) return;
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) return;
   QDBusMessage inhibit = Call("Inhibit");
   inhibit << QStringLiteral("DirevOvu") << QStringLiteral("Playing a recording");
-  asking_ = true;
-  auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(inhibit), this);
-  connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
-    call->deleteLater();
-    asking_ = false;
-    const QDBusPendingReply<std::uint32_t> reply = *call;
-    if (!reply.isError()) Answered(reply.value());
-  });
+  hold.asking = true;
+  // No parent: the answer is waited for even when the inhibitor has gone meanwhile.
+  auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(inhibit));
+  QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                   [shared = hold_](QDBusPendingCallWatcher* call) {
+                     call->deleteLater();
+                     shared->asking = false;
+                     const QDBusPendingReply<std::uint32_t> reply = *call;
+                     if (reply.isError()) return;
+                     shared->cookie = reply.value();
+                     if (!shared->wanted) Release(*shared);
+                   });
 }
 
-void ScreenSaverInhibitor::Answered(std::uint32_t cookie) {
-  cookie_ = cookie;
-  // Let go while the answer was on its way.
-  if (!wanted_) Release();
-}
-
-void ScreenSaverInhibitor::Release() {
-  if (!cookie_) return;
+void ScreenSaverInhibitor::Release(Claim& hold) {
+  if (!hold.cookie) return;
   QDBusMessage uninhibit = Call("UnInhibit");
-  uninhibit << *cookie_;
-  cookie_.reset();
+  uninhibit << *hold.cookie;
+  hold.cookie.reset();
   // Nobody waits for the answer; a bus that went away takes the hold with it anyway.
   QDBusConnection::sessionBus().send(uninhibit);
 }

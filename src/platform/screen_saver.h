@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace direvovu::platform {
@@ -14,7 +15,8 @@ inline constexpr char kScreenSaverInterface[] = "org.freedesktop.ScreenSaver";
 
 // Keeps the screen on while a recording plays: Inhibit when held, UnInhibit with the
 // cookie when let go. The calls do not block; without a session bus or a screen saver on
-// it nothing happens, and a let-go that comes before the answer is sent once it arrives.
+// it nothing happens. A let-go that comes before the answer, even the inhibitor's end,
+// gives the cookie back once the answer arrives.
 class ScreenSaverInhibitor : public QObject {
   Q_OBJECT
 
@@ -26,15 +28,18 @@ class ScreenSaverInhibitor : public QObject {
 
   // Held while `on`; calling it again with the same value does nothing.
   void Hold(bool on);
-  [[nodiscard]] bool held() const { return wanted_; }
+  [[nodiscard]] bool held() const { return hold_->wanted; }
 
  private:
-  void Answered(std::uint32_t cookie);
-  void Release();
+  // Shared with an Inhibit call on its way, which may outlive the inhibitor.
+  struct Claim {
+    bool wanted = false;
+    bool asking = false;
+    std::optional<std::uint32_t> cookie;
+  };
+  static void Release(Claim& hold);
 
-  bool wanted_ = false;
-  bool asking_ = false;
-  std::optional<std::uint32_t> cookie_;
+  std::shared_ptr<Claim> hold_ = std::make_shared<Claim>();
 };
 
 }  // namespace direvovu::platform

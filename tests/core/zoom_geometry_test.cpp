@@ -36,16 +36,16 @@ TEST(ZoomGeometry, ZoomHoldsThePointUnderTheCursorAndStaysInThePicture) {
   const ZoomView whole;
   const std::vector<Row> rows = {
       {"whole picture has no crop", whole, 0, 0.5, 0.5, ""},
-      {"2x around the centre", whole, 4, 0.5, 0.5, "640x360+320+180"},
-      {"4x around the centre", whole, 8, 0.5, 0.5, "320x180+480+270"},
-      {"8x is the most", whole, 20, 0.5, 0.5, "160x90+560+315"},
+      {"2x around the centre", whole, 4, 0.5, 0.5, "960x540+320+180"},
+      {"4x around the centre", whole, 8, 0.5, 0.5, "800x450+480+270"},
+      {"8x is the most", whole, 20, 0.5, 0.5, "720x405+560+315"},
       {"4x at the top left corner keeps the corner", whole, 8, 0.0, 0.0, "320x180+0+0"},
-      {"4x at the bottom right corner", whole, 8, 1.0, 1.0, "320x180+960+540"},
-      // The point a quarter in stays a quarter in: 320 + 0.25 * 320 = 400 = 0.25 * 1280 + ...
-      {"4x a quarter in", whole, 8, 0.25, 0.25, "320x180+240+135"},
+      {"4x at the bottom right corner", whole, 8, 1.0, 1.0, "1280x720+960+540"},
+      // The point a quarter in, (320, 180), stays a quarter into the view: 240 + 320 / 4 = 320.
+      {"4x a quarter in", whole, 8, 0.25, 0.25, "560x315+240+135"},
       {"out again to 1x", ZoomView{8, 0.2, 0.2}, -8, 0.3, 0.3, ""},
       {"out past 1x stays at 1x", whole, -3, 0.5, 0.5, ""},
-      {"a cursor outside counts as the edge", whole, 8, 1.7, -0.4, "320x180+960+0"},
+      {"a cursor outside counts as the edge", whole, 8, 1.7, -0.4, "1280x180+960+0"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -74,9 +74,9 @@ TEST(ZoomGeometry, PanFollowsThePointerAndStopsAtTheEdges) {
   };
   const std::vector<Row> rows = {
       // Dragging right by a quarter of the view shows what was left of it.
-      {"drag right shows the left", at4, 0.25, 0.0, "320x180+400+270"},
-      {"drag up shows what is below", at4, 0.0, -0.5, "320x180+480+360"},
-      {"no further than the edge", at4, 10.0, -10.0, "320x180+0+540"},
+      {"drag right shows the left", at4, 0.25, 0.0, "720x450+400+270"},
+      {"drag up shows what is below", at4, 0.0, -0.5, "800x540+480+360"},
+      {"no further than the edge", at4, 10.0, -10.0, "320x720+0+540"},
       {"a whole picture does not pan", ZoomView{}, 0.3, 0.3, ""},
   };
   for (const Row& row : rows) {

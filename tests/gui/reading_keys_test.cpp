@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "core/app/main_window_layout.h"
+#include "gui/app/channel_full_screen.h"
 #include "gui/app/picture_zoom.h"
 #include "gui/controls/bitmap_slider.h"
 #include "main_window_fixture.h"
@@ -96,15 +97,35 @@ TEST_F(ReadingKeysTest, WheelZoomsThePictureAroundTheCursor) {
   // bottom right corner is past the picture's, so counts as it.
   QWidget* front_area = dialog_->control(ctl::kFrontVideo);
   Wheel(front_area, 8, {437, 328});
-  EXPECT_EQ(front_->crop(), "320x180+960+540");  // 4x, the bottom right corner held
+  EXPECT_EQ(front_->crop(), "1280x720+960+540");  // 4x, the bottom right corner held
   Wheel(front_area, -4, {437, 328});
-  EXPECT_EQ(front_->crop(), "640x360+640+360");
+  EXPECT_EQ(front_->crop(), "1280x720+640+360");
   // Above the picture counts as its top edge.
   Wheel(dialog_->control(ctl::kRearVideo), 12, {0, 0});
   EXPECT_EQ(rear_->crop(), "160x90+0+0");
   QTest::keyClick(dialog_.get(), Qt::Key_0);
   EXPECT_EQ(front_->crop(), "");
   EXPECT_EQ(rear_->crop(), "");
+}
+
+// F and Shift+F show a channel full screen, Escape brings it back; the players are
+// neither stopped nor opened again on the way.
+TEST_F(ReadingKeysTest, FullScreenKeysKeepThePairPlaying) {
+  Play();
+  ASSERT_FALSE(HasFatalFailure());
+  for (const bool front : {true, false}) {
+    QWidget* area = dialog_->control(front ? ctl::kFrontVideo : ctl::kRearVideo);
+    QTest::keyClick(dialog_.get(), Qt::Key_F, front ? Qt::NoModifier : Qt::ShiftModifier);
+    ASSERT_NE(dialog_->fullScreen(), nullptr);
+    EXPECT_EQ(dialog_->fullScreen()->large(), area);
+    QTest::keyClick(dialog_->fullScreen(), Qt::Key_Escape);
+    EXPECT_EQ(dialog_->fullScreen(), nullptr);
+    EXPECT_EQ(area->parentWidget(), dialog_.get());
+    dialog_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+  }
+  EXPECT_EQ(Count("front Stop") + Count("front Open") + Count("rear Stop") + Count("rear Open"), 0);
+  EXPECT_EQ(dialog_->playback().state(), PlaybackState::Playing);
 }
 
 }  // namespace

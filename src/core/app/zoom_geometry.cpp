@@ -74,8 +74,8 @@ PixelRect VisibleCrop(const ZoomView& view, int picture_width, int picture_heigh
 std::string CropGeometry(const ZoomView& view, int picture_width, int picture_height) {
   if (!view.Zoomed() || picture_width <= 0 || picture_height <= 0) return {};
   const PixelRect crop = VisibleCrop(view, picture_width, picture_height);
-  return std::to_string(crop.width) + "x" + std::to_string(crop.height) + "+" + std::to_string(crop.x) + "+" +
-         std::to_string(crop.y);
+  return std::to_string(crop.x + crop.width) + "x" + std::to_string(crop.y + crop.height) + "+" +
+         std::to_string(crop.x) + "+" + std::to_string(crop.y);
 }
 
 }  // namespace direvovu

@@ -44,7 +44,8 @@ ZoomView Pan(const ZoomView& view, double dx, double dy);
 // The picture's pixels shown, for a picture of width x height.
 PixelRect VisibleCrop(const ZoomView& view, int picture_width, int picture_height);
 
-// libvlc's crop geometry for that part, "WxH+X+Y"; empty for the whole picture.
+// libvlc's crop geometry for that part; empty for the whole picture. libvlc 3 reads
+// "AxB+X+Y" as the part from (X, Y) to (A, B), its far corner, not its size.
 std::string CropGeometry(const ZoomView& view, int picture_width, int picture_height);
 
 }  // namespace direvovu

@@ -84,6 +84,9 @@ class CVantorDlg : public QDialog {
   void RateDownCommand();
   void VolumeUpCommand();
   void VolumeDownCommand();
+  // One channel full screen (F, Shift+F, a double click on it), or back when one is.
+  void ToggleFullScreen(bool front);
+  void LeaveFullScreen();
 
   // Close button: saves the volume, stops every timer and both players, releases them
   // and deletes the working copies, then ends the dialog. A copy under way is given up;
@@ -161,9 +164,6 @@ class CVantorDlg : public QDialog {
 
   // vantor_dlg_desktop.cpp
   void ConnectDesktop();
-  // One channel full screen (F, Shift+F, a double click), and back.
-  void ToggleFullScreen(bool front);
-  void LeaveFullScreen();
   MediaControls DesktopControls();
 
   // vantor_dlg_playback.cpp

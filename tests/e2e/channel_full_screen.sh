@@ -25,10 +25,11 @@ echo "$geometry" | grep -q "Geometry: 1280x1024" || fail "full screen is not the
 echo "$geometry" | grep -q "Position: 0,0" || fail "full screen is not at the corner: $geometry"
 import -window root "$whole"
 
-# Eight wheel notches (button 4) over a detail of the picture: 4x.
-xdotool mousemove 420 420
-for _ in 1 2 3 4 5 6 7 8; do xdotool click 4; done
-sleep 1
+# Eight wheel notches (button 4) over a detail of the picture, the camera's own line of
+# text: 4x.
+xdotool mousemove 300 850
+xdotool click --repeat 8 --delay 40 4
+sleep 0.5
 import -window root "$shot"
 check_picture "$shot"
 # The band is there while the mouse moves: white text along the bottom.

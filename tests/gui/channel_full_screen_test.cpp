@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 
@@ -65,10 +64,9 @@ TEST(ChannelFullScreen, TakesTheAreasAndGivesThemBack) {
   // The band hides two seconds after the mouse last moved, and comes back with it.
   QTest::qWait(gui::ChannelFullScreen::kBandHideMs + 200);
   EXPECT_FALSE(full.bandShown());
-  QMouseEvent move(QEvent::MouseMove, QPointF(50, 50), QPointF(50, 50), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
-  QCoreApplication::sendEvent(&full, &move);
-  EXPECT_TRUE(full.bandShown());
+  // Over the picture, as the mouse moves with no button down.
+  QTest::mouseMove(full.windowHandle(), full.large()->geometry().topLeft() + QPoint(40, 40));
+  EXPECT_TRUE(QTest::qWaitFor([&full] { return full.bandShown(); }, 500));
   QTest::keyClick(&full, Qt::Key_Escape);
   EXPECT_EQ(leaves, 1);
 
@@ -78,6 +76,7 @@ TEST(ChannelFullScreen, TakesTheAreasAndGivesThemBack) {
   EXPECT_EQ(front->geometry(), QRect(34, 70, 437, 328));
   EXPECT_EQ(rear->geometry(), QRect(479, 70, 437, 328));
   EXPECT_FALSE(front->isHidden());
+  EXPECT_FALSE(front->hasMouseTracking());
   EXPECT_FALSE(full.isVisible());
 }
 

@@ -41,8 +41,11 @@ ChannelFullScreen::~ChannelFullScreen() { Close(); }
 void ChannelFullScreen::Take(QWidget* area, Home* home) {
   home->parent = area->parentWidget();
   home->geometry = area->geometry();
+  home->tracking = area->hasMouseTracking();
   const bool shown = area->isVisibleTo(area->parentWidget());
   area->setParent(this);
+  // A mouse moving over the pictures brings the band back.
+  area->setMouseTracking(true);
   area->installEventFilter(this);
   area->setVisible(shown);
 }
@@ -52,6 +55,7 @@ void ChannelFullScreen::Return(QWidget* area, const Home& home) {
   const bool shown = !area->isHidden();
   area->setParent(home.parent);
   area->setGeometry(home.geometry);
+  area->setMouseTracking(home.tracking);
   area->setVisible(shown);
 }
 

@@ -54,6 +54,7 @@ class ChannelFullScreen : public QWidget {
   struct Home {
     QPointer<QWidget> parent;
     QRect geometry;
+    bool tracking = false;
   };
   void Take(QWidget* area, Home* home);
   static void Return(QWidget* area, const Home& home);

@@ -3,15 +3,21 @@
 // it the previous-frame step, a one-second seek of the still pair, and the pictures the
 // players lost while a channel went full screen and back.
 //   frame_step FRONT_RECORDING [STEPS]     (under a display: xvfb-run)
-// A channel shows its next frame when its player's time has moved. The key's work is the
-// controller's StepFrame, which the key calls and nothing else.
+// A channel shows its next frame when its video area on the screen has changed (grabbed
+// from the X server every turn, a few milliseconds each; the test picture moves every
+// frame). The key's work is the controller's StepFrame, which the key calls and nothing
+// else.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -19,6 +25,7 @@
 #include <vector>
 
 #include "bench_timing.h"
+#include "core/app/main_window_layout.h"
 #include "gui/app/dialog_prompts.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/map/web_engine.h"
@@ -29,7 +36,6 @@ namespace {
 namespace fs = std::filesystem;
 using direvovu::Channel;
 using direvovu::ChannelPlayer;
-using direvovu::IChannelPlayer;
 using direvovu::bench::Median;
 using direvovu::gui::CVantorDlg;
 
@@ -53,18 +59,21 @@ void Settle(int ms) {
   Until([&] { return clock.elapsed() >= ms; }, ms + 100);
 }
 
-// Both players' times moved from where they were; the clock starts at `work`.
-double TimeToMove(const std::vector<IChannelPlayer*>& players, const std::function<void()>& work) {
-  std::vector<std::int64_t> before;
-  for (const IChannelPlayer* player : players) before.push_back(player->GetTime());
+QImage Grab(QWidget* area) { return area->screen()->grabWindow(area->winId()).toImage(); }
+
+// Every area shows another picture than before `work`; the milliseconds from `work` on.
+double TimeToShow(const std::vector<QWidget*>& areas, const std::function<void()>& work) {
+  std::vector<QImage> before;
+  for (QWidget* area : areas) before.push_back(Grab(area));
   QElapsedTimer clock;
   clock.start();
   work();
+  std::vector<bool> changed(areas.size(), false);
   const double waited = Until([&] {
-    for (std::size_t i = 0; i < players.size(); ++i) {
-      if (players[i]->GetTime() == before[i]) return false;
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+      if (!changed[i]) changed[i] = Grab(areas[i]) != before[i];
     }
-    return true;
+    return std::all_of(changed.begin(), changed.end(), [](bool c) { return c; });
   });
   return waited < 0 ? -1 : static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
@@ -87,7 +96,7 @@ std::vector<double> LibvlcAlone(const fs::path& front, int steps) {
   player.Pause();
   Settle(500);
   for (int i = 0; i < steps; ++i) {
-    ms.push_back(TimeToMove({&player}, [&] { player.NextFrame(); }));
+    ms.push_back(TimeToShow({&window}, [&] { player.NextFrame(); }));
     Settle(100);
   }
   player.Release();
@@ -118,7 +127,8 @@ ViewerFigures Viewer(const fs::path& front, const fs::path& root, int steps) {
   if (Until([&] { return started; }, 30000) < 0) return figures;
   Settle(1500);
   auto& playback = dialog.playback();
-  const std::vector<IChannelPlayer*> both{playback.front(), playback.rear()};
+  const std::vector<QWidget*> both{dialog.control(direvovu::ctl::kFrontVideo),
+                                   dialog.control(direvovu::ctl::kRearVideo)};
 
   // The pictures lost while the front goes full screen and comes back.
   const int lost_front = playback.front()->LostPictures();
@@ -133,15 +143,15 @@ ViewerFigures Viewer(const fs::path& front, const fs::path& root, int steps) {
   playback.Pause();
   Settle(800);
   for (int i = 0; i < steps; ++i) {
-    figures.forward.push_back(TimeToMove(both, [&] { playback.StepFrame(true); }));
+    figures.forward.push_back(TimeToShow(both, [&] { playback.StepFrame(true); }));
     Settle(100);
   }
   for (int i = 0; i < steps; ++i) {
-    figures.back.push_back(TimeToMove(both, [&] { playback.StepFrame(false); }));
+    figures.back.push_back(TimeToShow(both, [&] { playback.StepFrame(false); }));
     Settle(100);
   }
   for (int i = 0; i < 5; ++i) {
-    figures.seek.push_back(TimeToMove(both, [&] { playback.SeekToUs(playback.PositionUs() + 1'000'000); }));
+    figures.seek.push_back(TimeToShow(both, [&] { playback.SeekToUs(playback.PositionUs() + 1'000'000); }));
     Settle(300);
   }
   dialog.CloseCommand();

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/settings/text_rows.h"
+#include "core/settings/texts.h"
+
 namespace direvovu {
 namespace {
 
@@ -75,6 +78,9 @@ TEST(KeyMap, EveryKeyHasOneCommandAndEveryCommandAKey) {
     }
   }
   EXPECT_EQ(commands.size(), static_cast<std::size_t>(KeyCommand::Export) + 1);
+  // The key sheet says what each does, one row a binding after its title.
+  EXPECT_EQ(static_cast<std::size_t>(TextRowCount(TextTable::KeySheet)),
+            rows::key_sheet::kFirstBinding + KeyBindings().size());
 }
 
 }  // namespace

@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTableWidget>
 #include <QTest>
 #include <QWheelEvent>
 
+#include "core/app/key_map.h"
 #include "core/app/main_window_layout.h"
+#include "core/settings/texts.h"
 #include "gui/app/channel_full_screen.h"
+#include "gui/app/key_sheet_dlg.h"
 #include "gui/app/picture_zoom.h"
 #include "gui/controls/bitmap_slider.h"
 #include "main_window_fixture.h"
@@ -126,6 +130,29 @@ TEST_F(ReadingKeysTest, FullScreenKeysKeepThePairPlaying) {
   }
   EXPECT_EQ(Count("front Stop") + Count("front Open") + Count("rear Stop") + Count("rear Open"), 0);
   EXPECT_EQ(dialog_->playback().state(), PlaybackState::Playing);
+}
+
+// F1 and ? open the sheet of keys in the current language, one sheet however often.
+TEST_F(ReadingKeysTest, KeySheetListsEveryKeyInTheCurrentLanguage) {
+  Play();
+  ASSERT_FALSE(HasFatalFailure());
+  const int language = CurrentLanguage();
+  SetCurrentLanguage(kRussian);
+  QTest::keyClick(dialog_.get(), Qt::Key_F1);
+  QDialog* sheet = dialog_->keySheet();
+  ASSERT_NE(sheet, nullptr);
+  EXPECT_TRUE(sheet->isVisible());
+  EXPECT_EQ(sheet->windowTitle(), QStringLiteral("Клавиши"));
+  const auto* table = static_cast<gui::CKeySheetDlg*>(sheet)->table();
+  ASSERT_EQ(table->rowCount(), static_cast<int>(KeyBindings().size()));
+  EXPECT_EQ(table->item(8, 0)->text(), QStringLiteral("."));
+  EXPECT_EQ(table->item(8, 1)->text(), QStringLiteral("Следующий кадр (на паузе)"));
+  EXPECT_EQ(table->item(static_cast<int>(KeyBindings().size()) - 1, 0)->text(), QStringLiteral("F1, ?"));
+  dialog_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+  QTest::keyClick(dialog_.get(), Qt::Key_Question, Qt::ShiftModifier);
+  EXPECT_EQ(dialog_->keySheet(), sheet);
+  SetCurrentLanguage(language);
 }
 
 }  // namespace

@@ -326,4 +326,11 @@ inline constexpr int kPictureMenu = 21;
 inline constexpr int kRowCount = 22;
 }  // namespace export_window
 
+// The sheet of keys: its title, then one row for each binding of the key map, in its order.
+namespace key_sheet {
+inline constexpr int kTitle = 0;
+inline constexpr int kFirstBinding = 1;
+inline constexpr int kRowCount = 30;
+}  // namespace key_sheet
+
 }  // namespace direvovu::rows

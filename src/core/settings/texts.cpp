@@ -35,6 +35,7 @@ constexpr std::array<TableEntry, kTextTableCount> kTables{{
     {&text_tables::kEventReport, "event"},
     {&text_tables::kProgramTexts, "program"},
     {&text_tables::kExportWindow, "export"},
+    {&text_tables::kKeySheet, "keys"},
 }};
 
 // Stored as given; read through ValidLanguage. Atomic because the copy worker

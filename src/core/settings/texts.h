@@ -39,8 +39,9 @@ enum class TextTable : int {
   EventReport,      // "Event Report" ... "Print"
   ProgramTexts,     // texts of no one window: print failures, file dialogs, start-up, offline map
   ExportWindow,     // "Export Incident" ... the export's progress and end
+  KeySheet,         // "Keys" and what each key does
 };
-inline constexpr int kTextTableCount = 19;
+inline constexpr int kTextTableCount = 20;
 
 // Number of rows of a table (the same in every language).
 int TextRowCount(TextTable table);

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QStringList>
 
@@ -87,6 +88,8 @@ class CVantorDlg : public QDialog {
   // One channel full screen (F, Shift+F, a double click on it), or back when one is.
   void ToggleFullScreen(bool front);
   void LeaveFullScreen();
+  // The sheet of every key (F1, ?), one at a time, beside the window.
+  void KeySheetCommand();
 
   // Close button: saves the volume, stops every timer and both players, releases them
   // and deletes the working copies, then ends the dialog. A copy under way is given up;
@@ -118,6 +121,7 @@ class CVantorDlg : public QDialog {
   [[nodiscard]] QLabel* label(int id) const;
   [[nodiscard]] PictureZoom* zoom(bool front) const { return front ? front_zoom_ : rear_zoom_; }
   [[nodiscard]] ChannelFullScreen* fullScreen() const { return full_screen_; }
+  [[nodiscard]] QDialog* keySheet() const { return key_sheet_; }
 
  signals:
   // Both channels run after a load (the synchronised start is over).
@@ -206,6 +210,8 @@ class CVantorDlg : public QDialog {
   PictureZoom* rear_zoom_ = nullptr;
   // A channel full screen, while it is.
   ChannelFullScreen* full_screen_ = nullptr;
+  // The sheet of keys while it is open.
+  QPointer<QDialog> key_sheet_;
   platform::ScreenSaverInhibitor* screen_saver_ = nullptr;
 };
 

@@ -164,6 +164,7 @@ std::map<KeyCommand, std::function<void()>> CVantorDlg::KeyActions() {
       {K::NextRow, [this] { playlist_->PlayRowBeside(1); }},
       {K::PreviousRow, [this] { playlist_->PlayRowBeside(-1); }},
       {K::Capture, [this] { CaptureCommand(); }},
+      {K::KeySheet, [this] { KeySheetCommand(); }},
       {K::FullScreenFront, [this] { ToggleFullScreen(true); }},
       {K::FullScreenRear, [this] { ToggleFullScreen(false); }},
       {K::ZoomReset,

@@ -7,6 +7,7 @@
 
 #include "core/app/main_window_layout.h"
 #include "gui/app/channel_full_screen.h"
+#include "gui/app/key_sheet_dlg.h"
 #include "gui/app/picture_zoom.h"
 
 #include "gui/app/mpris_service.h"
@@ -108,6 +109,17 @@ void CVantorDlg::ToggleFullScreen(bool front) {
   BindKeys(full_screen_);
   connect(full_screen_, &ChannelFullScreen::leaveRequested, this, &CVantorDlg::LeaveFullScreen);
   full_screen_->Open(large, inset, screen() != nullptr ? screen()->geometry() : QRect(0, 0, 1280, 1024));
+}
+
+void CVantorDlg::KeySheetCommand() {
+  if (playback_->closed()) return;
+  if (key_sheet_ == nullptr) {
+    key_sheet_ = new CKeySheetDlg(this);
+    key_sheet_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  key_sheet_->show();
+  key_sheet_->raise();
+  key_sheet_->activateWindow();
 }
 
 void CVantorDlg::LeaveFullScreen() {

@@ -77,5 +77,6 @@ extern const TableData kMessages;
 extern const TableData kEventReport;
 extern const TableData kProgramTexts;
 extern const TableData kExportWindow;
+extern const TableData kKeySheet;
 
 }  // namespace direvovu::text_tables

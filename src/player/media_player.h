@@ -111,8 +111,9 @@ class IChannelPlayer : public QObject {
   [[nodiscard]] virtual FrameRate GetFrameRate() const = 0;
   // Shows the next frame and holds there (a playing player pauses first).
   virtual void NextFrame() = 0;
-  // Shows only this part of the decoded picture, "WxH+X+Y" in its own pixels, enlarged
-  // to the video area; empty shows the whole picture. Snapshots keep the whole frame.
+  // Shows only this part of the decoded picture (libvlc's crop geometry, zoom_geometry.h),
+  // enlarged to the video area; empty shows the whole picture. Snapshots keep the whole
+  // frame.
   virtual void SetCropGeometry(const std::string& geometry) = 0;
   // Pictures the video output dropped since the media was opened (late or lost).
   [[nodiscard]] virtual int LostPictures() const = 0;

@@ -3,7 +3,8 @@
 # with the front picture and the rear as an inset, the wheel zooms 4x into the decoded
 # picture around the cursor (a screenshot is kept under the build folder), the readout
 # band hides two seconds after the mouse last moved, and Escape brings the window back
-# with both channels still playing, never reloaded.
+# with both channels still playing, never reloaded. F1 then shows the sheet of keys
+# (another screenshot).
 if [ "${DIREVOVU_DESKTOP_BUS:-}" != 1 ]; then
   DIREVOVU_DESKTOP_BUS=1 exec dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
@@ -13,6 +14,7 @@ viewer_env
 "$sample" recording --out "$tmp/rec" --size 1280x720 --start 2012-03-14T09:00:00 --seconds 30 --seed 3 >/dev/null
 shot=$(fresh_screenshot channel_full_screen_zoom4x.png)
 whole=$(fresh_screenshot channel_full_screen.png)
+sheet=$(fresh_screenshot key_sheet.png)
 
 start_viewer "$tmp/rec/drf0_20120314_090000.mp4"
 wait_for 60 status_is Playing || fail "never Playing on the bus"
@@ -48,6 +50,12 @@ status_is Playing || fail "the pair stopped across the change"
 sleep 1
 after=$(position)
 [ "$after" -gt "$before" ] || fail "the pair did not play on: $before -> $after"
+xdotool key --clearmodifiers F1
+sleep 1
+geometry=$(xdotool getwindowfocus getwindowgeometry)
+echo "$geometry" | grep -q "Geometry: 947x750" && fail "F1 showed no sheet"
+import -window root "$sheet"
+check_picture "$sheet"
 quit_viewer
-echo "screenshots: $whole $shot"
+echo "screenshots: $whole $shot $sheet"
 echo "PASS"

@@ -37,6 +37,7 @@ CKeySheetDlg::CKeySheetDlg(QWidget* parent) : QDialog(parent) {
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::NoSelection);
   table_->setShowGrid(false);
+  table_->setFocusPolicy(Qt::NoFocus);  // nothing to pick: no cell looks chosen
   for (std::size_t i = 0; i < bindings.size(); ++i) {
     const int row = static_cast<int>(i);
     table_->setItem(row, 0, new QTableWidgetItem(KeysText(bindings[i])));

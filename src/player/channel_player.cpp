@@ -8,7 +8,6 @@
 #include <fstream>
 #include <system_error>
 
-
 namespace direvovu {
 namespace {
 
@@ -108,6 +107,7 @@ PlayerResult ChannelPlayer::Open(const std::filesystem::path& file) {
   AttachEvents();
   ApplyDrawable();
   ApplyAudio();
+  SetCropGeometry(crop_);
   return PlayerResult::Success();
 }
 
@@ -341,18 +341,39 @@ int ChannelPlayer::VideoHeight() const {
 }
 
 int ChannelPlayer::GetFps() const {
-  if (media_ == nullptr) return 0;
+  const FrameRate rate = GetFrameRate();
+  return rate.Known() ? static_cast<int>(rate.num / rate.den) : 0;
+}
+
+FrameRate ChannelPlayer::GetFrameRate() const {
+  if (media_ == nullptr) return {0, 1};
   libvlc_media_track_t** tracks = nullptr;
   const unsigned count = libvlc_media_tracks_get(media_, &tracks);
-  int fps = 0;
-  for (unsigned i = 0; i < count && fps == 0; ++i) {
+  FrameRate rate{0, 1};
+  for (unsigned i = 0; i < count && !rate.Known(); ++i) {
     const libvlc_media_track_t* track = tracks[i];
     if (track->i_type == libvlc_track_video && track->video->i_frame_rate_den != 0) {
-      fps = static_cast<int>(track->video->i_frame_rate_num / track->video->i_frame_rate_den);
+      rate = {track->video->i_frame_rate_num, track->video->i_frame_rate_den};
     }
   }
   if (tracks != nullptr) libvlc_media_tracks_release(tracks, count);
-  return fps;
+  return rate;
+}
+
+void ChannelPlayer::NextFrame() {
+  if (player_ != nullptr && IsPlaying()) libvlc_media_player_next_frame(player_);
+}
+
+void ChannelPlayer::SetCropGeometry(const std::string& geometry) {
+  crop_ = geometry;
+  if (player_ != nullptr) libvlc_video_set_crop_geometry(player_, crop_.empty() ? nullptr : crop_.c_str());
+}
+
+int ChannelPlayer::LostPictures() const {
+  if (media_ == nullptr) return 0;
+  libvlc_media_stats_t stats{};
+  if (libvlc_media_get_stats(media_, &stats) == 0) return 0;
+  return stats.i_lost_pictures;
 }
 
 void ChannelPlayer::ToggleFullscreen() {

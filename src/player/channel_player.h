@@ -73,6 +73,10 @@ class ChannelPlayer final : public IChannelPlayer {
   [[nodiscard]] int VideoWidth() const override;
   [[nodiscard]] int VideoHeight() const override;
   [[nodiscard]] int GetFps() const override;
+  [[nodiscard]] FrameRate GetFrameRate() const override;
+  void NextFrame() override;
+  void SetCropGeometry(const std::string& geometry) override;
+  [[nodiscard]] int LostPictures() const override;
 
   // Only meaningful with a window of the player's own; the viewer embeds its video.
   void ToggleFullscreen();
@@ -98,6 +102,7 @@ class ChannelPlayer final : public IChannelPlayer {
   libvlc_media_t* media_ = nullptr;
   std::filesystem::path file_;
   std::uintptr_t drawable_ = 0;
+  std::string crop_;
   bool mute_ = false;
   int volume_step_ = 5;
   bool attached_ = false;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/app/frame_step.h"
 #include "core/limits.h"
 
 namespace direvovu {
@@ -106,6 +107,16 @@ class IChannelPlayer : public QObject {
   [[nodiscard]] virtual int VideoWidth() const = 0;  // pixels, 0 when unknown
   [[nodiscard]] virtual int VideoHeight() const = 0;
   [[nodiscard]] virtual int GetFps() const = 0;  // whole frames per second, 0 when unknown
+  // The video's frame rate as the stream gives it; unknown (0) before it is known.
+  [[nodiscard]] virtual FrameRate GetFrameRate() const = 0;
+  // Shows the next frame and holds there (a playing player pauses first).
+  virtual void NextFrame() = 0;
+  // Shows only this part of the decoded picture (libvlc's crop geometry, zoom_geometry.h),
+  // enlarged to the video area; empty shows the whole picture. Snapshots keep the whole
+  // frame.
+  virtual void SetCropGeometry(const std::string& geometry) = 0;
+  // Pictures the video output dropped since the media was opened (late or lost).
+  [[nodiscard]] virtual int LostPictures() const = 0;
 
  signals:
   // The media started playing; once per Open or Stop (a resume after Pause is not

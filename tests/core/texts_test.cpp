@@ -77,7 +77,7 @@ TEST_F(TextsTest, TablesHaveTheirRowCounts) {
       {TextTable::PasswordReentry, 3}, {TextTable::FileCopy, 9},       {TextTable::ProgramInfo, 5},
       {TextTable::RecordingKinds, 13}, {TextTable::DrivingLog, 19},    {TextTable::MainWindow, 38},
       {TextTable::Messages, 45},       {TextTable::EventReport, 8},    {TextTable::ProgramTexts, 26},
-      {TextTable::ExportWindow, 22},   {TextTable::LibraryWindow, 35},
+      {TextTable::ExportWindow, 22},   {TextTable::LibraryWindow, 35}, {TextTable::KeySheet, 31},
   };
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(kTextTableCount));
   for (const auto& [table, rows] : expected) EXPECT_EQ(TextRowCount(table), rows) << TextTableName(table);

@@ -18,10 +18,10 @@ echo "$out" | grep -xF "messages${tab}30${tab}\\nSearching SD device.\\n\\nPleas
 
 # Every table, in order, one line per row.
 tables=$("$cli" texts --tables)
-[ "$(echo "$tables" | wc -l)" -eq 20 ]
+[ "$(echo "$tables" | wc -l)" -eq 21 ]
 [ "$(echo "$tables" | head -1)" = buttons ]
 echo "$tables" | grep -x messages >/dev/null
-[ "$("$cli" texts --language 0 | wc -l)" -eq 341 ]
+[ "$("$cli" texts --language 0 | wc -l)" -eq 372 ]
 [ "$("$cli" texts --language 0 | cut -f1 | uniq)" = "$tables" ]
 
 "$cli" texts --help | grep -- '--language' >/dev/null

@@ -70,6 +70,10 @@ class PictureFakePlayer : public IChannelPlayer {
   int VideoWidth() const override { return 320; }
   int VideoHeight() const override { return 180; }
   int GetFps() const override { return 30; }
+  FrameRate GetFrameRate() const override { return {30, 1}; }
+  void NextFrame() override { time_ms_ += 33; }
+  void SetCropGeometry(const std::string& /*geometry*/) override {}
+  int LostPictures() const override { return 0; }
 
   void SetState(PlayerState state) { state_ = state; }
   int plays() const { return plays_; }

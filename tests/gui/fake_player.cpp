@@ -104,6 +104,19 @@ void FakePlayer::SetTime(std::int64_t ms) {
   time_ms_ = ms;
 }
 
+void FakePlayer::NextFrame() {
+  Record("NextFrame");
+  if (!IsPlaying()) return;
+  state_ = PlayerState::kPaused;
+  const std::int64_t frame = FrameAt(time_ms_ * 1000, frame_rate_) + 1;
+  time_ms_ = std::min(FrameStartUs(frame, frame_rate_) / 1000, length_ms_);
+}
+
+void FakePlayer::SetCropGeometry(const std::string& geometry) {
+  Record("SetCropGeometry(" + geometry + ")");
+  crop_ = geometry;
+}
+
 bool FakePlayer::TakeSnapshot(const std::filesystem::path& file) {
   Record("TakeSnapshot");
   if (!IsPlaying()) return false;

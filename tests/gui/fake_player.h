@@ -65,7 +65,16 @@ class FakePlayer final : public IChannelPlayer {
   int GetVolume() const override { return volume_; }
   int VideoWidth() const override { return IsPlaying() ? video_size_.width() : 0; }
   int VideoHeight() const override { return IsPlaying() ? video_size_.height() : 0; }
-  int GetFps() const override { return file_.empty() ? 0 : 30; }
+  int GetFps() const override {
+    return file_.empty() ? 0 : frame_rate_.Known() ? static_cast<int>(frame_rate_.num / frame_rate_.den) : 0;
+  }
+  FrameRate GetFrameRate() const override { return file_.empty() ? FrameRate{0, 1} : frame_rate_; }
+  // One frame on, by the fake's rate; only while playing or paused, and it pauses.
+  void NextFrame() override;
+  void SetCropGeometry(const std::string& geometry) override;
+  int LostPictures() const override { return 0; }
+  void SetFrameRate(FrameRate rate) { frame_rate_ = rate; }
+  const std::string& crop() const { return crop_; }
 
  private:
   void Record(const std::string& call) const;
@@ -84,6 +93,8 @@ class FakePlayer final : public IChannelPlayer {
   bool ignore_stop_ = false;
   int volume_ = 5;
   QSize video_size_{1280, 720};
+  FrameRate frame_rate_{30, 1};
+  std::string crop_;
 };
 
 }  // namespace direvovu::test

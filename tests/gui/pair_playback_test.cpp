@@ -52,7 +52,8 @@ class PairPlaybackTest : public ::testing::Test {
     return calls;
   }
   Calls TakeWhenLogged(const std::string& last) {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return std::count(log_->begin(), log_->end(), last) > 0; }, 2000)) << last;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::count(log_->begin(), log_->end(), last) > 0; }, 2000))
+        << last;
     QTest::qWait(5);  // a step that should not come would come now
     return Take();
   }
@@ -129,8 +130,9 @@ TEST_F(PairPlaybackTest, OwnTimersHaveTheirPeriodsAndStopWithThePair) {
     EXPECT_EQ(playback_.timers().IsOneShot(row.id), row.one_shot) << row.id;
   }
   Release();
-  EXPECT_EQ(playback_.timers().ActiveIds(),
-            (std::vector<int>{playback_timer::kApplyRate, playback_timer::kStartVolume, playback_timer::kSettle}));
+  EXPECT_EQ(
+      playback_.timers().ActiveIds(),
+      (std::vector<int>{playback_timer::kApplyRate, playback_timer::kStartVolume, playback_timer::kSettle}));
   playback_.Stop(StopKind::Command);
   EXPECT_TRUE(playback_.timers().ActiveIds().empty());
 }
@@ -145,8 +147,9 @@ TEST_F(PairPlaybackTest, StepsStillToComeGiveWayToAStopOrAPause) {
   Start();
   playback_.SeekToSlider(5000, 10000);
   playback_.Pause();  // the times are still set; nothing moves again
-  EXPECT_EQ(TakeWhenLogged("rear SetTime(30000)"), (Calls{"front Pause", "rear Pause", "front Pause", "rear Pause",
-                                                          "front SetTime(30000)", "rear SetTime(30000)"}));
+  EXPECT_EQ(TakeWhenLogged("rear SetTime(30000)"),
+            (Calls{"front Pause", "rear Pause", "front Pause", "rear Pause", "front SetTime(30000)",
+                   "rear SetTime(30000)"}));
   EXPECT_EQ(playback_.state(), PlaybackState::Paused);
 }
 
@@ -160,8 +163,8 @@ TEST_F(PairPlaybackTest, RateStopsAtItsBoundsAndAChosenRateAppliesAtTheNextStart
   for (int i = 0; i < 8; ++i) playback_.RateDown();
   EXPECT_FLOAT_EQ(playback_.rate(), 0.125F);
   const Calls calls = TakeWhenLogged("rear SetRate(0.125)");
-  const auto front_calls =
-      std::count_if(calls.begin(), calls.end(), [](const std::string& call) { return call.starts_with("front"); });
+  const auto front_calls = std::count_if(calls.begin(), calls.end(),
+                                         [](const std::string& call) { return call.starts_with("front"); });
   EXPECT_EQ(front_calls, 6);
   EXPECT_EQ(calls.size(), 12U);
 }
@@ -175,6 +178,92 @@ TEST_F(PairPlaybackTest, ANewerSeekWaitsForTheOneThatRunsAndOlderOnesAreDropped)
   EXPECT_LT(std::find(calls.begin(), calls.end(), "rear SetTime(6000)"),
             std::find(calls.begin(), calls.end(), "front SetTime(54000)"));
   EXPECT_EQ(std::count(calls.begin(), calls.end(), "front SetTime(30000)"), 0);
+}
+
+}  // namespace
+}  // namespace direvovu::gui
+
+namespace direvovu::gui {
+namespace {
+
+// Frame steps of the paused pair: both channels on the same moment, the rear by its own
+// rate, the ends holding, and nothing while a load is pending or the pair plays.
+TEST_F(PairPlaybackTest, FrameStepsMoveBothChannelsToTheSameMoment) {
+  struct Row {
+    const char* name;
+    FrameRate rear_rate;
+    std::int64_t at_ms;
+    std::vector<bool> steps;  // true: forward
+    Calls calls;
+    std::int64_t position_us;
+  };
+  const std::vector<Row> rows = {
+      {"forward twice, back once",
+       {30, 1},
+       10'000,
+       {true, true, false},
+       {"front NextFrame", "rear NextFrame", "front NextFrame", "rear NextFrame", "front SetTime(10033)",
+        "rear SetTime(10033)"},
+       10'033'334},
+      // A 25 fps rear: front frame 301 (10.0333 s) shows rear frame 250 (10.0 s) still;
+      // front 302 (10.0667 s) shows rear 251 (10.04 s).
+      {"slower rear",
+       {25, 1},
+       10'000,
+       {true, true, false},
+       {"front NextFrame", "front NextFrame", "rear NextFrame", "front SetTime(10033)",
+        "rear SetTime(10000)"},
+       10'033'334},
+      {"the first frame stays", {30, 1}, 0, {false}, {}, 0},
+      {"the last frame stays", {30, 1}, 59'990, {true}, {}, 59'966'667},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Start();
+    rear_->SetFrameRate(row.rear_rate);
+    front_->SetClock(row.at_ms, 60'000);
+    rear_->SetClock(row.at_ms, 60'000);
+    playback_.StepFrame(true);  // a playing pair only pauses
+    EXPECT_EQ(Take(), (Calls{"front Pause", "rear Pause"}));
+    for (const bool forward : row.steps) playback_.StepFrame(forward);
+    EXPECT_EQ(Take(), row.calls);
+    EXPECT_EQ(playback_.PositionUs(), row.position_us);
+    playback_.Stop(StopKind::Command);
+    Take();
+  }
+  // While a load is pending the keys do nothing.
+  ASSERT_TRUE(playback_.Load(Pair()));
+  ASSERT_TRUE(playback_.loadPending());
+  Take();
+  playback_.StepFrame(true);
+  playback_.LoopKey();
+  EXPECT_EQ(Take(), Calls{});
+  EXPECT_EQ(playback_.loop(), AbLoop{});
+}
+
+// A, B, the jump back from B to A on both channels, and the third press that ends it.
+TEST_F(PairPlaybackTest, LoopPlaysAToBUntilCleared) {
+  Start();
+  front_->SetClock(4'000, 60'000);
+  playback_.LoopKey();
+  front_->SetClock(9'000, 60'000);
+  playback_.LoopKey();
+  EXPECT_EQ(playback_.loop(), (AbLoop{4'000, 9'000}));
+  front_->SetClock(8'900, 60'000);
+  QTest::qWait(100);
+  EXPECT_EQ(Take(), Calls{});  // before B nothing happens
+  front_->SetClock(9'040, 60'000);
+  EXPECT_EQ(TakeWhenLogged("rear Play"), (Calls{"front Pause", "rear Pause", "front SetTime(4000)",
+                                                "rear SetTime(4000)", "front Play", "rear Play"}));
+  playback_.LoopKey();
+  EXPECT_EQ(playback_.loop(), AbLoop{});
+  front_->SetClock(9'500, 60'000);
+  QTest::qWait(100);
+  EXPECT_EQ(Take(), Calls{});
+  // A loop belongs to its recording.
+  playback_.LoopKey();
+  playback_.StopCommand();
+  EXPECT_EQ(playback_.loop(), AbLoop{});
 }
 
 }  // namespace

@@ -385,4 +385,11 @@ inline constexpr int kCounts = 34;
 inline constexpr int kRowCount = 35;
 }  // namespace library_window
 
+// The sheet of keys: its title, then one row for each binding of the key map, in its order.
+namespace key_sheet {
+inline constexpr int kTitle = 0;
+inline constexpr int kFirstBinding = 1;
+inline constexpr int kRowCount = 31;
+}  // namespace key_sheet
+
 }  // namespace direvovu::rows

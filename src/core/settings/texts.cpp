@@ -36,6 +36,7 @@ constexpr std::array<TableEntry, kTextTableCount> kTables{{
     {&text_tables::kProgramTexts, "program"},
     {&text_tables::kExportWindow, "export"},
     {&text_tables::kLibraryWindow, "library"},
+    {&text_tables::kKeySheet, "keys"},
 }};
 
 // Stored as given; read through ValidLanguage. Atomic because the copy worker

@@ -40,8 +40,9 @@ enum class TextTable : int {
   ProgramTexts,     // texts of no one window: print failures, file dialogs, start-up, offline map
   ExportWindow,     // "Export Incident" ... the export's progress and end
   LibraryWindow,    // "Library" ... the filters, the scan, the lists, the timeline
+  KeySheet,         // "Keys" and what each key does
 };
-inline constexpr int kTextTableCount = 20;
+inline constexpr int kTextTableCount = 21;
 
 // Number of rows of a table (the same in every language).
 int TextRowCount(TextTable table);

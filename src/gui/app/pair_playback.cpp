@@ -97,7 +97,16 @@ bool PairPlayback::Apply(const PlaybackInput& input) {
   if (!next) return false;
   const PlaybackState before = state_.phase;
   state_ = *next;
-  if (state_.phase != before) emit stateChanged(state_.phase);
+  if (state_.phase == before) return true;
+  // A frame known by its steps is known only while the pair stays still.
+  if (state_.phase != PlaybackState::Paused) ForgetStill();
+  // A loop belongs to its recording.
+  if (!PairOpened(state_.phase) && loop_ != AbLoop{}) {
+    loop_ = {};
+    if (loop_watch_ != nullptr) loop_watch_->stop();
+    emit loopChanged();
+  }
+  emit stateChanged(state_.phase);
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <cstdint>
 #include <filesystem>
@@ -10,6 +11,8 @@
 #include <optional>
 #include <string>
 
+#include "core/app/ab_loop.h"
+#include "core/app/frame_step.h"
 #include "core/app/pair_steps.h"
 #include "core/app/playback_state.h"
 #include "core/map/obd_report.h"
@@ -19,8 +22,8 @@
 #include "core/settings/viewer_settings.h"
 #include "gui/app/pair_load.h"
 #include "gui/app/pair_step_runner.h"
-#include "gui/controls/timer_registry.h"
 #include "gui/controls/prompts.h"
+#include "gui/controls/timer_registry.h"
 #include "player/media_player.h"
 
 class QWidget;
@@ -91,7 +94,25 @@ class PairPlayback : public QObject {
   void Nudge(std::int64_t delta_ms);
   void RateUp() { ChangeRate(true); }
   void RateDown() { ChangeRate(false); }
+  // Any rate between the slowest and the fastest (the desktop's media controls ask so).
+  void SetRate(float rate);
   void SetVolume(int step);
+  void ToggleMute();
+  [[nodiscard]] bool muted() const { return muted_; }
+  // Seeks to a play time in microseconds (clamped inside the recording), as the slider
+  // does; a still pair then shows, and reports, the frame at that time.
+  void SeekToUs(std::int64_t target_us);
+
+  // --- pair_playback_frames.cpp: reading a moment ---
+  // A frame on or back on both channels, which stay on the same moment. A playing pair
+  // pauses first; the first and last frame stay.
+  void StepFrame(bool forward);
+  // The loop key: A, then B (the pair loops A to B), then neither.
+  void LoopKey();
+  [[nodiscard]] const AbLoop& loop() const { return loop_; }
+  // The pair's play time: the front's frame, exact while a paused pair steps frames.
+  [[nodiscard]] std::int64_t PositionUs() const;
+  [[nodiscard]] std::int64_t LengthMs() const;
   // The close: false while the players are still on their way to the first pictures
   // (the caller asks again). Gives up a copy, stops, releases the players and deletes the
   // working copies.
@@ -102,7 +123,9 @@ class PairPlayback : public QObject {
   [[nodiscard]] const PairState& pairState() const { return state_; }
   [[nodiscard]] bool loadPending() const { return LoadPending(state_.phase); }
   [[nodiscard]] bool loaded() const { return PairOpened(state_.phase); }
-  [[nodiscard]] bool playing() const { return Running(state_.phase) || state_.phase == PlaybackState::Starting; }
+  [[nodiscard]] bool playing() const {
+    return Running(state_.phase) || state_.phase == PlaybackState::Starting;
+  }
   [[nodiscard]] bool closed() const { return state_.phase == PlaybackState::Closed; }
   [[nodiscard]] bool frontPresent() const { return state_.present.Has(PairChannel::Front); }
   [[nodiscard]] bool rearPresent() const { return state_.present.Has(PairChannel::Rear); }
@@ -164,6 +187,10 @@ class PairPlayback : public QObject {
   void seeked();
   // The rate or the volume changed (the indicators redraw).
   void indicatorsChanged();
+  // A frame step reached the players (time, cursor and readouts follow).
+  void frameStepped();
+  // The A-B loop was set or cleared.
+  void loopChanged();
 
  private:
   bool Apply(const PlaybackInput& input);
@@ -206,6 +233,12 @@ class PairPlayback : public QObject {
   void FinishSeek();
   void ChangeRate(bool up);
 
+  // pair_playback_frames.cpp
+  [[nodiscard]] PairStill Still() const;
+  void ApplyFrameStep(const FrameStepPlan& plan);
+  void WatchLoop();
+  void ForgetStill();
+
   const WorkingFolders& folders_;
   IPrompts& prompts_;
   TimerRegistry timers_;
@@ -231,6 +264,13 @@ class PairPlayback : public QObject {
   int shown_percent_ = -1;
   float rate_ = 1.0F;
   int volume_step_ = 5;
+  bool muted_ = false;
+  // The front's frame while a paused pair steps frames; forgotten once anything else moves it.
+  std::optional<std::int64_t> still_frame_;
+  // The frame a seek of a still pair goes to, known exactly while its steps run.
+  std::optional<std::int64_t> seek_frame_;
+  AbLoop loop_;
+  QTimer* loop_watch_ = nullptr;
   int sync_wait_ms_ = kSyncWaitMs;
   int first_picture_wait_ms_ = kFirstPictureWaitMs;
 };

@@ -105,6 +105,7 @@ void PairPlayback::Nudge(std::int64_t delta_ms) {
 // waiting targets are dropped (only where the user let go last matters).
 void PairPlayback::SeekTo(std::int64_t target_ms) {
   if (Seeking(state_.phase)) {
+    seek_frame_.reset();
     Apply({PlaybackEvent::Seek, {}, target_ms});
     return;
   }
@@ -125,6 +126,9 @@ void PairPlayback::SeekTo(std::int64_t target_ms) {
 void PairPlayback::FinishSeek() {
   const std::optional<std::int64_t> queued = state_.queued_seek_ms;
   Apply({PlaybackEvent::SeekDone});
+  // A still pair shows the frame it was sent to.
+  if (!queued && state_.phase == PlaybackState::Paused) still_frame_ = seek_frame_;
+  seek_frame_.reset();
   emit seeked();
   if (queued) SeekTo(*queued);
 }

@@ -61,6 +61,18 @@ void PlaybackDisplay::Seeked() {
   RefreshReadouts();
 }
 
+void PlaybackDisplay::ShowLoop() {
+  const AbLoop& loop = playback_.loop();
+  const std::int64_t length = playback_.LengthMs();
+  if (!loop.a_ms || length <= 0) {
+    widgets_.slider->SetLoopRange(std::nullopt);
+    return;
+  }
+  const int a = SliderPosition(*loop.a_ms, length, kSeekRange);
+  const int b = loop.b_ms ? SliderPosition(*loop.b_ms, length, kSeekRange) : a;
+  widgets_.slider->SetLoopRange(std::pair{a, b});
+}
+
 void PlaybackDisplay::SliderGrabbed() {
   if (!playback_.LeadingPlays()) widgets_.slider->SetPos(0);
   timers_.Stop(timer::kTimeDisplay);
@@ -75,7 +87,8 @@ void PlaybackDisplay::ShowLoadProgress(int percent) {
     RefreshTimeTexts();
     return;
   }
-  if (widgets_.readouts.elapsed != nullptr) widgets_.readouts.elapsed->setText(QStringLiteral("%1%").arg(percent));
+  if (widgets_.readouts.elapsed != nullptr)
+    widgets_.readouts.elapsed->setText(QStringLiteral("%1%").arg(percent));
 }
 
 // The camera writes one event file per pair, named after the front recording
@@ -99,7 +112,8 @@ void PlaybackDisplay::TimeDisplayTick() {
   }
   const std::int64_t length = player->GetLength();
   if (length <= 0) return;
-  const std::int64_t time = player->GetTime();
+  // Exact to the frame while the pair steps frames.
+  const std::int64_t time = playback_.PositionUs() / 1000;
   widgets_.slider->SetPos(SliderPosition(time, length, kSeekRange));
   elapsed_text_ = ClockText(time);
   play_second_ = PlaySecond(time);

@@ -41,6 +41,8 @@ class PlaybackDisplay : public QObject {
   void Stopped();
   // A seek reached the players: time, cursor and readouts follow now.
   void Seeked();
+  // The A-B loop on the slider (set, or cleared).
+  void ShowLoop();
   // The user holds the slider's thumb: the time display must not pull it back.
   void SliderGrabbed();
   // The thumb was let go where the seek goes.

@@ -111,6 +111,17 @@ void PlaylistController::RowActivated() {
   Play();
 }
 
+bool PlaylistController::HasRowBeside(int delta) const {
+  const int row = view_.SelectedRow() + delta;
+  return view_.SelectedRow() >= 0 && row >= 0 && row < view_.RowCount();
+}
+
+void PlaylistController::PlayRowBeside(int delta) {
+  if (!HasRowBeside(delta) || playback_.loadPending() || playback_.closed()) return;
+  view_.SelectRow(view_.SelectedRow() + delta);
+  RowActivated();
+}
+
 void PlaylistController::Play() {
   playback_.Play([this] { return PickSelectedRow(); });
 }

@@ -46,6 +46,10 @@ class PlaylistController : public QObject {
   void DeleteAll();
   // A double click on a row: it plays now.
   void RowActivated();
+  // The next (+1) or previous (-1) row plays now; at either end of the list nothing moves.
+  // Also Next and Previous of the desktop's media controls.
+  void PlayRowBeside(int delta);
+  [[nodiscard]] bool HasRowBeside(int delta) const;
   // The play command: resumes a paused pair, or plays the selected row.
   void Play();
   void TogglePause();

@@ -23,6 +23,7 @@
 #include "gui/app/export_controller.h"
 #include "gui/app/library_controller.h"
 #include "gui/app/map_follower.h"
+#include "gui/app/picture_zoom.h"
 #include "gui/app/playback_display.h"
 #include "gui/app/playlist_controller.h"
 #include "gui/map/car_info.h"
@@ -70,6 +71,8 @@ CVantorDlg::CVantorDlg(WorkingFolders folders, PlayerFactory make_player, IPromp
 }
 
 CVantorDlg::~CVantorDlg() {
+  // The video areas come home before anything lets go of them.
+  LeaveFullScreen();
   export_->Stop();
   library_->Stop();
   // libvlc's X11 output must let go of the video windows before they are destroyed.
@@ -89,8 +92,11 @@ bool CVantorDlg::Initialise(std::string* error) {
   if (!playback_->CreatePlayers(make_player_, control(ctl::kFrontVideo), control(ctl::kRearVideo), error)) {
     return false;
   }
+  front_zoom_ = new PictureZoom(*control(ctl::kFrontVideo), *playback_->front(), this);
+  rear_zoom_ = new PictureZoom(*control(ctl::kRearVideo), *playback_->rear(), this);
   ReloadSettings();
   maps_->StartWatching();
+  ConnectDesktop();
   return true;
 }
 
@@ -115,6 +121,7 @@ void CVantorDlg::ApplyViewerSettings(bool language_changed) {
 
 void CVantorDlg::CloseCommand() {
   if (playback_->closed()) return;
+  LeaveFullScreen();
   // A load whose players are on their way to the first pictures finishes that first
   // (bounded); a copy under way is given up.
   if (!playback_->Close()) return;

@@ -3,14 +3,17 @@
 #include <QDialog>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "core/app/key_map.h"
 #include "core/settings/viewer_settings.h"
 #include "gui/app/card_session.h"
 #include "gui/app/pair_playback.h"
@@ -22,9 +25,17 @@ class QLabel;
 class QMenu;
 class QWidget;
 
+namespace direvovu::platform {
+class ScreenSaverInhibitor;
+}  // namespace direvovu::platform
+
 namespace direvovu::gui {
 
 class CBitmapSlider;
+class ChannelFullScreen;
+class MprisService;
+class PictureZoom;
+struct MediaControls;
 class CCarInfo;
 class ExportController;
 class GraphPanel;
@@ -78,6 +89,11 @@ class CVantorDlg : public QDialog {
   void RateDownCommand();
   void VolumeUpCommand();
   void VolumeDownCommand();
+  // One channel full screen (F, Shift+F, a double click on it), or back when one is.
+  void ToggleFullScreen(bool front);
+  void LeaveFullScreen();
+  // The sheet of every key (F1, ?), one at a time, beside the window.
+  void KeySheetCommand();
 
   // Close button: saves the volume, stops every timer and both players, releases them
   // and deletes the working copies, then ends the dialog. A copy under way is given up;
@@ -108,6 +124,9 @@ class CVantorDlg : public QDialog {
   [[nodiscard]] QWidget* control(int id) const;
   [[nodiscard]] QAbstractButton* button(int id) const;
   [[nodiscard]] QLabel* label(int id) const;
+  [[nodiscard]] PictureZoom* zoom(bool front) const { return front ? front_zoom_ : rear_zoom_; }
+  [[nodiscard]] ChannelFullScreen* fullScreen() const { return full_screen_; }
+  [[nodiscard]] QDialog* keySheet() const { return key_sheet_; }
 
  signals:
   // Both channels run after a load (the synchronised start is over).
@@ -139,6 +158,10 @@ class CVantorDlg : public QDialog {
   // vantor_dlg_commands.cpp
   void ConnectCommands();
   void ConnectKeys();
+  // The key map's shortcuts on `owner` (the window, or the full-screen channel).
+  void BindKeys(QWidget* owner);
+  // What each key of the key map does here; a command it lacks has no key.
+  std::map<KeyCommand, std::function<void()>> KeyActions();
   void ConnectPictureMenu();
   void ShowGraph(bool gsensor);
   void OpenEnlargedGraph();
@@ -147,6 +170,10 @@ class CVantorDlg : public QDialog {
   void DestroyCarInfoWindow();
   void CaptureCommand();
   void PrintCommand();
+
+  // vantor_dlg_desktop.cpp
+  void ConnectDesktop();
+  MediaControls DesktopControls();
 
   // vantor_dlg_playback.cpp
   void ConnectPlayback();
@@ -183,6 +210,16 @@ class CVantorDlg : public QDialog {
   std::unique_ptr<MapFollower> maps_;
   std::unique_ptr<ExportController> export_;
   std::unique_ptr<LibraryController> library_;
+  // The desktop's media controls and its screen saver; children of the window.
+  MprisService* mpris_ = nullptr;
+  // Zoom into each channel's picture; made with the players.
+  PictureZoom* front_zoom_ = nullptr;
+  PictureZoom* rear_zoom_ = nullptr;
+  // A channel full screen, while it is.
+  ChannelFullScreen* full_screen_ = nullptr;
+  // The sheet of keys while it is open.
+  QPointer<QDialog> key_sheet_;
+  platform::ScreenSaverInhibitor* screen_saver_ = nullptr;
 };
 
 }  // namespace direvovu::gui

@@ -2,11 +2,14 @@
 // strip, capture, print, the viewer setup and the driving information are the window's.
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QShortcut>
 
+#include "core/app/key_map.h"
 #include "core/app/main_window_layout.h"
 #include "core/app/transport.h"
 #include "core/display/capture_names.h"
@@ -15,6 +18,7 @@
 #include "gui/app/export_controller.h"
 #include "gui/app/library_controller.h"
 #include "gui/app/map_follower.h"
+#include "gui/app/picture_zoom.h"
 #include "gui/app/playback_display.h"
 #include "gui/app/playlist_controller.h"
 #include "gui/app/playlist_view.h"
@@ -96,34 +100,95 @@ void CVantorDlg::ConnectCommands() {
   ConnectPictureMenu();
 }
 
-// What users of a player expect: Space, the arrows and the brackets anywhere in the
-// window. The list keeps its own Up/Down, and a focused slider its own Left/Right (one
-// step each), so the arrows seek only where nothing else takes them.
+// The keys people know from other players (core/app/key_map.h), anywhere in the window.
+// The list keeps its own Up/Down and Enter, and a focused slider its own Left/Right (one
+// step each), so those move the play time only where nothing else takes them.
 void CVantorDlg::ConnectKeys() {
-  const auto key = [this](const QKeySequence& sequence, auto action) {
-    auto* shortcut = new QShortcut(sequence, this);
-    shortcut->setContext(Qt::WindowShortcut);
-    connect(shortcut, &QShortcut::activated, this, action);
+  BindKeys(this);
+  // Enter plays the list's selected row, in the list only.
+  for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* shortcut = new QShortcut(QKeySequence(enter), playlist_view_);
+    shortcut->setContext(Qt::WidgetShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this] { playlist_->RowActivated(); });
+  }
+}
+
+void CVantorDlg::BindKeys(QWidget* owner) {
+  const std::map<KeyCommand, std::function<void()>> actions = KeyActions();
+  for (const KeyBinding& binding : KeyBindings()) {
+    const auto action = actions.find(binding.command);
+    if (action == actions.end()) continue;
+    for (const std::string_view key : binding.keys) {
+      if (key.empty()) continue;
+      auto* shortcut =
+          new QShortcut(QKeySequence(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())),
+                                     QKeySequence::PortableText),
+                        owner);
+      shortcut->setContext(Qt::WindowShortcut);
+      shortcut->setAutoRepeat(binding.repeats);
+      connect(shortcut, &QShortcut::activated, this, action->second);
+    }
+  }
+}
+
+std::map<KeyCommand, std::function<void()>> CVantorDlg::KeyActions() {
+  using K = KeyCommand;
+  // The window's shortcut comes before the focused slider or list: they get their keys from here.
+  const auto seek = [this](Qt::Key key, K command) {
+    return [this, key, command] {
+      if (slider_->hasFocus() && slider_->PressKey(key)) return;
+      if (playlist_view_->hasFocus() && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(playlist_view_, &press);
+        return;
+      }
+      playback_->Nudge(SeekKeyDeltaMs(command));
+    };
   };
-  key(QKeySequence(Qt::Key_Space), [this] { playlist_->TogglePause(); });
-  const auto seek_unless_slider = [this](Qt::Key arrow, std::int64_t delta_ms) {
-    // The window's shortcut comes before the focused slider: it gets its key from here.
-    if (slider_->hasFocus() && slider_->PressKey(arrow)) return;
-    playback_->Nudge(delta_ms);
+  const auto nudge = [this](K command) {
+    return [this, command] { playback_->Nudge(SeekKeyDeltaMs(command)); };
   };
-  key(QKeySequence(Qt::Key_Left), [seek_unless_slider] { seek_unless_slider(Qt::Key_Left, -kKeySeekMs); });
-  key(QKeySequence(Qt::Key_Right), [seek_unless_slider] { seek_unless_slider(Qt::Key_Right, kKeySeekMs); });
-  key(QKeySequence(Qt::Key_BracketLeft), [this] { RateDownCommand(); });
-  key(QKeySequence(Qt::Key_BracketRight), [this] { RateUpCommand(); });
-  // In and out, as editors mark a span; E opens the export over it.
-  key(QKeySequence(Qt::Key_I), [this] { export_->MarkIn(); });
-  key(QKeySequence(Qt::Key_O), [this] { export_->MarkOut(); });
-  key(QKeySequence(Qt::Key_E), [this] {
-    if (!playback_->closed()) export_->OpenDialog();
-  });
-  key(QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
-    if (!playback_->closed()) library_->OpenWindow();
-  });
+  return {
+      {K::PlayPause, [this] { playlist_->TogglePause(); }},
+      {K::Back5s, seek(Qt::Key_Left, K::Back5s)},
+      {K::Forward5s, seek(Qt::Key_Right, K::Forward5s)},
+      {K::Back1s, nudge(K::Back1s)},
+      {K::Forward1s, nudge(K::Forward1s)},
+      {K::Back60s, seek(Qt::Key_Down, K::Back60s)},
+      {K::Forward60s, seek(Qt::Key_Up, K::Forward60s)},
+      {K::FrameBack, [this] { playback_->StepFrame(false); }},
+      {K::FrameForward, [this] { playback_->StepFrame(true); }},
+      {K::Loop, [this] { playback_->LoopKey(); }},
+      {K::RateDown, [this] { RateDownCommand(); }},
+      {K::RateUp, [this] { RateUpCommand(); }},
+      {K::RateNormal, [this] { playback_->SetRate(1.0F); }},
+      {K::Mute, [this] { playback_->ToggleMute(); }},
+      {K::VolumeUp, [this] { VolumeUpCommand(); }},
+      {K::VolumeDown, [this] { VolumeDownCommand(); }},
+      {K::NextRow, [this] { playlist_->PlayRowBeside(1); }},
+      {K::PreviousRow, [this] { playlist_->PlayRowBeside(-1); }},
+      {K::Capture, [this] { CaptureCommand(); }},
+      {K::KeySheet, [this] { KeySheetCommand(); }},
+      {K::FullScreenFront, [this] { ToggleFullScreen(true); }},
+      {K::FullScreenRear, [this] { ToggleFullScreen(false); }},
+      {K::ZoomReset,
+       [this] {
+         for (PictureZoom* zoom : {front_zoom_, rear_zoom_}) {
+           if (zoom != nullptr) zoom->Reset();
+         }
+       }},
+      {K::Open,
+       [this] {
+         if (!playback_->closed()) playlist_->OpenCommand();
+       }},
+      // In and out, as editors mark a span; E opens the export over it.
+      {K::MarkIn, [this] { export_->MarkIn(); }},
+      {K::MarkOut, [this] { export_->MarkOut(); }},
+      {K::Export,
+       [this] {
+         if (!playback_->closed()) export_->OpenDialog();
+       }},
+  };
 }
 
 // A right click on either picture offers the export of what it shows.

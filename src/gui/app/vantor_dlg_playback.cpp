@@ -23,6 +23,8 @@ void CVantorDlg::ConnectPlayback() {
   connect(p, &PairPlayback::started, this, &CVantorDlg::PlaybackStarted);
   connect(p, &PairPlayback::stopped, this, &CVantorDlg::PlaybackStopped);
   connect(p, &PairPlayback::seeked, display_.get(), &PlaybackDisplay::Seeked);
+  connect(p, &PairPlayback::frameStepped, display_.get(), &PlaybackDisplay::Seeked);
+  connect(p, &PairPlayback::loopChanged, display_.get(), &PlaybackDisplay::ShowLoop);
   connect(p, &PairPlayback::indicatorsChanged, this, [this] { update(); });
   connect(playlist_.get(), &PlaylistController::transportRests, this,
           [this] { ShowOneOf(ctl::kPlay, ctl::kPause); });

@@ -104,6 +104,12 @@ void CBitmapSlider::SetMarkedRange(std::optional<std::pair<int, int>> range) {
   update();
 }
 
+void CBitmapSlider::SetLoopRange(std::optional<std::pair<int, int>> range) {
+  if (range == loop_) return;
+  loop_ = range;
+  update();
+}
+
 void CBitmapSlider::SetVertical(bool vertical) {
   vertical_ = vertical;
   updateGeometry();
@@ -216,21 +222,27 @@ void CBitmapSlider::PaintChannel(QPainter& painter, int centre) const {
   painter.restore();
 }
 
-// A thin band along the far edge, clear of the groove in the middle, so the played part
-// stays readable over it; the thumb passes over it.
+// The export's span along the far edge and the loop along the near one, clear of the
+// groove in the middle, so the played part stays readable over them; the thumb passes
+// over them.
 void CBitmapSlider::PaintMarkedRange(QPainter& painter) const {
-  if (!marked_) return;
+  if (marked_) PaintRangeBand(painter, *marked_, true, palette::kWarning);
+  if (loop_) PaintRangeBand(painter, *loop_, false, palette::kLoop);
+}
+
+void CBitmapSlider::PaintRangeBand(QPainter& painter, std::pair<int, int> range, bool far_edge,
+                                   const QColor& colour) const {
   constexpr int kBand = 3;
   constexpr int kEdge = 2;
   const controls::SliderGeometry g = Geometry();
-  const int from = controls::PixelFromPosition(g, std::min(marked_->first, marked_->second));
-  const int to = controls::PixelFromPosition(g, std::max(marked_->first, marked_->second));
-  const int across = (vertical_ ? width() : height()) - kEdge - kBand;
-  const QRect band = vertical_ ? QRect(across, from, kBand, std::max(1, to - from))
-                               : QRect(from, across, std::max(1, to - from), kBand);
+  const int from = controls::PixelFromPosition(g, std::min(range.first, range.second));
+  const int to = controls::PixelFromPosition(g, std::max(range.first, range.second));
+  const int across = far_edge ? (vertical_ ? width() : height()) - kEdge - kBand : kEdge;
+  const QRect band = vertical_ ? QRect(across, from, kBand, std::max(2, to - from))
+                               : QRect(from, across, std::max(2, to - from), kBand);
   painter.save();
   painter.setPen(Qt::NoPen);
-  painter.setBrush(palette::kWarning);
+  painter.setBrush(colour);
   painter.drawRect(band);
   painter.restore();
 }

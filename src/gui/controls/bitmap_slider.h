@@ -44,6 +44,9 @@ class CBitmapSlider : public QWidget {
   // The marked part of the range, from and to in range units; nullopt: nothing marked.
   void SetMarkedRange(std::optional<std::pair<int, int>> range);
   [[nodiscard]] std::optional<std::pair<int, int>> markedRange() const { return marked_; }
+  // The looped part (A to B, or A alone as a tick), drawn along the near edge.
+  void SetLoopRange(std::optional<std::pair<int, int>> range);
+  [[nodiscard]] std::optional<std::pair<int, int>> loopRange() const { return loop_; }
   // The names QSlider uses, so code and tests written against one read the other.
   [[nodiscard]] int value() const { return position_; }
   [[nodiscard]] int minimum() const { return minimum_; }
@@ -77,6 +80,8 @@ class CBitmapSlider : public QWidget {
   void PaintChannel(QPainter& painter, int centre) const;
   void PaintThumb(QPainter& painter, int centre) const;
   void PaintMarkedRange(QPainter& painter) const;
+  void PaintRangeBand(QPainter& painter, std::pair<int, int> range, bool far_edge,
+                      const QColor& colour) const;
 
   int minimum_ = 0;
   int maximum_ = 100;
@@ -94,6 +99,7 @@ class CBitmapSlider : public QWidget {
   bool dragging_ = false;
   int drag_offset_ = 0;
   std::optional<std::pair<int, int>> marked_;
+  std::optional<std::pair<int, int>> loop_;
 };
 
 }  // namespace direvovu::gui

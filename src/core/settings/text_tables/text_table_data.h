@@ -78,5 +78,6 @@ extern const TableData kEventReport;
 extern const TableData kProgramTexts;
 extern const TableData kExportWindow;
 extern const TableData kLibraryWindow;
+extern const TableData kKeySheet;
 
 }  // namespace direvovu::text_tables

@@ -188,6 +188,10 @@ std::map<KeyCommand, std::function<void()>> CVantorDlg::KeyActions() {
        [this] {
          if (!playback_->closed()) export_->OpenDialog();
        }},
+      {K::Library,
+       [this] {
+         if (!playback_->closed()) library_->OpenWindow();
+       }},
   };
 }
 

@@ -1,5 +1,7 @@
 #include "core/sdcard/card_health.h"
 
+#include "core/recording/encrypted_recording.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -67,7 +69,9 @@ TEST(CardHealth, TheBoxesTellTheMark) {
 
 TEST(CardHealth, TheCardCheckMarksRowsOnTheCard) {
   TempFolder temp;
-  const std::string good = Box("ftyp", 24) + Box("mdat", 100) + Box("moov", 40);
+  // The camera's files name their brand first; without it a file reads as scrambled.
+  const std::string ftyp = std::string{0, 0, 0, 32} + "ftypmp42" + std::string(20, '\0');
+  const std::string good = ftyp + Box("mdat", 100) + Box("moov", 40);
   fs::create_directories(temp / "Blackbox");
   const std::vector<std::pair<std::string, std::string>> files{
       {"drf0_20261208_081500.mp4", good}, {"drf1_20261208_081500.mp4", good},
@@ -75,10 +79,17 @@ TEST(CardHealth, TheCardCheckMarksRowsOnTheCard) {
       {"drf0_20261208_083500.mp4", ""},   {"drf1_20261208_083500.mp4", good},
   };
   for (const auto& [name, bytes] : files) WriteText(temp.path() / "Blackbox" / name, bytes);
+  // A pair the camera scrambled with a password is one of its recordings like any other.
+  const auto scrambled =
+      ScrambleRecording(std::span(reinterpret_cast<const std::uint8_t*>(good.data()), good.size()), "1234");
+  ASSERT_TRUE(scrambled);
+  for (const char* name : {"drf0_20261208_084500.mp4", "drf1_20261208_084500.mp4"})
+    WriteText(temp.path() / "Blackbox" / name, std::string(scrambled->begin(), scrambled->end()));
   CardWorkTables tables;
   const auto rows = WalkSdCard(temp.path(), CardKind::All, tables);
-  ASSERT_EQ(rows.size(), 3U);
-  EXPECT_EQ(CheckCardRows(rows), (std::vector<CardMark>{CardMark::None, CardMark::NoRear, CardMark::Empty}));
+  ASSERT_EQ(rows.size(), 4U);
+  EXPECT_EQ(CheckCardRows(rows),
+            (std::vector<CardMark>{CardMark::None, CardMark::NoRear, CardMark::Empty, CardMark::None}));
   EXPECT_EQ(CheckRecording(temp / "gone.mp4"), CardMark::Unreadable);
   EXPECT_EQ(CardMarkKey(CardMark::NoRear), "no-rear");
 }

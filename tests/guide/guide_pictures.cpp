@@ -31,10 +31,12 @@
 #include "../gui/map_test_support.h"
 #include "core/app/main_window_layout.h"
 #include "core/settings/viewer_settings.h"
+#include "gui/app/channel_full_screen.h"
 #include "gui/app/dialog_prompts.h"
 #include "gui/app/library_controller.h"
 #include "gui/app/map_follower.h"
 #include "gui/app/pair_playback.h"
+#include "gui/app/picture_zoom.h"
 #include "gui/app/vantor_dlg.h"
 #include "gui/controls/msg_box.h"
 #include "gui/library/library_dlg.h"
@@ -138,6 +140,7 @@ class Guide {
                            const std::function<void(QWidget*)>& then = {});
   void CardDownload();
   void Library();
+  void FullScreenAndKeys();
   void MainWindowAndMap();
   void Dialogs();
   void RouteWindow();
@@ -326,6 +329,28 @@ void Guide::Library() {
   library->close();
 }
 
+// The front full screen, zoomed 4 times on the camera's own line of text, and the sheet
+// of keys.
+void Guide::FullScreenAndKeys() {
+  window_->ToggleFullScreen(true);
+  Wait(1500);
+  direvovu::gui::PictureZoom* zoom = window_->zoom(true);
+  QWidget* large = window_->fullScreen() != nullptr ? window_->fullScreen()->large() : nullptr;
+  if (zoom != nullptr && large != nullptr) {
+    constexpr int kStepsTo4x = 8;  // quarter octaves
+    zoom->ZoomAt(kStepsTo4x, QPoint(large->width() / 5, large->height() * 97 / 100));
+  }
+  Wait(2000);
+  Shoot(window_->fullScreen(), "full-screen-zoom.png");
+  if (zoom != nullptr) zoom->Reset();
+  window_->ToggleFullScreen(true);
+  Wait(800);
+  window_->KeySheetCommand();
+  Wait(500);
+  Shoot(window_->keySheet(), "key-sheet.png");
+  if (window_->keySheet() != nullptr) window_->keySheet()->close();
+}
+
 void Guide::RouteWindow() {
   window_->maps().RouteCommand();
   direvovu::gui::CRouter* route = window_->maps().routeWindow();
@@ -370,6 +395,7 @@ int Guide::Run() {
   PrepareRoot();
   if (!StartViewer()) return 2;
   MainWindowAndMap();
+  FullScreenAndKeys();
   Dialogs();
   CardDownload();
   Library();

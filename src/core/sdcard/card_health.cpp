@@ -1,9 +1,12 @@
 #include "core/sdcard/card_health.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <optional>
 #include <system_error>
 
+#include "core/recording/encrypted_recording.h"
 #include "core/recording/file_copy.h"
 #include "core/recording/recording_name.h"
 
@@ -32,6 +35,15 @@ bool IsBoxType(std::span<const std::uint8_t> type) {
 
 bool Is(std::span<const std::uint8_t> type, std::string_view name) {
   return std::equal(type.begin(), type.end(), name.begin(), name.end());
+}
+
+// The header a scrambled recording plays with, unscrambled by the key its own trailer
+// carries; nullopt for a file that only looks scrambled.
+std::optional<RecordingHeader> PlainHeaderOf(const BinaryFile& file) {
+  const auto parts = ReadEncryptedParts(file);
+  PasswordSlot password{};
+  if (!parts || !ReadPasswordBlock(parts->passwordBlock, password)) return std::nullopt;
+  return DecryptHeader(parts->header, parts->tailBlock, password);
 }
 
 }  // namespace
@@ -75,9 +87,26 @@ CardMark CheckRecording(const fs::path& front) {
   if (!file) return CardMark::Unreadable;
   const auto size = file->Size();
   if (!size) return CardMark::Unreadable;
+  // A scrambled recording is the camera's too: its boxes are checked through its plain
+  // header, without the trailer the scrambling adds.
+  std::optional<RecordingHeader> plain;
+  std::uint64_t boxesEnd = *size;
+  if (IsEncryptedRecording(*file)) {
+    plain = PlainHeaderOf(*file);
+    if (!plain) return CardMark::NotRecording;
+    boxesEnd = *size - kEncryptedTrailerBytes;
+  }
   const CardMark boxes = MarkOfBoxes(
-      [&file](std::uint64_t offset, std::span<std::uint8_t> out) { return file->ReadAt(offset, out); },
-      *size);
+      [&file, &plain](std::uint64_t offset, std::span<std::uint8_t> out) -> std::optional<std::size_t> {
+        if (!plain || offset >= kScrambledHeaderBytes) return file->ReadAt(offset, out);
+        const std::size_t fromHeader = std::min<std::size_t>(out.size(), kScrambledHeaderBytes - offset);
+        std::copy_n(plain->begin() + static_cast<std::ptrdiff_t>(offset), fromHeader, out.begin());
+        if (fromHeader == out.size()) return fromHeader;
+        const auto rest = file->ReadAt(kScrambledHeaderBytes, out.subspan(fromHeader));
+        if (!rest) return std::nullopt;
+        return fromHeader + *rest;
+      },
+      boxesEnd);
   if (boxes != CardMark::None) return boxes;
   std::error_code ec;
   if (!fs::is_regular_file(RearCompanionPath(front), ec)) return CardMark::NoRear;

@@ -19,6 +19,7 @@ if [ "$(id -u)" -ne 0 ]; then
   echo "PASS (not root: no card mounted)"
   exit 0
 fi
+mkdir -p /media
 point=$(mktemp -d /media/direvovu-e2e-XXXXXX)/CARD\ 1
 mkdir -p "$point"
 cleanup() { umount "$point" 2>/dev/null || true; rm -rf "$(dirname "$point")" "$tmp"; }

@@ -69,9 +69,7 @@ TEST(CardHealth, TheBoxesTellTheMark) {
 
 TEST(CardHealth, TheCardCheckMarksRowsOnTheCard) {
   TempFolder temp;
-  // The camera's files name their brand first; without it a file reads as scrambled.
-  const std::string ftyp = std::string{0, 0, 0, 32} + "ftypmp42" + std::string(20, '\0');
-  const std::string good = ftyp + Box("mdat", 100) + Box("moov", 40);
+  const std::string good = Box("ftyp", 24) + Box("mdat", 100) + Box("moov", 40);
   fs::create_directories(temp / "Blackbox");
   const std::vector<std::pair<std::string, std::string>> files{
       {"drf0_20261208_081500.mp4", good}, {"drf1_20261208_081500.mp4", good},

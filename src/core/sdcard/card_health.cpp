@@ -87,26 +87,27 @@ CardMark CheckRecording(const fs::path& front) {
   if (!file) return CardMark::Unreadable;
   const auto size = file->Size();
   if (!size) return CardMark::Unreadable;
+  const auto raw = [&file](std::uint64_t offset, std::span<std::uint8_t> out) {
+    return file->ReadAt(offset, out);
+  };
+  CardMark boxes = MarkOfBoxes(raw, *size);
   // A scrambled recording is the camera's too: its boxes are checked through its plain
   // header, without the trailer the scrambling adds.
-  std::optional<RecordingHeader> plain;
-  std::uint64_t boxesEnd = *size;
-  if (IsEncryptedRecording(*file)) {
-    plain = PlainHeaderOf(*file);
-    if (!plain) return CardMark::NotRecording;
-    boxesEnd = *size - kEncryptedTrailerBytes;
+  if (boxes != CardMark::None && IsEncryptedRecording(*file)) {
+    if (const std::optional<RecordingHeader> plain = PlainHeaderOf(*file)) {
+      boxes = MarkOfBoxes(
+          [&file, &plain](std::uint64_t offset, std::span<std::uint8_t> out) -> std::optional<std::size_t> {
+            if (offset >= kScrambledHeaderBytes) return file->ReadAt(offset, out);
+            const std::size_t fromHeader = std::min<std::size_t>(out.size(), kScrambledHeaderBytes - offset);
+            std::copy_n(plain->begin() + static_cast<std::ptrdiff_t>(offset), fromHeader, out.begin());
+            if (fromHeader == out.size()) return fromHeader;
+            const auto rest = file->ReadAt(kScrambledHeaderBytes, out.subspan(fromHeader));
+            if (!rest) return std::nullopt;
+            return fromHeader + *rest;
+          },
+          *size - kEncryptedTrailerBytes);
+    }
   }
-  const CardMark boxes = MarkOfBoxes(
-      [&file, &plain](std::uint64_t offset, std::span<std::uint8_t> out) -> std::optional<std::size_t> {
-        if (!plain || offset >= kScrambledHeaderBytes) return file->ReadAt(offset, out);
-        const std::size_t fromHeader = std::min<std::size_t>(out.size(), kScrambledHeaderBytes - offset);
-        std::copy_n(plain->begin() + static_cast<std::ptrdiff_t>(offset), fromHeader, out.begin());
-        if (fromHeader == out.size()) return fromHeader;
-        const auto rest = file->ReadAt(kScrambledHeaderBytes, out.subspan(fromHeader));
-        if (!rest) return std::nullopt;
-        return fromHeader + *rest;
-      },
-      boxesEnd);
   if (boxes != CardMark::None) return boxes;
   std::error_code ec;
   if (!fs::is_regular_file(RearCompanionPath(front), ec)) return CardMark::NoRear;

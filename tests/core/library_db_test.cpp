@@ -102,7 +102,7 @@ TEST(LibraryDb, DamagedFileIsMovedAsideAndRebuilt) {
         char name[40];
         std::snprintf(name, sizeof name, "drf0_20261207_09%02d00.mp4", i);
         testing::WriteRecordingFile(
-            card, name, testing::RouteSpec(60, 1796601600U + 60U * static_cast<std::uint32_t>(i), 37.5, 127));
+            card, name, testing::RouteTrack(60, 1796601600U + 60U * static_cast<std::uint32_t>(i), 37.5, 127));
       }
       ASSERT_EQ(ScanPaths(*library, {card}, {}).indexed, 40) << c.name;
       library->db().Exec("PRAGMA wal_checkpoint(TRUNCATE)");

@@ -25,23 +25,23 @@ inline std::string Nmea(double degrees) {
 
 // n records from utcStart (seconds since 1970), moving north-east by `step` degrees a
 // second from (lat, lon) at `speed` km/h.
-inline TrackFileSpec RouteSpec(std::size_t n, std::uint32_t utcStart, double lat, double lon,
-                               double step = 0.0001, std::uint32_t speed = 40) {
-  TrackFileSpec spec;
-  spec.duration = static_cast<std::uint32_t>(n * 1000);
+inline TrackFileSpec RouteTrack(std::size_t n, std::uint32_t utcStart, double lat, double lon,
+                                double step = 0.0001, std::uint32_t speed = 40) {
+  TrackFileSpec track;
+  track.duration = static_cast<std::uint32_t>(n * 1000);
   for (std::size_t i = 0; i < n; ++i) {
-    spec.times.push_back(utcStart + static_cast<std::uint32_t>(i));
-    spec.sens.push_back({0.0F, 0.0F, 1.0F});
-    spec.gps.push_back(
+    track.times.push_back(utcStart + static_cast<std::uint32_t>(i));
+    track.sens.push_back({0.0F, 0.0F, 1.0F});
+    track.gps.push_back(
         {Nmea(lat + step * static_cast<double>(i)), Nmea(lon + step * static_cast<double>(i)), speed * 10});
   }
-  return spec;
+  return track;
 }
 
 inline std::filesystem::path WriteRecordingFile(const std::filesystem::path& folder, const std::string& name,
-                                                const TrackFileSpec& spec) {
+                                                const TrackFileSpec& track) {
   std::filesystem::create_directories(folder);
-  WriteBytes(folder / name, BuildTrackFile(spec).bytes);
+  WriteBytes(folder / name, BuildTrackFile(track).bytes);
   return folder / name;
 }
 

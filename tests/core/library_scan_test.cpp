@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::LibraryFixture;
-using testing::RouteSpec;
+using testing::RouteTrack;
 using testing::WriteRecordingFile;
 
 std::uint32_t Utc(int y, int mo, int d, int h, int mi, int s) {
@@ -32,14 +32,14 @@ Card MakeCard(const fs::path& root) {
   Card card{root, {}, {}, {}, {}};
   const fs::path drive = root / "Blackbox" / "Driving";
   card.good = WriteRecordingFile(drive, "drf0_20261207_090000.mp4",
-                                 RouteSpec(60, Utc(2026, 12, 7, 0, 0, 0), 37.5, 127));
-  WriteRecordingFile(drive, "drf1_20261207_090000.mp4", RouteSpec(60, Utc(2026, 12, 7, 0, 0, 0), 37.5, 127));
+                                 RouteTrack(60, Utc(2026, 12, 7, 0, 0, 0), 37.5, 127));
+  WriteRecordingFile(drive, "drf1_20261207_090000.mp4", RouteTrack(60, Utc(2026, 12, 7, 0, 0, 0), 37.5, 127));
   card.cut = WriteRecordingFile(drive, "drf0_20261207_090100.mp4",
-                                RouteSpec(60, Utc(2026, 12, 7, 0, 1, 0), 37.6, 127));
-  auto junk = RouteSpec(60, Utc(2026, 12, 7, 0, 2, 0), 37.7, 127);
+                                RouteTrack(60, Utc(2026, 12, 7, 0, 1, 0), 37.6, 127));
+  auto junk = RouteTrack(60, Utc(2026, 12, 7, 0, 2, 0), 37.7, 127);
   junk.gpsType = "JUNK";
   card.junk = WriteRecordingFile(root / "Blackbox" / "Event", "drf0_20261207_090200.mp4", junk);
-  const auto plain = testing::BuildTrackFile(RouteSpec(60, Utc(2026, 12, 7, 0, 3, 0), 37.8, 127)).bytes;
+  const auto plain = testing::BuildTrackFile(RouteTrack(60, Utc(2026, 12, 7, 0, 3, 0), 37.8, 127)).bytes;
   card.scrambled = drive / "drf0_20261207_090300.mp4";
   testing::WriteBytes(card.scrambled, *ScrambleRecording(plain, "abcd"));
   testing::WriteBytes(drive / "drf0_20261399_090400.mp4", plain);
@@ -108,7 +108,7 @@ TEST(LibraryScan, ReadsOnlyWhatChangedAndMarksWhatIsGone) {
 
   // The same start time on another card is another recording.
   WriteRecordingFile(fx.temp / "card2", "drf0_20261207_090000.mp4",
-                     RouteSpec(10, Utc(2026, 12, 7, 0, 0, 0), 35, 139));
+                     RouteTrack(10, Utc(2026, 12, 7, 0, 0, 0), 35, 139));
   EXPECT_EQ(ScanPaths(*library, {fx.temp / "card2"}, {}), (ScanCounts{1, 0, 0, 0, false}));
   EXPECT_EQ(ByPath(library->db()).size(), 5U);
 }
@@ -119,7 +119,7 @@ TEST(LibraryScan, CancelKeepsWholeBatchesAndMarksNothing) {
   for (int i = 0; i < 6; ++i) {
     char name[40];
     std::snprintf(name, sizeof name, "drf0_20261207_1%02d000.mp4", i);
-    WriteRecordingFile(fx.temp / "card", name, RouteSpec(5, Utc(2026, 12, 7, 1, i, 0), 37, 127));
+    WriteRecordingFile(fx.temp / "card", name, RouteTrack(5, Utc(2026, 12, 7, 1, i, 0), 37, 127));
   }
   std::atomic<bool> cancel{false};
   std::vector<std::size_t> seen;
@@ -162,10 +162,10 @@ TEST(LibraryScan, PositionsThatAreNoPlaceAreNotPoints) {
   };
   TempFolder temp;
   for (const BadTrackCase& c : cases) {
-    auto spec = RouteSpec(5, c.time, 37.5, 127, 0);
-    for (auto& g : spec.gps) g = {c.latitude, c.longitude, 300};
-    for (auto& t : spec.times) t = c.time;
-    const auto file = WriteRecordingFile(temp.path(), "drf0_20261207_090000.mp4", spec);
+    auto track = RouteTrack(5, c.time, 37.5, 127, 0);
+    for (auto& g : track.gps) g = {c.latitude, c.longitude, 300};
+    for (auto& t : track.times) t = c.time;
+    const auto file = WriteRecordingFile(temp.path(), "drf0_20261207_090000.mp4", track);
     const auto facts = ReadRecordingFacts(file, std::nullopt);
     ASSERT_TRUE(facts.has_value()) << c.name;
     EXPECT_EQ(facts->track, TrackStatus::Read) << c.name;

@@ -98,7 +98,7 @@ class PairPlayback : public QObject {
   void SetRate(float rate);
   void SetVolume(int step);
   void ToggleMute();
-  [[nodiscard]] bool muted() const { return muted_; }
+  [[nodiscard]] bool muted() const { return front_ != nullptr && front_->GetMute(); }
   // Seeks to a play time in microseconds (clamped inside the recording), as the slider
   // does; a still pair then shows, and reports, the frame at that time.
   void SeekToUs(std::int64_t target_us);
@@ -264,7 +264,6 @@ class PairPlayback : public QObject {
   int shown_percent_ = -1;
   float rate_ = 1.0F;
   int volume_step_ = 5;
-  bool muted_ = false;
   // The front's frame while a paused pair steps frames; forgotten once anything else moves it.
   std::optional<std::int64_t> still_frame_;
   // The frame a seek of a still pair goes to, known exactly while its steps run.

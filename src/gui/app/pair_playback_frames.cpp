@@ -124,9 +124,8 @@ void PairPlayback::SetRate(float rate) {
 }
 
 void PairPlayback::ToggleMute() {
-  muted_ = !muted_;
-  // The rear is always silent; the front carries the sound.
-  if (front_) front_->SetMute(muted_);
+  // The rear is always silent; the front carries the sound, and keeps its own switch.
+  if (front_) front_->ToggleMute();
   emit indicatorsChanged();
 }
 

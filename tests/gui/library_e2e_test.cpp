@@ -28,6 +28,7 @@
 #include "gui/map/web_browser.h"
 #include "map_test_support.h"
 #include "player/channel_player.h"
+#include "real_viewer.h"
 #include "recording_prompts.h"
 #include "sample_recordings.h"
 
@@ -61,19 +62,8 @@ TEST(LibraryEndToEnd, AChosenMomentPlaysItsPairFromItsSecond) {
   ASSERT_TRUE(CreateWorkingFolders(folders));
   WriteSettingsAndTiles(folders, fs::path(root.path().toStdString()) / "tiles");
   test::RecordingPrompts prompts;
-  CVantorDlg window(
-      folders,
-      [](Channel channel) {
-        return std::unique_ptr<IChannelPlayer>(
-            std::make_unique<ChannelPlayer>(channel, QStringList{"--aout=dummy"}));
-      },
-      prompts);
-  std::string error;
-  ASSERT_TRUE(window.Initialise(&error)) << error;
-  window.ReloadSettings();
-  window.move(0, 0);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  CVantorDlg window(folders, test::SilentLibvlcPlayers(), prompts);
+  ASSERT_TRUE(test::StartAndShow(window));
 
   // Ctrl+L opens the library; a folder added there is scanned and remembered.
   window.activateWindow();

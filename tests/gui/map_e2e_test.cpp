@@ -25,6 +25,7 @@
 #include "gui/map/web_browser.h"
 #include "map_test_support.h"
 #include "player/channel_player.h"
+#include "real_viewer.h"
 #include "recording_prompts.h"
 #include "sample_recordings.h"
 
@@ -62,7 +63,8 @@ bool MarkerAtTrack(CMapDlg& map, const CVantorDlg& window) {
 // With the route drawn, the map's timer and the track's second tick apart: the one marker
 // may stand at the track's position or at the one just before it, never elsewhere.
 bool MarkerAtTrackOrOneStepBehind(CMapDlg& map, const CVantorDlg& window, int milliseconds) {
-  std::pair<double, double> now{window.playback().track().currentLatitude, window.playback().track().currentLongitude};
+  std::pair<double, double> now{window.playback().track().currentLatitude,
+                                window.playback().track().currentLongitude};
   std::pair<double, double> before = now;
   return QTest::qWaitFor(
       [&] {
@@ -96,19 +98,8 @@ TEST(MapEndToEnd, TheMapFollowsThePlayingRecordingAndItsRouteGrows) {
   const fs::path tiles = fs::path(root.path().toStdString()) / "tiles";
   WriteSettings(folders, tiles, 0);
   test::RecordingPrompts prompts;
-  CVantorDlg window(
-      folders,
-      [](Channel channel) {
-        return std::unique_ptr<IChannelPlayer>(
-            std::make_unique<ChannelPlayer>(channel, QStringList{"--aout=dummy"}));
-      },
-      prompts);
-  std::string error;
-  ASSERT_TRUE(window.Initialise(&error)) << error;
-  window.ReloadSettings();
-  window.move(0, 0);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  CVantorDlg window(folders, test::SilentLibvlcPlayers(), prompts);
+  ASSERT_TRUE(test::StartAndShow(window));
   QSignalSpy started(&window, &CVantorDlg::playbackStarted);
   ASSERT_TRUE(window.playback().Load(front));
   ASSERT_TRUE(started.wait(20000)) << "the pair never started";

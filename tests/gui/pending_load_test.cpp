@@ -91,6 +91,25 @@ TEST_F(PendingLoad, StopWhileTheStartAwaitsTheRearEndsTheLoadAndTheWindowStillCl
   EXPECT_TRUE(shown().empty());
 }
 
+// Quit from the desktop's media controls, a signal or the close button may come while
+// the start is under way: the close waits for the start and is not lost.
+TEST_F(PendingLoad, CloseAskedWhileTheStartAwaitsTheRearHappensOnceThePairPlays) {
+  ASSERT_TRUE(dialog_->playback().Load(PendingLoadPairs::Get().first));
+  OpenPlayers();
+  front_->ReportPlaying();
+  dialog_->playback().timers().Tick(playback_timer::kApplyRate);
+  ASSERT_TRUE(dialog_->playback().loadPending());
+
+  dialog_->CloseCommand();
+  dialog_->CloseCommand();  // asked twice, closed once
+  EXPECT_FALSE(dialog_->playback().closed());
+  rear_->ReportPlaying();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog_->playback().closed(); }, 5000));
+  EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+  EXPECT_EQ(Count("front Release"), 1);
+  EXPECT_TRUE(shown().empty());
+}
+
 TEST_F(PendingLoad, LeadingChannelThatNeverShowsAPictureFailsTheLoadAndTheNextRowPlays) {
   dialog_->playback().SetFirstPictureWait(50);
   OpenBoth();

@@ -388,7 +388,7 @@ TEST_F(MainWindow, CloseOnAFirstRunWritesOnlyTheVolume) {
   EXPECT_EQ(text.find("LANGUAGE"), std::string::npos);
 }
 
-TEST_F(MainWindow, CloseWhileThePlayersOpenDoesNothing) {
+TEST_F(MainWindow, CloseWhileThePlayersOpenWaitsForTheStart) {
   const Recordings& recordings = Recordings::Get();
   ASSERT_TRUE(recordings.ok);
   Initialise();

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcessEnvironment>
-#include <QTimer>
 
 #include <cstdio>
 #include <string>
@@ -64,19 +63,10 @@ std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv) {
   return std::make_unique<QApplication>(argc, argv);
 }
 
-// A signal closes the window as its close button does; a load under way refuses the
-// close, so it is asked again until the load has ended (its waits are bounded).
+// A signal closes the window as its close button does (after a start under way).
 void CloseWhenAsked(const platform::TerminationSignals& termination, CVantorDlg& dialog) {
-  auto* retry = new QTimer(&dialog);
-  retry->setInterval(100);
-  QObject::connect(retry, &QTimer::timeout, &dialog, [&dialog, retry] {
-    dialog.CloseCommand();
-    if (dialog.playback().closed()) retry->stop();
-  });
-  QObject::connect(&termination, &platform::TerminationSignals::requested, &dialog, [&dialog, retry] {
-    dialog.CloseCommand();
-    if (!dialog.playback().closed()) retry->start();
-  });
+  QObject::connect(&termination, &platform::TerminationSignals::requested, &dialog,
+                   [&dialog] { dialog.CloseCommand(); });
 }
 
 }  // namespace

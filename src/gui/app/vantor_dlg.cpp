@@ -14,6 +14,7 @@
 #include <QPainterPath>
 #include <QRegion>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
@@ -124,7 +125,10 @@ void CVantorDlg::CloseCommand() {
   LeaveFullScreen();
   // A load whose players are on their way to the first pictures finishes that first
   // (bounded); a copy under way is given up.
-  if (!playback_->Close()) return;
+  if (!playback_->Close()) {
+    CloseWhenSettled();
+    return;
+  }
   SaveVolume(folders_, settings_.volume_step);
   // An export under way is given up, as a copy is.
   export_->Stop();
@@ -134,6 +138,13 @@ void CVantorDlg::CloseCommand() {
   maps_->Stop();
   DestroyCarInfoWindow();
   done(QDialog::Accepted);
+}
+
+void CVantorDlg::CloseWhenSettled() {
+  // Asked again after the phase change has run its course, not inside it.
+  connect(
+      playback_.get(), &PairPlayback::stateChanged, this,
+      [this] { QTimer::singleShot(0, this, &CVantorDlg::CloseCommand); }, Qt::SingleShotConnection);
 }
 
 QPoint CVantorDlg::PlacementOn(const QRect& screen) {

@@ -97,7 +97,8 @@ class CVantorDlg : public QDialog {
 
   // Close button: saves the volume, stops every timer and both players, releases them
   // and deletes the working copies, then ends the dialog. A copy under way is given up;
-  // ignored while the players run up to their first pictures.
+  // while the players run up to their first pictures (a bounded wait) the close waits
+  // for them and then happens by itself.
   void CloseCommand();
 
   // The settings load: language, markers, volume and speed unit read again and applied
@@ -148,6 +149,8 @@ class CVantorDlg : public QDialog {
   void reject() override;
 
  private:
+  // A close refused by a start under way is asked again whenever the pair changes phase.
+  void CloseWhenSettled();
   // vantor_dlg_layout.cpp
   void BuildControls();
   void BuildDisplays();

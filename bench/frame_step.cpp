@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "bench_timing.h"
@@ -105,8 +106,11 @@ std::vector<double> LibvlcAlone(const fs::path& front, int steps) {
 
 struct ViewerFigures {
   std::vector<double> forward, back, seek;
-  int lost_front = -1;
-  int lost_rear = -1;
+  // Pictures lost (front, rear) in the window, entering full screen, in it, and leaving it.
+  std::pair<int, int> still{-1, -1};
+  std::pair<int, int> enter{-1, -1};
+  std::pair<int, int> full{-1, -1};
+  std::pair<int, int> leave{-1, -1};
 };
 
 ViewerFigures Viewer(const fs::path& front, const fs::path& root, int steps) {
@@ -130,15 +134,22 @@ ViewerFigures Viewer(const fs::path& front, const fs::path& root, int steps) {
   const std::vector<QWidget*> both{dialog.control(direvovu::ctl::kFrontVideo),
                                    dialog.control(direvovu::ctl::kRearVideo)};
 
-  // The pictures lost while the front goes full screen and comes back.
-  const int lost_front = playback.front()->LostPictures();
-  const int lost_rear = playback.rear()->LostPictures();
-  dialog.ToggleFullScreen(true);
-  Settle(1500);
-  dialog.ToggleFullScreen(true);
-  Settle(1500);
-  figures.lost_front = playback.front()->LostPictures() - lost_front;
-  figures.lost_rear = playback.rear()->LostPictures() - lost_rear;
+  // The pictures lost while the front goes full screen and comes back, each way on its
+  // own, beside those lost over as long a time in the window.
+  const auto lost = [&playback] {
+    return std::pair{playback.front()->LostPictures(), playback.rear()->LostPictures()};
+  };
+  const auto lost_over = [&lost](const std::function<void()>& change) {
+    const auto before = lost();
+    change();
+    Settle(1500);
+    const auto after = lost();
+    return std::pair{after.first - before.first, after.second - before.second};
+  };
+  figures.still = lost_over([] {});
+  figures.enter = lost_over([&dialog] { dialog.ToggleFullScreen(true); });
+  figures.full = lost_over([] {});
+  figures.leave = lost_over([&dialog] { dialog.ToggleFullScreen(true); });
 
   playback.Pause();
   Settle(800);
@@ -180,7 +191,10 @@ int main(int argc, char** argv) {
       "pair, next frame: median %.1f ms (%zu steps); previous frame: median %.1f ms; 1 s seek: median %.1f "
       "ms\n",
       Median(viewer.forward), viewer.forward.size(), Median(viewer.back), Median(viewer.seek));
-  std::printf("pictures lost over full screen and back: front %d, rear %d\n", viewer.lost_front,
-              viewer.lost_rear);
+  std::printf(
+      "pictures lost (front, rear) over 1.5 s: in the window %d, %d; entering full screen %d, %d; "
+      "in full screen %d, %d; leaving it %d, %d\n",
+      viewer.still.first, viewer.still.second, viewer.enter.first, viewer.enter.second, viewer.full.first,
+      viewer.full.second, viewer.leave.first, viewer.leave.second);
   return 0;
 }

@@ -78,6 +78,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "vlc-plugin-base, vlc-plugin-video-output, qt6-qpa-plugins, libqt6webenginecore6-bin, fonts-noto-cjk, fonts-dejavu-core")
 # Formatting a card goes through UDisks2 (or mkfs.fat); direvovu-sample encodes with ffmpeg.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udisks2, dosfstools")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udisks2, dosfstools, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "ffmpeg")
 include(CPack)

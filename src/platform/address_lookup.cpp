@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/limits.h"
+#include "core/settings/texts.h"
 
 namespace direvovu::platform {
 
@@ -55,7 +56,7 @@ void AddressLookup::Send(double latitude, double longitude, std::uint64_t ticket
   const std::string url = map::AddressRequestUrl(service_, latitude, longitude, language_);
   QNetworkRequest request(QUrl(QString::fromStdString(url)));
   request.setHeader(QNetworkRequest::UserAgentHeader, UserAgent());
-  request.setRawHeader("Accept-Language", QByteArray(map::AddressLanguageTag(language_).data()));
+  request.setRawHeader("Accept-Language", QByteArray(LanguageTag(language_).data()));
   request.setTransferTimeout(timeout_ms_);
   QNetworkReply* reply = network_->get(request);
   ++pending_;

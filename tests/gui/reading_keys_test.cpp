@@ -132,12 +132,14 @@ TEST_F(ReadingKeysTest, FullScreenKeysKeepThePairPlaying) {
   EXPECT_EQ(dialog_->playback().state(), PlaybackState::Playing);
 }
 
-// F1 and ? open the sheet of keys in the current language, one sheet however often.
+// F1 and ? open the sheet of keys in the window's language, key names included (Qt's
+// own translation), one sheet however often.
 TEST_F(ReadingKeysTest, KeySheetListsEveryKeyInTheCurrentLanguage) {
   Play();
   ASSERT_FALSE(HasFatalFailure());
   const int language = CurrentLanguage();
-  SetCurrentLanguage(kRussian);
+  dialog_->StartInLanguage(kRussian);
+  dialog_->ReloadSettings();
   QTest::keyClick(dialog_.get(), Qt::Key_F1);
   QDialog* sheet = dialog_->keySheet();
   ASSERT_NE(sheet, nullptr);
@@ -145,6 +147,8 @@ TEST_F(ReadingKeysTest, KeySheetListsEveryKeyInTheCurrentLanguage) {
   EXPECT_EQ(sheet->windowTitle(), QStringLiteral("Клавиши"));
   const auto* table = static_cast<gui::CKeySheetDlg*>(sheet)->table();
   ASSERT_EQ(table->rowCount(), static_cast<int>(KeyBindings().size()));
+  EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Пробел"));
+  EXPECT_EQ(table->item(3, 0)->text(), QStringLiteral("Shift+Влево"));
   EXPECT_EQ(table->item(8, 0)->text(), QStringLiteral("."));
   EXPECT_EQ(table->item(8, 1)->text(), QStringLiteral("Следующий кадр (на паузе)"));
   EXPECT_EQ(table->item(static_cast<int>(KeyBindings().size()) - 1, 0)->text(), QStringLiteral("F1, ?"));
@@ -152,7 +156,8 @@ TEST_F(ReadingKeysTest, KeySheetListsEveryKeyInTheCurrentLanguage) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
   QTest::keyClick(dialog_.get(), Qt::Key_Question, Qt::ShiftModifier);
   EXPECT_EQ(dialog_->keySheet(), sheet);
-  SetCurrentLanguage(language);
+  dialog_->StartInLanguage(static_cast<Language>(language));
+  dialog_->ReloadSettings();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "core/io/atomic_file.h"
 #include "core/map/map_page.h"
+#include "core/settings/texts.h"
 
 namespace direvovu::map {
 namespace {
@@ -85,7 +86,7 @@ AddressCache::AddressCache(const std::filesystem::path& root, const AddressServi
     : max_files_(std::max<std::size_t>(max_files, 1)) {
   if (root.empty()) return;
   const std::string kind = service.kind == AddressServiceKind::Rgc ? "rgc" : "nominatim";
-  folder_ = root / (kind + "-" + NameOf(service.baseUrl + "|" + std::string(AddressLanguageTag(language))));
+  folder_ = root / (kind + "-" + NameOf(service.baseUrl + "|" + std::string(LanguageTag(language))));
 }
 
 std::filesystem::path AddressCache::FileOf(const std::string& key) const { return folder_ / (key + ".txt"); }

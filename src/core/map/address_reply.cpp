@@ -105,13 +105,6 @@ AddressService ReadAddressService(const WorkingFolders& folders) {
                             ReadSettingText(folders, kAddressKindKey, ""));
 }
 
-std::string_view AddressLanguageTag(int language) {
-  static constexpr std::array<std::string_view, kLanguageCount> kTags{"ko", "en",    "ja",   "zh-CN",
-                                                                      "ru", "zh-TW", "pt-BR"};
-  if (language < 0 || language >= kLanguageCount) language = kDefaultLanguage;
-  return kTags[static_cast<std::size_t>(language)];
-}
-
 std::string AddressRequestUrl(const AddressService& service, double latitude, double longitude,
                               int language) {
   const std::string lat = FixedText(latitude, 6);
@@ -121,7 +114,7 @@ std::string AddressRequestUrl(const AddressService& service, double latitude, do
            "&output=xml";
   }
   return service.baseUrl + "/reverse?format=xml&lat=" + lat + "&lon=" + lon +
-         "&zoom=18&addressdetails=1&accept-language=" + std::string(AddressLanguageTag(language));
+         "&zoom=18&addressdetails=1&accept-language=" + std::string(LanguageTag(language));
 }
 
 std::optional<AddressReply> ParseAddressReply(AddressServiceKind kind, std::span<const std::uint8_t> reply) {

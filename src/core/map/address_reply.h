@@ -33,9 +33,6 @@ AddressService ReadAddressService(std::string_view url_setting, std::string_view
 // The service of the viewer's settings (ADDRESS_SERVICE_URL and ADDRESS_SERVICE_KIND).
 AddressService ReadAddressService(const WorkingFolders& folders);
 
-// The language Nominatim is asked to answer in ("ko", "en", … "pt-BR").
-std::string_view AddressLanguageTag(int language);
-
 // The request for a point, with 6 decimals whatever the C locale says.
 std::string AddressRequestUrl(const AddressService& service, double latitude, double longitude, int language);
 

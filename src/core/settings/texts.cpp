@@ -75,6 +75,12 @@ int CurrentLanguage() { return ValidLanguage(g_current_language.load(std::memory
 
 void SetCurrentLanguage(int language) { g_current_language.store(language, std::memory_order_relaxed); }
 
+std::string_view LanguageTag(int language) {
+  static constexpr std::array<std::string_view, kLanguageCount> kTags{"ko", "en",    "ja",   "zh-CN",
+                                                                      "ru", "zh-TW", "pt-BR"};
+  return kTags[static_cast<std::size_t>(ValidLanguage(language))];
+}
+
 std::string_view TextTableName(TextTable table) {
   const TableEntry* entry = Entry(table);
   return entry == nullptr ? std::string_view{} : entry->name;

@@ -57,6 +57,9 @@ std::string_view Text(TextTable table, int row, int language);
 // 0..6 reads back as the default language, so lookups never fall off a table.
 int CurrentLanguage();
 void SetCurrentLanguage(int language);
+// The language's BCP 47 tag ("ko", "en", … "zh-TW", "pt-BR"); the default language's
+// for a value outside 0..6.
+std::string_view LanguageTag(int language);
 
 // Short lower-case name of a table ("messages", "main" ...), as the command line names it.
 std::string_view TextTableName(TextTable table);

@@ -14,6 +14,7 @@
 #include "core/settings/viewer_settings.h"
 #include "gui/app/dialog_prompts.h"
 #include "gui/app/vantor_dlg.h"
+#include "gui/controls/qt_texts.h"
 #include "gui/controls/ui_text.h"
 #include "gui/map/web_engine.h"
 #include "platform/single_instance.h"
@@ -45,6 +46,7 @@ void ReportStartFailure(const std::string& reason, const WorkingFolders& folders
   if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
   // The window failed before it read the settings; the user's language is read here.
   SetCurrentLanguage(LoadAppliedSettings(folders, AppliedSettings{}).language);
+  UseQtTextsIn(CurrentLanguage());
   QMessageBox::critical(nullptr, QStringLiteral("DirevOvu"),
                         UiText(TextTable::ProgramTexts, rows::program_texts::kPlayerNotStarted)
                             .arg(QString::fromStdString(reason)));

@@ -27,6 +27,7 @@
 #include "gui/app/picture_zoom.h"
 #include "gui/app/playback_display.h"
 #include "gui/app/playlist_controller.h"
+#include "gui/controls/qt_texts.h"
 #include "gui/map/car_info.h"
 
 namespace direvovu::gui {
@@ -105,6 +106,7 @@ void CVantorDlg::ReloadSettings() {
   settings_ = LoadAppliedSettings(folders_, settings_);
   if (run_language_) settings_.language = *run_language_;
   SetCurrentLanguage(settings_.language);
+  UseQtTextsIn(settings_.language);
   playback_->SetVolume(settings_.volume_step);
   display_->SetSpeedUnit(settings_.speed_unit);
   export_->SetSpeedUnit(settings_.speed_unit);

@@ -2,7 +2,6 @@
 
 #include <pugixml.hpp>
 
-#include <array>
 
 #include "core/limits.h"
 #include "core/map/map_page.h"

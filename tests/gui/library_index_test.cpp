@@ -7,6 +7,7 @@
 
 #include "core/library/library_db.h"
 #include "core/library/library_query.h"
+#include "core/recording/encrypted_recording.h"
 #include "gui/app/library_controller.h"
 #include "gui/app/vantor_dlg.h"
 #include "main_window_fixture.h"
@@ -39,6 +40,26 @@ TEST_F(LibraryIndexTest, CopiedRecordingsAreIndexedBehindEachOther) {
   EXPECT_EQ(rows[1].front, second.string());
   EXPECT_EQ(rows[0].track, library::TrackStatus::Read);
   ASSERT_TRUE(rows[0].rear.has_value());
+}
+
+// A scrambled recording is read with the password the main window accepted for it; before
+// any was accepted it is indexed by name, and read once one is.
+TEST_F(LibraryIndexTest, ScrambledRecordingsAreReadWithTheAcceptedPassword) {
+  Initialise();
+  SampleRecordings made;
+  const auto scrambled = made.MakePair("2026-12-07T09:02:00", "abcd");
+  ASSERT_FALSE(scrambled.empty());
+  gui::LibraryController& library = dialog_->library();
+  const auto track_after_index = [&] {
+    library.AddToIndex({scrambled.string()});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !library.indexing(); }, 20000));
+    auto opened = library::LibraryDb::Open(library::LibraryFileOf(std::nullopt, folders_->root));
+    const auto rows = library::FindRecordings(opened.library->db(), {});
+    return rows.size() == 1 ? rows[0].track : library::TrackStatus::None;
+  };
+  EXPECT_EQ(track_after_index(), library::TrackStatus::Locked);
+  dialog_->playback().passwords().acceptedPassword = *MakePasswordSlot("abcd");
+  EXPECT_EQ(track_after_index(), library::TrackStatus::Read);
 }
 
 }  // namespace

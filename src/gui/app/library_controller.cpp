@@ -1,6 +1,7 @@
 #include "gui/app/library_controller.h"
 
 #include "core/library/library_db.h"
+#include "core/recording/encrypted_recording.h"
 #include "gui/app/library_map_host.h"
 #include "gui/app/pair_playback.h"
 #include "gui/app/playlist_controller.h"
@@ -18,6 +19,7 @@ LibraryController::LibraryController(WorkingFolders folders, IPrompts& prompts, 
       playlist_(playlist),
       window_(window),
       indexer_(std::make_unique<LibraryScanner>()) {
+  indexer_->SetPasswordSource([this] { return AcceptedPassword(); });
   connect(&playback_, &PairPlayback::started, this, &LibraryController::Started);
   connect(indexer_.get(), &LibraryScanner::finished, this, [this] {
     if (dialog_ != nullptr) dialog_->Reload();
@@ -40,6 +42,7 @@ void LibraryController::OpenWindow() {
       dialog_ = nullptr;
       map_ = nullptr;
     });
+    dialog_->scanner().SetPasswordSource([this] { return AcceptedPassword(); });
     if (!dialog_->OpenLibrary()) {
       delete dialog_;
       return;
@@ -69,6 +72,12 @@ void LibraryController::Started() {
   if (length <= 0) return;
   const std::int64_t target = std::min<std::int64_t>(std::int64_t{pending.second} * 1000, length - 1);
   playback_.SeekToSlider(static_cast<int>(target), static_cast<int>(length));
+}
+
+std::optional<std::string> LibraryController::AcceptedPassword() const {
+  const std::string_view accepted = SlotText(playback_.passwords().acceptedPassword);
+  if (accepted.empty()) return std::nullopt;
+  return std::string(accepted);
 }
 
 void LibraryController::AddToIndex(const std::vector<std::string>& paths) {

@@ -55,6 +55,8 @@ class LibraryController : public QObject {
  private:
   void Started();
   void IndexNext();
+  // The password the main window accepted for a scrambled recording, for the scans.
+  [[nodiscard]] std::optional<std::string> AcceptedPassword() const;
 
   WorkingFolders folders_;
   IPrompts& prompts_;

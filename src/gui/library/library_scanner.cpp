@@ -14,7 +14,8 @@ bool LibraryScanner::Start(const std::filesystem::path& libraryFile,
   running_ = true;
   cancel_ = false;
   QPointer<LibraryScanner> self(this);
-  worker_ = std::thread([this, self, libraryFile, paths = std::move(paths)] {
+  std::optional<std::string> password = password_ ? password_() : std::nullopt;
+  worker_ = std::thread([this, self, libraryFile, paths = std::move(paths), password = std::move(password)] {
     library::ScanCounts counts;
     QString error;
     try {
@@ -22,6 +23,7 @@ bool LibraryScanner::Start(const std::filesystem::path& libraryFile,
       if (opened.library) {
         library::ScanOptions options;
         options.cancel = &cancel_;
+        options.password = password;
         options.progress = [this](const library::ScanProgress& p) {
           emit progress(static_cast<int>(p.done), static_cast<int>(p.total));
         };

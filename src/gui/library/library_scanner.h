@@ -4,6 +4,9 @@
 
 #include <atomic>
 #include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -22,6 +25,11 @@ class LibraryScanner : public QObject {
   LibraryScanner(const LibraryScanner&) = delete;
   LibraryScanner& operator=(const LibraryScanner&) = delete;
 
+  // Where a scan takes the password of scrambled recordings from when it starts (the one
+  // the main window accepted); without one they are indexed by name.
+  void SetPasswordSource(std::function<std::optional<std::string>()> source) {
+    password_ = std::move(source);
+  }
   // False (nothing started) while a scan runs.
   bool Start(const std::filesystem::path& libraryFile, std::vector<std::filesystem::path> paths);
   // Asks the scan to stop after the recording it is reading; finished still comes.
@@ -38,6 +46,7 @@ class LibraryScanner : public QObject {
  private:
   void Join();
 
+  std::function<std::optional<std::string>()> password_;
   std::thread worker_;
   std::atomic<bool> cancel_{false};
   bool running_ = false;

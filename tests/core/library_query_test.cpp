@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "comma_locale.h"
 #include "core/library/library_store.h"
 #include "library_fixture.h"
 
@@ -168,11 +169,14 @@ TEST(LibraryQuery, TimeBoundsAreIso8601) {
     EXPECT_EQ(bound->time, *c.time) << c.text;
     EXPECT_EQ(bound->utc, c.utc) << c.text;
   }
+  // The decimal point is a point whatever the process locale says.
+  const test::CommaLocale comma;
   EXPECT_EQ(ParseLatLon("37.5,127.25"), (std::pair{37.5, 127.25}));
-  EXPECT_FALSE(ParseLatLon("91,0").has_value());
-  EXPECT_FALSE(ParseLatLon("37.5;127").has_value());
-  EXPECT_FALSE(ParseLatLon("37.5x,127").has_value());
-  EXPECT_FALSE(ParseLatLon("nan,127").has_value());
+  EXPECT_EQ(ParseLatLon("-33.875,-151"), (std::pair{-33.875, -151.0}));
+  for (const char* junk :
+       {"91,0", "37.5;127", "37.5x,127", "nan,127", "37.5,inf", " 37.5,127", "37,5,127", ","}) {
+    EXPECT_FALSE(ParseLatLon(junk).has_value()) << junk;
+  }
 }
 
 }  // namespace

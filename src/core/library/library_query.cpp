@@ -1,6 +1,7 @@
 #include "core/library/library_query.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -168,21 +169,18 @@ std::optional<TimeBound> ParseTimeBound(std::string_view text, bool endOfDay) {
 std::optional<std::pair<double, double>> ParseLatLon(std::string_view text) {
   const auto comma = text.find(',');
   if (comma == std::string_view::npos) return std::nullopt;
-  try {
-    std::size_t used = 0;
-    const std::string latText(text.substr(0, comma));
-    const std::string lonText(text.substr(comma + 1));
-    const double lat = std::stod(latText, &used);
-    if (used != latText.size()) return std::nullopt;
-    const double lon = std::stod(lonText, &used);
-    if (used != lonText.size()) return std::nullopt;
-    if (!std::isfinite(lat) || !std::isfinite(lon) || std::abs(lat) > 90 || std::abs(lon) > 180) {
-      return std::nullopt;
-    }
-    return std::pair{lat, lon};
-  } catch (const std::exception&) {
-    return std::nullopt;
-  }
+  // Whole numbers with a decimal point whatever the process locale (the window's toolkit
+  // sets the user's, where the point may be a comma).
+  const auto number = [](std::string_view part) -> std::optional<double> {
+    double value = 0;
+    const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), value);
+    if (ec != std::errc() || end != part.data() + part.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+  };
+  const auto lat = number(text.substr(0, comma));
+  const auto lon = number(text.substr(comma + 1));
+  if (!lat || !lon || std::abs(*lat) > 90 || std::abs(*lon) > 180) return std::nullopt;
+  return std::pair{*lat, *lon};
 }
 
 std::vector<FoundRecording> FindRecordings(SqliteDb& db, const RecordingFilter& filter) {

@@ -42,12 +42,11 @@ void ChannelFullScreen::Take(QWidget* area, Home* home) {
   home->parent = area->parentWidget();
   home->geometry = area->geometry();
   home->tracking = area->hasMouseTracking();
-  const bool shown = area->isVisibleTo(area->parentWidget());
-  area->setParent(this);
+  home->shown = area->isVisibleTo(area->parentWidget());
+  area->setParent(this);  // hidden until it has its place
   // A mouse moving over the pictures brings the band back.
   area->setMouseTracking(true);
   area->installEventFilter(this);
-  area->setVisible(shown);
 }
 
 void ChannelFullScreen::Return(QWidget* area, const Home& home) {
@@ -60,15 +59,19 @@ void ChannelFullScreen::Return(QWidget* area, const Home& home) {
 }
 
 void ChannelFullScreen::Open(QWidget* large, QWidget* inset, const QRect& screen) {
-  large_ = large;
-  inset_ = inset;
-  Take(large, &large_home_);
-  if (inset != nullptr) Take(inset, &inset_home_);
   // Where a window manager makes it full screen it does; a bare X server does not, so
   // the window covers the screen by itself first.
   setGeometry(screen);
   showFullScreen();
+  large_ = large;
+  inset_ = inset;
+  // The pictures move into the shown window and are placed before they show: each
+  // player's output is unmapped as briefly as can be and resized once.
+  Take(large, &large_home_);
+  if (inset != nullptr) Take(inset, &inset_home_);
   Arrange();
+  large->setVisible(large_home_.shown);
+  if (inset != nullptr) inset->setVisible(inset_home_.shown);
   raise();
   activateWindow();
   band_->setText(readout_());

@@ -55,6 +55,7 @@ class ChannelFullScreen : public QWidget {
     QPointer<QWidget> parent;
     QRect geometry;
     bool tracking = false;
+    bool shown = false;  // shown in the window: shown here once placed
   };
   void Take(QWidget* area, Home* home);
   static void Return(QWidget* area, const Home& home);

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <condition_variable>
 #include <fstream>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -120,7 +123,8 @@ class VerifiedDownload : public ::testing::Test {
   }
 
   DownloadSummary Download(const fs::path& to,
-                           const std::function<void(const DownloadProgress&)>& progress = {}) {
+                           const std::function<void(const DownloadProgress&)>& progress = {},
+                           const std::function<void(const fs::path&)>& beforeReadBack = {}) {
     CardWorkTables tables;
     std::vector<fs::path> checked;
     for (const auto& row : WalkSdCard(card, CardKind::All, tables)) checked.push_back(row.path);
@@ -129,6 +133,7 @@ class VerifiedDownload : public ::testing::Test {
     hooks.freeSpace = [](const fs::path&) { return kMinimumFreeBytes; };
     hooks.progress = progress;
     hooks.progressInterval = std::chrono::milliseconds(0);
+    hooks.beforeReadBack = beforeReadBack;
     return RunCardDownload(PlanDownload(card, to, checked), hooks);
   }
 
@@ -232,6 +237,111 @@ TEST_F(VerifiedDownload, APulledCardFailsThatFileAndStopsWithNothingHalfWritten)
     EXPECT_TRUE(HiddenFiles(down).empty());
     const auto problems = VerifyDownloadFolder(down);
     EXPECT_TRUE(!problems || problems->empty());
+  }
+}
+
+// The front recording (5 MB) is checked while its rear file is copied; what happens to
+// one must not leak into the other, the ledger or the order of the rows.
+TEST_F(VerifiedDownload, AFailureWhileTheNextFileCopiesKeepsTheLedgerTrue) {
+  const std::string front = "drf0_20261208_081500.mp4";
+  const std::string rear = "drf1_20261208_081500.mp4";
+  // Set while the front is checked, before its read-back; the card pull waits for it.
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool frontChecked = false;
+  bool pulled = false;
+  const auto waitFor = [&](bool& flag) {
+    std::unique_lock lock(mutex);
+    changed.wait_for(lock, std::chrono::seconds(10), [&] { return flag; });
+  };
+  const auto raise = [&](bool& flag) {
+    const std::lock_guard lock(mutex);
+    flag = true;
+    changed.notify_all();
+  };
+  const auto isFront = [&](const fs::path& copy) {
+    return copy.filename().string().starts_with("." + front);
+  };
+  struct Case {
+    const char* name;
+    std::function<void(const fs::path&)> beforeReadBack;
+    std::function<void(const DownloadProgress&)> progress;
+    DownloadEnd end;
+    std::vector<std::string> copies;  // in the download folder and its ledger afterwards, sorted
+    std::vector<std::string> failed;
+  };
+  const Case cases[] = {
+      {"the front reads back wrong twice",
+       [&](const fs::path& copy) {
+         if (isFront(copy)) Damage(copy);
+       },
+       {},
+       DownloadEnd::Finished,
+       {"Blackbox/drf0_20261208_082500.mp4", "Blackbox/" + rear, "Event/drf0_20261208_081605.mp4",
+        "Event/evt_20261208_081605.txt"},
+       {front}},
+      {"a cancel while the front is checked",
+       [&](const fs::path& copy) {
+         if (isFront(copy)) cancel = true;
+       },
+       {},
+       DownloadEnd::Cancelled,
+       {"Blackbox/" + front},
+       {}},
+      {"the card pulled while the rear copies and the front is checked",
+       [&](const fs::path& copy) {
+         if (!isFront(copy)) return;
+         raise(frontChecked);
+         waitFor(pulled);
+       },
+       [&](const DownloadProgress& p) {
+         if (pulled || p.currentFile != rear || p.bytesDone <= (std::uint64_t{5} << 20)) return;
+         waitFor(frontChecked);
+         fs::resize_file(card / "Blackbox" / rear, 1000);
+         raise(pulled);
+       },
+       DownloadEnd::CardLost,
+       {"Blackbox/" + front},
+       {rear}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(down);
+    Put(card / "Blackbox" / rear, std::string(std::size_t{5} << 20, 'b'));
+    cancel = false;
+    frontChecked = pulled = false;
+    std::size_t rowsDone = 0;
+    bool rowsInOrder = true;
+    const auto summary = Download(
+        down,
+        [&](const DownloadProgress& p) {
+          rowsInOrder = rowsInOrder && p.rowsDone >= rowsDone;
+          rowsDone = p.rowsDone;
+          if (c.progress) c.progress(p);
+        },
+        c.beforeReadBack);
+    EXPECT_EQ(summary.end, c.end);
+    EXPECT_TRUE(rowsInOrder);
+    std::vector<std::string> failed;
+    for (const fs::path& source : summary.failedFiles) failed.push_back(source.filename().string());
+    EXPECT_EQ(failed, c.failed);
+    EXPECT_EQ(summary.copied, static_cast<int>(c.copies.size()));
+    std::vector<std::string> present;
+    for (const auto& entry : fs::recursive_directory_iterator(down)) {
+      const std::string name = entry.path().filename().string();
+      if (entry.is_regular_file() && !name.starts_with(".") && name != kLedgerSumsName)
+        present.push_back(entry.path().lexically_relative(down).generic_string());
+    }
+    std::sort(present.begin(), present.end());
+    EXPECT_EQ(present, c.copies);
+    std::vector<std::string> ledgered;
+    for (const auto& [target, digest] : ParseChecksums(ReadText(down / std::string(kLedgerSumsName))))
+      ledgered.push_back(target);
+    EXPECT_EQ(ledgered, c.copies);
+    const auto problems = VerifyDownloadFolder(down);
+    ASSERT_TRUE(problems);
+    EXPECT_TRUE(problems->empty());
+    EXPECT_TRUE(HiddenFiles(down).empty());
   }
 }
 

@@ -3,8 +3,13 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
 #include <set>
 #include <system_error>
+#include <thread>
 
 #include "core/recording/recording_name.h"
 #include "core/sdcard/copy_no_overwrite.h"
@@ -71,7 +76,18 @@ void SweepTemporaries(const fs::path& folder) {
   }
 }
 
-// One run of a download: counts, bytes, the ledger and the clock for the time left.
+// A written copy on its way to be checked, or the end of a row of the plan.
+struct CheckJob {
+  PendingCopy copy;
+  fs::path source;
+  LedgerEntry entry;
+  bool rowEnd = false;
+};
+
+// One run of a download: counts, bytes, the ledger and the clock for the time left. The
+// calling thread copies; a second one checks each copy and enters it in the ledger.
+// Everything both touch is guarded by `mutex_`; progress goes out under `report_mutex_`
+// (taken first), so the hook hears one call at a time, in order.
 class DownloadRun {
  public:
   DownloadRun(const DownloadPlan& plan, const DownloadHooks& hooks)
@@ -85,47 +101,89 @@ class DownloadRun {
       progress_.bytesTotal += SizeOf(r.frontSource) + SizeOf(r.rearSource);
     for (const auto& e : events_) progress_.bytesTotal += SizeOf(e);
     Report(true);
-    if (CopyRecordings() && CopyEventTexts()) summary_.end = DownloadEnd::Finished;
-    SaveLedger();
+    std::thread checker([this] { CheckLoop(); });
+    std::exception_ptr failure;
+    try {
+      if (CopyRecordings()) CopyEventTexts();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    {
+      const std::lock_guard lock(mutex_);
+      copier_done_ = true;
+    }
+    changed_.notify_all();
+    checker.join();
+    if (failure == nullptr) failure = checker_failure_;
+    if (failure != nullptr) std::rethrow_exception(failure);
+    {
+      const std::lock_guard lock(mutex_);
+      SaveLedger();
+    }
     Report(true);
     summary_.seconds = std::chrono::duration<double>(Clock::now() - start_).count();
     return summary_;
   }
 
  private:
+  using Lock = std::unique_lock<std::mutex>;
+
+  [[nodiscard]] bool UserCancelled() const { return hooks_.cancel != nullptr && hooks_.cancel->load(); }
+
+  // The first reason to stop is the one the summary gives. Holds mutex_.
+  void Halt(DownloadEnd why) {
+    if (!halted_.exchange(true)) summary_.end = why;
+  }
+
   bool Stopped() {
-    if (hooks_.cancel == nullptr || !hooks_.cancel->load()) return false;
-    summary_.end = DownloadEnd::Cancelled;
-    return true;
+    if (UserCancelled()) {
+      const std::lock_guard lock(mutex_);
+      Halt(DownloadEnd::Cancelled);
+    }
+    return halted_;
   }
 
   bool EnoughSpace() {
     const auto free =
         hooks_.freeSpace ? hooks_.freeSpace(plan_.downloadFolder) : FreeBytesAt(plan_.downloadFolder);
     if (free && *free >= kMinimumFreeBytes) return true;
-    summary_.end = DownloadEnd::LowSpace;
+    const std::lock_guard lock(mutex_);
+    Halt(DownloadEnd::LowSpace);
     return false;
+  }
+
+  // Before each file: while what waits to be checked is small, the copier waits for it,
+  // so small files are entered in order and a long copy starts with everything before
+  // it in the ledger (a killed program then loses at most the file it was on). A large
+  // check runs beside the next copy, but the copier is never more than one file ahead.
+  bool Settle(std::uint64_t nextSize) {
+    Lock lock(mutex_);
+    if (in_flight_bytes_ >= kLedgerBytesBetweenSaves) {
+      changed_.wait(lock, [this] { return in_flight_files_ < kFilesAhead; });
+      return true;
+    }
+    changed_.wait(lock, [this] { return queue_.empty() && !checking_; });
+    return nextSize < kLedgerBytesBetweenSaves || SaveLedger();
   }
 
   bool CopyRecordings() {
     for (const CardCopyTarget& recording : plan_.recordings) {
-      if (Stopped()) return false;
+      if (!Settle(0) || Stopped()) return false;
       std::error_code ec;
       fs::create_directories(recording.frontTarget.parent_path(), ec);
       if (!CopyOne(recording.frontSource, recording.frontTarget, false)) return false;
       if (!CopyOne(recording.rearSource, recording.rearTarget, true)) return false;
-      ++progress_.rowsDone;
-      Report(true);
+      Hand(CheckJob{{}, {}, {}, true});
     }
     return true;
   }
 
   bool CopyEventTexts() {
     if (events_.empty()) return true;
+    if (!Settle(0) || Stopped()) return false;
     std::error_code ec;
     fs::create_directories(plan_.eventTarget, ec);
     for (const fs::path& text : events_) {
-      if (Stopped()) return false;
       if (!CopyOne(text, plan_.eventTarget / text.filename(), false)) return false;
     }
     return true;
@@ -133,6 +191,12 @@ class DownloadRun {
 
   // What is to be done with one file before anything is copied.
   enum class Plan { Copy, Done, Kept, Missing };
+
+  std::optional<LedgerEntry> Known(const std::string& key) {
+    const std::lock_guard lock(mutex_);
+    const LedgerEntry* known = ledger_.Find(key);
+    return known == nullptr ? std::nullopt : std::optional(*known);
+  }
 
   Plan Decide(const fs::path& source, const fs::path& target, const std::string& key, LedgerEntry& entry) {
     const auto sourceFacts = FactsOf(source);
@@ -143,7 +207,7 @@ class DownloadRun {
     std::error_code ec;
     if (!fs::exists(fs::symlink_status(target, ec))) return Plan::Copy;
     const auto copyFacts = FactsOf(target);
-    if (const LedgerEntry* known = ledger_.Find(key)) {
+    if (const auto known = Known(key)) {
       if (copyFacts && copyFacts->size == known->size && copyFacts->mtime == known->copyMtime) {
         const bool same = known->source == entry.source && known->size == entry.size &&
                           known->sourceMtime == entry.sourceMtime;
@@ -153,6 +217,7 @@ class DownloadRun {
       bool taken = false;
       const fs::path aside = AsideName(target);
       if (!RenameNoReplace(target, aside, taken)) return Plan::Kept;
+      const std::lock_guard lock(mutex_);
       summary_.setAside.push_back(aside);
       ledger_.Remove(key);
       return Plan::Copy;
@@ -170,15 +235,23 @@ class DownloadRun {
 
   // False when the download must end here (low space, full disk, pulled card, cancel).
   bool CopyOne(const fs::path& source, const fs::path& target, bool companion) {
-    if (companion && !fs::exists(fs::symlink_status(source))) return true;
-    if (Stopped()) return false;
-    progress_.currentFile = source.filename().string();
-    const std::uint64_t before = progress_.bytesDone;
+    std::error_code ec;
+    if (companion && !fs::exists(fs::symlink_status(source, ec))) return true;
+    if (!Settle(SizeOf(source)) || Stopped()) return false;
     const std::string key = RelativeText(target, plan_.downloadFolder);
+    const bool known = Known(key).has_value();
+    std::uint64_t before = 0;
+    {
+      const std::lock_guard lock(mutex_);
+      progress_.currentFile = source.filename().string();
+      before = progress_.bytesDone;
+    }
     LedgerEntry entry;
     entry.target = key;
-    const bool known = ledger_.Find(key) != nullptr;
-    switch (Decide(source, target, key, entry)) {
+    const Plan plan = Decide(source, target, key, entry);
+    if (plan == Plan::Copy) return CopyNew(source, target, std::move(entry), before);
+    const std::lock_guard lock(mutex_);
+    switch (plan) {
       case Plan::Missing:
         return Count(VerifiedOutcome::SourceMissing, source);
       case Plan::Kept:
@@ -193,32 +266,115 @@ class DownloadRun {
       case Plan::Copy:
         break;
     }
+    return true;
+  }
+
+  // Writes the copy and hands it to the checker.
+  bool CopyNew(const fs::path& source, const fs::path& target, LedgerEntry entry, std::uint64_t before) {
     if (!EnoughSpace()) return false;
-    // A long copy may be cut short (a killed program): what came before is on record first.
-    if (entry.size >= kLedgerBytesBetweenSaves && !SaveLedger()) return false;
     Report(true);
     SweepOnce(target.parent_path());
-    const CopyWatch watch{hooks_.cancel, [this, before](std::uint64_t copied) {
-                            progress_.bytesDone = before + copied;
+    // The copy gives up on a cancel and on a stop the checker called.
+    const CopyWatch watch{&halted_, [this, before](std::uint64_t copied) {
+                            if (UserCancelled()) Stopped();
+                            {
+                              const std::lock_guard lock(mutex_);
+                              progress_.bytesDone = before + copied;
+                            }
                             Report(false);
                           }};
     VerifiedCopyOptions options;
     options.watch = &watch;
     options.beforeReadBack = hooks_.beforeReadBack;
-    const VerifiedCopy copy = CopyVerified(source, target, options);
-    progress_.bytesDone = before + entry.size;
-    if (copy.outcome != VerifiedOutcome::Copied) return Count(copy.outcome, source);
+    PendingCopy copy = BeginVerifiedCopy(source, target, options);
+    const std::uint64_t size = entry.size;
+    const std::lock_guard lock(mutex_);
+    progress_.bytesDone = before + size;
+    if (copy.result().outcome != VerifiedOutcome::Copied) return Count(copy.result().outcome, source);
+    queue_.push_back(CheckJob{std::move(copy), source, std::move(entry), false});
+    ++in_flight_files_;
+    in_flight_bytes_ += size;
+    changed_.notify_all();
+    return true;
+  }
+
+  void Hand(CheckJob job) {
+    const std::lock_guard lock(mutex_);
+    queue_.push_back(std::move(job));
+    changed_.notify_all();
+  }
+
+  void CheckLoop() {
+    try {
+      for (;;) {
+        Lock lock(mutex_);
+        changed_.wait(lock, [this] { return !queue_.empty() || copier_done_; });
+        if (queue_.empty()) return;
+        CheckJob job = std::move(queue_.front());
+        queue_.pop_front();
+        checking_ = true;
+        lock.unlock();
+        const bool file = !job.rowEnd;
+        const std::uint64_t size = job.entry.size;
+        Check(std::move(job));
+        lock.lock();
+        checking_ = false;
+        if (file) {
+          --in_flight_files_;
+          in_flight_bytes_ -= size;
+        }
+        changed_.notify_all();
+      }
+    } catch (...) {
+      checker_failure_ = std::current_exception();
+      const std::lock_guard lock(mutex_);
+      Halt(DownloadEnd::Cancelled);
+      checking_ = false;
+      queue_.clear();
+      changed_.notify_all();
+    }
+  }
+
+  // Checks one copy and enters it in the ledger. After a cancel or a stop of the
+  // checker's own, what waits is dropped (its temporary file with it).
+  void Check(CheckJob job) {
+    if (job.rowEnd) {
+      bool counted = false;
+      {
+        const std::lock_guard lock(mutex_);
+        counted = !dropping_;
+        if (counted) ++progress_.rowsDone;
+      }
+      if (counted) Report(true);
+      return;
+    }
+    {
+      const std::lock_guard lock(mutex_);
+      if (UserCancelled()) {
+        Halt(DownloadEnd::Cancelled);
+        dropping_ = true;
+      }
+      if (dropping_) return;
+    }
+    const CopyWatch retry{hooks_.cancel, {}};
+    const VerifiedCopy copy = FinishVerifiedCopy(std::move(job.copy), &retry);
+    const std::lock_guard lock(mutex_);
+    if (copy.outcome != VerifiedOutcome::Copied) {
+      if (!Count(copy.outcome, job.source)) dropping_ = true;
+      return;
+    }
     ++summary_.copied;
     summary_.bytesCopied += copy.size;
-    entry.digest = copy.digest;
-    entry.copyMtime = copy.copyMtime;
-    entry.size = copy.size;
-    return Record(std::move(entry));
+    job.entry.digest = copy.digest;
+    job.entry.copyMtime = copy.copyMtime;
+    job.entry.size = copy.size;
+    if (!Record(std::move(job.entry))) dropping_ = true;
   }
 
   // Enters a verified copy in the ledger and writes the ledger: after every recording,
   // and for a run of small files at least once a second (a copy the ledger missed is
-  // found by its bytes next time, so a stop between costs a read, never a file).
+  // found by its bytes next time, so a stop between costs a read, never a file). Holds
+  // mutex_.
   bool Record(LedgerEntry entry) {
     unsaved_bytes_ += entry.size;
     ledger_.Put(std::move(entry));
@@ -228,15 +384,18 @@ class DownloadRun {
     return SaveLedger();
   }
 
+  // Holds mutex_.
   bool SaveLedger() {
     if (unsaved_ == 0) return true;
-    unsaved_ = 0;
-    unsaved_bytes_ = 0;
     last_save_ = Clock::now();
     const std::error_code ec = ledger_.Save(plan_.downloadFolder);
+    if (!ec) {
+      unsaved_ = 0;
+      unsaved_bytes_ = 0;
+    }
     // The copy stays either way; a later download finds it by its bytes.
     if (ec != std::errc::no_space_on_device) return true;
-    summary_.end = DownloadEnd::DiskFull;
+    Halt(DownloadEnd::DiskFull);
     return false;
   }
 
@@ -244,6 +403,7 @@ class DownloadRun {
     if (swept_.insert(folder).second) SweepTemporaries(folder);
   }
 
+  // Counts a file that was not copied; false when the download ends with it. Holds mutex_.
   bool Count(VerifiedOutcome outcome, const fs::path& source) {
     switch (outcome) {
       case VerifiedOutcome::Copied:
@@ -252,7 +412,8 @@ class DownloadRun {
         ++summary_.skipped;
         return true;
       case VerifiedOutcome::Cancelled:
-        summary_.end = DownloadEnd::Cancelled;
+        // Either the user's cancel or a stop the checker already gave its reason for.
+        if (UserCancelled()) Halt(DownloadEnd::Cancelled);
         return false;
       case VerifiedOutcome::SourceMissing:
       case VerifiedOutcome::ReadFailed:
@@ -265,31 +426,50 @@ class DownloadRun {
     ++summary_.failed;
     summary_.failedFiles.push_back(source);
     if (outcome == VerifiedOutcome::DiskFull) {
-      summary_.end = DownloadEnd::DiskFull;
+      Halt(DownloadEnd::DiskFull);
       return false;
     }
     if (outcome == VerifiedOutcome::SourceLost) {
-      summary_.end = DownloadEnd::CardLost;
+      Halt(DownloadEnd::CardLost);
       return false;
     }
     return true;
   }
 
   void Report(bool always) {
+    const std::lock_guard reporting(report_mutex_);
     const auto now = Clock::now();
     if (!always && now - last_report_ < hooks_.progressInterval) return;
     last_report_ = now;
-    const double elapsed = std::chrono::duration<double>(now - start_).count();
-    if (progress_.bytesDone > 0 && elapsed > 0.5) {
-      const double rate = static_cast<double>(progress_.bytesDone) / elapsed;
-      const auto left = progress_.bytesTotal - std::min(progress_.bytesTotal, progress_.bytesDone);
-      progress_.secondsLeft = static_cast<double>(left) / rate;
+    DownloadProgress progress;
+    {
+      const std::lock_guard lock(mutex_);
+      const double elapsed = std::chrono::duration<double>(now - start_).count();
+      if (progress_.bytesDone > 0 && elapsed > 0.5) {
+        const double rate = static_cast<double>(progress_.bytesDone) / elapsed;
+        const auto left = progress_.bytesTotal - std::min(progress_.bytesTotal, progress_.bytesDone);
+        progress_.secondsLeft = static_cast<double>(left) / rate;
+      }
+      progress = progress_;
     }
-    if (hooks_.progress) hooks_.progress(progress_);
+    if (hooks_.progress) hooks_.progress(progress);
   }
+
+  // Files written ahead of the checker, the one it checks included.
+  static constexpr std::size_t kFilesAhead = 2;
 
   const DownloadPlan& plan_;
   const DownloadHooks& hooks_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<CheckJob> queue_;
+  std::size_t in_flight_files_ = 0;
+  std::uint64_t in_flight_bytes_ = 0;
+  bool checking_ = false;
+  bool copier_done_ = false;
+  bool dropping_ = false;
+  std::atomic<bool> halted_{false};
+  std::exception_ptr checker_failure_;
   DownloadLedger ledger_;
   std::set<fs::path> swept_;
   int unsaved_ = 0;
@@ -299,6 +479,7 @@ class DownloadRun {
   DownloadProgress progress_;
   DownloadSummary summary_;
   Clock::time_point start_ = Clock::now();
+  std::mutex report_mutex_;
   Clock::time_point last_report_{};
 };
 

@@ -75,7 +75,8 @@ struct DownloadSummary {
   std::vector<std::filesystem::path> setAside;
 };
 
-// How a download talks to whoever runs it; every call comes from the copying thread.
+// How a download talks to whoever runs it. Calls come from the download's two threads
+// (the calling one copies, a second checks what was copied), never two at once.
 struct DownloadHooks {
   const std::atomic<bool>* cancel = nullptr;
   // Replaceable for tests; FreeBytesAt by default.
@@ -94,6 +95,8 @@ struct DownloadHooks {
 // read and compared: the same bytes enter the ledger, other bytes are left alone. A
 // ledgered copy that changed since is moved aside (".changed") and copied again. Checks
 // the free space before each file and the cancel flag before and during each file.
+// While one copy is read back and checked, the next is copied; a cancel, a full disk
+// or a failed check drops the copy waiting behind it.
 DownloadSummary RunCardDownload(const DownloadPlan& plan, const DownloadHooks& hooks);
 
 }  // namespace direvovu

@@ -18,6 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kBlock = std::size_t{1} << 20;
+// How much written data waits before it is handed to the disk.
+constexpr std::uint64_t kWritebackStep = std::uint64_t{8} << 20;
 
 std::error_code LastError() { return {errno, std::generic_category()}; }
 
@@ -33,6 +35,10 @@ class Fd {
   [[nodiscard]] int get() const { return fd_; }
   [[nodiscard]] bool ok() const { return fd_ >= 0; }
   bool Close() { return fd_ < 0 || ::close(std::exchange(fd_, -1)) == 0; }
+  void Reset(int fd) {
+    Close();
+    fd_ = fd;
+  }
 
  private:
   int fd_;
@@ -69,6 +75,16 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
   return true;
 }
 
+// Starts writing a range of the copy to the disk without waiting for it.
+void StartWriteback(int fd, std::uint64_t offset, std::uint64_t length) {
+#ifdef __linux__
+  if (length > 0)
+    ::sync_file_range(fd, static_cast<off64_t>(offset), static_cast<off64_t>(length), SYNC_FILE_RANGE_WRITE);
+#else
+  (void)fd, (void)offset, (void)length;
+#endif
+}
+
 std::int64_t MtimeNs(const struct stat& st) {
   return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
 }
@@ -89,13 +105,15 @@ bool SourceUnchanged(const OpenedSource& source, std::uint64_t read) {
          MtimeNs(now) == MtimeNs(source.st);
 }
 
-// One pass: card → temporary file, hashing on the way; the temporary file is flushed.
+// One pass: card → temporary file, hashing on the way. The written bytes are handed to
+// the disk as they come, so the flush that the check waits for has little left to do.
 VerifiedCopy Transfer(const OpenedSource& source, int out, const CopyWatch* watch) {
   VerifiedCopy result;
   ::posix_fadvise(source.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
   ::lseek(source.fd, 0, SEEK_SET);
   Sha256 hasher;
   std::vector<std::uint8_t> block(kBlock);
+  std::uint64_t handed = 0;
   for (;;) {
     if (watch != nullptr) {
       if (watch->Cancelled()) {
@@ -122,6 +140,10 @@ VerifiedCopy Transfer(const OpenedSource& source, int out, const CopyWatch* watc
       return result;
     }
     result.size += static_cast<std::uint64_t>(got);
+    if (result.size - handed >= kWritebackStep) {
+      StartWriteback(out, handed, result.size - handed);
+      handed = result.size;
+    }
   }
   if (!SourceUnchanged(source, result.size)) {
     result.outcome = VerifiedOutcome::SourceLost;
@@ -130,11 +152,7 @@ VerifiedCopy Transfer(const OpenedSource& source, int out, const CopyWatch* watc
   }
   const timespec times[2] = {source.st.st_atim, source.st.st_mtim};
   ::futimens(out, times);
-  if (::fsync(out) != 0) {
-    result.error = LastError();
-    result.outcome = WriteOutcome(result.error);
-    return result;
-  }
+  StartWriteback(out, handed, result.size - handed);
   const auto digest = hasher.Finish();
   if (!digest) {
     result.error = std::make_error_code(std::errc::not_enough_memory);
@@ -145,53 +163,105 @@ VerifiedCopy Transfer(const OpenedSource& source, int out, const CopyWatch* watc
   return result;
 }
 
-VerifiedCopy Attempt(const OpenedSource& source, const fs::path& target, const VerifiedCopyOptions& options) {
-  const fs::path temp = TemporarySibling(target);
-  Fd out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+}  // namespace
+
+// The source held open from the first read to the last retry, and the temporary copy.
+struct PendingCopy::State {
+  State() = default;
+  ~State() { Drop(); }
+  State(const State&) = delete;
+  State& operator=(const State&) = delete;
+  State(State&&) = delete;
+  State& operator=(State&&) = delete;
+
+  [[nodiscard]] OpenedSource Source() const { return {in.get(), source, st}; }
+
+  // Removes the temporary copy (a failed or abandoned one).
+  void Drop() {
+    out.Close();
+    std::error_code ec;
+    if (!temp.empty()) fs::remove(temp, ec);
+    temp.clear();
+  }
+
+  fs::path source;
+  fs::path target;
+  bool replace = false;
+  std::function<void(const fs::path&)> beforeReadBack;
+  Fd in{-1};
+  struct stat st {};
+  fs::path temp;
+  Fd out{-1};
+};
+
+namespace {
+
+using State = PendingCopy::State;
+
+// Writes a new temporary copy of the source.
+VerifiedCopy Write(State& state, const CopyWatch* watch) {
+  state.Drop();
   VerifiedCopy result;
-  if (!out.ok()) {
+  state.temp = TemporarySibling(state.target);
+  state.out.Reset(::open(state.temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+  if (!state.out.ok()) {
     result.error = LastError();
     result.outcome = WriteOutcome(result.error);
+    state.temp.clear();
     return result;
   }
-  result = Transfer(source, out.get(), options.watch);
-  if (!out.Close() && result.outcome == VerifiedOutcome::Copied) {
+  result = Transfer(state.Source(), state.out.get(), watch);
+  if (result.outcome != VerifiedOutcome::Copied) state.Drop();
+  return result;
+}
+
+// Waits for the copy to reach the disk and compares what the disk holds.
+VerifiedCopy Check(State& state, VerifiedCopy result) {
+  if (::fsync(state.out.get()) != 0 || !state.out.Close()) {
     result.error = LastError();
     result.outcome = WriteOutcome(result.error);
+    state.Drop();
+    return result;
   }
+  if (state.beforeReadBack) state.beforeReadBack(state.temp);
   std::error_code ec;
-  if (result.outcome != VerifiedOutcome::Copied) {
-    fs::remove(temp, ec);
-    return result;
-  }
-  if (options.beforeReadBack) options.beforeReadBack(temp);
-  const auto back = Sha256OfFileOnDisk(temp, ec);
+  const auto back = Sha256OfFileOnDisk(state.temp, ec);
   if (!back || *back != result.digest) {
-    fs::remove(temp, ec);
+    state.Drop();
     result.outcome = back ? VerifiedOutcome::Mismatch : VerifiedOutcome::WriteFailed;
     result.error = back ? std::make_error_code(std::errc::io_error) : ec;
-    return result;
   }
+  return result;
+}
+
+// Gives the checked copy its name.
+VerifiedCopy Place(State& state, VerifiedCopy result) {
+  std::error_code ec;
   bool exists = false;
-  if (options.replace) {
-    fs::rename(temp, target, ec);
-  } else if (!RenameNoReplace(temp, target, exists)) {
+  if (state.replace) {
+    fs::rename(state.temp, state.target, ec);
+  } else if (!RenameNoReplace(state.temp, state.target, exists)) {
     ec = exists ? std::make_error_code(std::errc::file_exists) : LastError();
   }
   if (ec) {
-    std::error_code remove_ec;
-    fs::remove(temp, remove_ec);
+    state.Drop();
     result.outcome = exists ? VerifiedOutcome::TargetExists : VerifiedOutcome::WriteFailed;
     result.error = ec;
     return result;
   }
-  SyncFolder(target.parent_path());
+  state.temp.clear();
+  SyncFolder(state.target.parent_path());
   struct stat st {};
-  if (::stat(target.c_str(), &st) == 0) result.copyMtime = MtimeNs(st);
+  if (::stat(state.target.c_str(), &st) == 0) result.copyMtime = MtimeNs(st);
   return result;
 }
 
 }  // namespace
+
+PendingCopy::PendingCopy() = default;
+PendingCopy::~PendingCopy() = default;
+PendingCopy::PendingCopy(PendingCopy&& other) noexcept = default;
+PendingCopy& PendingCopy::operator=(PendingCopy&& other) noexcept = default;
 
 std::optional<Sha256Digest> Sha256OfFileOnDisk(const fs::path& path, std::error_code& error,
                                                const CopyWatch* watch) {
@@ -204,29 +274,50 @@ std::optional<Sha256Digest> Sha256OfFileOnDisk(const fs::path& path, std::error_
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): from, then to, as every copy
-VerifiedCopy CopyVerified(const fs::path& source, const fs::path& target,
-                          const VerifiedCopyOptions& options) {
-  VerifiedCopy result;
+PendingCopy BeginVerifiedCopy(const fs::path& source, const fs::path& target,
+                              const VerifiedCopyOptions& options) {
+  PendingCopy pending;
+  VerifiedCopy& result = pending.result_;
   std::error_code ec;
   if (!options.replace && fs::exists(fs::symlink_status(target, ec))) {
     result.outcome = VerifiedOutcome::TargetExists;
-    return result;
+    return pending;
   }
-  const Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  OpenedSource opened{in.get(), source, {}};
-  if (!in.ok() || ::fstat(in.get(), &opened.st) != 0 || !S_ISREG(opened.st.st_mode)) {
-    result.error = in.ok() ? std::make_error_code(std::errc::invalid_argument) : LastError();
+  auto state = std::make_unique<State>();
+  state->source = source;
+  state->target = target;
+  state->replace = options.replace;
+  state->beforeReadBack = options.beforeReadBack;
+  state->in.Reset(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (!state->in.ok() || ::fstat(state->in.get(), &state->st) != 0 || !S_ISREG(state->st.st_mode)) {
+    result.error = state->in.ok() ? std::make_error_code(std::errc::invalid_argument) : LastError();
     result.outcome = result.error == std::errc::no_such_file_or_directory ? VerifiedOutcome::SourceMissing
                                                                           : VerifiedOutcome::ReadFailed;
-    return result;
+    return pending;
   }
-  // The card's bytes may have been read wrong once (a flaky reader); the second try
-  // reads them again.
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    result = Attempt(opened, target, options);
-    if (result.outcome != VerifiedOutcome::Mismatch) break;
+  result = Write(*state, options.watch);
+  if (result.outcome == VerifiedOutcome::Copied) pending.state_ = std::move(state);
+  return pending;
+}
+
+VerifiedCopy FinishVerifiedCopy(PendingCopy pending, const CopyWatch* retryWatch) {
+  if (pending.result_.outcome != VerifiedOutcome::Copied || !pending.state_) return pending.result_;
+  State& state = *pending.state_;
+  VerifiedCopy result = Check(state, pending.result_);
+  if (result.outcome == VerifiedOutcome::Mismatch) {
+    // The card's bytes may have been read wrong once (a flaky reader); the second try
+    // reads them again.
+    result = Write(state, retryWatch);
+    if (result.outcome == VerifiedOutcome::Copied) result = Check(state, result);
   }
+  if (result.outcome == VerifiedOutcome::Copied) result = Place(state, result);
   return result;
+}
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): from, then to, as every copy
+VerifiedCopy CopyVerified(const fs::path& source, const fs::path& target,
+                          const VerifiedCopyOptions& options) {
+  return FinishVerifiedCopy(BeginVerifiedCopy(source, target, options), options.watch);
 }
 
 }  // namespace direvovu

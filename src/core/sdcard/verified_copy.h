@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <system_error>
 
 #include "core/io/sha256.h"
@@ -46,6 +48,41 @@ struct VerifiedCopyOptions {
 // Nothing is ever left under the target's name but a whole, verified copy.
 VerifiedCopy CopyVerified(const std::filesystem::path& source, const std::filesystem::path& target,
                           const VerifiedCopyOptions& options = {});
+
+class PendingCopy;
+
+// CopyVerified in two halves, so that one file is checked while the next is copied:
+// the first writes the temporary copy (its flush to the disk already started), the
+// second, on any thread, waits for the flush, reads the copy back, compares and names
+// it. The retry after a mismatch copies the source again under `retryWatch`.
+PendingCopy BeginVerifiedCopy(const std::filesystem::path& source, const std::filesystem::path& target,
+                              const VerifiedCopyOptions& options = {});
+VerifiedCopy FinishVerifiedCopy(PendingCopy pending, const CopyWatch* retryWatch = nullptr);
+
+// A copy written and hashed whose check is still to come. Dropped unfinished, it takes
+// its temporary file with it.
+class PendingCopy {
+ public:
+  PendingCopy();
+  ~PendingCopy();
+  PendingCopy(PendingCopy&& other) noexcept;
+  PendingCopy& operator=(PendingCopy&& other) noexcept;
+  PendingCopy(const PendingCopy&) = delete;
+  PendingCopy& operator=(const PendingCopy&) = delete;
+
+  // Copied while the check is to come; any other outcome is final.
+  [[nodiscard]] const VerifiedCopy& result() const { return result_; }
+
+  struct State;  // the open source and the temporary copy; known to the copy's own code only
+
+ private:
+  friend PendingCopy BeginVerifiedCopy(const std::filesystem::path& source,
+                                       const std::filesystem::path& target,
+                                       const VerifiedCopyOptions& options);
+  friend VerifiedCopy FinishVerifiedCopy(PendingCopy pending, const CopyWatch* retryWatch);
+  VerifiedCopy result_;
+  std::unique_ptr<State> state_;
+};
 
 // The digest of a file read from the disk rather than the page cache where the system
 // allows (its cached pages are dropped first). nullopt with `error` set on failure.

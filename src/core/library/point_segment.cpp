@@ -11,8 +11,9 @@ constexpr CivilTime kEpoch{1970, 1, 1, 0, 0, 0};
 // The last second of the year 9999: a clock past it is not kept as a time.
 constexpr std::int64_t kLastUtcSeconds = 253402300799;
 
-void Put(std::vector<std::uint8_t>& out, std::uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+// Writes `bytes` little-endian bytes at `at` (the buffer is sized beforehand) and moves on.
+void Put(std::vector<std::uint8_t>& out, std::size_t& at, std::uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out[at++] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 // Reads the next `bytes` little-endian bytes; the caller has checked the size.
@@ -43,20 +44,20 @@ bool OnTheGlobe(double latitude, double longitude) {
 std::vector<std::uint8_t> EncodeSegment(std::span<const TrackPoint> points) {
   if (points.size() > static_cast<std::size_t>(kPointsPerBox))
     throw std::invalid_argument("a track segment holds at most 16 points");
-  std::vector<std::uint8_t> out;
-  out.reserve(kSegmentHeadBytes + points.size() * kSegmentPointBytes);
-  Put(out, kSegmentLayout, 2);
-  Put(out, points.size(), 2);
+  std::vector<std::uint8_t> out(kSegmentHeadBytes + points.size() * kSegmentPointBytes);
+  std::size_t at = 0;
+  Put(out, at, kSegmentLayout, 2);
+  Put(out, at, points.size(), 2);
   for (const TrackPoint& p : points) {
     const std::int64_t utc = p.utc ? SecondsSinceEpoch(*p.utc) : -1;
     const bool hasUtc = utc >= 0 && utc <= kLastUtcSeconds;
-    Put(out, std::bit_cast<std::uint32_t>(p.second), 4);
-    Put(out, hasUtc ? 1 : 0, 1);
-    Put(out, std::bit_cast<std::uint64_t>(hasUtc ? utc : std::int64_t{0}), 8);
-    Put(out, std::bit_cast<std::uint64_t>(p.latitude), 8);
-    Put(out, std::bit_cast<std::uint64_t>(p.longitude), 8);
-    Put(out, std::bit_cast<std::uint32_t>(static_cast<std::int32_t>(p.speed)), 4);
-    for (const double g : {p.gx, p.gy, p.gz}) Put(out, std::bit_cast<std::uint64_t>(g), 8);
+    Put(out, at, std::bit_cast<std::uint32_t>(p.second), 4);
+    Put(out, at, hasUtc ? 1 : 0, 1);
+    Put(out, at, std::bit_cast<std::uint64_t>(hasUtc ? utc : std::int64_t{0}), 8);
+    Put(out, at, std::bit_cast<std::uint64_t>(p.latitude), 8);
+    Put(out, at, std::bit_cast<std::uint64_t>(p.longitude), 8);
+    Put(out, at, std::bit_cast<std::uint32_t>(static_cast<std::int32_t>(p.speed)), 4);
+    for (const double g : {p.gx, p.gy, p.gz}) Put(out, at, std::bit_cast<std::uint64_t>(g), 8);
   }
   return out;
 }

@@ -13,6 +13,15 @@ namespace {
 namespace fs = std::filesystem;
 using testing::LibraryFixture;
 
+// One recording's row (id 1) as an older version wrote it, then what `more` adds.
+void InsertOlderRecording(const fs::path& file, const std::string& front, const std::string& more) {
+  SqliteDb db(file, false);
+  db.Exec(
+      "INSERT INTO recordings (id, front_path, kind, local_start, local_end, size, mtime, scrambled, track)"
+      " VALUES (1, '" +
+      front + "', 'driving', '2026-12-07T09:00:00', '2026-12-07T09:00:59', 10, 5, 0, 'read');" + more);
+}
+
 TEST(LibraryDb, NewFileIsMadeAtTheCurrentVersionInWalMode) {
   LibraryFixture fx;
   auto opened = LibraryDb::Open(fx.file);
@@ -43,13 +52,7 @@ TEST(LibraryDb, NewerLibraryIsLeftAsItIs) {
 TEST(LibraryDb, OlderLibraryIsMigratedKeepingItsRecordings) {
   LibraryFixture fx;
   LibraryDb::CreateAtVersion(fx.file, 1);
-  {
-    SqliteDb db(fx.file, false);
-    db.Exec(
-        "INSERT INTO recordings (front_path, kind, local_start, local_end, size, mtime, scrambled, track)"
-        " VALUES ('/card/drf0_20261207_090000.mp4', 'driving', '2026-12-07T09:00:00', '2026-12-07T09:00:59',"
-        " 10, 5, 0, 'read')");
-  }
+  InsertOlderRecording(fx.file, "/card/drf0_20261207_090000.mp4", "");
   auto opened = LibraryDb::Open(fx.file);
   ASSERT_TRUE(opened.library) << opened.error;
   EXPECT_EQ(opened.migratedFrom, 1);
@@ -62,6 +65,30 @@ TEST(LibraryDb, OlderLibraryIsMigratedKeepingItsRecordings) {
   ASSERT_TRUE(stamp.Step());
   EXPECT_EQ(stamp.Int(0), -1);
   EXPECT_TRUE(FindMoments(opened.library->db(), {}).empty());
+}
+
+TEST(LibraryDb, PointsKeptAsRowsAreDroppedAndReadAgainByTheNextScan) {
+  LibraryFixture fx;
+  LibraryDb::CreateAtVersion(fx.file, 2);
+  const fs::path card = fx.temp / "card";
+  const fs::path front = testing::WriteRecordingFile(card, "drf0_20261207_090000.mp4",
+                                                     testing::RouteTrack(40, 1796601600U, 37.5, 127));
+  InsertOlderRecording(fx.file, front.string(),
+                       "UPDATE recordings SET box_count = 1;"
+                       "INSERT INTO points VALUES (1, 0, NULL, 37.5, 127, 40, 0, 0, 1);"
+                       "INSERT INTO point_boxes VALUES (1024, 37.5, 37.5, 127, 127, 0, 0);");
+  auto opened = LibraryDb::Open(fx.file);
+  ASSERT_TRUE(opened.library) << opened.error;
+  EXPECT_EQ(opened.migratedFrom, 2);
+  SqliteDb& db = opened.library->db();
+  RecordingFilter near;
+  near.near = Place{37.5, 127, 100};
+  EXPECT_TRUE(FindRecordings(db, near).empty());
+  EXPECT_TRUE(PointsOfAll(db).empty());
+  const auto counts = ScanPaths(*opened.library, {card}, {});
+  EXPECT_EQ(counts.indexed, 1);
+  EXPECT_EQ(PointsOf(db, 1).size(), 40U);
+  ASSERT_EQ(FindRecordings(db, near).size(), 1U);
 }
 
 TEST(LibraryDb, FailedMigrationLeavesTheOlderVersion) {
@@ -102,7 +129,8 @@ TEST(LibraryDb, DamagedFileIsMovedAsideAndRebuilt) {
         char name[40];
         std::snprintf(name, sizeof name, "drf0_20261207_09%02d00.mp4", i);
         testing::WriteRecordingFile(
-            card, name, testing::RouteTrack(60, 1796601600U + 60U * static_cast<std::uint32_t>(i), 37.5, 127));
+            card, name,
+            testing::RouteTrack(60, 1796601600U + 60U * static_cast<std::uint32_t>(i), 37.5, 127));
       }
       ASSERT_EQ(ScanPaths(*library, {card}, {}).indexed, 40) << c.name;
       library->db().Exec("PRAGMA wal_checkpoint(TRUNCATE)");

@@ -28,10 +28,15 @@ double Median(std::vector<double> values) {
 }
 
 void SpeedMoments(std::span<const TrackSecond> records, std::vector<HarshMoment>& out) {
+  // Each record's fix is read once (the position text is parsed for it) and kept for the next step.
+  bool beforeFix = !records.empty() && HasRecordFix(records[0]);
   for (std::size_t i = 1; i < records.size(); ++i) {
     const TrackSecond& before = records[i - 1];
     const TrackSecond& now = records[i];
-    if (!HasRecordFix(before) || !HasRecordFix(now)) continue;
+    const bool nowFix = HasRecordFix(now);
+    const bool bothFix = beforeFix && nowFix;
+    beforeFix = nowFix;
+    if (!bothFix) continue;
     const int dv = now.speed - before.speed;
     const int second = static_cast<int>(i);
     if (dv <= -kHarshSpeedStep && before.speed >= kBrakingFromSpeed) {

@@ -69,7 +69,21 @@ DELETE FROM points;
 UPDATE recordings SET mtime = -1;
 )sql";
 
-constexpr std::array<std::string_view, kSchemaVersion> kSteps{kVersion1, kVersion2};
+// Version 3 keeps a track's points as one packed blob per box of the spatial index (the
+// layout in point_segment.h), keyed by the box's id, instead of a row per point. The
+// old rows are not converted: every recording is read again by the next scan.
+constexpr std::string_view kVersion3 = R"sql(
+DROP TABLE points;
+DROP TABLE point_boxes;
+CREATE VIRTUAL TABLE point_boxes USING rtree (id, min_lat, max_lat, min_lon, max_lon);
+CREATE TABLE point_segments (
+  id INTEGER PRIMARY KEY,  -- the box's id in point_boxes
+  points BLOB NOT NULL
+);
+UPDATE recordings SET mtime = -1, box_count = 0;
+)sql";
+
+constexpr std::array<std::string_view, kSchemaVersion> kSteps{kVersion1, kVersion2, kVersion3};
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): from the older version to the newer
 void Migrate(SqliteDb& db, int from, int to) {

@@ -7,8 +7,11 @@
 #include <map>
 #include <regex>
 
+#include <sqlite3.h>
+
 #include "core/export/time_model.h"
 #include "core/library/library_store.h"
+#include "core/library/point_segment.h"
 #include "core/map/page_calls.h"
 
 namespace direvovu::library {
@@ -51,42 +54,33 @@ std::vector<LatLonBox> BoxesAround(const Place& place) {
   return {{minLat, maxLat, west, east}};
 }
 
-using SecondRanges = std::map<std::int64_t, std::vector<std::pair<int, int>>>;
+// The first and last second within the circle, by recording.
+using SecondsWithin = std::map<std::int64_t, std::pair<int, int>>;
 
-// The recordings whose boxes meet the circle's boxes, with the seconds those boxes span.
-SecondRanges CandidateRanges(SqliteDb& db, const Place& place) {
-  SecondRanges ranges;
+// Every point of the segments whose boxes meet the circle's boxes, measured exactly.
+SecondsWithin PointsWithin(SqliteDb& db, const Place& place) {
+  SecondsWithin within;
   Statement boxes(db,
-                  "SELECT id, first_second, last_second FROM point_boxes"
-                  " WHERE max_lat >= ?1 AND min_lat <= ?2 AND max_lon >= ?3 AND min_lon <= ?4");
+                  "SELECT s.id, s.points FROM point_boxes b JOIN point_segments s ON s.id = b.id"
+                  " WHERE b.max_lat >= ?1 AND b.min_lat <= ?2 AND b.max_lon >= ?3 AND b.min_lon <= ?4");
+  std::vector<TrackPoint> points;
   for (const LatLonBox& b : BoxesAround(place)) {
     boxes.Bind(1, b.minLat).Bind(2, b.maxLat).Bind(3, b.minLon).Bind(4, b.maxLon);
     while (boxes.Step()) {
-      ranges[boxes.Int(0) / kBoxesPerRecording].emplace_back(static_cast<int>(boxes.Int(1)),
-                                                             static_cast<int>(boxes.Int(2)));
+      points.clear();
+      const std::int64_t segment = boxes.Int(0);
+      AppendStoredSegment(boxes, segment, points);
+      for (const TrackPoint& p : points) {
+        if (!(GroundDistance(place.latitude, place.longitude, p.latitude, p.longitude) <= place.radiusMetres))
+          continue;
+        const auto [at, added] = within.try_emplace(segment / kBoxesPerRecording, p.second, p.second);
+        at->second.first = std::min(at->second.first, p.second);
+        at->second.second = std::max(at->second.second, p.second);
+      }
     }
     boxes.Reset();
   }
-  return ranges;
-}
-
-// Fills the first and last second within the circle; false when no point is.
-bool WithinCircle(Statement& points, std::int64_t id, const std::vector<std::pair<int, int>>& ranges,
-                  const Place& place, FoundRecording& row) {
-  for (const auto& [first, last] : ranges) {
-    points.Bind(1, id).Bind(2, first).Bind(3, last);
-    while (points.Step()) {
-      const int second = static_cast<int>(points.Int(0));
-      if (!(GroundDistance(place.latitude, place.longitude, points.Real(1), points.Real(2)) <=
-            place.radiusMetres)) {
-        continue;
-      }
-      row.firstSecond = std::min(row.firstSecond.value_or(second), second);
-      row.lastSecond = std::max(row.lastSecond.value_or(second), second);
-    }
-    points.Reset();
-  }
-  return row.firstSecond.has_value();
+  return within;
 }
 
 // The query's head with the kind and time conditions and the order; ?1 the kind, ?2 and
@@ -193,21 +187,15 @@ std::vector<FoundRecording> FindRecordings(SqliteDb& db, const RecordingFilter& 
                                "kind", kind, filter.from, filter.to, "local_start, front_path"));
   BindFilter(select, kind, filter.from, filter.to);
 
-  SecondRanges candidates;
-  std::optional<Statement> points;
-  if (filter.near) {
-    candidates = CandidateRanges(db, *filter.near);
-    points.emplace(db,
-                   "SELECT second, latitude, longitude FROM points"
-                   " WHERE recording_id = ?1 AND second BETWEEN ?2 AND ?3");
-  }
+  const SecondsWithin within = filter.near ? PointsWithin(db, *filter.near) : SecondsWithin{};
   std::vector<FoundRecording> found;
   while (select.Step()) {
     FoundRecording row = ReadRecordingRow(select);
     if (filter.near) {
-      const auto ranges = candidates.find(row.id);
-      if (ranges == candidates.end() || !WithinCircle(*points, row.id, ranges->second, *filter.near, row))
-        continue;
+      const auto seconds = within.find(row.id);
+      if (seconds == within.end()) continue;
+      row.firstSecond = seconds->second.first;
+      row.lastSecond = seconds->second.second;
     }
     found.push_back(std::move(row));
   }
@@ -249,35 +237,30 @@ std::vector<FoundMoment> FindMoments(SqliteDb& db, const MomentFilter& filter) {
   return found;
 }
 
-namespace {
-
-TrackPoint ReadPoint(const Statement& s) {
-  TrackPoint p;
-  p.second = static_cast<int>(s.Int(1));
-  p.latitude = s.Real(2);
-  p.longitude = s.Real(3);
-  p.speed = static_cast<int>(s.Int(4));
-  return p;
+void AppendStoredSegment(const Statement& row, std::int64_t segmentId, std::vector<TrackPoint>& out) {
+  if (DecodeSegment(row.Blob(1), out)) return;
+  throw DbError("the library's track of recording " + std::to_string(segmentId / kBoxesPerRecording) +
+                    " is damaged (segment " + std::to_string(segmentId % kBoxesPerRecording) + ", " +
+                    std::to_string(row.Blob(1).size()) + " bytes)",
+                SQLITE_CORRUPT);
 }
 
-}  // namespace
-
 std::vector<TrackPoint> PointsOf(SqliteDb& db, std::int64_t recordingId) {
-  Statement select(db,
-                   "SELECT recording_id, second, latitude, longitude, speed_kmh FROM points"
-                   " WHERE recording_id = ?1 ORDER BY second");
-  select.Bind(1, recordingId);
+  Statement select(db, "SELECT id, points FROM point_segments WHERE id BETWEEN ?1 AND ?2 ORDER BY id");
+  select.Bind(1, recordingId * kBoxesPerRecording)
+      .Bind(2, recordingId * kBoxesPerRecording + kBoxesPerRecording - 1);
   std::vector<TrackPoint> points;
-  while (select.Step()) points.push_back(ReadPoint(select));
+  while (select.Step()) AppendStoredSegment(select, select.Int(0), points);
   return points;
 }
 
 std::map<std::int64_t, std::vector<TrackPoint>> PointsOfAll(SqliteDb& db) {
-  Statement select(db,
-                   "SELECT recording_id, second, latitude, longitude, speed_kmh FROM points"
-                   " ORDER BY recording_id, second");
+  Statement select(db, "SELECT id, points FROM point_segments ORDER BY id");
   std::map<std::int64_t, std::vector<TrackPoint>> points;
-  while (select.Step()) points[select.Int(0)].push_back(ReadPoint(select));
+  while (select.Step()) {
+    const std::int64_t id = select.Int(0);
+    AppendStoredSegment(select, id, points[id / kBoxesPerRecording]);
+  }
   return points;
 }
 

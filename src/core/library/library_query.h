@@ -82,6 +82,10 @@ struct FoundMoment {
 // The moments whose own second lies in the range, by the recording's start, then second.
 std::vector<FoundMoment> FindMoments(SqliteDb& db, const MomentFilter& filter);
 
+// Appends the points of a stored segment: the row's column 1 holds its bytes, `segmentId`
+// names it in the message. Throws a damaged DbError for bytes that are not a segment.
+// Every reader of the stored points goes through it.
+void AppendStoredSegment(const Statement& row, std::int64_t segmentId, std::vector<TrackPoint>& out);
 // The indexed points of a recording, in order (for drawing its route).
 std::vector<TrackPoint> PointsOf(SqliteDb& db, std::int64_t recordingId);
 // Every recording's points at once (the overview map), by recording id.

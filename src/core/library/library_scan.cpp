@@ -91,6 +91,27 @@ class BatchWriter {
   std::vector<std::string> found_;
 };
 
+// The scan's batches pile up in the write-ahead log with no checkpoint between them, and
+// one checkpoint follows the scan: each checkpoint syncs the file to the disk, and SQLite's
+// default of one per 1000 pages made a card's first scan wait for dozens of them.
+class OneCheckpoint {
+ public:
+  explicit OneCheckpoint(SqliteDb& db) : db_(db) { db_.Exec("PRAGMA wal_autocheckpoint = 0"); }
+  ~OneCheckpoint() {
+    try {
+      db_.Exec("PRAGMA wal_autocheckpoint = 1000");
+      db_.Exec("PRAGMA wal_checkpoint(PASSIVE)");
+    } catch (const DbError&) {
+      // A reader holding the log, or a full disk: the next write checkpoints.
+    }
+  }
+  OneCheckpoint(const OneCheckpoint&) = delete;
+  OneCheckpoint& operator=(const OneCheckpoint&) = delete;
+
+ private:
+  SqliteDb& db_;
+};
+
 }  // namespace
 
 std::string ScanCountsText(const ScanCounts& counts) {
@@ -132,6 +153,7 @@ ScanCounts ScanPaths(LibraryDb& library, const std::vector<fs::path>& paths, con
   }
   const std::vector<fs::path> found = FrontRecordingsUnder(paths);
   ScanCounts counts;
+  const OneCheckpoint checkpoint(db);
   BatchWriter batch(db);
   ScanProgress progress{0, found.size(), {}};
   for (const fs::path& front : found) {

@@ -60,32 +60,25 @@ RecordingWriter::RecordingWriter(SqliteDb& db)
       find_(db, "SELECT id, box_count FROM recordings WHERE front_path = ?1"),
       insert_(db, kInsert),
       update_(db, kUpdate),
-      point_(db,
-             "INSERT INTO points (recording_id, second, utc_seconds, latitude, longitude, speed_kmh, g_x, "
-             "g_y, g_z)"
-             " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"),
+      segment_(db, "INSERT INTO point_segments (id, points) VALUES (?1, ?2)"),
       moment_(db, "INSERT INTO moments (recording_id, second, kind, value) VALUES (?1, ?2, ?3, ?4)"),
       box_(db,
-           "INSERT INTO point_boxes (id, min_lat, max_lat, min_lon, max_lon, first_second, last_second)"
-           " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"),
-      forgetPoints_(db, "DELETE FROM points WHERE recording_id = ?1"),
+           "INSERT INTO point_boxes (id, min_lat, max_lat, min_lon, max_lon) VALUES (?1, ?2, ?3, ?4, ?5)"),
+      forgetSegments_(db, "DELETE FROM point_segments WHERE id BETWEEN ?1 AND ?2"),
       forgetMoments_(db, "DELETE FROM moments WHERE recording_id = ?1"),
       forgetBox_(db, "DELETE FROM point_boxes WHERE id = ?1"),
       missing_(db, "UPDATE recordings SET missing = ?2 WHERE front_path = ?1") {}
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the recording, then how many boxes it has
 void RecordingWriter::RemoveTrack(std::int64_t id, std::int64_t boxCount) {
-  forgetPoints_.Bind(1, id).Run();
+  forgetSegments_.Bind(1, id * kBoxesPerRecording)
+      .Bind(2, id * kBoxesPerRecording + kBoxesPerRecording - 1)
+      .Run();
   forgetMoments_.Bind(1, id).Run();
   for (std::int64_t b = 0; b < boxCount; ++b) forgetBox_.Bind(1, id * kBoxesPerRecording + b).Run();
 }
 
 void RecordingWriter::StoreTrack(std::int64_t id, const RecordingFacts& facts) {
-  for (const TrackPoint& p : facts.points) {
-    const auto utc = p.utc ? std::optional(SecondsSinceEpoch(*p.utc)) : std::nullopt;
-    point_.Bind(1, id).Bind(2, p.second).Bind(3, utc).Bind(4, p.latitude).Bind(5, p.longitude);
-    point_.Bind(6, p.speed).Bind(7, p.gx).Bind(8, p.gy).Bind(9, p.gz).Run();
-  }
   for (const HarshMoment& m : facts.moments) {
     moment_.Bind(1, id).Bind(2, m.second).Bind(3, MomentKindName(m.kind)).Bind(4, m.value).Run();
   }
@@ -100,8 +93,9 @@ void RecordingWriter::StoreTrack(std::int64_t id, const RecordingFacts& facts) {
       minLon = std::min(minLon, points[i].longitude);
       maxLon = std::max(maxLon, points[i].longitude);
     }
-    box_.Bind(1, id * kBoxesPerRecording + static_cast<std::int64_t>(box)).Bind(2, minLat).Bind(3, maxLat);
-    box_.Bind(4, minLon).Bind(5, maxLon).Bind(6, points[first].second).Bind(7, points[end - 1].second).Run();
+    const std::int64_t boxId = id * kBoxesPerRecording + static_cast<std::int64_t>(box);
+    box_.Bind(1, boxId).Bind(2, minLat).Bind(3, maxLat).Bind(4, minLon).Bind(5, maxLon).Run();
+    segment_.Bind(1, boxId).Bind(2, EncodeSegment(std::span(points).subspan(first, end - first))).Run();
   }
 }
 

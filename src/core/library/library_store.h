@@ -3,16 +3,14 @@
 #include <cstdint>
 #include <string>
 
+#include "core/library/point_segment.h"
 #include "core/library/recording_facts.h"
 #include "core/library/sqlite_db.h"
 
 namespace direvovu::library {
 
-// Points per box of the spatial index: small enough that a box is a few hundred metres
-// of road, large enough that a card's boxes stay in the tens of thousands.
-inline constexpr int kPointsPerBox = 16;
-// Box ids are the recording's id times this plus the box's number (a track of
-// kMaxTrackRecords points has fewer boxes than this).
+// Box ids (and the ids of the segments they hold) are the recording's id times this plus the box's number (a
+// track of kMaxTrackRecords points has fewer boxes than this).
 inline constexpr std::int64_t kBoxesPerRecording = 1024;
 
 // Writes recordings into the index with statements prepared once; every call belongs to
@@ -33,10 +31,10 @@ class RecordingWriter {
   Statement find_;
   Statement insert_;
   Statement update_;
-  Statement point_;
+  Statement segment_;
   Statement moment_;
   Statement box_;
-  Statement forgetPoints_;
+  Statement forgetSegments_;
   Statement forgetMoments_;
   Statement forgetBox_;
   Statement missing_;

@@ -6,6 +6,7 @@
 
 #include "core/export/time_model.h"
 #include "core/io/byte_reader.h"
+#include "core/io/sparse_file_reader.h"
 #include "core/library/library_query.h"
 #include "core/map/page_calls.h"
 #include "core/recording/embedded_track.h"
@@ -26,7 +27,7 @@ enum class Unlock { Plain, Opened, Locked, Illegal };
 
 // A scrambled recording's plain header, when the password opens it. A file the camera
 // scrambled without a password is read as it stands.
-Unlock UnlockScrambled(FileReader& file, const std::optional<std::string>& password,
+Unlock UnlockScrambled(ByteReader& file, const std::optional<std::string>& password,
                        RecordingHeader& header) {
   const std::uint64_t size = file.Size();
   EncryptedParts parts;
@@ -50,7 +51,7 @@ TrackStatus StatusOf(const TrackParseOutcome& outcome, const TrackState& track) 
 }
 
 // The track of the file (plain, or scrambled and opened); the outcome's status.
-TrackStatus ReadTrack(FileReader& file, RecordingFacts& facts, const std::optional<std::string>& password,
+TrackStatus ReadTrack(ByteReader& file, RecordingFacts& facts, const std::optional<std::string>& password,
                       TrackState& track) {
   std::array<std::uint8_t, 11> head{};
   const std::size_t got = file.ReadAt(0, head);
@@ -155,7 +156,8 @@ std::optional<RecordingFacts> ReadRecordingFacts(const fs::path& front,
   const auto start = RecordingNameTime(front.filename().string());
   const auto stamp = StampOf(front);
   if (!start || !stamp) return std::nullopt;
-  const auto file = FileReader::Open(front);
+  // The boxes lie at the file's two ends: the video between them is not read.
+  const auto file = SparseFileReader::Open(front);
   if (!file) return std::nullopt;
   RecordingFacts facts;
   facts.front = front;

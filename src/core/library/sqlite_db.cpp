@@ -83,6 +83,13 @@ Statement& Statement::Bind(int index, std::nullopt_t /*unused*/) {
   return *this;
 }
 
+Statement& Statement::Bind(int index, std::span<const std::uint8_t> blob) {
+  const int rc =
+      sqlite3_bind_blob(stmt_, index, blob.data(), static_cast<int>(blob.size()), SQLITE_TRANSIENT);
+  if (rc != SQLITE_OK) Fail(db_.handle(), rc, "bind");
+  return *this;
+}
+
 bool Statement::Step() {
   const int rc = sqlite3_step(stmt_);
   if (rc == SQLITE_ROW) return true;
@@ -109,6 +116,14 @@ std::string Statement::Text(int column) const {
   const auto* text = sqlite3_column_text(stmt_, column);
   if (text == nullptr) return {};
   return {reinterpret_cast<const char*>(text), static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column))};
+}
+
+std::span<const std::uint8_t> Statement::Blob(int column) const {
+  // The size is asked after the pointer, as SQLite's documentation orders it.
+  const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(stmt_, column));
+  const auto size = static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column));
+  if (data == nullptr) return {};
+  return {data, size};
 }
 
 std::optional<std::int64_t> Statement::OptionalInt(int column) const {

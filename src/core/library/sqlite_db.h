@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -54,6 +55,7 @@ class Statement {
   Statement& Bind(int index, double value);
   Statement& Bind(int index, std::string_view text);
   Statement& Bind(int index, std::nullopt_t);
+  Statement& Bind(int index, std::span<const std::uint8_t> blob);
   template <typename T>
   Statement& Bind(int index, const std::optional<T>& value) {
     return value ? Bind(index, *value) : Bind(index, std::nullopt);
@@ -70,6 +72,8 @@ class Statement {
   [[nodiscard]] std::int64_t Int(int column) const;
   [[nodiscard]] double Real(int column) const;
   [[nodiscard]] std::string Text(int column) const;
+  // Valid until the next Step or Reset.
+  [[nodiscard]] std::span<const std::uint8_t> Blob(int column) const;
   [[nodiscard]] std::optional<std::int64_t> OptionalInt(int column) const;
   [[nodiscard]] std::optional<std::string> OptionalText(int column) const;
 

@@ -30,6 +30,7 @@
 #include "gui/export/incident_report.h"
 #include "gui_bench_support.h"
 #include "player/channel_player.h"
+#include "viewer_bench_support.h"
 
 namespace {
 
@@ -78,15 +79,8 @@ WindowTimes ExportFromTheWindow(const fs::path& front, const fs::path& root) {
   const WorkingFolders folders(root);
   direvovu::bench::WriteOfflineMapSettings(folders, 1);
   direvovu::gui::DialogPrompts prompts;
-  CVantorDlg dialog(
-      folders,
-      [](Channel channel) { return std::make_unique<ChannelPlayer>(channel, QStringList{"--aout=dummy"}); },
-      prompts);
-  std::string error;
-  if (!dialog.Initialise(&error)) {
-    std::fprintf(stderr, "viewer: %s\n", error.c_str());
-    return {};
-  }
+  CVantorDlg dialog(folders, direvovu::bench::SilentPlayers(), prompts);
+  if (!direvovu::bench::Initialised(dialog)) return {};
   dialog.show();
   auto* list = qobject_cast<direvovu::gui::PlaylistView*>(dialog.control(direvovu::ctl::kPlayList));
   list->AppendRows({front.string()});

@@ -31,6 +31,7 @@
 #include "gui/app/vantor_dlg.h"
 #include "gui/map/web_engine.h"
 #include "player/channel_player.h"
+#include "viewer_bench_support.h"
 
 namespace {
 
@@ -116,14 +117,8 @@ struct ViewerFigures {
 ViewerFigures Viewer(const fs::path& front, const fs::path& root, int steps) {
   ViewerFigures figures;
   direvovu::gui::DialogPrompts prompts;
-  CVantorDlg dialog(
-      direvovu::WorkingFolders(root),
-      [](Channel channel) { return std::make_unique<ChannelPlayer>(channel, kOptions); }, prompts);
-  std::string error;
-  if (!dialog.Initialise(&error)) {
-    std::fprintf(stderr, "viewer: %s\n", error.c_str());
-    return figures;
-  }
+  CVantorDlg dialog(direvovu::WorkingFolders(root), direvovu::bench::SilentPlayers(), prompts);
+  if (!direvovu::bench::Initialised(dialog)) return figures;
   dialog.show();
   bool started = false;
   QObject::connect(&dialog, &CVantorDlg::playbackStarted, [&] { started = true; });

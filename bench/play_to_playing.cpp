@@ -38,6 +38,7 @@
 #include "gui/map/web_engine.h"
 #include "gui_bench_support.h"
 #include "player/channel_player.h"
+#include "viewer_bench_support.h"
 
 namespace {
 
@@ -135,14 +136,8 @@ struct ViewerTimes {
 
 ViewerTimes Viewer(const fs::path& front, const fs::path& root) {
   direvovu::gui::DialogPrompts prompts;
-  CVantorDlg dialog(
-      direvovu::WorkingFolders(root),
-      [](Channel channel) { return std::make_unique<ChannelPlayer>(channel, kOptions); }, prompts);
-  std::string error;
-  if (!dialog.Initialise(&error)) {
-    std::fprintf(stderr, "viewer: %s\n", error.c_str());
-    return {};
-  }
+  CVantorDlg dialog(direvovu::WorkingFolders(root), direvovu::bench::SilentPlayers(), prompts);
+  if (!direvovu::bench::Initialised(dialog)) return {};
   dialog.show();
   if (g_with_map) {
     dialog.maps().MapCommand();
@@ -223,11 +218,8 @@ double RowToRowGap(const fs::path& front, const fs::path& folder, bool ahead) {
     rows.push_back(folder / name / front.filename());
   }
   direvovu::gui::DialogPrompts prompts;
-  CVantorDlg dialog(
-      direvovu::WorkingFolders(folder / "root"),
-      [](Channel channel) { return std::make_unique<ChannelPlayer>(channel, kOptions); }, prompts);
-  std::string error;
-  if (!dialog.Initialise(&error)) return -1;
+  CVantorDlg dialog(direvovu::WorkingFolders(folder / "root"), direvovu::bench::SilentPlayers(), prompts);
+  if (!direvovu::bench::Initialised(dialog)) return -1;
   if (!ahead) dialog.playback().SetNextRowSource({});
   dialog.show();
   int starts = 0;
@@ -285,9 +277,7 @@ int OpenRows(int count) {
   std::vector<double> ms;
   for (int run = 0; run < 5; ++run) {
     direvovu::gui::DialogPrompts prompts;
-    CVantorDlg dialog(
-        direvovu::WorkingFolders(folder / "root"),
-        [](Channel channel) { return std::make_unique<ChannelPlayer>(channel, kOptions); }, prompts);
+    CVantorDlg dialog(direvovu::WorkingFolders(folder / "root"), direvovu::bench::SilentPlayers(), prompts);
     QElapsedTimer clock;
     clock.start();
     dialog.OpenFiles(files);

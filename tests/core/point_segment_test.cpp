@@ -19,7 +19,7 @@ std::vector<TrackPoint> Points(int n) {
   std::vector<TrackPoint> points;
   for (int i = 0; i < n; ++i) {
     TrackPoint p{i * 2 + 1, std::nullopt, -33.9 + i * 1e-5, 151.2 - i * 1e-5, 40 + i, 0.01 * i, -0.02, 1};
-    if (i % 3 != 0) p.utc = CivilTime{2026, 12, 7, 9, i, 5};
+    if (i % 3 != 0) p.utc = CivilTime{2026, 12, 7, 9 + i / 60, i % 60, 5};
     points.push_back(p);
   }
   return points;
@@ -63,9 +63,9 @@ TEST(PointSegment, BytesDecodeToTheirPointsOrAreRefused) {
   const std::vector<std::uint8_t> cut(full.begin(), full.end() - 1);
   auto longer = full;
   longer.push_back(0);
-  auto seventeen = full;
-  seventeen.insert(seventeen.end(), full.end() - kSegmentPointBytes, full.end());
-  seventeen[2] = 17;
+  auto overfull = full;
+  overfull.insert(overfull.end(), full.end() - kSegmentPointBytes, full.end());
+  overfull[2] = static_cast<std::uint8_t>(kPointsPerBox + 1);
   auto backwards = Points(2);
   std::swap(backwards[0].second, backwards[1].second);
   const std::vector<SegmentCase> cases{
@@ -76,7 +76,7 @@ TEST(PointSegment, BytesDecodeToTheirPointsOrAreRefused) {
       {"a head without points", {1, 0, 0, 0}, {}},
       {"cut by a byte", cut, {}},
       {"a byte too many", longer, {}},
-      {"more points than a segment holds", seventeen, {}},
+      {"more points than a segment holds", overfull, {}},
       {"another layout", With(one, 0, 2), {}},
       {"a UTC flag that is neither 0 nor 1", With(one, 8, 2), {}},
       {"a UTC time without its flag", With(one, 9, 1), {}},

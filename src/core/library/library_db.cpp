@@ -83,7 +83,12 @@ CREATE TABLE point_segments (
 UPDATE recordings SET mtime = -1, box_count = 0;
 )sql";
 
-constexpr std::array<std::string_view, kSchemaVersion> kSteps{kVersion1, kVersion2, kVersion3};
+// Version 4 lets a segment hold up to 64 points. A version-3 library is valid as it
+// stands; the number keeps a viewer that knows only 16 from calling a newer library's
+// segments damaged.
+constexpr std::string_view kVersion4 = "SELECT 1";
+
+constexpr std::array<std::string_view, kSchemaVersion> kSteps{kVersion1, kVersion2, kVersion3, kVersion4};
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): from the older version to the newer
 void Migrate(SqliteDb& db, int from, int to) {

@@ -11,7 +11,7 @@ namespace direvovu::library {
 
 // The schema this build writes. Each version's step is in library_db.cpp; an older file
 // is brought up to this one in one transaction.
-inline constexpr int kSchemaVersion = 3;
+inline constexpr int kSchemaVersion = 4;
 // The file's name under the working root when no other is given.
 inline constexpr std::string_view kDefaultLibraryFile = "library.sqlite";
 

@@ -5,6 +5,7 @@
 #include <set>
 #include <system_error>
 
+#include "core/io/ordered_readers.h"
 #include "core/library/library_store.h"
 #include "core/recording/recording_name.h"
 
@@ -15,6 +16,11 @@ namespace fs = std::filesystem;
 
 // Blackbox/<folder>/<name> on a card; a copied card may sit a few folders deeper.
 constexpr int kMaxScanDepth = 6;
+// Files looked at together: a card or disk answers several reads at once far sooner than
+// one after another, and a warm scan parses on the other core while this one writes.
+constexpr std::size_t kScanReaders = 8;
+// How far the workers may run ahead of the writer: bounds the facts held in memory.
+constexpr std::size_t kScanAhead = 512;
 
 struct IndexedRow {
   FileStamp front;
@@ -60,6 +66,26 @@ bool Unchanged(const IndexedRow& row, const fs::path& front, const ScanOptions& 
   if (StampOf(front) != std::optional(row.front)) return false;
   const fs::path rear = RearCompanionPath(front);
   return (rear != front ? StampOf(rear) : std::nullopt) == row.rear;
+}
+
+// What a worker found of one recording.
+struct Look {
+  enum class What { Unchanged, Indexed, Refused, Skipped };
+  What what = What::Refused;
+  bool wasMissing = false;  // unchanged, and marked missing by an earlier scan
+  std::optional<RecordingFacts> facts;
+};
+
+Look LookAt(const fs::path& front, const std::map<std::string, IndexedRow>& rows,
+            const ScanOptions& options) {
+  if (options.cancel != nullptr && options.cancel->load()) return {Look::What::Skipped, false, std::nullopt};
+  const auto row = rows.find(front.string());
+  if (row != rows.end() && Unchanged(row->second, front, options)) {
+    return {Look::What::Unchanged, row->second.missing, std::nullopt};
+  }
+  auto facts = ReadRecordingFacts(front, options.password);
+  if (!facts) return {Look::What::Refused, false, std::nullopt};
+  return {Look::What::Indexed, false, std::move(facts)};
 }
 
 // Writes what a batch gathered in one transaction.
@@ -156,29 +182,38 @@ ScanCounts ScanPaths(LibraryDb& library, const std::vector<fs::path>& paths, con
   const OneCheckpoint checkpoint(db);
   BatchWriter batch(db);
   ScanProgress progress{0, found.size(), {}};
+  // Workers look at the files (the rows are only read until they finish); this thread
+  // writes what they found, in the order found, while they read on.
+  OrderedReaders<Look> looks(found.size(), kScanReaders, kScanAhead,
+                             [&](std::size_t i) { return LookAt(found[i], rows, options); });
+  std::vector<std::string> seen;
   for (const fs::path& front : found) {
-    if (options.cancel != nullptr && options.cancel->load()) {
+    Look look = looks.Take();
+    if (look.what == Look::What::Skipped || (options.cancel != nullptr && options.cancel->load())) {
       counts.cancelled = true;
       break;
     }
     progress.current = front;
-    const auto row = rows.find(front.string());
-    if (row != rows.end() && Unchanged(row->second, front, options)) {
-      ++counts.unchanged;
-      if (row->second.missing) batch.Found(row->first);
-    } else if (auto facts = ReadRecordingFacts(front, options.password)) {
-      ++counts.indexed;
-      batch.Add(std::move(*facts));
-    } else {
-      ++counts.refused;
+    switch (look.what) {
+      case Look::What::Unchanged:
+        ++counts.unchanged;
+        if (look.wasMissing) batch.Found(front.string());
+        break;
+      case Look::What::Indexed:
+        ++counts.indexed;
+        batch.Add(std::move(*look.facts));
+        break;
+      default:
+        ++counts.refused;
     }
-    if (row != rows.end()) rows.erase(row);
+    seen.push_back(front.string());
     if (batch.size() >= std::max<std::size_t>(1, options.batchSize)) batch.Flush();
     ++progress.done;
     if (options.progress) options.progress(progress);
   }
   batch.Flush();
   if (counts.cancelled) return counts;
+  for (const std::string& path : seen) rows.erase(path);
   std::vector<std::string> gone;
   for (const auto& [path, row] : rows) {
     if (!row.missing) gone.push_back(path);

@@ -9,9 +9,11 @@
 namespace direvovu::library {
 
 // Points per segment of a track: one packed blob and one box of the spatial index each.
-// Small enough that a box is a few hundred metres of road, large enough that a card's
-// boxes stay in the tens of thousands.
-inline constexpr int kPointsPerBox = 16;
+// A one-minute recording, the camera's usual length, is one segment: a card of them costs
+// one blob and one box a recording to write (a place query decodes a minute of road per
+// box it hits, well within its budget). Segments written with the older limit of 16 read
+// as they are.
+inline constexpr int kPointsPerBox = 64;
 
 // The layout of a segment's bytes, all little-endian:
 //   u16 layout (kSegmentLayout), u16 count, then count points of kSegmentPointBytes:

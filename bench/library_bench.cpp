@@ -22,6 +22,7 @@
 #include "core/library/library_query.h"
 #include "core/library/library_scan.h"
 #include "core/library/library_store.h"
+#include "core/library/point_segment.h"
 
 namespace fs = std::filesystem;
 using namespace direvovu;
@@ -156,6 +157,33 @@ void Compare(const Card& card, const fs::path& base, bool cold) {
   if (!cold) std::printf("peak memory: %.1f MB before the scan, %.1f MB after it\n", before, MegabytesPeak());
 }
 
+// The floor under writing the facts: only the points' blobs, each track's as one row of a
+// table with no other column or index, in the same batches, and the checkpoint.
+double BlobsAlone(const fs::path& base, const std::vector<library::RecordingFacts>& facts) {
+  std::vector<std::vector<std::uint8_t>> blobs;
+  for (const library::RecordingFacts& f : facts) {
+    if (f.points.empty()) continue;
+    const std::size_t n = std::min<std::size_t>(f.points.size(), library::kPointsPerBox);
+    blobs.push_back(library::EncodeSegment(std::span(f.points).first(n)));
+  }
+  const fs::path db = base / "blobs-alone.sqlite";
+  fs::remove(db);
+  library::SqliteDb sql(db, true);
+  sql.Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA wal_autocheckpoint = 0");
+  sql.Exec("CREATE TABLE blobs (id INTEGER PRIMARY KEY, points BLOB NOT NULL)");
+  return Seconds([&] {
+    library::Statement insert(sql, "INSERT INTO blobs (id, points) VALUES (?1, ?2)");
+    const std::size_t batch = library::ScanOptions{}.batchSize;
+    for (std::size_t first = 0; first < blobs.size(); first += batch) {
+      library::Transaction transaction(sql);
+      for (std::size_t i = first; i < std::min(blobs.size(), first + batch); ++i)
+        insert.Bind(1, static_cast<std::int64_t>(i)).Bind(2, std::span<const std::uint8_t>(blobs[i])).Run();
+      transaction.Commit();
+    }
+    sql.Exec("PRAGMA wal_checkpoint(PASSIVE)");
+  });
+}
+
 // The scan's two halves alone, warm: finding and reading the recordings (one thread, no
 // database), and writing the same facts into a new library (batches of the scan's size and
 // its one checkpoint). The scan reads on workers while it writes, so the larger half is
@@ -184,6 +212,8 @@ void HalvesAlone(const fs::path& base) {
   std::printf(
       "of the warm scan, alone: finding and reading the %zu recordings %.2f s; writing their facts %.2f s\n",
       facts.size(), reading, writing);
+  std::printf("  of which the least any library pays: their points' blobs into a bare table %.2f s\n",
+              BlobsAlone(base, facts));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "core/library/library_query.h"
 #include "core/library/library_scan.h"
 #include "library_fixture.h"
@@ -65,6 +67,26 @@ TEST(LibraryDb, OlderLibraryIsMigratedKeepingItsRecordings) {
   ASSERT_TRUE(stamp.Step());
   EXPECT_EQ(stamp.Int(0), -1);
   EXPECT_TRUE(FindMoments(opened.library->db(), {}).empty());
+}
+
+// The window, a download's indexer and a command may open one older library at once.
+TEST(LibraryDb, OlderLibraryOpenedFromSeveralThreadsAtOnceIsMigratedOnce) {
+  for (int round = 0; round < 10; ++round) {
+    LibraryFixture fx;
+    LibraryDb::CreateAtVersion(fx.file, 1);
+    InsertOlderRecording(fx.file, "/card/drf0_20261207_090000.mp4", "");
+    std::vector<std::string> errors(4);
+    std::vector<std::thread> openers;
+    for (std::string& error : errors) {
+      openers.emplace_back([&fx, &error] { error = LibraryDb::Open(fx.file).error; });
+    }
+    for (std::thread& opener : openers) opener.join();
+    for (const std::string& error : errors) EXPECT_EQ(error, "") << "round " << round;
+    auto opened = LibraryDb::Open(fx.file);
+    ASSERT_TRUE(opened.library) << opened.error;
+    EXPECT_FALSE(opened.movedAside.has_value());
+    EXPECT_EQ(FindRecordings(opened.library->db(), {}).size(), 1U);
+  }
 }
 
 TEST(LibraryDb, PointsKeptAsRowsAreDroppedAndReadAgainByTheNextScan) {

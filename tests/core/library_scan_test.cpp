@@ -144,6 +144,32 @@ TEST(LibraryScan, CancelKeepsWholeBatchesAndMarksNothing) {
   EXPECT_EQ(ScanPaths(*library, {fx.temp / "card"}, {}), (ScanCounts{3, 3, 0, 0, false}));
 }
 
+TEST(LibraryScan, WhatTheWalkDoesNotReachIsMissingOnlyWhenGone) {
+  LibraryFixture fx;
+  auto library = fx.Open();
+  const fs::path card = fx.temp / "card";
+  // Deeper than a card's folders: indexed when named, not reached by a walk of the card.
+  const fs::path deep =
+      WriteRecordingFile(card / "a" / "b" / "c" / "d" / "e" / "f" / "g", "drf0_20261207_100000.mp4",
+                         RouteTrack(5, Utc(2026, 12, 7, 1, 0, 0), 37.5, 127));
+  WriteRecordingFile(card / "Blackbox", "drf0_20261207_110000.mp4",
+                     RouteTrack(5, Utc(2026, 12, 7, 2, 0, 0), 37.5, 127));
+  EXPECT_EQ(ScanPaths(*library, {deep}, {}), (ScanCounts{1, 0, 0, 0, false}));
+  EXPECT_EQ(ScanPaths(*library, {card}, {}), (ScanCounts{1, 0, 0, 0, false}));
+  EXPECT_FALSE(ByPath(library->db()).at(deep.string()).missing);
+  fs::remove(deep);
+  EXPECT_EQ(ScanPaths(*library, {card}, {}), (ScanCounts{0, 1, 1, 0, false}));
+  EXPECT_TRUE(ByPath(library->db()).at(deep.string()).missing);
+  // A scan cancelled before it begins reads nothing and marks nothing.
+  fs::remove_all(card / "Blackbox");
+  const std::atomic<bool> cancel{true};
+  ScanOptions options;
+  options.cancel = &cancel;
+  EXPECT_EQ(ScanPaths(*library, {card}, options), (ScanCounts{0, 0, 0, 0, true}));
+  EXPECT_EQ(FindRecordings(library->db(), {}).size(), 2U);
+  for (const auto& [path, row] : ByPath(library->db())) EXPECT_EQ(row.missing, path == deep.string()) << path;
+}
+
 struct BadTrackCase {
   const char* name;
   std::string latitude;
@@ -175,6 +201,32 @@ TEST(LibraryScan, PositionsThatAreNoPlaceAreNotPoints) {
     EXPECT_EQ(facts->track, TrackStatus::Read) << c.name;
     EXPECT_EQ(facts->points.size(), c.points) << c.name;
     EXPECT_EQ(facts->UtcStart().has_value(), c.utc) << c.name;
+  }
+}
+
+TEST(LibraryScan, LengthsBeyondADayAreUnknown) {
+  struct LengthCase {
+    const char* name;
+    std::uint32_t timescale;
+    std::uint32_t duration;
+    std::optional<std::int64_t> lengthMs;
+  };
+  const std::vector<LengthCase> cases{
+      {"a minute", 1000, 60000, 60000},
+      {"a whole day", 1, 86400, 86400000},
+      {"a second past a day", 1, 86401, std::nullopt},
+      {"the largest a header holds", 1, 0xFFFFFFFFU, std::nullopt},
+  };
+  TempFolder temp;
+  for (const LengthCase& c : cases) {
+    auto track = RouteTrack(5, Utc(2026, 12, 7, 0, 0, 0), 37.5, 127);
+    track.timescale = c.timescale;
+    track.duration = c.duration;
+    const auto facts =
+        ReadRecordingFacts(WriteRecordingFile(temp.path(), "drf0_20261207_090000.mp4", track), {});
+    ASSERT_TRUE(facts.has_value()) << c.name;
+    EXPECT_EQ(facts->lengthMs, c.lengthMs) << c.name;
+    EXPECT_EQ(facts->points.size(), 5U) << c.name;  // the track itself is sound
   }
 }
 

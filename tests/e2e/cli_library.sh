@@ -104,6 +104,21 @@ expect_rc 2 library find --db "$tmp/new.sqlite"
 grep -q "newer version" "$tmp/err" || fail "newer library: $(cat "$tmp/err")"
 [ "$(sha256sum <"$tmp/new.sqlite")" = "$sum" ] || fail "the newer library was changed"
 
+# A folder whose name is not UTF-8 still gives valid JSON; output that cannot be written
+# is a failure, not a success.
+odd="$tmp/odd"$'\xe9'
+make --out "$odd/Blackbox/Driving" --start 2026-12-09T07:00:00 --gps-start 37.5,127.0
+expect_rc 0 library scan "$odd" --db "$tmp/odd.sqlite"
+expect_rc 0 library find --db "$tmp/odd.sqlite" --format json
+python3 -c "import json,sys; r=json.load(open(sys.argv[1]))['recordings']; assert len(r)==1, r" "$tmp/out" ||
+  fail "find json with a path that is not UTF-8"
+for action in "scan $card" find moments; do
+  rc=0
+  # shellcheck disable=SC2086 # the action and its path are two words
+  "$cli" library $action --db "$db" >/dev/full 2>"$tmp/err" || rc=$?
+  [ "$rc" = 2 ] || fail "library $action into a full disk exited $rc"
+done
+
 # The default file is under the working root.
 DIREVOVU_ROOT="$tmp/root" expect_rc 0 library scan "$card/Blackbox/Event"
 [ -s "$tmp/root/library.sqlite" ] || fail "no library under the working root"

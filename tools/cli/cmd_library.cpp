@@ -140,12 +140,26 @@ std::string CsvField(const std::string& text) {
   return quoted + "\"";
 }
 
+// Done only when the output reached its reader: a full disk or a closed pipe is a failure.
+int Written() {
+  std::cout.flush();
+  if (std::cout) return kExitOk;
+  std::cerr << "direvovu-cli: library: the output could not be written\n";
+  return kExitRefused;
+}
+
+// Paths are bytes; one that is not UTF-8 is shown with replacement characters rather than
+// making the whole answer invalid JSON.
+std::string JsonText(const nlohmann::json& document) {
+  return document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 int Scan(LibraryDb& library, const LibraryArgs& parsed) {
   ScanOptions options;
   options.password = parsed.password;
   const ScanCounts counts = ScanPaths(library, parsed.paths, options);
   std::cout << ScanCountsText(counts) << '\n';
-  return kExitOk;
+  return Written();
 }
 
 int Find(LibraryDb& library, const LibraryArgs& parsed) {
@@ -164,8 +178,8 @@ int Find(LibraryDb& library, const LibraryArgs& parsed) {
       if (near) row["first_second"] = *r.firstSecond, row["last_second"] = *r.lastSecond;
       list.push_back(std::move(row));
     }
-    std::cout << nlohmann::json{{"recordings", list}}.dump(2) << '\n';
-    return kExitOk;
+    std::cout << JsonText(nlohmann::json{{"recordings", list}}) << '\n';
+    return Written();
   }
   std::cout << "front,local_start" << (near ? ",first_second,last_second" : "") << '\n';
   for (const FoundRecording& r : rows) {
@@ -173,7 +187,7 @@ int Find(LibraryDb& library, const LibraryArgs& parsed) {
     if (near) std::cout << ',' << *r.firstSecond << ',' << *r.lastSecond;
     std::cout << '\n';
   }
-  return kExitOk;
+  return Written();
 }
 
 int Moments(LibraryDb& library, const LibraryArgs& parsed) {
@@ -187,15 +201,15 @@ int Moments(LibraryDb& library, const LibraryArgs& parsed) {
                       {"value", std::stod(map::FixedText(m.value, 3))},
                       {"local_time", LocalIsoText(AddSeconds(m.localStart, m.second))}});
     }
-    std::cout << nlohmann::json{{"moments", list}}.dump(2) << '\n';
-    return kExitOk;
+    std::cout << JsonText(nlohmann::json{{"moments", list}}) << '\n';
+    return Written();
   }
   std::cout << "front,second,kind,value\n";
   for (const FoundMoment& m : rows) {
     std::cout << CsvField(m.front) << ',' << m.second << ',' << MomentKindName(m.kind) << ','
               << map::FixedText(m.value, 3) << '\n';
   }
-  return kExitOk;
+  return Written();
 }
 
 }  // namespace
@@ -228,7 +242,7 @@ int RunLibrary(Args args) {
     if (action == "scan") return Scan(*opened.library, *parsed);
     if (action == "find") return Find(*opened.library, *parsed);
     return Moments(*opened.library, *parsed);
-  } catch (const DbError& e) {
+  } catch (const std::exception& e) {
     std::cerr << "direvovu-cli: library: " << e.what() << '\n';
     return kExitRefused;
   }

@@ -90,9 +90,12 @@ constexpr std::string_view kVersion4 = "SELECT 1";
 
 constexpr std::array<std::string_view, kSchemaVersion> kSteps{kVersion1, kVersion2, kVersion3, kVersion4};
 
-// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): from the older version to the newer
-void Migrate(SqliteDb& db, int from, int to) {
+// The version is read again under the write lock: another viewer or command opening the
+// same library at the same moment may have migrated it since it was first read.
+void Migrate(SqliteDb& db, int to) {
   Transaction transaction(db);
+  const int from = SchemaVersionOf(db);
+  if (from >= to) return;
   for (int v = from; v < to; ++v) db.Exec(kSteps.at(static_cast<std::size_t>(v)));
   db.Exec("PRAGMA user_version = " + std::to_string(to));
   transaction.Commit();
@@ -164,7 +167,7 @@ LibraryOpen LibraryDb::Open(const fs::path& file) {
       Configure(*db);
       if (version > 0) CheckPages(*db);
       opened.migratedFrom = version;
-      if (version < kSchemaVersion) Migrate(*db, version, kSchemaVersion);
+      if (version < kSchemaVersion) Migrate(*db, kSchemaVersion);
       opened.library.reset(new LibraryDb(std::move(db), file));
       return opened;
     } catch (const DbError& e) {
@@ -186,7 +189,7 @@ LibraryOpen LibraryDb::Open(const fs::path& file) {
 void LibraryDb::CreateAtVersion(const fs::path& file, int version) {
   SqliteDb db(file, true);
   Configure(db);
-  Migrate(db, SchemaVersionOf(db), version);
+  Migrate(db, version);
 }
 
 }  // namespace direvovu::library

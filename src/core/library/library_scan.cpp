@@ -68,6 +68,12 @@ bool Unchanged(const IndexedRow& row, const fs::path& front, const ScanOptions& 
   return (rear != front ? StampOf(rear) : std::nullopt) == row.rear;
 }
 
+// Only "no such file" is gone; a file the system cannot stat now may be there.
+bool IsGone(const fs::path& front) {
+  std::error_code ec;
+  return fs::status(front, ec).type() == fs::file_type::not_found;
+}
+
 // What a worker found of one recording.
 struct Look {
   enum class What { Unchanged, Indexed, Refused, Skipped };
@@ -145,7 +151,8 @@ std::string ScanCountsText(const ScanCounts& counts) {
          ", missing " + std::to_string(counts.missing) + ", refused " + std::to_string(counts.refused);
 }
 
-std::vector<fs::path> FrontRecordingsUnder(const std::vector<fs::path>& paths) {
+std::vector<fs::path> FrontRecordingsUnder(const std::vector<fs::path>& paths,
+                                           const std::atomic<bool>* cancel) {
   std::set<fs::path> found;
   for (const fs::path& given : paths) {
     const fs::path path = Absolute(given);
@@ -157,6 +164,7 @@ std::vector<fs::path> FrontRecordingsUnder(const std::vector<fs::path>& paths) {
     // Links are not followed: a loop of links cannot hold the scan.
     fs::recursive_directory_iterator it(path, fs::directory_options::skip_permission_denied, ec);
     for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+      if (cancel != nullptr && cancel->load()) return {};
       if (it.depth() >= kMaxScanDepth) it.disable_recursion_pending();
       std::error_code typeEc;
       if (it->is_regular_file(typeEc) && IsFrontRecordingName(it->path().filename().string())) {
@@ -177,8 +185,12 @@ ScanCounts ScanPaths(LibraryDb& library, const std::vector<fs::path>& paths, con
     const bool folder = fs::is_directory(path, ec) || !fs::exists(path, ec);
     LoadRows(db, path, folder, rows);
   }
-  const std::vector<fs::path> found = FrontRecordingsUnder(paths);
+  const std::vector<fs::path> found = FrontRecordingsUnder(paths, options.cancel);
   ScanCounts counts;
+  if (options.cancel != nullptr && options.cancel->load()) {
+    counts.cancelled = true;
+    return counts;
+  }
   const OneCheckpoint checkpoint(db);
   BatchWriter batch(db);
   ScanProgress progress{0, found.size(), {}};
@@ -214,6 +226,9 @@ ScanCounts ScanPaths(LibraryDb& library, const std::vector<fs::path>& paths, con
   batch.Flush();
   if (counts.cancelled) return counts;
   for (const std::string& path : seen) rows.erase(path);
+  // What the walk did not reach is missing only when it is gone: a folder it could not
+  // read to its end, or one past its depth, is no sign that the card is out.
+  std::erase_if(rows, [](const auto& row) { return !IsGone(row.first); });
   std::vector<std::string> gone;
   for (const auto& [path, row] : rows) {
     if (!row.missing) gone.push_back(path);

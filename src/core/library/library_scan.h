@@ -40,12 +40,13 @@ struct ScanCounts {
 std::string ScanCountsText(const ScanCounts& counts);
 
 // The front recordings under each path (a folder, searched to the card's depth, or a
-// recording itself), absolute, sorted, without repeats.
-std::vector<std::filesystem::path> FrontRecordingsUnder(const std::vector<std::filesystem::path>& paths);
+// recording itself), absolute, sorted, without repeats. None once `cancel` is set.
+std::vector<std::filesystem::path> FrontRecordingsUnder(const std::vector<std::filesystem::path>& paths,
+                                                        const std::atomic<bool>* cancel = nullptr);
 
 // Brings the index up to date with the paths: new and changed recordings are read, the
-// others only looked up; indexed recordings under a scanned folder that are gone are
-// marked missing, and found ones lose the mark. Each batch is one transaction, so a
+// others only looked up; indexed recordings under a scanned folder that are gone from the
+// disk are marked missing, and found ones lose the mark. Each batch is one transaction, so a
 // cancel or a crash leaves whole batches. A cancelled scan marks nothing missing.
 ScanCounts ScanPaths(LibraryDb& library, const std::vector<std::filesystem::path>& paths,
                      const ScanOptions& options);

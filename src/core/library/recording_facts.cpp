@@ -22,6 +22,9 @@ constexpr std::array<std::string_view, 4> kKindNames{"driving", "event", "parkin
 constexpr std::array<std::string_view, 4> kTrackNames{"read", "none", "damaged", "locked"};
 // A step longer than this in one second is the receiver jumping, not the car driving.
 constexpr double kMaxStepMetres = 1000;
+// The camera cuts recordings into minutes; a header that claims more than a day is junk,
+// and taken as it stands it would stretch the recording over every later date.
+constexpr std::uint64_t kMaxLengthMs = 24ULL * 3600 * 1000;
 
 enum class Unlock { Plain, Opened, Locked, Illegal };
 
@@ -78,7 +81,8 @@ TrackStatus ReadTrack(ByteReader& file, RecordingFacts& facts, const std::option
   } else {
     outcome = ParseEmbeddedTrack(file, true, track);
   }
-  if (outcome.durationMs > 0) facts.lengthMs = static_cast<std::int64_t>(outcome.durationMs);
+  if (outcome.durationMs > 0 && outcome.durationMs <= kMaxLengthMs)
+    facts.lengthMs = static_cast<std::int64_t>(outcome.durationMs);
   return StatusOf(outcome, track);
 }
 

@@ -31,7 +31,8 @@ bool LibraryScanner::Start(const std::filesystem::path& libraryFile,
       } else {
         error = QString::fromStdString(opened.error);
       }
-    } catch (const library::DbError& e) {
+    } catch (const std::exception& e) {
+      // A database, thread or memory failure ends the scan with its reason, not the viewer.
       error = QString::fromUtf8(e.what());
     }
     QMetaObject::invokeMethod(

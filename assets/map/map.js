@@ -207,7 +207,9 @@ function libraryLayers() {
   library = { renderer: L.canvas({ padding: 0.2 }), routes: L.layerGroup().addTo(map),
               moments: L.layerGroup().addTo(map), place: null, bounds: null, pick: '' };
   map.on('click', function (event) {
-    library.pick = 'place,' + event.latlng.lat.toFixed(6) + ',' + event.latlng.lng.toFixed(6);
+    // Past the date line the map shows the world again, at longitudes beyond ±180.
+    var at = event.latlng.wrap();
+    library.pick = 'place,' + at.lat.toFixed(6) + ',' + at.lng.toFixed(6);
   });
   return library;
 }

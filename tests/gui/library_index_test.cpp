@@ -10,6 +10,7 @@
 #include "core/recording/encrypted_recording.h"
 #include "gui/app/library_controller.h"
 #include "gui/app/vantor_dlg.h"
+#include "gui/library/library_dlg.h"
 #include "main_window_fixture.h"
 #include "sample_recordings.h"
 
@@ -40,6 +41,16 @@ TEST_F(LibraryIndexTest, CopiedRecordingsAreIndexedBehindEachOther) {
   EXPECT_EQ(rows[1].front, second.string());
   EXPECT_EQ(rows[0].track, library::TrackStatus::Read);
   ASSERT_TRUE(rows[0].rear.has_value());
+
+  // With the window open, a later day's copy shows there too: the dates widen to it.
+  library.OpenWindow();
+  ASSERT_NE(library.window(), nullptr);
+  ASSERT_EQ(library.window()->shown().size(), 2U);
+  const auto nextDay = made.MakePair("2026-12-08T09:00:00");
+  library.AddToIndex({nextDay.string()});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !library.indexing(); }, 20000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return library.window()->shown().size() == 3U; }, 5000))
+      << library.window()->shown().size() << " shown";
 }
 
 // A scrambled recording is read with the password the main window accepted for it; before

@@ -22,7 +22,7 @@ LibraryController::LibraryController(WorkingFolders folders, IPrompts& prompts, 
   indexer_->SetPasswordSource([this] { return AcceptedPassword(); });
   connect(&playback_, &PairPlayback::started, this, &LibraryController::Started);
   connect(indexer_.get(), &LibraryScanner::finished, this, [this] {
-    if (dialog_ != nullptr) dialog_->Reload();
+    if (dialog_ != nullptr) dialog_->IndexChanged();
     emit indexed();
     IndexNext();
   });
@@ -37,7 +37,7 @@ void LibraryController::OpenWindow() {
     dialog_ = new CLibraryDlg(folders_, prompts_, library::LibraryFileOf(std::nullopt, folders_.root),
                               std::move(map), window_);
     connect(dialog_, &CLibraryDlg::playRequested, this,
-            [this](const QString& front, int second) { Play(front.toStdString(), second); });
+            [this](const QByteArray& front, int second) { Play(front.toStdString(), second); });
     connect(dialog_, &QObject::destroyed, this, [this] {
       dialog_ = nullptr;
       map_ = nullptr;

@@ -225,6 +225,11 @@ void CLibraryDlg::SetDateRange() {
   dates_set_ = true;
 }
 
+void CLibraryDlg::IndexChanged() {
+  dates_set_ = false;
+  Reload();
+}
+
 void CLibraryDlg::Reload() {
   if (!library_) return;
   try {
@@ -294,15 +299,14 @@ void CLibraryDlg::ScanEnded(const library::ScanCounts& counts, const QString& er
                           .arg(counts.missing)
                           .arg(counts.refused);
   }
-  dates_set_ = false;
-  Reload();
+  IndexChanged();
   emit scanFinished();
 }
 
 void CLibraryDlg::ChooseRecording(std::int64_t id, int second) {
   const auto found = std::find_if(shown_.begin(), shown_.end(), [id](const auto& r) { return r.id == id; });
   if (found == shown_.end()) return;
-  emit playRequested(QString::fromStdString(found->front), std::max(0, second));
+  emit playRequested(QByteArray::fromStdString(found->front), std::max(0, second));
 }
 
 void CLibraryDlg::ChooseRecordingRow(int row) {

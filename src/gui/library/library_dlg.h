@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDialog>
 #include <QString>
 
@@ -57,6 +58,8 @@ class CLibraryDlg : public QDialog {
   bool OpenLibrary();
   // Reads the index again with the filters and redraws every view.
   void Reload();
+  // The index changed (a scan, a download): the dates span all of it again, then Reload.
+  void IndexChanged();
   // Scans the folders the settings remember; AddFolder remembers one more and scans it.
   void ScanRemembered();
   void AddFolder(const std::filesystem::path& folder);
@@ -84,7 +87,7 @@ class CLibraryDlg : public QDialog {
   [[nodiscard]] QString statusText() const;
 
  signals:
-  void playRequested(const QString& front, int second);
+  void playRequested(const QByteArray& front, int second);  // the path's bytes, whatever their encoding
   // The map page drew what the last reload found (routes and moments).
   void mapDrawn();
   void scanFinished();

@@ -230,6 +230,35 @@ TEST(LibraryScan, LengthsBeyondADayAreUnknown) {
   }
 }
 
+TEST(LibraryScan, ShocksAreLookedForWhereTheSensorWrote) {
+  struct SensorCase {
+    const char* name;
+    std::size_t entries;  // of the sensor box, for 20 records
+    int jolt;             // the record whose Z jumps by 1.5 g (-1: none)
+    std::vector<int> shocks;
+  };
+  const std::vector<SensorCase> cases{
+      {"a whole box, still", 20, -1, {}},
+      {"a whole box with a jolt", 20, 12, {12}},
+      {"a box cut after 15 records", 15, -1, {}},
+      {"a cut box with a jolt before the cut", 15, 4, {4}},
+  };
+  TempFolder temp;
+  for (const SensorCase& c : cases) {
+    auto track = RouteTrack(20, Utc(2026, 12, 7, 0, 0, 0), 37.5, 127);
+    track.sens.resize(c.entries);
+    if (c.jolt >= 0) track.sens.at(static_cast<std::size_t>(c.jolt))[2] = 2.5F;
+    const auto facts =
+        ReadRecordingFacts(WriteRecordingFile(temp.path(), "drf0_20261207_090000.mp4", track), {});
+    ASSERT_TRUE(facts.has_value()) << c.name;
+    EXPECT_EQ(facts->points.size(), 20U) << c.name;
+    std::vector<int> shocks;
+    for (const HarshMoment& m : facts->moments)
+      if (m.kind == MomentKind::Shock) shocks.push_back(m.second);
+    EXPECT_EQ(shocks, c.shocks) << c.name;
+  }
+}
+
 TEST(LibraryScan, CountsText) {
   EXPECT_EQ(ScanCountsText({7, 3, 2, 1, false}), "indexed 7, unchanged 3, missing 2, refused 1");
 }

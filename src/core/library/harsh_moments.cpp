@@ -107,11 +107,11 @@ std::optional<MomentKind> MomentKindOfName(std::string_view name) {
   return std::nullopt;
 }
 
-std::vector<HarshMoment> DetectHarshMoments(std::span<const TrackSecond> records) {
+std::vector<HarshMoment> DetectHarshMoments(std::span<const TrackSecond> records, std::size_t sensorRecords) {
   std::vector<HarshMoment> found;
   SpeedMoments(records, found);
   std::vector<HarshMoment> shocks;
-  ShockMoments(records, shocks);
+  ShockMoments(records.first(std::min(sensorRecords, records.size())), shocks);
   std::vector<HarshMoment> all;
   for (const MomentKind kind : {MomentKind::Braking, MomentKind::Acceleration}) {
     std::vector<HarshMoment> ofKind;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -36,6 +37,9 @@ inline constexpr int kMomentMergeSeconds = 5;   // closer moments of a kind are 
 //  - shock: on any axis |g − m| ≥ 0.8 g, m the median of that axis over the recording;
 //  - moments of one kind less than 5 s after the previous one of the run are one moment:
 //    the run's first second and its value of largest magnitude.
-std::vector<HarshMoment> DetectHarshMoments(std::span<const TrackSecond> records);
+// Shocks are looked for in the first `sensorRecords` records only: past a sensor box cut
+// short, the values are not the sensor's zero but no values at all.
+std::vector<HarshMoment> DetectHarshMoments(std::span<const TrackSecond> records,
+                                            std::size_t sensorRecords = SIZE_MAX);
 
 }  // namespace direvovu::library

@@ -131,7 +131,7 @@ CivilTime RecordingFacts::LocalEnd() const {
   return AddSeconds(localStart, seconds);
 }
 
-void FillTrackFacts(std::span<const TrackSecond> records, RecordingFacts& facts) {
+void FillTrackFacts(std::span<const TrackSecond> records, RecordingFacts& facts, std::size_t sensorRecords) {
   facts.points.clear();
   facts.distanceMetres = 0;
   facts.topSpeed = 0;
@@ -152,7 +152,7 @@ void FillTrackFacts(std::span<const TrackSecond> records, RecordingFacts& facts)
     facts.points.push_back(
         {static_cast<int>(i), exporting::RecordUtcTime(r), lat, lon, r.speed, r.accelX, r.accelY, r.accelZ});
   }
-  facts.moments = DetectHarshMoments(records);
+  facts.moments = DetectHarshMoments(records, sensorRecords);
 }
 
 std::optional<RecordingFacts> ReadRecordingFacts(const fs::path& front,
@@ -175,7 +175,7 @@ std::optional<RecordingFacts> ReadRecordingFacts(const fs::path& front,
   TrackState track;
   facts.track = ReadTrack(*file, facts, password, track);
   if (facts.track == TrackStatus::Read) {
-    FillTrackFacts(track.Records(), facts);
+    FillTrackFacts(track.Records(), facts, static_cast<std::size_t>(track.sensorCount));
     facts.utcOffsetMinutes = exporting::UtcOffsetMinutes(facts.localStart, track.Records());
   }
   return facts;

@@ -69,7 +69,9 @@ struct RecordingFacts {
 };
 
 // The facts of a track already read: points with a fix, moments, distance, top speed, peak.
-void FillTrackFacts(std::span<const TrackSecond> records, RecordingFacts& facts);
+// Only the first `sensorRecords` records carry G-sensor values.
+void FillTrackFacts(std::span<const TrackSecond> records, RecordingFacts& facts,
+                    std::size_t sensorRecords = SIZE_MAX);
 
 // Reads a front recording's name, stamps and track (only its boxes: a few small reads).
 // A scrambled recording is read with the password when it opens it, else from its name

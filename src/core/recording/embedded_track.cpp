@@ -124,6 +124,7 @@ void StoreSensor(std::span<const std::uint8_t> bytes, TrackState& track) {
     r.accelY = std::bit_cast<float>(LittleEndian32(bytes, at + 4));
     r.accelZ = std::bit_cast<float>(LittleEndian32(bytes, at + 8));
   }
+  track.sensorCount = static_cast<std::int32_t>(n);
 }
 
 void StoreGps(std::span<const std::uint8_t> bytes, TrackState& track) {
@@ -174,6 +175,7 @@ TrackParseOutcome ReadTrackBox(ByteReader& reader, const MovieHeader& movie, Tra
 
   track.records.assign(count, TrackSecond{});
   track.count = static_cast<std::int32_t>(count);
+  track.sensorCount = 0;
   track.recordsPerSecond = count >= 1 ? count / movie.durationSeconds : 0;
 
   // A recording without a sensor box after the time table plays without a track.

@@ -15,6 +15,7 @@ void ResetTrack(TrackState& track) {
   track.records.clear();
   track.records.shrink_to_fit();
   track.count = 0;
+  track.sensorCount = 0;
   track.recordsPerSecond = 0;
   track.peakMagnitude = 0;
   track.currentLatitude = 0;

@@ -30,6 +30,7 @@ static_assert(sizeof(TrackSecond) == 80);
 struct TrackState {
   std::vector<TrackSecond> records;  // at least `count` entries
   std::int32_t count = 0;            // 0 = no track
+  std::int32_t sensorCount = 0;      // the first records that carry G-sensor values (a short box: fewer)
   double recordsPerSecond = 0;       // records per second of play time
   double peakMagnitude = 0;          // largest |a| over the records, at most 2.0
   double currentLatitude = 0;        // decimal degrees at the play position

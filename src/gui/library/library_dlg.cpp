@@ -193,8 +193,7 @@ bool CLibraryDlg::OpenLibrary() {
     prompts_.Alert(LibraryText(row::kMovedAside).arg(QString::fromStdString(opened.movedAside->string())));
   }
   library_ = std::move(opened.library);
-  dates_set_ = false;
-  Reload();
+  IndexChanged();
   return true;
 }
 
@@ -227,6 +226,7 @@ void CLibraryDlg::SetDateRange() {
 
 void CLibraryDlg::IndexChanged() {
   dates_set_ = false;
+  points_read_ = false;
   Reload();
 }
 
@@ -245,7 +245,9 @@ void CLibraryDlg::Reload() {
     for (auto& m : library::FindMoments(library_->db(), moments)) {
       if (ids.count(m.recordingId) != 0) shown_moments_.push_back(std::move(m));
     }
-    points_ = library::PointsOfAll(library_->db());
+    // The tracks change only with the index: a filter redraws the ones already read.
+    if (!points_read_) points_ = library::PointsOfAll(library_->db());
+    points_read_ = true;
   } catch (const library::DbError& e) {
     prompts_.Alert(LibraryText(row::kCannotOpen).arg(QString::fromUtf8(e.what())));
     return;

@@ -143,6 +143,7 @@ class CLibraryDlg : public QDialog {
   std::vector<library::FoundRecording> shown_;
   std::vector<library::FoundMoment> shown_moments_;
   std::map<std::int64_t, std::vector<library::TrackPoint>> points_;
+  bool points_read_ = false;  // points_ holds the index's tracks since it last changed
   bool dates_set_ = false;
   QString last_scan_text_;
 };

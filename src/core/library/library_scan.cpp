@@ -144,6 +144,21 @@ class OneCheckpoint {
   SqliteDb& db_;
 };
 
+// Marks the indexed recordings under the scanned paths that the walk did not find and
+// that are gone from the disk; returns how many are missing, marked before or now. What
+// the walk did not reach is no sign that the card is out: a folder it could not read to
+// its end, or one past its depth.
+int MarkGone(BatchWriter& batch, std::map<std::string, IndexedRow> rows, const std::vector<fs::path>& found) {
+  for (const fs::path& front : found) rows.erase(front.string());
+  std::erase_if(rows, [](const auto& row) { return !IsGone(row.first); });
+  std::vector<std::string> gone;
+  for (const auto& [path, row] : rows) {
+    if (!row.missing) gone.push_back(path);
+  }
+  if (!gone.empty()) batch.MarkMissing(gone);
+  return static_cast<int>(rows.size());
+}
+
 }  // namespace
 
 std::string ScanCountsText(const ScanCounts& counts) {
@@ -198,7 +213,6 @@ ScanCounts ScanPaths(LibraryDb& library, const std::vector<fs::path>& paths, con
   // writes what they found, in the order found, while they read on.
   OrderedReaders<Look> looks(found.size(), kScanReaders, kScanAhead,
                              [&](std::size_t i) { return LookAt(found[i], rows, options); });
-  std::vector<std::string> seen;
   for (const fs::path& front : found) {
     Look look = looks.Take();
     if (look.what == Look::What::Skipped || (options.cancel != nullptr && options.cancel->load())) {
@@ -218,23 +232,12 @@ ScanCounts ScanPaths(LibraryDb& library, const std::vector<fs::path>& paths, con
       default:
         ++counts.refused;
     }
-    seen.push_back(front.string());
     if (batch.size() >= std::max<std::size_t>(1, options.batchSize)) batch.Flush();
     ++progress.done;
     if (options.progress) options.progress(progress);
   }
   batch.Flush();
-  if (counts.cancelled) return counts;
-  for (const std::string& path : seen) rows.erase(path);
-  // What the walk did not reach is missing only when it is gone: a folder it could not
-  // read to its end, or one past its depth, is no sign that the card is out.
-  std::erase_if(rows, [](const auto& row) { return !IsGone(row.first); });
-  std::vector<std::string> gone;
-  for (const auto& [path, row] : rows) {
-    if (!row.missing) gone.push_back(path);
-  }
-  if (!gone.empty()) batch.MarkMissing(gone);
-  counts.missing = static_cast<int>(rows.size());
+  if (!counts.cancelled) counts.missing = MarkGone(batch, std::move(rows), found);
   return counts;
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -26,7 +27,12 @@ class OrderedReaders {
       : read_(std::move(read)), slots_(count), errors_(count), ahead_(std::max<std::size_t>(1, ahead)) {
     const std::size_t workers = std::min(std::max<std::size_t>(1, threads), count);
     workers_.reserve(workers);
-    for (std::size_t w = 0; w < workers; ++w) workers_.emplace_back([this] { Work(); });
+    try {
+      for (std::size_t w = 0; w < workers; ++w) workers_.emplace_back([this] { Work(); });
+    } catch (const std::system_error&) {
+      // The system gave fewer threads than asked: those read it all, only slower.
+      if (workers_.empty()) throw;
+    }
   }
 
   ~OrderedReaders() {

@@ -9,6 +9,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUuid>
 #include <QWebEngineProfile>
 
 #include <sqlite3.h>
@@ -115,8 +116,10 @@ class TileServer : public QObject {
       }
     });
   }
+  // The address is this server's alone: tiles another test's server left in the shared
+  // disk cache under a port that is ours now are not ours.
   QString Template() const {
-    return QStringLiteral("http://127.0.0.1:%1/{z}/{x}/{y}.png").arg(server_.serverPort());
+    return QStringLiteral("http://127.0.0.1:%1/{z}/{x}/{y}.png?server=%2").arg(server_.serverPort()).arg(id_);
   }
   QList<QByteArray> requests;
 
@@ -132,6 +135,7 @@ class TileServer : public QObject {
     socket->disconnectFromHost();
   }
   QTcpServer server_;
+  QString id_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
 };
 
 QByteArray Header(const QByteArray& request, const QByteArray& name) {

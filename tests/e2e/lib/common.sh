@@ -12,10 +12,11 @@ cli="$build/direvovu-cli"
 # A folder of the script's own, gone when it ends however it ends.
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
-# No session bus unless the script starts one of its own. Without an address libdbus forks
-# to autolaunch a bus on the X display, and the child of a fork in a threaded sanitizer
-# build can spin for ever on an allocator lock that another thread held.
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$tmp/no-session-bus"
+# No session bus unless the script starts one of its own (then it runs again inside it, with
+# the bus's address). Without any address libdbus forks to autolaunch a bus on the X
+# display, and the child of a fork in a threaded sanitizer build can spin for ever on an
+# allocator lock that another thread held.
+export DBUS_SESSION_BUS_ADDRESS="${DBUS_SESSION_BUS_ADDRESS:-unix:path=$tmp/no-session-bus}"
 # A private X server for the windows, big enough for the main window.
 xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24")
 
